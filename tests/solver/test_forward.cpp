@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "Qol_math1.h"
+
+namespace {
+
+struct Shape {
+    double sd, dd;
+    double ze, zo;  // ohm, Er = 1, to the three decimals the window shows
+};
+
+class ForwardExample : public testing::TestWithParam<Shape> {};
+
+TEST_P(ForwardExample, MatchesKnownImpedances)
+{
+    const Shape& c = GetParam();
+    TQol_COAXMath1 calc;
+    calc.mShapeSD = c.sd;
+    calc.mShapeDd = c.dd;
+    calc.zCalcZe();
+    ASSERT_EQ(calc.mErrMsg, "");
+    calc.zCalcZo();
+    ASSERT_EQ(calc.mErrMsg, "");
+    EXPECT_NEAR(calc.mZe, c.ze, 0.0005);
+    EXPECT_NEAR(calc.mZo, c.zo, 0.0005);
+    // Z = 1 / (c C): the capacitances must agree with the impedances.
+    EXPECT_NEAR(calc.mZe * calc.mCapE, 3.3356404846685622e-09, 1e-20);
+    EXPECT_NEAR(calc.mZo * calc.mCapO, 3.3356404846685622e-09, 1e-20);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ForwardExample,
+                         testing::Values(Shape{0.5, 10, 133.229, 107.426}, Shape{0.3, 5, 119.977, 51.089},
+                                         Shape{0.9, 20, 76.549, 76.050}));
+
+struct Rejected {
+    double sd, dd;
+    const char* error;
+};
+
+class ForwardRejected : public testing::TestWithParam<Rejected> {};
+
+// Both field-based operations check the same way and keep their old results.
+TEST_P(ForwardRejected, ReportsTextAndKeepsResults)
+{
+    const Rejected& c = GetParam();
+    TQol_COAXMath1 calc;
+    calc.mZe = 11;
+    calc.mZo = 22;
+    calc.mShapeSD = c.sd;
+    calc.mShapeDd = c.dd;
+    calc.zCalcZe();
+    EXPECT_EQ(calc.mErrMsg, c.error);
+    calc.zCalcZo();
+    EXPECT_EQ(calc.mErrMsg, c.error);
+    EXPECT_EQ(calc.mZe, 11);
+    EXPECT_EQ(calc.mZo, 22);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ForwardRejected,
+    testing::Values(Rejected{0, 10, "Error : SD <= 0"}, Rejected{-0.5, 10, "Error : SD <= 0"},
+                    Rejected{NAN, 10, "Error : SD <= 0"}, Rejected{0, 1, "Error : SD <= 0"},
+                    Rejected{std::nextafter(0.9, 1.0), 20, "Error : SD > 0.9"}, Rejected{0.95, 10, "Error : SD > 0.9"},
+                    Rejected{0.5, 2, "Error : Dd <= 2"}, Rejected{0.5, NAN, "Error : Dd <= 2"},
+                    Rejected{0.25, 4, "内部導体オフセットが小さすぎます"},
+                    Rejected{0.75, 4, "外部導体半径が小さすぎます"},
+                    Rejected{0.5, INFINITY, "外部導体半径が小さすぎます"}));
+
+TEST(ForwardAt, FailedValidationLeavesOutParameterAndShape)
+{
+    TQol_COAXMath1 calc;
+    calc.mShapeSD = 0.5;
+    calc.mShapeDd = 10;
+    double zo = -1;
+    calc.zCalcZoAt(0.95, 10, zo);
+    EXPECT_EQ(calc.mErrMsg, "Error : SD > 0.9");
+    EXPECT_EQ(zo, -1);
+    EXPECT_EQ(calc.mShapeSD, 0.5);
+    EXPECT_EQ(calc.mShapeDd, 10);
+}
+
+TEST(ForwardAt, DoesNothingWhileAnErrorStands)
+{
+    TQol_COAXMath1 calc;
+    calc.mErrMsg = "earlier failure";
+    double ze = -1, zo = -1;
+    calc.zCalcZeAt(0.5, 10, ze);
+    calc.zCalcZoAt(0.5, 10, zo);
+    EXPECT_EQ(calc.mErrMsg, "earlier failure");
+    EXPECT_EQ(ze, -1);
+    EXPECT_EQ(zo, -1);
+}
+
+TEST(ForwardAt, AgreesWithFieldBasedCallAndKeepsShape)
+{
+    TQol_COAXMath1 calc;
+    calc.mShapeSD = 0.3;
+    calc.mShapeDd = 5;
+    double ze = 0, zo = 0;
+    calc.zCalcZeAt(0.5, 10, ze);
+    calc.zCalcZoAt(0.5, 10, zo);
+    ASSERT_EQ(calc.mErrMsg, "");
+    EXPECT_EQ(calc.mShapeSD, 0.3);
+    EXPECT_EQ(calc.mShapeDd, 5);
+
+    calc.mShapeSD = 0.5;
+    calc.mShapeDd = 10;
+    calc.zCalcZe();
+    calc.zCalcZo();
+    EXPECT_EQ(calc.mZe, ze);
+    EXPECT_EQ(calc.mZo, zo);
+}
+
+TEST(Forward, RecoversAfterAFailedCall)
+{
+    TQol_COAXMath1 calc;
+    calc.mShapeSD = 0.95;
+    calc.mShapeDd = 10;
+    calc.zCalcZo();
+    ASSERT_NE(calc.mErrMsg, "");
+    calc.mShapeSD = 0.5;
+    calc.zCalcZo();
+    EXPECT_EQ(calc.mErrMsg, "");
+    EXPECT_NEAR(calc.mZo, 107.426, 0.0005);
+}
+
+TEST(Forward, TooFewChargesIsReported)
+{
+    TQol_COAXMath1 calc;
+    calc.mQnum = 1;
+    calc.mShapeSD = 0.5;
+    calc.mShapeDd = 10;
+    calc.zCalcZe();
+    EXPECT_EQ(calc.mErrMsg, "Qnum Invalid");
+    calc.zCalcZo();
+    EXPECT_EQ(calc.mErrMsg, "Qnum Invalid");
+}
+
+// S/D 0.5, D/d 10: r = 1, R = 10, a = 5; charge 0 at x = 5, matching point 0 at (6, 0).
+TEST(PotentialMatrix, FirstCoefficientOfEachMode)
+{
+    TQol_COAXMath1 calc;
+    calc.mSetGeometryAt(0.5, 10);
+    double even = 0, odd = 0;
+    calc.mCalcG(even, 1, 5, 0, 6);
+    calc.mCalcG(odd, 2, 5, 0, 6);
+    EXPECT_EQ(calc.mErrMsg, "");
+    EXPECT_NEAR(even, std::log(196.0) + std::log(676.0 / 121.0), 1e-12);
+    EXPECT_NEAR(odd, std::log(196.0) - std::log(676.0 / 121.0), 1e-12);
+}
+
+TEST(PotentialMatrix, PointOnAChargeIsReported)
+{
+    TQol_COAXMath1 calc;
+    calc.mSetGeometryAt(0.5, 10);
+    double g = 42;
+    calc.mCalcG(g, 1, 5, 0, 5);
+    EXPECT_EQ(calc.mErrMsg, "div by 0 in mCalcG()...");
+    EXPECT_EQ(g, 42);
+    calc.mErrMsg.clear();
+    calc.mCalcG(g, 2, 5, 0, -5);  // on the mirror charge
+    EXPECT_EQ(calc.mErrMsg, "div by 0 in mCalcG()...");
+}
+
+// The single charges alternate and are large (the system is nearly singular);
+// only their sums enter the capacitances.
+TEST(PotentialMatrix, ChargesOfTheExample)
+{
+    TQol_COAXMath1 calc;
+    calc.mSetGeometryAt(0.5, 10);
+    double odd[5], even[5];
+    calc.mCalcQOdd(odd);
+    calc.mCalcQEven(even);
+    ASSERT_EQ(calc.mErrMsg, "");
+    const double oddExpected[5] = {128, -462, 630, -386, 90};
+    const double evenExpected[5] = {-61, 219, -297, 180, -41};
+    double oddSum = 0, evenSum = 0;
+    for (int j = 0; j < 5; ++j) {
+        EXPECT_NEAR(odd[j], oddExpected[j], 1) << j;
+        EXPECT_NEAR(even[j], evenExpected[j], 1) << j;
+        oddSum += odd[j];
+        evenSum += even[j];
+    }
+    EXPECT_NEAR(oddSum, 0.279, 0.0005);
+    EXPECT_NEAR(evenSum, 0.141, 0.0005);
+}
+
+}  // namespace

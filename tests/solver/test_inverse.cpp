@@ -1,0 +1,215 @@
+#include <clocale>
+#include <cmath>
+#include <filesystem>
+
+#include "SolverFixture.h"
+
+namespace {
+
+// Forward impedances for Er = 1 at a shape.
+std::pair<double, double> impedancesAt(double sd, double dd)
+{
+    TQol_COAXMath1 forward;
+    double ze = 0, zo = 0;
+    forward.zCalcZeAt(sd, dd, ze);
+    forward.zCalcZoAt(sd, dd, zo);
+    EXPECT_EQ(forward.mErrMsg, "");
+    return {ze, zo};
+}
+
+struct Target {
+    double ze, zo, er, width;
+};
+
+class InverseConverges : public SolverTest, public testing::WithParamInterface<Target> {};
+
+// The found shape reproduces the wanted impedances in the dielectric to within
+// the width divided by sqrt(Er): the width applies to the Er = 1 impedances.
+TEST_P(InverseConverges, FoundShapeReproducesTarget)
+{
+    const Target& t = GetParam();
+    calc.mConvWidth = t.width;
+    solve(t.ze, t.zo, t.er);
+    ASSERT_EQ(calc.mErrMsg, "");
+    const auto [ze, zo] = impedancesAt(calc.mShapeSD, calc.mShapeDd);
+    EXPECT_LT(std::fabs(ze / std::sqrt(t.er) - t.ze), t.width / std::sqrt(t.er));
+    EXPECT_LT(std::fabs(zo / std::sqrt(t.er) - t.zo), t.width / std::sqrt(t.er));
+    // The last progress text is the final count, one more than the trials made.
+    ASSERT_FALSE(view.captions.empty());
+    EXPECT_EQ(view.captions.front(), "初期値を計算中");
+    EXPECT_EQ(view.captions.back().rfind("計算回数＝", 0), 0u);
+    EXPECT_EQ(view.repaints, static_cast<int>(view.captions.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InverseConverges,
+                         testing::Values(Target{133.229, 107.426, 1, 0.01}, Target{88.819, 71.617, 2.25, 0.01},
+                                         Target{66.6145, 53.713, 4, 0.01}, Target{119.977, 51.089, 1, 0.001},
+                                         Target{100, 80, 1, 0.1}, Target{150, 60, 1, 1}));
+
+TEST_F(SolverTest, TypicalSolveFindsTheExampleShape)
+{
+    solve(133.229, 107.426, 1);
+    ASSERT_EQ(calc.mErrMsg, "");
+    EXPECT_NEAR(calc.mShapeSD, 0.5, 1e-3);
+    EXPECT_NEAR(calc.mShapeDd, 10, 1e-3);
+}
+
+struct Refused {
+    const char* name;
+    double ze, zo, er;
+    unsigned char english;
+    const char* error;
+};
+
+class InverseRefused : public SolverTest, public testing::WithParamInterface<Refused> {};
+
+// Refused inputs stop before anything is shown or written.
+TEST_P(InverseRefused, BeforeLabelOrTrace)
+{
+    const Refused& c = GetParam();
+    calc.mEnglish = c.english;
+    calc.mShapeSD = 0.123;
+    calc.mShapeDd = 4.56;
+    const std::string trace = traceTo("refused.txt");
+    solve(c.ze, c.zo, c.er);
+    EXPECT_EQ(calc.mErrMsg, c.error);
+    EXPECT_TRUE(view.captions.empty());
+    EXPECT_EQ(view.repaints, 0);
+    EXPECT_FALSE(std::filesystem::exists(trace));
+    EXPECT_EQ(calc.mShapeSD, 0.123);
+    EXPECT_EQ(calc.mShapeDd, 4.56);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InverseRefused,
+    testing::Values(Refused{"ZeEqualsZo", 100, 100, 1, 0, "Ze は Zo より大きくして下さい"},
+                    Refused{"ZeBelowZo", 50, 100, 1, 1, "Ze must be larger than Zo"},
+                    Refused{"ErZero", 100, 50, 0, 0, "Er は正の有限値にして下さい"},
+                    Refused{"ErNegative", 100, 50, -2, 1, "Er must be a positive finite number"},
+                    Refused{"ErNaN", 100, 50, NAN, 0, "Er は正の有限値にして下さい"},
+                    Refused{"ErInfinite", 100, 50, INFINITY, 0, "Er は正の有限値にして下さい"},
+                    Refused{"ZoNegative", 100, -50, 1, 0, "Ze と Zo は正の有限値にして下さい"},
+                    Refused{"ZoZero", 100, 0, 1, 1, "Ze and Zo must be positive finite numbers"},
+                    Refused{"ZeInfinite", INFINITY, 50, 1, 0, "Ze と Zo は正の有限値にして下さい"}),
+    [](const testing::TestParamInfo<Refused>& info) { return info.param.name; });
+
+// Ze and Zo less than about 0.66 ohm apart put the start estimate above S/D 0.9.
+TEST_F(SolverTest, StartEstimateRejectedLeavesEmptyTrace)
+{
+    const std::string trace = traceTo("start.txt");
+    solve(100.3, 100, 1);
+    EXPECT_EQ(calc.mErrMsg, "zCalcSDDd():Error : SD > 0.9");
+    EXPECT_EQ(view.captions, std::vector<std::string>{"初期値を計算中"});
+    ASSERT_TRUE(std::filesystem::exists(trace));
+    EXPECT_EQ(readFile(trace), "");
+}
+
+// A width no estimate can miss: the start estimate is the result, count 1.
+TEST_F(SolverTest, StartEstimateWithinWidthNeedsNoTrial)
+{
+    const std::string trace = traceTo("start-ok.txt");
+    calc.mConvWidth = 1e6;
+    calc.mCountLimit = 0;  // the limit is only tested after a trial
+    solve(133.229, 107.426, 1);
+    ASSERT_EQ(calc.mErrMsg, "");
+    EXPECT_EQ(view.captions.back(), "計算回数＝1");
+    EXPECT_EQ(calc.mShapeSD, calc.mSD);
+    EXPECT_EQ(calc.mShapeDd, calc.mDd);
+    const std::string text = readFile(trace);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3);
+    EXPECT_EQ(text.rfind("mZeE=\t133.22900\nmZoE=\t107.42600\nmZeS=\tmZoS=\tmZetmp=\tmZotmp=\tmSD=\tmDd=\t", 0), 0u);
+}
+
+struct CountLimit {
+    int limit;
+    unsigned char english;
+    const char* error;
+    const char* finalCaption;
+};
+
+class InverseCountOver : public SolverTest, public testing::WithParamInterface<CountLimit> {};
+
+TEST_P(InverseCountOver, ReplacesTheResult)
+{
+    const CountLimit& c = GetParam();
+    calc.mEnglish = c.english;
+    calc.mCountLimit = c.limit;
+    calc.mShapeSD = 0.123;
+    solve(133.229, 107.426, 1);
+    EXPECT_EQ(calc.mErrMsg, c.error);
+    EXPECT_EQ(view.captions.back(), c.finalCaption);
+    EXPECT_EQ(calc.mShapeSD, 0.123);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InverseCountOver,
+                         testing::Values(CountLimit{1, 0, "計算回数オーバーです", "計算回数＝2"},
+                                         CountLimit{0, 0, "計算回数オーバーです", "計算回数＝2"},
+                                         CountLimit{-5, 1, "Calculation Count Over", "Calculation Count=2"},
+                                         CountLimit{2, 1, "Calculation Count Over", "Calculation Count=3"}));
+
+TEST_F(SolverTest, LargestLimitStillSolves)
+{
+    calc.mCountLimit = 2147483647;
+    solve(133.229, 107.426, 1);
+    EXPECT_EQ(calc.mErrMsg, "");
+}
+
+TEST_F(SolverTest, SecondTraceReplacesFirst)
+{
+    const std::string trace = traceTo("twice.txt");
+    solve(133.229, 107.426, 1);
+    ASSERT_EQ(calc.mErrMsg, "");
+    calc.mConvWidth = 1e6;
+    solve(119.977, 51.089, 1);
+    ASSERT_EQ(calc.mErrMsg, "");
+    const std::string text = readFile(trace);
+    EXPECT_EQ(text.rfind("mZeE=\t119.97700\n", 0), 0u);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3);
+}
+
+TEST_F(SolverTest, UnopenableTraceIsDroppedSilently)
+{
+    calc.zSetTraceFileName((traceDir / "no-such-dir" / "trace.txt").string().c_str());
+    calc.mTraceOn = 1;
+    solve(133.229, 107.426, 1);
+    EXPECT_EQ(calc.mErrMsg, "");
+    EXPECT_EQ(calc.mTraceOn, 0);
+    EXPECT_EQ(calc.mTraceFileName, "");
+}
+
+TEST_F(SolverTest, TraceWithoutNameWritesNothing)
+{
+    calc.mTraceOn = 1;
+    calc.zSetTraceFileName("");
+    solve(133.229, 107.426, 1);
+    EXPECT_EQ(calc.mErrMsg, "");
+    EXPECT_EQ(calc.mTraceOn, 1);
+}
+
+// One line per trial, thirteen tab-separated fixed-point numbers, "." always.
+TEST_F(SolverTest, TraceLinesUnderACommaLocale)
+{
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "de_DE.UTF-8 locale not generated on this machine";
+    const std::string trace = traceTo("comma.txt");
+    solve(133.229, 107.426, 1);
+    std::setlocale(LC_ALL, saved.c_str());
+    ASSERT_EQ(calc.mErrMsg, "");
+
+    std::istringstream lines(readFile(trace));
+    std::string line;
+    int dataLines = 0;
+    for (int row = 0; std::getline(lines, line); ++row) {
+        EXPECT_EQ(line.find(','), std::string::npos) << line;
+        EXPECT_NE(line.back(), '\t');
+        if (row < 3)
+            continue;
+        ++dataLines;
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 12) << line;
+    }
+    const std::string last = view.captions.back();
+    EXPECT_EQ(dataLines + 1, std::stoi(last.substr(last.find("＝") + std::string("＝").size())));
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+#include "NumberText.h"
+
+namespace {
+
+struct Parse {
+    const char* text;
+    bool ok;
+    double value;
+};
+
+class ParseNumber : public testing::TestWithParam<Parse> {};
+
+TEST_P(ParseNumber, FollowsTheGrammar)
+{
+    const Parse& c = GetParam();
+    double value = 99;
+    EXPECT_EQ(zParseNumber(c.text, value), c.ok) << '"' << c.text << '"';
+    EXPECT_EQ(value, c.ok ? c.value : 99) << '"' << c.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Accepted, ParseNumber,
+                         testing::Values(Parse{"0.5", true, 0.5}, Parse{"10", true, 10}, Parse{"  2.25  ", true, 2.25},
+                                         Parse{"-3", true, -3}, Parse{"+4", true, 4}, Parse{".5", true, 0.5},
+                                         Parse{"5.", true, 5}, Parse{"-.25", true, -0.25}, Parse{"1e3", true, 1000},
+                                         Parse{"1.5E-2", true, 0.015}, Parse{"2e+1", true, 20}));
+
+INSTANTIATE_TEST_SUITE_P(Rejected, ParseNumber,
+                         testing::Values(Parse{"", false, 0}, Parse{"   ", false, 0}, Parse{".", false, 0},
+                                         Parse{"-", false, 0}, Parse{"1,5", false, 0}, Parse{"1.000,5", false, 0},
+                                         Parse{"inf", false, 0}, Parse{"nan", false, 0}, Parse{"0x10", false, 0},
+                                         Parse{"1e", false, 0}, Parse{"1e+", false, 0}, Parse{"e5", false, 0},
+                                         Parse{"1 2", false, 0}, Parse{"\t1", false, 0}, Parse{"--1", false, 0},
+                                         Parse{"1.2.3", false, 0}, Parse{"abc", false, 0},
+                                         Parse{"1e999", false, 0}));
+
+struct Format {
+    double value;
+    int decimals;
+    const char* text;
+};
+
+class FormatFixed : public testing::TestWithParam<Format> {};
+
+TEST_P(FormatFixed, WritesExactDecimals)
+{
+    const Format& c = GetParam();
+    EXPECT_EQ(zFormatFixed(c.value, c.decimals), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FormatFixed,
+                         testing::Values(Format{49.87654, 1, "49.9"}, Format{49.87654, 2, "49.88"},
+                                         Format{49.87654, 3, "49.877"}, Format{49.87654, 4, "49.8765"},
+                                         Format{49.87654, 5, "49.87654"}, Format{1.5, 5, "1.50000"},
+                                         Format{0.25, 5, "0.25000"}, Format{-3.2, 5, "-3.20000"},
+                                         Format{1234.5, 5, "1234.50000"}, Format{0.004, 1, "0.0"},
+                                         Format{-0.000001, 5, "0.00000"}, Format{-0.0, 3, "0.000"},
+                                         Format{1e20, 1, "100000000000000000000.0"}));
+
+// A desktop session sets LC_NUMERIC from the user's environment; numbers in
+// and out must not follow it.
+TEST(NumberTextLocale, CommaLocaleChangesNothing)
+{
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "de_DE.UTF-8 locale not generated on this machine";
+    double value = 0;
+    const bool parsed = zParseNumber("2.25", value);
+    const bool commaRejected = !zParseNumber("2,25", value);
+    const std::string text = zFormatFixed(1234.5, 5);
+    std::setlocale(LC_ALL, saved.c_str());
+
+    EXPECT_TRUE(parsed);
+    EXPECT_TRUE(commaRejected);
+    EXPECT_EQ(text, "1234.50000");
+}
+
+}  // namespace

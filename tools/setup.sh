@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what building and testing Duvane needs on Debian 12, and only what
+# is missing. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+DUVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+DUVANE_BUILD=${DUVANE_BUILD:-$DUVANE_ROOT/build}
+
+duvane_install_missing() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    ((${#missing[@]})) || return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=
+    [[ $(id -u) -eq 0 ]] || sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+duvane_build_packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+                       fonts-ipafont-gothic fonts-dejavu-core locales)
+
+# The tests prove that a comma locale changes no number in or out.
+duvane_ensure_comma_locale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    local sudo=
+    [[ $(id -u) -eq 0 ]] || sudo=sudo
+    $sudo sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
+}
+
+duvane_build() {
+    cmake -S "$DUVANE_ROOT" -B "$DUVANE_BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
+    cmake --build "$DUVANE_BUILD" -j"$(nproc)"
+}

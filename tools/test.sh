@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds Duvane and runs every test.
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+duvane_install_missing "${duvane_build_packages[@]}"
+duvane_ensure_comma_locale
+duvane_build -DBUILD_TESTING=ON
+cd "$DUVANE_BUILD"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure
