@@ -1,0 +1,73 @@
+#include "Batch.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "Calculation.h"
+#include "Json.h"
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\v\f";
+
+// Appends the blank-separated words of `piece`; returns whether there were any.
+bool appendWords(std::string_view piece, std::vector<std::string_view>& words)
+{
+    bool any = false;
+    for (std::size_t start = piece.find_first_not_of(kBlanks); start != std::string_view::npos;
+         start = piece.find_first_not_of(kBlanks, start)) {
+        std::size_t end = std::min(piece.find_first_of(kBlanks, start), piece.size());
+        words.push_back(piece.substr(start, end - start));
+        any = true;
+        start = end;
+    }
+    return any;
+}
+
+bool isSkipped(std::string_view line)
+{
+    std::size_t first = line.find_first_not_of(kBlanks);
+    return first == std::string_view::npos || line[first] == '#';
+}
+
+}  // namespace
+
+std::vector<std::string_view> splitCaseLine(std::string_view line)
+{
+    const bool hasCommas = line.find(',') != std::string_view::npos;
+    std::vector<std::string_view> texts;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t comma = line.find(',', start);
+        std::string_view piece = line.substr(start, comma - start);
+        if (!appendWords(piece, texts) && hasCommas)
+            texts.push_back({});
+        if (comma == std::string_view::npos)
+            return texts;
+        start = comma + 1;
+    }
+}
+
+int runBatch(Calculator& calculator, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    std::string line;
+    for (long lineNumber = 1; std::getline(in, line); ++lineNumber) {
+        if (isSkipped(line))
+            continue;
+        JsonObject object;
+        object.number("line", static_cast<double>(lineNumber));
+        CaseInput input;
+        if (std::string problem = readCase(calculator.mode(), splitCaseLine(line), input); !problem.empty())
+            object.text("input", line).text("error", problem);
+        else
+            addToJson(object, calculator.run(input));
+        out << object.str() << '\n';
+    }
+    if (in.bad()) {
+        err << "duvane-calc: cannot read standard input\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <iosfwd>
+#include <string_view>
+#include <vector>
+
+class Calculator;
+
+// Reads one case per line from `in` and writes one JSON object per case to
+// `out`; a line that cannot be read or a case that fails gives an object with
+// "error", and the run goes on. Returns the exit status: 0 when all input was
+// read, 1 when reading failed.
+int runBatch(Calculator& calculator, std::istream& in, std::ostream& out, std::ostream& err);
+
+// The number texts of a case line, separated by commas or blanks. An empty
+// text between two commas (or after a last one) is kept, so that it is
+// reported rather than skipped.
+std::vector<std::string_view> splitCaseLine(std::string_view line);

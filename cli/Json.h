@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Builds one JSON object on one line. Numbers are written in the shortest form
+// that reads back to the same double; text is escaped so that the result is
+// valid JSON whatever bytes it is given.
+class JsonObject {
+public:
+    JsonObject& number(std::string_view key, double value);
+    JsonObject& text(std::string_view key, std::string_view value);
+
+    // The object so far, closed.
+    std::string str() const;
+
+private:
+    void appendKey(std::string_view key);
+
+    std::string mText = "{";
+};
+
+// The shortest round-trip form; JSON has no NaN or infinity, so those are null.
+std::string jsonNumber(double value);
+
+// A quoted JSON string. Valid UTF-8 passes through; quotes, backslashes and
+// control characters are escaped; a byte that is not part of valid UTF-8
+// becomes U+FFFD.
+std::string jsonString(std::string_view text);

@@ -1,0 +1,46 @@
+#include "Run.h"
+
+#include <istream>
+#include <ostream>
+
+#include "Args.h"
+#include "Batch.h"
+#include "Calculation.h"
+#include "Json.h"
+
+int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    Options options;
+    if (std::string problem = parseArgs(args, options); !problem.empty()) {
+        err << "duvane-calc: " << problem << '\n' << kUsage;
+        return 2;
+    }
+    switch (options.action) {
+    case Options::Action::Help:
+        out << kUsage << '\n' << kHelp;
+        return 0;
+    case Options::Action::Version:
+        out << "duvane-calc " DUVANE_VERSION "\n";
+        return 0;
+    case Options::Action::Calculate:
+        break;
+    }
+
+    Calculator calculator(options.mode, options.solve);
+    if (options.batch)
+        return runBatch(calculator, in, out, err);
+
+    const Report report = calculator.run(options.input);
+    if (options.json) {
+        JsonObject object;
+        addToJson(object, report);
+        out << object.str() << '\n';
+    } else if (report.error.empty()) {
+        out << humanText(report, options.decimals);
+    } else {
+        err << "duvane-calc: " << report.error << '\n';
+    }
+    if (!report.warning.empty())
+        err << "duvane-calc: " << report.warning << '\n';
+    return report.error.empty() && report.warning.empty() ? 0 : 1;
+}
