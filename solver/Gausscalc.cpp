@@ -1,5 +1,6 @@
 #include "Gausscalc.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -25,8 +26,12 @@ void TGaussCalc::zDoGaussCalc(int n, const double* a, const double* b, double* x
         }
     }
 
-    std::vector<double> A(a, a + n * n);
-    std::vector<double> c(b, b + n);
+    // Working copies, so the caller can reuse a and b; one allocation for both.
+    std::vector<double> work(n * n + n);
+    double* const A = work.data();
+    double* const c = A + n * n;
+    std::copy(a, a + n * n, A);
+    std::copy(b, b + n, c);
 
     // No pivoting, so a pivot can still become 0 on the way; it is reported
     // like a zero diagonal element rather than divided by.

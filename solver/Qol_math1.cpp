@@ -157,9 +157,10 @@ void TQol_COAXMath1::zCalcEvenModeZC()
         mErrMsg = "Qnum Invalid";
         return;
     }
-    std::vector<double> q(mQnum);
-    std::vector<double> s(mQnum);
-    mCalcQEven(q.data());
+    std::vector<double> work(2 * mQnum);
+    double* const q = work.data();
+    double* const s = q + mQnum;
+    mCalcQEven(q);
     if (!mErrMsg.empty())
         return;
 
@@ -217,11 +218,14 @@ void TQol_COAXMath1::mCalcQ(double* q, unsigned char mode)
     const double r = mInRadius;
     const double a = mInOffset;
 
-    std::vector<double> G(n * n);
-    std::vector<double> X(n);
-    std::vector<double> Y(n);
-    std::vector<double> b(n);
-    std::vector<double> s(n);
+    // One allocation per call, carved into the working arrays: this runs
+    // hundreds of times per shape solve.
+    std::vector<double> work(n * n + 4 * n);
+    double* const G = work.data();
+    double* const X = G + n * n;
+    double* const Y = X + n;
+    double* const b = Y + n;
+    double* const s = b + n;
 
     // Matching points over the upper half of conductor 1, charges on the x-axis
     // inside it; the lower half and conductor 2 follow by symmetry.
@@ -246,7 +250,7 @@ void TQol_COAXMath1::mCalcQ(double* q, unsigned char mode)
         return;
 
     std::string err;
-    mGauss->zDoGaussCalc(n, G.data(), b.data(), q, err);
+    mGauss->zDoGaussCalc(n, G, b, q, err);
     mErrMsg = err;
 }
 
