@@ -1,0 +1,57 @@
+#pragma once
+
+#include <charconv>
+#include <limits>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Run.h"
+
+// What one run of the front gave.
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline CliResult runWith(const std::vector<std::string>& args, const std::string& input = "")
+{
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = runCli(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The member names of a flat JSON object, in order.
+inline std::vector<std::string> jsonKeys(const std::string& object)
+{
+    static const std::regex key(R"re("([a-z]+)":)re");
+    std::vector<std::string> keys;
+    for (auto it = std::sregex_iterator(object.begin(), object.end(), key); it != std::sregex_iterator(); ++it)
+        keys.push_back((*it)[1]);
+    return keys;
+}
+
+// A number member of a flat JSON object; NaN when it is missing.
+inline double jsonNumberAt(const std::string& object, const std::string& key)
+{
+    const std::string head = "\"" + key + "\":";
+    const auto at = object.find(head);
+    double value = std::numeric_limits<double>::quiet_NaN();
+    if (at != std::string::npos)
+        std::from_chars(object.data() + at + head.size(), object.data() + object.size(), value);
+    return value;
+}
+
+// A string member without escapes; empty when it is missing.
+inline std::string jsonTextAt(const std::string& object, const std::string& key)
+{
+    const std::string head = "\"" + key + "\":\"";
+    const auto at = object.find(head);
+    if (at == std::string::npos)
+        return {};
+    const auto start = at + head.size();
+    return object.substr(start, object.find('"', start) - start);
+}

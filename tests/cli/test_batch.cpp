@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <streambuf>
+#include <string_view>
+
+#include "Batch.h"
+#include "Calculation.h"
+#include "CliRun.h"
+
+namespace {
+
+using Texts = std::vector<std::string_view>;
+
+struct SplitCase {
+    std::string_view line;
+    Texts texts;
+};
+
+class SplitCaseLine : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitCaseLine, SeparatesByCommasOrBlanks)
+{
+    EXPECT_EQ(splitCaseLine(GetParam().line), GetParam().texts);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SplitCaseLine,
+                         testing::Values(SplitCase{"0.5 10", {"0.5", "10"}}, SplitCase{"0.5,10,2.25", {"0.5", "10", "2.25"}},
+                                         SplitCase{" 0.5 ,\t10 , 2.25\r", {"0.5", "10", "2.25"}},
+                                         SplitCase{"0.5 10,2", {"0.5", "10", "2"}},
+                                         SplitCase{"0.5,,10", {"0.5", "", "10"}}, SplitCase{"0.5,10,", {"0.5", "10", ""}},
+                                         SplitCase{",", {"", ""}}, SplitCase{"0.5", {"0.5"}}));
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(Batch, MixedLinesEachGiveTheirObject)
+{
+    const std::string input =
+        "# S/D, D/d, Er\n"
+        "0.5, 10\n"
+        "\n"
+        "   \t\n"
+        "  # indented comment\n"
+        "0.5 10 2.25\n"
+        "0.95,10\n"
+        "0.5 abc\n"
+        "0.5,,10\n"
+        "0.5 10 1 7\n"
+        "0.5\n"
+        "0.5 10 0\n"
+        "0.3 5";  // last line without newline
+    const CliResult r = runWith({"impedance", "--batch", "--english"}, input);
+    EXPECT_EQ(r.status, 0) << "all lines were read";
+    EXPECT_EQ(r.err, "");
+    const auto lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 9u) << r.out;
+
+    EXPECT_EQ(jsonKeys(lines[0]), (std::vector<std::string>{"line", "sd", "dd", "er", "ze", "zo", "zdiff", "zcm"}));
+    EXPECT_EQ(jsonNumberAt(lines[0], "line"), 2);
+    EXPECT_EQ(jsonNumberAt(lines[0], "er"), 1);
+    EXPECT_NEAR(jsonNumberAt(lines[0], "ze"), 133.229, 0.0005);
+    EXPECT_EQ(jsonNumberAt(lines[1], "line"), 6);
+    EXPECT_NEAR(jsonNumberAt(lines[1], "zo"), 71.617, 0.0005);
+    EXPECT_EQ(lines[2], R"({"line":7,"sd":0.95,"dd":10,"er":1,"error":"Error : SD > 0.9"})");
+    EXPECT_EQ(lines[3], R"({"line":8,"input":"0.5 abc","error":"DD is not a number: \"abc\""})");
+    EXPECT_EQ(lines[4], R"({"line":9,"input":"0.5,,10","error":"DD is empty"})");
+    EXPECT_EQ(lines[5], R"({"line":10,"input":"0.5 10 1 7","error":"unexpected \"7\" after ER"})");
+    EXPECT_EQ(lines[6], R"({"line":11,"input":"0.5","error":"missing DD"})");
+    EXPECT_EQ(lines[7], R"({"line":12,"sd":0.5,"dd":10,"er":0,"error":"Er must be a positive finite number"})");
+    EXPECT_EQ(jsonNumberAt(lines[8], "line"), 13);
+    EXPECT_NEAR(jsonNumberAt(lines[8], "zo"), 51.089, 0.0005);
+}
+
+TEST(Batch, ModeOptionsApplyToEveryLine)
+{
+    const CliResult r = runWith({"shape", "--batch", "--limit", "3", "--width", "0.1", "--english"},
+                                "133.229 107.426\n100,50,2\n100 100\n");
+    EXPECT_EQ(r.status, 0);
+    const auto lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 3u);
+    for (const std::string& line : lines) {
+        EXPECT_EQ(jsonNumberAt(line, "limit"), 3) << line;
+        EXPECT_EQ(jsonNumberAt(line, "width"), 0.1) << line;
+    }
+    EXPECT_EQ(jsonTextAt(lines[0], "error"), "Calculation Count Over");
+    EXPECT_EQ(jsonTextAt(lines[1], "error"), "Calculation Count Over");
+    EXPECT_EQ(jsonTextAt(lines[2], "error"), "Ze must be larger than Zo");
+}
+
+// A solve that fails must not spoil the next one on the same solver.
+TEST(Batch, CasesDoNotLeakIntoEachOther)
+{
+    const CliResult batch = runWith({"shape", "--batch"}, "100 50\n50 100\n100 99.9\n100 50\n");
+    const auto lines = linesOf(batch.out);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(jsonTextAt(lines[1], "error"), "Ze は Zo より大きくして下さい");
+    EXPECT_EQ(jsonTextAt(lines[2], "error"), "zCalcSDDd():Error : SD > 0.9");
+    const std::string single = runWith({"shape", "100", "50", "--json"}).out;
+    EXPECT_EQ(lines[0].substr(lines[0].find(",\"ze\"") + 1), single.substr(1, single.size() - 2));
+    EXPECT_EQ(lines[3].substr(lines[3].find(",\"ze\"") + 1), single.substr(1, single.size() - 2));
+}
+
+TEST(Batch, EmptyInputGivesNothing)
+{
+    const CliResult r = runWith({"impedance", "--batch"}, "# nothing\n\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+}
+
+// A stream buffer whose device fails after the first line.
+class FailingBuffer : public std::streambuf {
+protected:
+    int_type underflow() override
+    {
+        if (mServed)
+            throw std::ios_base::failure("device error");
+        mServed = true;
+        setg(mLine, mLine, mLine + sizeof mLine - 1);
+        return traits_type::to_int_type(mLine[0]);
+    }
+
+private:
+    char mLine[9] = "0.5 10\n\n";
+    bool mServed = false;
+};
+
+TEST(Batch, ReadErrorGivesStatusOne)
+{
+    FailingBuffer buffer;
+    std::istream in(&buffer);
+    std::ostringstream out, err;
+    Calculator calculator(Mode::Impedance, SolveSettings{});
+    EXPECT_EQ(runBatch(calculator, in, out, err), 1);
+    // The line before the error is answered.
+    EXPECT_EQ(linesOf(out.str()).size(), 1u);
+    EXPECT_NEAR(jsonNumberAt(out.str(), "ze"), 133.229, 0.0005);
+    EXPECT_EQ(err.str(), "duvane-calc: cannot read standard input\n");
+}
+
+TEST(CountInStatus, IsTheNumberAfterTheLastEquals)
+{
+    EXPECT_EQ(countInStatus("計算回数＝17"), 17);
+    EXPECT_EQ(countInStatus("Calculation Count=1001"), 1001);
+    EXPECT_EQ(countInStatus("初期値を計算中"), 0);
+    EXPECT_EQ(countInStatus(""), 0);
+}
+
+}  // namespace

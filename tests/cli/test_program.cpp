@@ -1,0 +1,70 @@
+// The real executable: exit statuses and which stream gets what.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct ProgramCase {
+    std::string args;   // shell words after the program name
+    std::string input;  // standard input
+    int status;
+    bool printsOut;
+    bool printsErr;
+};
+
+class Program : public testing::TestWithParam<ProgramCase> {
+protected:
+    void SetUp() override
+    {
+        mDir = std::filesystem::temp_directory_path() /
+               ("duvane_cli_program_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        std::filesystem::create_directories(mDir);
+    }
+    void TearDown() override { std::filesystem::remove_all(mDir); }
+
+    std::string read(const char* name) const
+    {
+        std::ifstream file(mDir / name);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    std::filesystem::path mDir;
+};
+
+TEST_P(Program, ExitsWithItsStatus)
+{
+    const ProgramCase& c = GetParam();
+    std::ofstream(mDir / "in") << c.input;
+    const std::string command = "'" DUVANE_CALC_PATH "' " + c.args + " < '" + (mDir / "in").string() + "' > '" +
+                                (mDir / "out").string() + "' 2> '" + (mDir / "err").string() + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), c.status);
+    EXPECT_EQ(!read("out").empty(), c.printsOut) << read("out");
+    EXPECT_EQ(!read("err").empty(), c.printsErr) << read("err");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Program,
+    testing::Values(ProgramCase{"impedance 0.5 10", "", 0, true, false},
+                    ProgramCase{"shape 100 50 2.25 --json", "", 0, true, false},
+                    ProgramCase{"--help", "", 0, true, false}, ProgramCase{"--version", "", 0, true, false},
+                    ProgramCase{"impedance 0.95 10", "", 1, false, true},
+                    ProgramCase{"impedance 0.95 10 --json", "", 1, true, false},
+                    ProgramCase{"shape 50 100", "", 1, false, true}, ProgramCase{"", "", 2, false, true},
+                    ProgramCase{"impedance 0.5", "", 2, false, true},
+                    ProgramCase{"shape 100 50 --limit many", "", 2, false, true},
+                    ProgramCase{"impedance --batch", "0.5 10\n0.95 10\nbad\n", 0, true, false},
+                    ProgramCase{"shape --batch --english", "100 50\n", 0, true, false}));
+
+}  // namespace

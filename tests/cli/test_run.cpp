@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <locale>
+
+#include "Args.h"
+#include "CliRun.h"
+#include "Json.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+struct OutputCase {
+    Args args;
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class FrontOutput : public testing::TestWithParam<OutputCase> {};
+
+TEST_P(FrontOutput, MatchesExactly)
+{
+    const OutputCase& c = GetParam();
+    const CliResult r = runWith(c.args);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.err, c.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Impedance, FrontOutput,
+    testing::Values(
+        OutputCase{{"impedance", "0.5", "10"},
+                   0,
+                   "Ze    = 133.229 ohm\nZo    = 107.426 ohm\nZdiff = 214.851 ohm\nZcm   = 66.615 ohm\n",
+                   ""},
+        OutputCase{{"impedance", "0.5", "10", "2.25"},
+                   0,
+                   "Ze    = 88.819 ohm\nZo    = 71.617 ohm\nZdiff = 143.234 ohm\nZcm   = 44.410 ohm\n",
+                   ""},
+        OutputCase{{"impedance", " 5e-1 ", "1.0E+1", "4"},
+                   0,
+                   "Ze    = 66.615 ohm\nZo    = 53.713 ohm\nZdiff = 107.426 ohm\nZcm   = 33.307 ohm\n",
+                   ""},
+        OutputCase{{"impedance", "0.5", "10", "--decimals", "1"},
+                   0,
+                   "Ze    = 133.2 ohm\nZo    = 107.4 ohm\nZdiff = 214.9 ohm\nZcm   = 66.6 ohm\n",
+                   ""},
+        OutputCase{{"impedance", "0.5", "10", "--decimals=5"},
+                   0,
+                   "Ze    = 133.22901 ohm\nZo    = 107.42574 ohm\nZdiff = 214.85148 ohm\nZcm   = 66.61451 ohm\n",
+                   ""}));
+
+// Failures of the calculation: the solver's own text on stderr, status 1.
+INSTANTIATE_TEST_SUITE_P(
+    Failures, FrontOutput,
+    testing::Values(
+        OutputCase{{"impedance", "0.95", "10"}, 1, "", "duvane-calc: Error : SD > 0.9\n"},
+        OutputCase{{"impedance", "0", "1"}, 1, "", "duvane-calc: Error : SD <= 0\n"},
+        OutputCase{{"impedance", "0.5", "2"}, 1, "", "duvane-calc: Error : Dd <= 2\n"},
+        OutputCase{{"impedance", "0.25", "4"}, 1, "", "duvane-calc: 内部導体オフセットが小さすぎます\n"},
+        OutputCase{{"impedance", "0.75", "4"}, 1, "", "duvane-calc: 外部導体半径が小さすぎます\n"},
+        OutputCase{{"impedance", "0.5", "10", "0"}, 1, "", "duvane-calc: Er は正の有限値にして下さい\n"},
+        OutputCase{{"impedance", "0.5", "10", "-2", "--english"}, 1, "",
+                   "duvane-calc: Er must be a positive finite number\n"},
+        OutputCase{{"shape", "100", "100"}, 1, "", "duvane-calc: Ze は Zo より大きくして下さい\n"},
+        OutputCase{{"shape", "50", "100", "--english"}, 1, "", "duvane-calc: Ze must be larger than Zo\n"},
+        OutputCase{{"shape", "100", "99.9", "--english"}, 1, "", "duvane-calc: zCalcSDDd():Error : SD > 0.9\n"},
+        OutputCase{{"shape", "133.229", "107.426", "--limit", "5"}, 1, "", "duvane-calc: 計算回数オーバーです\n"},
+        OutputCase{{"shape", "133.229", "107.426", "--limit", "5", "--english"}, 1, "",
+                   "duvane-calc: Calculation Count Over\n"},
+        OutputCase{{"shape", "100", "50", "0", "--english"}, 1, "",
+                   "duvane-calc: Er must be a positive finite number\n"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Usage, FrontOutput,
+    testing::Values(OutputCase{{"impedance", "0.5"}, 2, "", "duvane-calc: missing DD\n" + std::string(kUsage)},
+                    OutputCase{{"shape", "100", "fifty"}, 2, "",
+                               "duvane-calc: ZO is not a number: \"fifty\"\n" + std::string(kUsage)},
+                    OutputCase{{"--version"}, 0, "duvane-calc 1.0.0\n", ""},
+                    OutputCase{{"--help"}, 0, std::string(kUsage) + "\n" + std::string(kHelp), ""}));
+
+TEST(FrontShape, FindsTheExampleShape)
+{
+    const CliResult r = runWith({"shape", "133.229", "107.426"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(std::regex_match(r.out, std::regex("S/D   = 0\\.500\nD/d   = 10\\.000\nCount = [1-9][0-9]*\n")))
+        << r.out;
+}
+
+struct FieldCase {
+    Args args;
+    std::vector<std::string> keys;
+};
+
+class FrontJsonFields : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(FrontJsonFields, AreTheDocumentedOnes)
+{
+    const CliResult r = runWith(GetParam().args);
+    EXPECT_EQ(jsonKeys(r.out), GetParam().keys) << r.out;
+    EXPECT_EQ(r.out.back(), '\n');
+    EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << "one object on one line";
+    EXPECT_EQ(r.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FrontJsonFields,
+    testing::Values(
+        FieldCase{{"impedance", "0.5", "10", "--json"}, {"sd", "dd", "er", "ze", "zo", "zdiff", "zcm"}},
+        FieldCase{{"impedance", "0.95", "10", "--json"}, {"sd", "dd", "er", "error"}},
+        FieldCase{{"shape", "100", "50", "--json"},
+                  {"ze", "zo", "er", "width", "limit", "sd", "dd", "count", "status"}},
+        FieldCase{{"shape", "50", "100", "--json"}, {"ze", "zo", "er", "width", "limit", "error"}}));
+
+TEST(FrontJson, CarriesFullPrecision)
+{
+    const CliResult r = runWith({"impedance", "0.5", "10", "2.25", "--json", "--decimals", "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(jsonNumberAt(r.out, "sd"), 0.5);
+    EXPECT_EQ(jsonNumberAt(r.out, "er"), 2.25);
+    const double ze = jsonNumberAt(r.out, "ze");
+    const double zo = jsonNumberAt(r.out, "zo");
+    EXPECT_NEAR(ze, 133.22901 / 1.5, 1e-5);
+    EXPECT_NEAR(zo, 107.42574 / 1.5, 1e-5);
+    EXPECT_EQ(jsonNumberAt(r.out, "zdiff"), 2 * zo);
+    EXPECT_EQ(jsonNumberAt(r.out, "zcm"), ze / 2);
+}
+
+TEST(FrontJson, FailureStatusWithErrorOnStdout)
+{
+    const CliResult r = runWith({"shape", "50", "100", "--json", "--english"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, R"({"ze":50,"zo":100,"er":1,"width":0.01,"limit":1000,"error":"Ze must be larger than Zo"})"
+                     "\n");
+}
+
+// The count is the solver's own: the solve needs exactly that limit.
+TEST(FrontShape, CountIsTheLimitTheSolveNeeds)
+{
+    const CliResult free = runWith({"shape", "80", "45", "2", "--json"});
+    ASSERT_EQ(free.status, 0);
+    const double count = jsonNumberAt(free.out, "count");
+    ASSERT_GT(count, 1);
+    EXPECT_EQ(jsonTextAt(free.out, "status"), "計算回数＝" + std::to_string(static_cast<int>(count)));
+
+    const std::string limit = std::to_string(static_cast<int>(count));
+    const CliResult atLimit = runWith({"shape", "80", "45", "2", "--json", "--limit", limit});
+    EXPECT_EQ(atLimit.status, 0);
+    EXPECT_EQ(jsonNumberAt(atLimit.out, "count"), count);
+
+    const std::string below = std::to_string(static_cast<int>(count) - 1);
+    const CliResult belowLimit = runWith({"shape", "80", "45", "2", "--json", "--limit", below, "--english"});
+    EXPECT_EQ(belowLimit.status, 1);
+    EXPECT_EQ(jsonTextAt(belowLimit.out, "error"), "Calculation Count Over");
+}
+
+// The found shape gives back the wanted impedances to within the width,
+// which applies for Er = 1, so in the dielectric to within width / sqrt(Er).
+TEST(FrontShape, ShapeGivesBackTheWantedImpedances)
+{
+    const CliResult shape = runWith({"shape", "60", "40", "4", "--json", "--width", "0.01", "--english"});
+    ASSERT_EQ(shape.status, 0) << shape.out;
+    EXPECT_EQ(jsonTextAt(shape.out, "status").rfind("Calculation Count=", 0), 0u);
+
+    Args forward{"impedance", jsonNumber(jsonNumberAt(shape.out, "sd")), jsonNumber(jsonNumberAt(shape.out, "dd")),
+                 "4", "--json"};
+    const CliResult impedance = runWith(forward);
+    ASSERT_EQ(impedance.status, 0) << impedance.err;
+    EXPECT_NEAR(jsonNumberAt(impedance.out, "ze"), 60, 0.005);
+    EXPECT_NEAR(jsonNumberAt(impedance.out, "zo"), 40, 0.005);
+}
+
+class FrontTrace : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        mDir = std::filesystem::temp_directory_path() /
+               ("duvane_cli_trace_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(mDir);
+    }
+    void TearDown() override { std::filesystem::remove_all(mDir); }
+
+    std::filesystem::path mDir;
+};
+
+// One line per trial step after the three header lines; the count shown is
+// one more than the number of trial steps.
+TEST_F(FrontTrace, WritesOneLinePerTrial)
+{
+    const auto file = mDir / "trace.txt";
+    const CliResult r = runWith({"shape", "100", "50", "--json", "--trace", file.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "mZeE=\t100.00000");
+    EXPECT_EQ(lines[1], "mZoE=\t50.00000");
+    EXPECT_EQ(lines[2].rfind("mZeS=\tmZoS=", 0), 0u);
+    EXPECT_EQ(static_cast<double>(lines.size() - 3), jsonNumberAt(r.out, "count") - 1);
+}
+
+TEST_F(FrontTrace, UnwritableFileIsReportedBesideTheResults)
+{
+    const auto file = mDir / "missing" / "trace.txt";
+    const CliResult r = runWith({"shape", "100", "50", "--trace", file.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.rfind("S/D   = 0.", 0), 0u) << r.out;
+    EXPECT_EQ(r.err, "duvane-calc: cannot write the trace file \"" + file.string() + "\"\n");
+}
+
+TEST_F(FrontTrace, FailedCheckLeavesNoFile)
+{
+    const auto file = mDir / "trace.txt";
+    EXPECT_EQ(runWith({"shape", "50", "100", "--trace", file.string()}).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// A locale with a decimal comma must change neither parsing nor output.
+class FrontCommaLocale : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        std::locale::global(std::locale::classic());
+        std::setlocale(LC_ALL, "C");
+    }
+
+    static bool useCommaLocale()
+    {
+        if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+            return false;
+        std::locale::global(std::locale("de_DE.UTF-8"));
+        return true;
+    }
+};
+
+TEST_F(FrontCommaLocale, OutputAndParsingStayTheSame)
+{
+    const std::vector<std::pair<Args, std::string>> runs = {
+        {{"impedance", "0.5", "10", "2.25"}, ""},
+        {{"impedance", "0.5", "10", "--json"}, ""},
+        {{"shape", "100", "50", "1.5", "--decimals", "5"}, ""},
+        {{"shape", "100", "50", "1.5", "--json", "--width", "0.1"}, ""},
+        {{"impedance", "--batch"}, "0.5, 10, 2.25\n0.3 5\n"},
+        {{"impedance", "0,5", "10"}, ""},
+    };
+    std::vector<CliResult> classic;
+    for (const auto& [args, input] : runs)
+        classic.push_back(runWith(args, input));
+
+    if (!useCommaLocale())
+        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const CliResult comma = runWith(runs[i].first, runs[i].second);
+        EXPECT_EQ(comma.status, classic[i].status) << i;
+        EXPECT_EQ(comma.out, classic[i].out) << i;
+        EXPECT_EQ(comma.err, classic[i].err) << i;
+    }
+    EXPECT_EQ(classic[0].out, "Ze    = 88.819 ohm\nZo    = 71.617 ohm\nZdiff = 143.234 ohm\nZcm   = 44.410 ohm\n");
+    EXPECT_EQ(classic[5].status, 2);
+}
+
+}  // namespace
