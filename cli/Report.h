@@ -11,9 +11,10 @@ class JsonObject;
 // How a value is shown to people; JSON always carries the full number.
 enum class Unit { Ohm, Ratio, Count };
 
+// One result of a case.
 struct Quantity {
     std::string_view key;    // JSON name
-    std::string_view label;  // name shown to people (results only)
+    std::string_view label;  // name shown to people
     double value;
     Unit unit;
 };
