@@ -1,11 +1,17 @@
 #pragma once
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <limits>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "Run.h"
 
@@ -54,4 +60,17 @@ inline std::string jsonTextAt(const std::string& object, const std::string& key)
         return {};
     const auto start = at + head.size();
     return object.substr(start, object.find('"', start) - start);
+}
+
+// A new empty folder for the running test, unique across processes.
+inline std::filesystem::path makeScratchDir()
+{
+    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string("duvane_cli_") + test->test_suite_name() + "_" + test->name() + "_" +
+                       std::to_string(::getpid());
+    std::replace(name.begin(), name.end(), '/', '_');
+    const auto dir = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
 }

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "CliRun.h"
+
 namespace {
 
 struct ProgramCase {
@@ -21,13 +23,7 @@ struct ProgramCase {
 
 class Program : public testing::TestWithParam<ProgramCase> {
 protected:
-    void SetUp() override
-    {
-        mDir = std::filesystem::temp_directory_path() /
-               ("duvane_cli_program_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::create_directories(mDir);
-    }
+    void SetUp() override { mDir = makeScratchDir(); }
     void TearDown() override { std::filesystem::remove_all(mDir); }
 
     std::string read(const char* name) const

@@ -179,13 +179,7 @@ TEST(FrontShape, ShapeGivesBackTheWantedImpedances)
 
 class FrontTrace : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        mDir = std::filesystem::temp_directory_path() /
-               ("duvane_cli_trace_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(mDir);
-    }
+    void SetUp() override { mDir = makeScratchDir(); }
     void TearDown() override { std::filesystem::remove_all(mDir); }
 
     std::filesystem::path mDir;
