@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMargins>
 #include <QScreen>
 #include <QShowEvent>
 #include <QString>
@@ -26,8 +27,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override
     {
-        // QDialog re-centres on every show until the window has been moved
-        // explicitly; one explicit move pins it for the later shows.
+        // QDialog re-centres on every show until the window has been placed
+        // explicitly; placing it once pins it for the later shows.
         if (!event->spontaneous() && !testAttribute(Qt::WA_Moved))
             CentreOnOwner();
         QDialog::showEvent(event);
@@ -37,19 +38,27 @@ private:
     void CentreOnOwner()
     {
         QWidget* owner = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
-        if (!owner || owner == this)
+        if (!owner || owner == this) {
+            setAttribute(Qt::WA_Moved); // keep the place QDialog chose
             return;
-        // Our own frame is not known before the first show; the owner's
-        // decoration is the best guess for it.
+        }
+        // Our own frame is not known before the first show, so a frame
+        // position would be taken as a client position; the owner's
+        // decoration is the best guess for ours.
         const QRect ownerFrame = owner->frameGeometry();
-        const QSize frame = size() + (ownerFrame.size() - owner->size());
-        QPoint topLeft(ownerFrame.x() + (ownerFrame.width() - frame.width()) / 2,
-                       ownerFrame.y() + (ownerFrame.height() - frame.height()) / 2);
+        const QRect ownerClient = owner->geometry();
+        const QMargins decoration(ownerClient.left() - ownerFrame.left(), ownerClient.top() - ownerFrame.top(),
+                                  ownerFrame.right() - ownerClient.right(),
+                                  ownerFrame.bottom() - ownerClient.bottom());
+        QRect frame(QPoint(), size().grownBy(decoration));
+        frame.moveCenter(ownerFrame.center());
         if (const QScreen* screen = owner->screen()) {
             const QRect desk = screen->availableGeometry();
-            topLeft.setX(qBound(desk.left(), topLeft.x(), qMax(desk.left(), desk.right() + 1 - frame.width())));
-            topLeft.setY(qBound(desk.top(), topLeft.y(), qMax(desk.top(), desk.bottom() + 1 - frame.height())));
+            frame.moveRight(qMin(frame.right(), desk.right()));
+            frame.moveBottom(qMin(frame.bottom(), desk.bottom()));
+            frame.moveLeft(qMax(frame.left(), desk.left()));
+            frame.moveTop(qMax(frame.top(), desk.top()));
         }
-        move(topLeft);
+        setGeometry(frame.marginsRemoved(decoration));
     }
 };

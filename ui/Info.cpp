@@ -1,5 +1,7 @@
 #include "Info.h"
 
+#include <algorithm>
+
 #include <QLine>
 #include <QPainter>
 #include <QPushButton>

@@ -1,5 +1,7 @@
 #include "Version.h"
 
+#include <iterator>
+
 #include <QMouseEvent>
 #include <QPainter>
 
