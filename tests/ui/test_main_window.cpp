@@ -1,0 +1,902 @@
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <clocale>
+#include <cmath>
+#include <memory>
+
+#include "Colours.h"
+#include "Info.h"
+#include "Setting2.h"
+#include "UiTestSupport.h"
+#include "Version.h"
+
+namespace {
+
+// What a person sees in the five boxes, S/D, D/d, Er, Ze, Zo.
+struct TBoxes {
+    QString sd, dd, er, ze, zo;
+};
+
+TBoxes ReadBoxes()
+{
+    return {FormMain->Edit1->text(), FormMain->Edit2->text(), FormMain->Edit3->text(), FormMain->Edit4->text(),
+            FormMain->Edit5->text()};
+}
+
+void FillBoxes(const TBoxes& boxes)
+{
+    FormMain->Edit1->setText(boxes.sd);
+    FormMain->Edit2->setText(boxes.dd);
+    FormMain->Edit3->setText(boxes.er);
+    FormMain->Edit4->setText(boxes.ze);
+    FormMain->Edit5->setText(boxes.zo);
+}
+
+bool operator==(const TBoxes& a, const TBoxes& b)
+{
+    return a.sd == b.sd && a.dd == b.dd && a.er == b.er && a.ze == b.ze && a.zo == b.zo;
+}
+
+void Calculate()
+{
+    QTest::mouseClick(FormMain->CalcBtn, Qt::LeftButton);
+}
+
+void EnterShapeMode()
+{
+    FormMain->Shape1->trigger();
+}
+
+QColor FieldColour(const QLineEdit* box)
+{
+    return box->palette().color(QPalette::Base);
+}
+
+QColor EditableColour()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
+
+QColor InactiveColour()
+{
+    return zMenuColour(QApplication::palette());
+}
+
+// Types each character as a key press: control characters by their keys,
+// characters beyond ASCII as the text of an otherwise unknown key.
+void TypeCharacters(QWidget* box, const QString& characters)
+{
+    for (QChar c : characters) {
+        if (c == '\b')
+            QTest::keyClick(box, Qt::Key_Backspace);
+        else if (c == '\r')
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (c.unicode() < 0x80)
+            QTest::keyClick(box, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// Counts the calculations in "計算回数＝N".
+int CountOf(const QString& status)
+{
+    static const QRegularExpression pattern(QStringLiteral("^計算回数＝(\\d+)$"));
+    const QRegularExpressionMatch match = pattern.match(status);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// Records the texts the status label has whenever it is painted.
+class TPaintRecorder : public QObject {
+public:
+    explicit TPaintRecorder(QLabel* label)
+        : mLabel(label)
+    {
+        label->installEventFilter(this);
+    }
+
+    QStringList painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == mLabel && event->type() == QEvent::Paint)
+            painted << mLabel->text();
+        return false;
+    }
+
+private:
+    QLabel* mLabel;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startState();
+    void controlsAtTheirPlaces_data();
+    void controlsAtTheirPlaces();
+    void menu();
+    void modeSwitch();
+    void filter_data();
+    void filter();
+    void editingShortcuts();
+    void erBoxTakesAnything();
+    void enterStartsNothing_data();
+    void enterStartsNothing();
+
+    void inputChecks_data();
+    void inputChecks();
+    void impedanceResults_data();
+    void impedanceResults();
+    void impedanceForEr4IsHalf();
+    void impedanceFailure_data();
+    void impedanceFailure();
+    void shapeRoundTrip_data();
+    void shapeRoundTrip();
+    void shapeFailure_data();
+    void shapeFailure();
+    void shapeSuccessAfterFailure();
+    void shapeReadsSettingsEachTime();
+    void shapeRepaintsWhileCounting();
+    void traceFile_data();
+    void traceFile();
+    void commaLocale();
+
+    void otherWindows_data();
+    void otherWindows();
+    void quit_data();
+    void quit();
+    void realDialogs();
+
+private:
+    QStringList Messages() const;
+
+    std::unique_ptr<TFormsFixture> mForms;
+    std::unique_ptr<TModalWatchdog> mWatchdog;
+};
+
+void TestMainWindow::init()
+{
+    mForms = std::make_unique<TFormsFixture>();
+    mWatchdog = std::make_unique<TModalWatchdog>();
+}
+
+void TestMainWindow::cleanup()
+{
+    QCOMPARE(mWatchdog->Unanswered(), std::size_t{0});
+    mWatchdog.reset();
+    mForms.reset();
+}
+
+QStringList TestMainWindow::Messages() const
+{
+    QStringList texts;
+    for (const auto& message : mForms->dialogs.messages)
+        texts << message.text;
+    return texts;
+}
+
+void TestMainWindow::startState()
+{
+    TFormMain& form = *FormMain;
+    QCOMPARE(form.windowTitle(), QString("Duvane - Coax Cable with Dual Core Wire"));
+    QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(form.centralWidget()->size(), QSize(411, 226));
+    QCOMPARE(QFontInfo(form.font()).family(), QString("IPAPGothic"));
+    QCOMPARE(form.font().pixelSize(), 12);
+    QVERIFY(FormSetting2->isHidden() && FormInfo->isHidden() && FormVersion->isHidden());
+
+    QVERIFY(form.CalcZ1->isChecked());
+    QVERIFY(!form.Shape1->isChecked());
+    QVERIFY(ReadBoxes() == (TBoxes{"0.5", "10", "1", "", ""}));
+    QCOMPARE(form.GroupBox1->title(), QString("パラメータ"));
+    QCOMPARE(form.GroupBox2->title(), QString("計算結果"));
+    QCOMPARE(form.Label1->text(), QString());
+    QCOMPARE(form.Label2->text(), QString("S/D ="));
+    QCOMPARE(form.Label3->text(), QString("D/d ="));
+    QCOMPARE(form.Label4->text(), QString("比誘電率 Er ="));
+    QCOMPARE(form.Label5->text(), QString("Ze(ohm) ="));
+    QCOMPARE(form.Label6->text(), QString("Zo(ohm) ="));
+
+    QVERIFY(EditableColour() != InactiveColour());
+    for (QLineEdit* box : {form.Edit1, form.Edit2, form.Edit3}) {
+        QVERIFY(!box->isReadOnly());
+        QCOMPARE(FieldColour(box), EditableColour());
+    }
+    for (QLineEdit* box : {form.Edit4, form.Edit5}) {
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(FieldColour(box), InactiveColour());
+    }
+
+    QCOMPARE(form.focusWidget(), static_cast<QWidget*>(form.QuitBtn));
+    for (QPushButton* button : form.centralWidget()->findChildren<QPushButton*>()) {
+        QVERIFY(!button->isDefault());
+        QVERIFY(!button->autoDefault());
+    }
+    QCOMPARE(form.SaveDialog1->acceptMode(), QFileDialog::AcceptSave);
+    QVERIFY(form.SaveDialog1->isHidden());
+}
+
+void TestMainWindow::controlsAtTheirPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<QRect>("nominal"); // labels: size 0, they fit their text
+
+    QTest::newRow("GroupBox1") << "GroupBox1" << "ClientArea" << QRect(16, 16, 177, 97);
+    QTest::newRow("Label2") << "Label2" << "GroupBox1" << QRect(24, 28, 0, 0);
+    QTest::newRow("Edit1") << "Edit1" << "GroupBox1" << QRect(68, 24, 73, 20);
+    QTest::newRow("Label3") << "Label3" << "GroupBox1" << QRect(24, 60, 0, 0);
+    QTest::newRow("Edit2") << "Edit2" << "GroupBox1" << QRect(68, 56, 73, 20);
+    QTest::newRow("GroupBox2") << "GroupBox2" << "ClientArea" << QRect(200, 16, 185, 97);
+    QTest::newRow("Label5") << "Label5" << "GroupBox2" << QRect(24, 28, 0, 0);
+    QTest::newRow("Edit4") << "Edit4" << "GroupBox2" << QRect(80, 24, 89, 20);
+    QTest::newRow("Label6") << "Label6" << "GroupBox2" << QRect(24, 60, 0, 0);
+    QTest::newRow("Edit5") << "Edit5" << "GroupBox2" << QRect(80, 56, 89, 20);
+    QTest::newRow("Label4") << "Label4" << "ClientArea" << QRect(36, 132, 0, 0);
+    QTest::newRow("Edit3") << "Edit3" << "ClientArea" << QRect(120, 128, 73, 20);
+    QTest::newRow("Label1") << "Label1" << "ClientArea" << QRect(212, 132, 0, 0);
+    QTest::newRow("HelpBtn") << "HelpBtn" << "ClientArea" << QRect(24, 184, 75, 25);
+    QTest::newRow("CalcBtn") << "CalcBtn" << "ClientArea" << QRect(104, 184, 75, 25);
+    QTest::newRow("OptionBtn") << "OptionBtn" << "ClientArea" << QRect(184, 184, 75, 25);
+    QTest::newRow("QuitBtn") << "QuitBtn" << "ClientArea" << QRect(312, 184, 75, 25);
+}
+
+// Every control at its place, at least its nominal size, inside its parent,
+// clear of its neighbours, and wide enough for its text. A label that came
+// out wider than on the form may stand a little further left.
+void TestMainWindow::controlsAtTheirPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, in);
+    QFETCH(QRect, nominal);
+    auto* control = FormMain->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QWidget* parent = control->parentWidget();
+    QCOMPARE(parent->objectName(), in);
+    QCOMPARE(control->y(), nominal.y());
+    if (qobject_cast<QLabel*>(control))
+        QVERIFY(control->x() <= nominal.x() && control->x() >= nominal.x() - 8);
+    else
+        QCOMPARE(control->x(), nominal.x());
+    QVERIFY(control->width() >= nominal.width() && control->height() >= nominal.height());
+    QVERIFY2(parent->rect().contains(control->geometry()), "outside its parent");
+    if (!qobject_cast<QPushButton*>(control))
+        QVERIFY2(control->size().expandedTo(control->minimumSizeHint()) == control->size(),
+                 "smaller than its content needs");
+    if (auto* label = qobject_cast<QLabel*>(control))
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    if (auto* button = qobject_cast<QPushButton*>(control))
+        QVERIFY(button->width() >= button->fontMetrics().horizontalAdvance(button->text()) + 8);
+    for (QWidget* other : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (other != control && !other->isWindow() && !other->geometry().isEmpty())
+            QVERIFY2(!control->geometry().intersects(other->geometry()), qPrintable("overlaps " + other->objectName()));
+    }
+}
+
+void TestMainWindow::menu()
+{
+    QMenuBar* bar = FormMain->MainMenu1;
+    QCOMPARE(FormMain->menuBar(), bar);
+    QCOMPARE(bar->objectName(), QString("MainMenu1"));
+
+    // Menu and item captions in order, by object name; "-" is a separator.
+    const QList<QPair<QString, QStringList>> expected = {
+        {"File1 ファイル", {"Exit1 終了"}},
+        {"Mode1 計算モード", {"CalcZ1 インピーダンス", "Shape1 形状"}},
+        {"Help1 ヘルプ", {"N1 ヘルプ", "N2 -", "About1 バージョン"}},
+    };
+    QList<QPair<QString, QStringList>> actual;
+    for (QAction* menuAction : bar->actions()) {
+        QMenu* menu = menuAction->menu();
+        QStringList items;
+        for (QAction* item : menu->actions())
+            items << item->objectName() + " " + (item->isSeparator() ? QString("-") : item->text());
+        actual.append({menu->objectName() + " " + menu->title(), items});
+    }
+    QCOMPARE(actual, expected);
+    for (QAction* item : bar->findChildren<QAction*>())
+        QVERIFY2(!item->text().contains('&'), qPrintable(item->text()));
+    QVERIFY(FormMain->CalcZ1->isCheckable() && FormMain->Shape1->isCheckable());
+}
+
+void TestMainWindow::modeSwitch()
+{
+    TFormMain& form = *FormMain;
+    const TBoxes typed{"0.3", "5", "2.25", "119.977", "51.089"};
+    FillBoxes(typed);
+    form.Label1->setText("before");
+
+    for (int pass = 0; pass < 2; ++pass) { // choosing the active mode again does the same
+        form.Shape1->trigger();
+        QVERIFY(form.Shape1->isChecked());
+        QVERIFY(!form.CalcZ1->isChecked());
+        QCOMPARE(form.Label1->text(), QString());
+        QCOMPARE(form.GroupBox1->title(), QString("計算結果"));
+        QCOMPARE(form.GroupBox2->title(), QString("パラメータ"));
+        for (QLineEdit* box : {form.Edit1, form.Edit2}) {
+            QVERIFY(box->isReadOnly());
+            QCOMPARE(FieldColour(box), InactiveColour());
+        }
+        for (QLineEdit* box : {form.Edit4, form.Edit5, form.Edit3}) {
+            QVERIFY(!box->isReadOnly());
+            QCOMPARE(FieldColour(box), EditableColour());
+        }
+        QVERIFY(ReadBoxes() == typed);
+        form.Label1->setText("before");
+    }
+
+    for (int pass = 0; pass < 2; ++pass) {
+        form.CalcZ1->trigger();
+        QVERIFY(form.CalcZ1->isChecked());
+        QVERIFY(!form.Shape1->isChecked());
+        QCOMPARE(form.Label1->text(), QString());
+        QCOMPARE(form.GroupBox1->title(), QString("パラメータ"));
+        QCOMPARE(form.GroupBox2->title(), QString("計算結果"));
+        for (QLineEdit* box : {form.Edit1, form.Edit2, form.Edit3})
+            QCOMPARE(FieldColour(box), EditableColour());
+        for (QLineEdit* box : {form.Edit4, form.Edit5}) {
+            QVERIFY(box->isReadOnly());
+            QCOMPARE(FieldColour(box), InactiveColour());
+        }
+        QVERIFY(ReadBoxes() == typed);
+        form.Label1->setText("before");
+    }
+}
+
+void TestMainWindow::filter_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected"); // the box held "1" before
+
+    const QList<QPair<const char*, QPair<QString, QString>>> kinds = {
+        {"number", {"2.5", "12.5"}},
+        {"digits 0-9", {"0123456789", "10123456789"}},
+        {"backspace", {"\b", ""}},
+        {"backspace after typing", {"23\b", "12"}},
+        {"minus", {"-", "1"}},
+        {"plus", {"+", "1"}},
+        {"e", {"e", "1"}},
+        {"E", {"E", "1"}},
+        {"blank", {" ", "1"}},
+        {"letters", {"abcXYZ", "1"}},
+        {"comma", {",", "1"}},
+        {"Enter", {"\r", "1"}},
+        {"Latin-1 letter", {QString::fromUtf8("é"), "1"}},
+        {"Japanese", {QString::fromUtf8("あ"), "1"}},
+        {"full-width digit", {QString::fromUtf8("５"), "1"}},
+        {"mixed", {"-1e+2 .5", "112.5"}},
+    };
+    for (const char* box : {"Edit1", "Edit2", "Edit4", "Edit5"}) {
+        for (const auto& [kind, keys] : kinds)
+            QTest::newRow(qPrintable(QString(box) + " " + kind)) << box << keys.first << keys.second;
+    }
+}
+
+void TestMainWindow::filter()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    if (box == "Edit4" || box == "Edit5")
+        EnterShapeMode();
+    auto* edit = FormMain->findChild<QLineEdit*>(box);
+    edit->setText("1");
+    edit->setFocus();
+    TypeCharacters(edit, typed);
+    QCOMPARE(edit->text(), expected);
+    QVERIFY(Messages().isEmpty());
+}
+
+// Shortcuts that insert nothing pass the filter; paste is discarded like any
+// other control character.
+void TestMainWindow::editingShortcuts()
+{
+    QLineEdit* box = FormMain->Edit1;
+    box->setText("0.5");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString("0.5"));
+
+    QApplication::clipboard()->setText("abc");
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text(), QString("0.5"));
+
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(box->text(), QString());
+    QCOMPARE(QApplication::clipboard()->text(), QString("0.5"));
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box->text(), QString("0.5"));
+
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    TypeCharacters(box, "7");
+    QCOMPARE(box->text(), QString("7"));
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QCOMPARE(box->text(), QString());
+}
+
+void TestMainWindow::erBoxTakesAnything()
+{
+    QLineEdit* box = FormMain->Edit3;
+    box->clear();
+    box->setFocus();
+    TypeCharacters(box, "-1e+3 abc,X");
+    QCOMPARE(box->text(), QString("-1e+3 abc,X"));
+}
+
+void TestMainWindow::enterStartsNothing_data()
+{
+    QTest::addColumn<QString>("focus");
+    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "CalcBtn", "QuitBtn"})
+        QTest::newRow(name) << name;
+}
+
+void TestMainWindow::enterStartsNothing()
+{
+    QFETCH(QString, focus);
+    auto* target = FormMain->findChild<QWidget*>(focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(ReadBoxes() == (TBoxes{"0.5", "10", "1", "", ""}));
+    QVERIFY(Messages().isEmpty());
+    QVERIFY(FormMain->isVisible());
+}
+
+void TestMainWindow::inputChecks_data()
+{
+    QTest::addColumn<bool>("shape");
+    QTest::addColumn<QString>("sd");
+    QTest::addColumn<QString>("dd");
+    QTest::addColumn<QString>("er");
+    QTest::addColumn<QString>("ze");
+    QTest::addColumn<QString>("zo");
+    QTest::addColumn<QString>("message");
+
+    const QString empty = "値を入力してください";
+    const QString wrong = "正しい値を入力してください";
+    QTest::newRow("S/D and D/d empty") << false << "" << "" << "1" << "z" << "z" << empty + "：ＳＤ";
+    QTest::newRow("S/D letters") << false << "abc" << "10" << "1" << "z" << "z" << wrong + "：ＳＤ";
+    QTest::newRow("S/D blanks only") << false << "  " << "10" << "1" << "z" << "z" << wrong + "：ＳＤ";
+    QTest::newRow("S/D comma") << false << "0,5" << "10" << "1" << "z" << "z" << wrong + "：ＳＤ";
+    QTest::newRow("S/D overflows a double") << false << "1e999" << "10" << "1" << "z" << "z" << wrong + "：ＳＤ";
+    QTest::newRow("D/d empty") << false << "0.5" << "" << "" << "z" << "z" << empty + "：Ｄｄ";
+    QTest::newRow("D/d hex") << false << "0.5" << "0x10" << "1" << "z" << "z" << wrong + "：Ｄｄ";
+    QTest::newRow("Er empty") << false << "0.5" << "10" << "" << "z" << "z" << empty + "：Ｅｒ";
+    QTest::newRow("Er letters") << false << "0.5" << "10" << "abc" << "z" << "z" << wrong + "：Ｅｒ";
+    QTest::newRow("Er inf") << false << "0.5" << "10" << "inf" << "z" << "z" << wrong + "：Ｅｒ";
+    QTest::newRow("shape: Er letters before empty Ze") << true << "z" << "z" << "abc" << "" << "" << wrong + "：Ｅｒ";
+    QTest::newRow("shape: Er empty") << true << "z" << "z" << "" << "70" << "50" << empty + "：Ｅｒ";
+    QTest::newRow("shape: Ze and Zo empty, S/D not read") << true << "abc" << "" << "1" << "" << "" << empty + "：Ｚｅ";
+    QTest::newRow("shape: Ze trailing sign") << true << "z" << "z" << "1" << "70-" << "50" << wrong + "：Ｚｅ";
+    QTest::newRow("shape: Zo letters") << true << "z" << "z" << "1" << "70" << "x" << wrong + "：Ｚｏ";
+    QTest::newRow("shape: Zo nan") << true << "z" << "z" << "1" << "70" << "nan" << wrong + "：Ｚｏ";
+}
+
+// The first bad box is named; nothing else changes.
+void TestMainWindow::inputChecks()
+{
+    QFETCH(bool, shape);
+    QFETCH(QString, sd);
+    QFETCH(QString, dd);
+    QFETCH(QString, er);
+    QFETCH(QString, ze);
+    QFETCH(QString, zo);
+    QFETCH(QString, message);
+    if (shape)
+        EnterShapeMode();
+    const TBoxes before{sd, dd, er, ze, zo};
+    FillBoxes(before);
+    FormMain->Label1->setText("before");
+    Calculate();
+    QCOMPARE(Messages(), QStringList(message));
+    QVERIFY(ReadBoxes() == before);
+    QCOMPARE(FormMain->Label1->text(), QString("before"));
+}
+
+void TestMainWindow::impedanceResults_data()
+{
+    QTest::addColumn<QString>("sd");
+    QTest::addColumn<QString>("dd");
+    QTest::addColumn<QString>("er");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("ze");
+    QTest::addColumn<QString>("zo");
+
+    QTest::newRow("Er 1") << "0.5" << "10" << "1" << 3 << "133.229" << "107.426";
+    QTest::newRow("Er 2.25") << "0.5" << "10" << "2.25" << 3 << "88.819" << "71.617";
+    QTest::newRow("blanks and exponents") << " 5e-1 " << "1E1" << "2.25E0 " << 3 << "88.819" << "71.617";
+    QTest::newRow("1 decimal") << "0.5" << "10" << "1" << 1 << "133.2" << "107.4";
+    QTest::newRow("2 decimals") << "0.5" << "10" << "1" << 2 << "133.23" << "107.43";
+    QTest::newRow("below 1, leading zero") << "0.5" << "10" << "1e6" << 3 << "0.133" << "0.107";
+    QTest::newRow("other shape") << "0.3" << "5" << "1" << 3 << "119.977" << "51.089";
+    QTest::newRow("S/D 0.9 passes") << "0.9" << "20" << "1" << 3 << "76.549" << "76.050";
+}
+
+void TestMainWindow::impedanceResults()
+{
+    QFETCH(QString, sd);
+    QFETCH(QString, dd);
+    QFETCH(QString, er);
+    QFETCH(int, decimals);
+    QFETCH(QString, ze);
+    QFETCH(QString, zo);
+    FormSetting2->mDecimals = decimals;
+    FillBoxes({sd, dd, er, "", ""});
+    FormMain->Label1->setText("before");
+    Calculate();
+    QVERIFY(Messages().isEmpty());
+    QCOMPARE(FormMain->Edit4->text(), ze);
+    QCOMPARE(FormMain->Edit5->text(), zo);
+    QCOMPARE(FormMain->Label1->text(), QString("before"));
+}
+
+void TestMainWindow::impedanceForEr4IsHalf()
+{
+    FormSetting2->mDecimals = 5;
+    Calculate();
+    const double ze1 = FormMain->Edit4->text().toDouble();
+    const double zo1 = FormMain->Edit5->text().toDouble();
+    QVERIFY(FormMain->Edit4->text().contains(QRegularExpression("\\.\\d{5}$")));
+    FormMain->Edit3->setText("4");
+    Calculate();
+    QVERIFY(std::abs(FormMain->Edit4->text().toDouble() - ze1 / 2) <= 0.000011);
+    QVERIFY(std::abs(FormMain->Edit5->text().toDouble() - zo1 / 2) <= 0.000011);
+    QVERIFY(std::abs(ze1 - 133.229) < 0.0005);
+    QVERIFY(Messages().isEmpty());
+}
+
+void TestMainWindow::impedanceFailure_data()
+{
+    QTest::addColumn<QString>("sd");
+    QTest::addColumn<QString>("dd");
+    QTest::addColumn<QString>("er");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("S/D above 0.9") << "0.95" << "10" << "1" << "Error : SD > 0.9";
+    QTest::newRow("S/D 0") << "0" << "10" << "1" << "Error : SD <= 0";
+    QTest::newRow("D/d 2") << "0.5" << "2" << "1" << "Error : Dd <= 2";
+    QTest::newRow("conductors touch") << "0.25" << "4" << "1" << "内部導体オフセットが小さすぎます";
+    QTest::newRow("conductor touches shield") << "0.75" << "4" << "1" << "外部導体半径が小さすぎます";
+    QTest::newRow("Er 0") << "0.5" << "10" << "0" << "比誘電率 Er は正の値にして下さい";
+    QTest::newRow("Er negative") << "0.5" << "10" << "-2.25" << "比誘電率 Er は正の値にして下さい";
+}
+
+void TestMainWindow::impedanceFailure()
+{
+    QFETCH(QString, sd);
+    QFETCH(QString, dd);
+    QFETCH(QString, er);
+    QFETCH(QString, message);
+    FillBoxes({sd, dd, er, "1.000", "2.000"});
+    FormMain->Label1->setText("before");
+    QStringList resultsWhileShown;
+    mForms->dialogs.onMessage = [&] { resultsWhileShown << FormMain->Edit4->text() << FormMain->Edit5->text(); };
+    Calculate();
+    QCOMPARE(Messages(), QStringList(message));
+    QCOMPARE(resultsWhileShown, QStringList({"---", "---"}));
+    QCOMPARE(FormMain->Label1->text(), QString("before"));
+    for (const QString& result : {FormMain->Edit4->text(), FormMain->Edit5->text()})
+        QVERIFY(!result.contains("nan") && !result.contains("inf"));
+
+    // A good calculation after a failed one works again.
+    FillBoxes({"0.5", "10", "1", "", ""});
+    Calculate();
+    QCOMPARE(FormMain->Edit4->text(), QString("133.229"));
+    QCOMPARE(FormMain->Edit5->text(), QString("107.426"));
+}
+
+void TestMainWindow::shapeRoundTrip_data()
+{
+    QTest::addColumn<QString>("er");
+    QTest::addColumn<QString>("ze");
+    QTest::addColumn<QString>("zo");
+    QTest::addColumn<double>("sd"); // the known shape, or 0 when unknown
+    QTest::addColumn<double>("dd");
+
+    QTest::newRow("Er 1") << "1" << "133.229" << "107.426" << 0.5 << 10.0;
+    QTest::newRow("Er 2.25") << "2.25" << "88.819" << "71.617" << 0.5 << 10.0;
+    QTest::newRow("Er 4, 60/40") << "4" << "60" << "40" << 0.0 << 0.0;
+}
+
+// Shape mode finds a shape; impedance mode, fed with it, gives the wanted
+// impedances back.
+void TestMainWindow::shapeRoundTrip()
+{
+    QFETCH(QString, er);
+    QFETCH(QString, ze);
+    QFETCH(QString, zo);
+    QFETCH(double, sd);
+    QFETCH(double, dd);
+    FormSetting2->mDecimals = 5;
+    FormSetting2->mConvWidthIndex = 3;
+    EnterShapeMode();
+    FillBoxes({"", "", er, ze, zo});
+    Calculate();
+    QVERIFY2(Messages().isEmpty(), qPrintable(Messages().join('\n')));
+    QVERIFY2(CountOf(FormMain->Label1->text()) >= 1, qPrintable(FormMain->Label1->text()));
+    QVERIFY(FormMain->Edit1->text().contains(QRegularExpression("^0\\.\\d{5}$")));
+    if (sd > 0) {
+        QVERIFY(std::abs(FormMain->Edit1->text().toDouble() - sd) < 0.001);
+        QVERIFY(std::abs(FormMain->Edit2->text().toDouble() - dd) < 0.01);
+    }
+
+    FormMain->CalcZ1->trigger();
+    Calculate();
+    QVERIFY(Messages().isEmpty());
+    QVERIFY(std::abs(FormMain->Edit4->text().toDouble() - ze.toDouble()) < 0.005);
+    QVERIFY(std::abs(FormMain->Edit5->text().toDouble() - zo.toDouble()) < 0.005);
+}
+
+void TestMainWindow::shapeFailure_data()
+{
+    QTest::addColumn<QString>("er");
+    QTest::addColumn<QString>("ze");
+    QTest::addColumn<QString>("zo");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("Ze equal to Zo") << "1" << "100" << "100" << "Ze は Zo より大きくして下さい";
+    QTest::newRow("start S/D above 0.9") << "1" << "100" << "99.5" << "zCalcSDDd():Error : SD > 0.9";
+    QTest::newRow("Er 0") << "0" << "100" << "50" << "Er は正の有限値にして下さい";
+    QTest::newRow("Ze and Zo negative") << "1" << "-1" << "-2" << "Ze と Zo は正の有限値にして下さい";
+}
+
+void TestMainWindow::shapeFailure()
+{
+    QFETCH(QString, er);
+    QFETCH(QString, ze);
+    QFETCH(QString, zo);
+    QFETCH(QString, message);
+    EnterShapeMode();
+    FillBoxes({"0.5", "10", er, ze, zo});
+    QStringList seenWhileShown;
+    mForms->dialogs.onMessage = [&] {
+        seenWhileShown << FormMain->Edit1->text() << FormMain->Edit2->text() << FormMain->Label1->text();
+    };
+    Calculate();
+    QCOMPARE(Messages(), QStringList(message));
+    QCOMPARE(seenWhileShown.mid(0, 2), QStringList({"---", "---"}));
+    QVERIFY(seenWhileShown.at(2) != "計算出来ませんでした");
+    QCOMPARE(FormMain->Label1->text(), QString("計算出来ませんでした"));
+    QCOMPARE(FormMain->Edit4->text(), ze);
+    QCOMPARE(FormMain->Edit5->text(), zo);
+}
+
+void TestMainWindow::shapeSuccessAfterFailure()
+{
+    EnterShapeMode();
+    FillBoxes({"", "", "1", "100", "100"});
+    Calculate();
+    QCOMPARE(FormMain->Label1->text(), QString("計算出来ませんでした"));
+    FormMain->Edit4->setText("133.229");
+    FormMain->Edit5->setText("107.426");
+    Calculate();
+    QCOMPARE(Messages().size(), 1);
+    QCOMPARE(FormMain->Edit1->text(), QString("0.500"));
+    QVERIFY(FormMain->Edit2->text().toDouble() > 9.9 && FormMain->Edit2->text().toDouble() < 10.1);
+    QVERIFY(CountOf(FormMain->Label1->text()) >= 1);
+}
+
+// The limit and the width are copied into the calculator at every click.
+void TestMainWindow::shapeReadsSettingsEachTime()
+{
+    EnterShapeMode();
+    FillBoxes({"", "", "1", "133.229", "107.426"});
+    FormSetting2->mConvWidthIndex = 0;
+    Calculate();
+    const int coarseCount = CountOf(FormMain->Label1->text());
+    FormSetting2->mConvWidthIndex = 3;
+    Calculate();
+    const int fineCount = CountOf(FormMain->Label1->text());
+    QVERIFY(Messages().isEmpty());
+    QVERIFY2(coarseCount >= 1 && fineCount > coarseCount,
+             qPrintable(QString("counts %1 and %2").arg(coarseCount).arg(fineCount)));
+
+    FormSetting2->mIterLimit = fineCount - 2;
+    Calculate();
+    QCOMPARE(Messages(), QStringList("計算回数オーバーです"));
+    QCOMPARE(FormMain->Edit1->text(), QString("---"));
+
+    FormSetting2->mIterLimit = 1000;
+    Calculate();
+    QCOMPARE(Messages().size(), 1);
+    QCOMPARE(CountOf(FormMain->Label1->text()), fineCount);
+}
+
+// The solver asks for a repaint after each progress text, and the window
+// paints the status line at once, without waiting for the event loop.
+void TestMainWindow::shapeRepaintsWhileCounting()
+{
+    EnterShapeMode();
+    FillBoxes({"", "", "1", "133.229", "107.426"});
+    FormSetting2->mConvWidthIndex = 3;
+    QCoreApplication::processEvents();
+    TPaintRecorder recorder(FormMain->Label1);
+    FormMain->CalcBtn->click(); // runs to its end without an event loop
+    const int count = CountOf(FormMain->Label1->text());
+    QVERIFY(count >= 2);
+    QVERIFY(recorder.painted.contains("初期値を計算中"));
+    for (int n = 2; n <= count; ++n)
+        QVERIFY2(recorder.painted.contains("計算回数＝" + QString::number(n)), qPrintable(QString::number(n)));
+}
+
+void TestMainWindow::traceFile_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<int>("queries");
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("option off") << 0 << true << 0 << false;
+    QTest::newRow("option on, cancelled") << 1 << false << 1 << false;
+    QTest::newRow("option on, file chosen") << 1 << true << 1 << true;
+}
+
+void TestMainWindow::traceFile()
+{
+    QFETCH(int, option);
+    QFETCH(bool, confirm);
+    QFETCH(int, queries);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("trace.txt");
+    FormSetting2->mTraceOption = static_cast<unsigned char>(option);
+    if (confirm)
+        mForms->dialogs.saveAnswer = path;
+    EnterShapeMode();
+    FillBoxes({"", "", "1", "133.229", "107.426"});
+    Calculate();
+    QVERIFY(Messages().isEmpty());
+    QVERIFY(CountOf(FormMain->Label1->text()) >= 1);
+    QCOMPARE(mForms->dialogs.saveQueries, queries);
+    QCOMPARE(QFile::exists(path), written);
+    if (written) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray firstLine = file.readLine();
+        QVERIFY(firstLine.startsWith("mZeE=") && firstLine.contains("133.22900"));
+
+        // The switch goes off again with the option.
+        QVERIFY(QFile::remove(path));
+        FormSetting2->mTraceOption = 0;
+        Calculate();
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(mForms->dialogs.saveQueries, queries);
+    }
+}
+
+// A locale with a decimal comma changes neither input nor display.
+void TestMainWindow::commaLocale()
+{
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        QSKIP("de_DE.UTF-8 is not generated here");
+    const QLocale savedDefault;
+    QLocale::setDefault(QLocale(QLocale::German));
+
+    Calculate();
+    const TBoxes impedance = ReadBoxes();
+    FormMain->Edit1->setText("0,5");
+    Calculate();
+
+    QLocale::setDefault(savedDefault);
+    std::setlocale(LC_ALL, saved.c_str());
+    QCOMPARE(impedance.ze, QString("133.229"));
+    QCOMPARE(impedance.zo, QString("107.426"));
+    QCOMPARE(Messages(), QStringList("正しい値を入力してください：ＳＤ"));
+}
+
+void TestMainWindow::otherWindows_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<QString>("window");
+
+    QTest::newRow("settings button") << "OptionBtn" << "FormSetting2";
+    QTest::newRow("help button") << "HelpBtn" << "FormInfo";
+    QTest::newRow("help menu item") << "N1" << "FormInfo";
+    QTest::newRow("version menu item") << "About1" << "FormVersion";
+}
+
+// Each window opens modally, and afterwards the main window has the
+// keyboard focus again.
+void TestMainWindow::otherWindows()
+{
+    QFETCH(QString, trigger);
+    QFETCH(QString, window);
+    QString opened;
+    for (int time = 0; time < 2; ++time) {
+        mWatchdog->Expect([&](QWidget& modal) {
+            opened = modal.objectName();
+            QVERIFY(modal.isModal());
+            modal.close();
+        });
+        if (auto* button = FormMain->findChild<QPushButton*>(trigger)) {
+            button->setFocus();
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            FormMain->findChild<QAction*>(trigger)->trigger();
+        }
+        QCOMPARE(opened, window);
+        QTRY_VERIFY(FormMain->isActiveWindow());
+        QVERIFY(FormMain->isAncestorOf(QApplication::focusWidget()));
+    }
+}
+
+void TestMainWindow::quit_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::newRow("quit button") << "QuitBtn";
+    QTest::newRow("exit menu item") << "Exit1";
+}
+
+void TestMainWindow::quit()
+{
+    QFETCH(QString, trigger);
+    if (auto* button = FormMain->findChild<QPushButton*>(trigger))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        FormMain->findChild<QAction*>(trigger)->trigger();
+    QVERIFY(!FormMain->isVisible());
+}
+
+// The running program's message box and file-save dialog.
+void TestMainWindow::realDialogs()
+{
+    FormMain->SetDialogs(nullptr);
+    FormMain->Edit1->clear();
+    mWatchdog->Expect([](QWidget& modal) {
+        auto* box = qobject_cast<QMessageBox*>(&modal);
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QString("Duvane"));
+        QCOMPARE(box->text(), QString("値を入力してください：ＳＤ"));
+        QCOMPARE(box->buttons().size(), 1);
+        QVERIFY(box->button(QMessageBox::Ok));
+        box->button(QMessageBox::Ok)->click();
+    });
+    Calculate();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("chosen.txt");
+    mWatchdog->Expect([&](QWidget& modal) {
+        QCOMPARE(&modal, static_cast<QWidget*>(FormMain->SaveDialog1));
+        modal.close();
+    });
+    mWatchdog->Expect([&](QWidget& modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(&modal);
+        QVERIFY(dialog);
+        auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(nameBox);
+        nameBox->setText(path);
+        QTest::keyClick(nameBox, Qt::Key_Return);
+    });
+    QString fileName = "untouched";
+    QVERIFY(!FormMain->Dialogs().AskSaveFileName(*FormMain->SaveDialog1, fileName));
+    QCOMPARE(fileName, QString("untouched"));
+    QVERIFY(FormMain->Dialogs().AskSaveFileName(*FormMain->SaveDialog1, fileName));
+    QCOMPARE(fileName, path);
+}
+
+DUVANE_UI_TEST_MAIN(TestMainWindow)
+
+#include "test_main_window.moc"

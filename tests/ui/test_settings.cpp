@@ -1,0 +1,401 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+
+#include "Setting2.h"
+#include "UiTestSupport.h"
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void defaults();
+    void controlsAtTheirPlaces_data();
+    void controlsAtTheirPlaces();
+    void setWithoutChanges();
+    void setStoresChoices();
+    void limitAccepted_data();
+    void limitAccepted();
+    void limitRejected_data();
+    void limitRejected();
+    void cancelKeepsValuesAndLeavesLists();
+    void titleBarCloseIsCancel();
+    void enterAndEscapeDoNothing_data();
+    void enterAndEscapeDoNothing();
+    void traceCheckBox();
+    void convWidth_data();
+    void convWidth();
+    void shownModallyWhereItWasLeft();
+    void realErrorBox();
+
+private:
+    void Show();
+    QStringList Messages() const;
+
+    std::unique_ptr<TFormsFixture> mForms;
+    std::unique_ptr<TModalWatchdog> mWatchdog;
+};
+
+void TestSettings::init()
+{
+    mForms = std::make_unique<TFormsFixture>();
+    mWatchdog = std::make_unique<TModalWatchdog>();
+}
+
+void TestSettings::cleanup()
+{
+    QCOMPARE(mWatchdog->Unanswered(), std::size_t{0});
+    mWatchdog.reset();
+    mForms.reset();
+}
+
+// Shown without a modal loop, so that a test can press its buttons.
+void TestSettings::Show()
+{
+    FormSetting2->show();
+    QApplication::setActiveWindow(FormSetting2);
+    QVERIFY(QTest::qWaitForWindowExposed(FormSetting2));
+}
+
+QStringList TestSettings::Messages() const
+{
+    QStringList texts;
+    for (const auto& message : mForms->dialogs.messages)
+        texts << message.text;
+    return texts;
+}
+
+void TestSettings::defaults()
+{
+    TFormSetting2& dialog = *FormSetting2;
+    QCOMPARE(dialog.mDecimals, 3);
+    QCOMPARE(dialog.mConvWidthIndex, 2);
+    QCOMPARE(dialog.mIterLimit, 1000);
+    QCOMPARE(dialog.mTraceOption, 0);
+    QCOMPARE(dialog.GetConvWidth(), 0.01);
+    QCOMPARE(dialog.ComboBox1->currentText(), QString("3"));
+    QCOMPARE(dialog.ComboBox2->currentText(), QString("0.01"));
+    QCOMPARE(dialog.Edit1->text(), QString("1000"));
+    QVERIFY(!dialog.CheckBox1->isChecked());
+    QVERIFY(!dialog.CheckBox1->isEnabled());
+
+    QStringList items;
+    for (int i = 0; i < dialog.ComboBox1->count(); ++i)
+        items << dialog.ComboBox1->itemText(i);
+    QCOMPARE(items, QStringList({"1", "2", "3", "4", "5"}));
+    items.clear();
+    for (int i = 0; i < dialog.ComboBox2->count(); ++i)
+        items << dialog.ComboBox2->itemText(i);
+    QCOMPARE(items, QStringList({"1", "0.1", "0.01", "0.001"}));
+    QVERIFY(!dialog.ComboBox1->isEditable());
+    QVERIFY(!dialog.ComboBox2->isEditable());
+
+    QCOMPARE(dialog.windowTitle(), QString("設定"));
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(dialog.size(), QSize(274, 185));
+    QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(QFontInfo(dialog.font()).family(), QString("IPAPGothic"));
+    QCOMPARE(dialog.font().pixelSize(), 12);
+    for (QPushButton* button : {dialog.SetBtn, dialog.CancelBtn}) {
+        QVERIFY(!button->isDefault());
+        QVERIFY(!button->autoDefault());
+    }
+}
+
+void TestSettings::controlsAtTheirPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("nominal"); // labels: size 0, they fit their text
+
+    QTest::newRow("Label7") << "Label7" << QRect(24, 16, 0, 0);
+    QTest::newRow("ComboBox1") << "ComboBox1" << QRect(168, 8, 81, 20);
+    QTest::newRow("Label1") << "Label1" << QRect(24, 48, 0, 0);
+    QTest::newRow("ComboBox2") << "ComboBox2" << QRect(168, 40, 81, 20);
+    QTest::newRow("Label2") << "Label2" << QRect(24, 80, 0, 0);
+    QTest::newRow("Edit1") << "Edit1" << QRect(168, 72, 81, 20);
+    QTest::newRow("CheckBox1") << "CheckBox1" << QRect(48, 112, 185, 17);
+    QTest::newRow("SetBtn") << "SetBtn" << QRect(40, 150, 75, 25);
+    QTest::newRow("CancelBtn") << "CancelBtn" << QRect(168, 150, 75, 25);
+}
+
+void TestSettings::controlsAtTheirPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, nominal);
+    Show();
+    auto* control = FormSetting2->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget(), FormSetting2);
+    QCOMPARE(control->pos(), nominal.topLeft());
+    QVERIFY(control->width() >= nominal.width() && control->height() >= nominal.height());
+    QVERIFY2(FormSetting2->rect().contains(control->geometry()), "outside the client area");
+    QVERIFY2(control->size().expandedTo(control->minimumSizeHint()) == control->size()
+                 || qobject_cast<QPushButton*>(control),
+             "smaller than its content needs");
+    if (auto* label = qobject_cast<QLabel*>(control))
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        QVERIFY(button->width() >= button->fontMetrics().horizontalAdvance(button->text()));
+    for (QWidget* other : FormSetting2->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (other != control && !other->isWindow())
+            QVERIFY2(!control->geometry().intersects(other->geometry()), qPrintable("overlaps " + other->objectName()));
+    }
+}
+
+void TestSettings::setWithoutChanges()
+{
+    Show();
+    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+    QVERIFY(FormSetting2->isHidden());
+    QCOMPARE(FormSetting2->mDecimals, 3);
+    QCOMPARE(FormSetting2->GetConvWidth(), 0.01);
+    QCOMPARE(FormSetting2->mIterLimit, 1000);
+    QVERIFY(Messages().isEmpty());
+}
+
+void TestSettings::setStoresChoices()
+{
+    Show();
+    FormSetting2->ComboBox1->setCurrentIndex(4);
+    FormSetting2->ComboBox2->setCurrentIndex(3);
+    FormSetting2->Edit1->setText("200");
+    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+    QVERIFY(FormSetting2->isHidden());
+    QCOMPARE(FormSetting2->mDecimals, 5);
+    QCOMPARE(FormSetting2->mConvWidthIndex, 3);
+    QCOMPARE(FormSetting2->GetConvWidth(), 0.001);
+    QCOMPARE(FormSetting2->mIterLimit, 200);
+    QCOMPARE(FormSetting2->mTraceOption, 0);
+}
+
+void TestSettings::limitAccepted_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("limit");
+
+    QTest::newRow("leading blanks") << "  250" << 250;
+    QTest::newRow("plus sign") << "+250" << 250;
+    QTest::newRow("dollar hex") << "$FA" << 250;
+    QTest::newRow("0x hex") << "0xFA" << 250;
+    QTest::newRow("0X hex, lower case digits") << "0Xfa" << 250;
+    QTest::newRow("x hex") << "xFA" << 250;
+    QTest::newRow("X hex") << "XFA" << 250;
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("negative") << "-5" << -5;
+    QTest::newRow("leading zeros") << "007" << 7;
+    QTest::newRow("smallest") << "-2147483648" << -2147483647 - 1;
+    QTest::newRow("largest") << "2147483647" << 2147483647;
+    QTest::newRow("largest hex") << "$7FFFFFFF" << 2147483647;
+}
+
+void TestSettings::limitAccepted()
+{
+    QFETCH(QString, text);
+    QFETCH(int, limit);
+    Show();
+    FormSetting2->Edit1->setText(text);
+    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+    QVERIFY(Messages().isEmpty());
+    QVERIFY(FormSetting2->isHidden());
+    QCOMPARE(FormSetting2->mIterLimit, limit);
+}
+
+void TestSettings::limitRejected_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks only") << "   ";
+    QTest::newRow("decimal point") << "1.5";
+    QTest::newRow("exponent") << "1e3";
+    QTest::newRow("trailing blank") << "250 ";
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("one too large") << "2147483648";
+    QTest::newRow("one too small") << "-2147483649";
+    QTest::newRow("far too large") << "99999999999999999999";
+    QTest::newRow("hex too large") << "$80000000";
+    QTest::newRow("sign alone") << "-";
+    QTest::newRow("two signs") << "+-5";
+    QTest::newRow("sign before hex") << "-$FA";
+    QTest::newRow("hex prefix alone") << "0x";
+    QTest::newRow("hex digit in decimal") << "25F";
+    QTest::newRow("blank inside") << "2 50";
+    QTest::newRow("full-width digits") << "２５０";
+}
+
+void TestSettings::limitRejected()
+{
+    QFETCH(QString, text);
+    Show();
+    FormSetting2->ComboBox1->setCurrentIndex(0);
+    FormSetting2->ComboBox2->setCurrentIndex(0);
+    FormSetting2->Edit1->setText(text);
+    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+
+    QCOMPARE(Messages(), QStringList("'" + text + "' は整数ではありません."));
+    QCOMPARE(mForms->dialogs.messages.front().icon, QMessageBox::Critical);
+    QVERIFY(FormSetting2->isVisible());
+    QCOMPARE(FormSetting2->mDecimals, 1);
+    QCOMPARE(FormSetting2->mConvWidthIndex, 0);
+    QCOMPARE(FormSetting2->mIterLimit, 1000);
+    QCOMPARE(FormSetting2->Edit1->text(), text);
+}
+
+void TestSettings::cancelKeepsValuesAndLeavesLists()
+{
+    Show();
+    FormSetting2->ComboBox1->setCurrentIndex(0);
+    FormSetting2->Edit1->setText("7");
+    QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
+    QVERIFY(FormSetting2->isHidden());
+    QCOMPARE(FormSetting2->mDecimals, 3);
+    QCOMPARE(FormSetting2->mIterLimit, 1000);
+
+    Show();
+    QCOMPARE(FormSetting2->ComboBox1->currentText(), QString("1"));
+    QCOMPARE(FormSetting2->Edit1->text(), QString("7"));
+    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+    QCOMPARE(FormSetting2->mDecimals, 1);
+    QCOMPARE(FormSetting2->mIterLimit, 7);
+}
+
+void TestSettings::titleBarCloseIsCancel()
+{
+    Show();
+    FormSetting2->ComboBox1->setCurrentIndex(4);
+    FormSetting2->ComboBox2->setCurrentIndex(0);
+    FormSetting2->Edit1->setText("5");
+    QVERIFY(FormSetting2->close());
+    QVERIFY(FormSetting2->isHidden());
+    QCOMPARE(FormSetting2->mDecimals, 3);
+    QCOMPARE(FormSetting2->mConvWidthIndex, 2);
+    QCOMPARE(FormSetting2->mIterLimit, 1000);
+}
+
+void TestSettings::enterAndEscapeDoNothing_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+
+    for (const char* focus : {"Edit1", "SetBtn", "CancelBtn", "ComboBox1"}) {
+        QTest::newRow(qPrintable(QString(focus) + " Enter")) << focus << int(Qt::Key_Return);
+        QTest::newRow(qPrintable(QString(focus) + " Escape")) << focus << int(Qt::Key_Escape);
+    }
+}
+
+void TestSettings::enterAndEscapeDoNothing()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    Show();
+    FormSetting2->Edit1->setText("200");
+    auto* target = FormSetting2->findChild<QWidget*>(focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    QVERIFY(FormSetting2->isVisible());
+    QCOMPARE(FormSetting2->mIterLimit, 1000);
+}
+
+void TestSettings::traceCheckBox()
+{
+    Show();
+    QCheckBox& box = *FormSetting2->CheckBox1;
+    QTest::mouseClick(&box, Qt::LeftButton);
+    QVERIFY(!box.isChecked());
+    QCOMPARE(FormSetting2->mTraceOption, 0);
+    QCOMPARE(box.focusPolicy() == Qt::NoFocus || !box.isEnabled(), true);
+
+    // The handler behind the greyed box: the option follows the tick at once,
+    // whatever Set or Cancel do afterwards.
+    box.setEnabled(true);
+    QTest::mouseClick(&box, Qt::LeftButton);
+    QCOMPARE(FormSetting2->mTraceOption, 1);
+    QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
+    QCOMPARE(FormSetting2->mTraceOption, 1);
+    Show();
+    QTest::mouseClick(&box, Qt::LeftButton);
+    QCOMPARE(FormSetting2->mTraceOption, 0);
+}
+
+void TestSettings::convWidth_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<double>("width");
+
+    QTest::newRow("0") << 0 << 1.0;
+    QTest::newRow("1") << 1 << 0.1;
+    QTest::newRow("2") << 2 << 0.01;
+    QTest::newRow("3") << 3 << 0.001;
+    QTest::newRow("4, out of the list") << 4 << 0.01;
+    QTest::newRow("-1, out of the list") << -1 << 0.01;
+}
+
+void TestSettings::convWidth()
+{
+    QFETCH(int, index);
+    QFETCH(double, width);
+    FormSetting2->mConvWidthIndex = index;
+    QCOMPARE(FormSetting2->GetConvWidth(), width);
+}
+
+void TestSettings::shownModallyWhereItWasLeft()
+{
+    FormMain->move(150, 120);
+    QPoint firstAt;
+    QPoint movedTo;
+    mWatchdog->Expect([&](QWidget& modal) {
+        QCOMPARE(&modal, static_cast<QWidget*>(FormSetting2));
+        const QPoint offCentre = modal.frameGeometry().center() - FormMain->frameGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 20, "not centred on the main window");
+        QVERIFY(!FormSetting2->CheckBox1->isEnabled());
+        firstAt = modal.pos();
+        movedTo = firstAt + QPoint(40, 30);
+        modal.move(movedTo);
+        QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
+    QVERIFY(!firstAt.isNull());
+
+    FormMain->move(300, 200);
+    QPoint secondAt;
+    mWatchdog->Expect([&](QWidget& modal) {
+        secondAt = modal.pos();
+        QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
+    QCOMPARE(secondAt, movedTo);
+    QTRY_VERIFY(FormMain->isActiveWindow());
+}
+
+void TestSettings::realErrorBox()
+{
+    FormMain->SetDialogs(nullptr);
+    Show();
+    FormSetting2->Edit1->setText("abc");
+    QMessageBox* seen = nullptr;
+    mWatchdog->Expect([&](QWidget& modal) {
+        seen = qobject_cast<QMessageBox*>(&modal);
+        QVERIFY(seen);
+        QCOMPARE(seen->windowTitle(), QString("Duvane"));
+        QCOMPARE(seen->text(), QString("'abc' は整数ではありません."));
+        QCOMPARE(seen->icon(), QMessageBox::Critical);
+        QCOMPARE(seen->buttons().size(), 1);
+        QCOMPARE(seen->parentWidget(), static_cast<QWidget*>(FormSetting2));
+        seen->button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+    QVERIFY(seen);
+    QVERIFY(FormSetting2->isVisible());
+}
+
+DUVANE_UI_TEST_MAIN(TestSettings)
+
+#include "test_settings.moc"

@@ -1,0 +1,134 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <utility>
+
+#include <QMainWindow>
+
+#include "Qol_math2.h"
+#include "SolverView.h"
+#include "UserDialogs.h"
+
+class QAction;
+class QFileDialog;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+// The main window: the input and result boxes of both modes, the mode menu,
+// the calculate command, and the way to the other three windows. It owns the
+// calculator of the run.
+class TFormMain : public QMainWindow, public TRepaintTarget {
+    Q_OBJECT
+
+public:
+    explicit TFormMain(QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    QMenuBar* MainMenu1;
+    QMenu* File1;
+    QAction* Exit1;
+    QMenu* Mode1;
+    QAction* CalcZ1;
+    QAction* Shape1;
+    QMenu* Help1;
+    QAction* N1;
+    QAction* N2;
+    QAction* About1;
+
+    QGroupBox* GroupBox1;
+    QLabel* Label2;
+    QLineEdit* Edit1;
+    QLabel* Label3;
+    QLineEdit* Edit2;
+    QGroupBox* GroupBox2;
+    QLabel* Label5;
+    QLineEdit* Edit4;
+    QLabel* Label6;
+    QLineEdit* Edit5;
+    QLabel* Label4;
+    QLineEdit* Edit3;
+    QLabel* Label1;
+    QPushButton* HelpBtn;
+    QPushButton* CalcBtn;
+    QPushButton* OptionBtn;
+    QPushButton* QuitBtn;
+    QFileDialog* SaveDialog1;
+
+    // The message boxes and the file-save dialog of the whole program.
+    TUserDialogs& Dialogs() const { return *mDialogs; }
+    // Puts other dialogs in their place (tests); nullptr restores the real ones.
+    void SetDialogs(TUserDialogs* dialogs);
+
+    // The solver's repaint request while it iterates.
+    void Repaint() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The solver writes its progress texts into Label1 through this.
+    class TStatusLine final : public TStatusLabel {
+    public:
+        explicit TStatusLine(TFormMain& form) : mForm(form) {}
+        void SetCaption(const std::string& text) override;
+
+    private:
+        TFormMain& mForm;
+    };
+
+    using TKeyPressHandler = void (TFormMain::*)(char&);
+
+    void BuildMenu();
+    void BuildControls();
+    void FormCreate();
+    void FormDestroy();
+
+    void CalcBtnClick();
+    void QuitBtnClick();
+    void Exit1Click();
+    void CalcZ1Click();
+    void Shape1Click();
+    void OptionBtnClick();
+    void HelpBtnClick();
+    void N1Click();
+    void About1Click();
+    void Edit1KeyPress(char& key);
+    void Edit2KeyPress(char& key);
+    void Edit4KeyPress(char& key);
+    void Edit5KeyPress(char& key);
+
+    void SetMode(unsigned char mode);
+    void SetStatus(const QString& text);
+    void ShowModal(QDialog* window);
+    bool PassesKeyPress(const QKeyEvent& key, TKeyPressHandler handler);
+    void FilterKey(char& key);
+
+    void CalcImpedance();
+    void CalcShape();
+    void PrepareTrace();
+    void ShowFailure(QLineEdit* result1, QLineEdit* result2, const QString& message);
+    QString CheckValue(const QString& text) const;
+    QString FormatValue(int decimals, double value) const;
+
+    struct TInput {
+        QLineEdit* box;
+        const char* suffix;
+        double* value;
+    };
+    bool ReadInputs(const std::array<TInput, 3>& inputs);
+
+    TQtUserDialogs mQtDialogs;
+    TUserDialogs* mDialogs;
+    TStatusLine mStatusLine;
+    std::unique_ptr<TQol_COAXMath2> mCalc;
+    unsigned char mMode = 0;
+    std::array<std::pair<QLineEdit*, TKeyPressHandler>, 4> mKeyPressHandlers;
+};
+
+extern TFormMain* FormMain;

@@ -1,0 +1,27 @@
+#include "UserDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+TQtUserDialogs::TQtUserDialogs(QWidget* owner)
+    : mOwner(owner)
+{
+}
+
+void TQtUserDialogs::ShowMessage(const QString& text, QMessageBox::Icon icon)
+{
+    // Over whichever window asked (the settings dialog's error stands over
+    // the settings dialog, not behind it).
+    QWidget* over = QApplication::activeWindow() ? QApplication::activeWindow() : mOwner;
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, over);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+}
+
+bool TQtUserDialogs::AskSaveFileName(QFileDialog& dialog, QString& fileName)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().constFirst();
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+// Every message box and the file-save dialog of the program go through this
+// seam, so that tests can read the texts and answer without a modal loop.
+class TUserDialogs {
+public:
+    virtual ~TUserDialogs() = default;
+
+    // A modal box with the one text, one OK button and the application's
+    // title as caption.
+    virtual void ShowMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon) = 0;
+
+    // Runs `dialog` modally; true with the chosen path in `fileName`, false
+    // when the user cancelled.
+    virtual bool AskSaveFileName(QFileDialog& dialog, QString& fileName) = 0;
+};
+
+// The real dialogs, owned by `owner` (the main window).
+class TQtUserDialogs final : public TUserDialogs {
+public:
+    explicit TQtUserDialogs(QWidget* owner);
+
+    void ShowMessage(const QString& text, QMessageBox::Icon icon) override;
+    bool AskSaveFileName(QFileDialog& dialog, QString& fileName) override;
+
+private:
+    QWidget* mOwner;
+};
