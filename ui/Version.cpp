@@ -68,8 +68,7 @@ void TFormVersion::FormPaint()
     setWindowTitle(QStringLiteral("about ") + GetProductName());
 
     QPainter painter(this);
-    QPen emblemPen(kNavy, 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.setPen(emblemPen);
+    painter.setPen(QPen(kNavy, 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const QPoint zigzag[] = {{35, 80}, {80, 50}, {80, 80}, {135, 39}, {115, 39}};
     painter.drawPolyline(zigzag, std::size(zigzag));
     painter.drawLine(QPoint(135, 39), QPoint(130, 58));
@@ -81,15 +80,19 @@ void TFormVersion::FormPaint()
         {GetProductName() + QLatin1Char(' ') + GetVersionText(), {170, 20}, 16, QFont::Normal, false,
          Qt::black},
     };
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(zMenuColour(palette()));
+    const QColor menuColour = zMenuColour(palette());
     for (const TAboutText& text : texts) {
         face.setWeight(text.weight);
         face.setItalic(text.italic);
         face.setPixelSize(PixelSizeForCellHeight(face, text.cellHeight));
         painter.setFont(face);
+        const QFontMetrics metrics = painter.fontMetrics();
+        // The background is the nominal cell; the face's own rounding could
+        // make it a pixel taller.
+        painter.fillRect(QRect(text.topLeft, QSize(metrics.horizontalAdvance(text.text), text.cellHeight)),
+                         menuColour);
         painter.setPen(text.colour);
-        painter.drawText(text.topLeft + QPoint(0, painter.fontMetrics().ascent()), text.text);
+        painter.drawText(text.topLeft + QPoint(0, metrics.ascent()), text.text);
     }
 }
 

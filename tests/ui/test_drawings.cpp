@@ -242,6 +242,13 @@ void TestDrawings::aboutFigures_data()
     QTest::newRow("product and version") << QPoint(170, 20) << "menu";
     QTest::newRow("left of the makers line") << QPoint(129, 90) << "window";
     QTest::newRow("above the makers line") << QPoint(130, 89) << "window";
+    // Their backgrounds are as tall as the cell heights 20, 16 and 14.
+    QTest::newRow("maker name, bottom row") << QPoint(20, 39) << "menu";
+    QTest::newRow("below the maker name") << QPoint(20, 40) << "window";
+    QTest::newRow("makers line, bottom row") << QPoint(130, 105) << "menu";
+    QTest::newRow("below the makers line") << QPoint(130, 106) << "window";
+    QTest::newRow("contact line, bottom row") << QPoint(190, 123) << "menu";
+    QTest::newRow("below the contact line") << QPoint(190, 124) << "window";
     // No text reaches the right edge, so none is cut off.
     QTest::newRow("right edge, top texts") << QPoint(341, 25) << "window";
     QTest::newRow("right edge, makers line") << QPoint(341, 95) << "window";
