@@ -529,6 +529,8 @@ void TestMainWindow::impedanceResults_data()
     QTest::newRow("blanks and exponents") << " 5e-1 " << "1E1" << "2.25E0 " << 3 << "88.819" << "71.617";
     QTest::newRow("1 decimal") << "0.5" << "10" << "1" << 1 << "133.2" << "107.4";
     QTest::newRow("2 decimals") << "0.5" << "10" << "1" << 2 << "133.23" << "107.43";
+    QTest::newRow("0 decimals: nothing shown") << "0.5" << "10" << "1" << 0 << "" << "";
+    QTest::newRow("6 decimals: nothing shown") << "0.5" << "10" << "1" << 6 << "" << "";
     QTest::newRow("below 1, leading zero") << "0.5" << "10" << "1e6" << 3 << "0.133" << "0.107";
     QTest::newRow("other shape") << "0.3" << "5" << "1" << 3 << "119.977" << "51.089";
     QTest::newRow("S/D 0.9 passes") << "0.9" << "20" << "1" << 3 << "76.549" << "76.050";
@@ -543,7 +545,7 @@ void TestMainWindow::impedanceResults()
     QFETCH(QString, ze);
     QFETCH(QString, zo);
     FormSetting2->mDecimals = decimals;
-    FillBoxes({sd, dd, er, "", ""});
+    FillBoxes({sd, dd, er, "old", "old"});
     FormMain->Label1->setText("before");
     Calculate();
     QVERIFY(Messages().isEmpty());
