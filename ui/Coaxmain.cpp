@@ -155,9 +155,9 @@ void TFormMain::BuildControls()
     connect(OptionBtn, &QPushButton::clicked, this, &TFormMain::OptionBtnClick);
     connect(QuitBtn, &QPushButton::clicked, this, &TFormMain::QuitBtnClick);
 
-    const QWidget* tabOrder[] = {QuitBtn, OptionBtn, CalcBtn, Edit1, Edit2, Edit4, Edit5, Edit3, HelpBtn};
+    QWidget* const tabOrder[] = {QuitBtn, OptionBtn, CalcBtn, Edit1, Edit2, Edit4, Edit5, Edit3, HelpBtn};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(const_cast<QWidget*>(tabOrder[i - 1]), const_cast<QWidget*>(tabOrder[i]));
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     QuitBtn->setFocus();
 
     mKeyPressHandlers = {{{Edit1, &TFormMain::Edit1KeyPress},
@@ -362,7 +362,7 @@ void TFormMain::CalcImpedance()
     double er = 0;
     if (!ReadInputs({{{Edit1, "：ＳＤ", &sd}, {Edit2, "：Ｄｄ", &dd}, {Edit3, "：Ｅｒ", &er}}}))
         return;
-    // The impedances for the dielectric are those for air over √Er.
+    // The results are divided by √Er: zero or less would show nan or inf.
     if (er <= 0) {
         ShowFailure(Edit4, Edit5, QStringLiteral("比誘電率 Er は正の値にして下さい"));
         return;
