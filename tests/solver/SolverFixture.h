@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,8 +27,9 @@ protected:
 
     void SetUp() override
     {
-        traceDir = std::filesystem::temp_directory_path() /
-                   ("duvane-test-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');  // parameterised names carry "/N"
+        traceDir = std::filesystem::temp_directory_path() / ("duvane-test-" + name);
         std::filesystem::remove_all(traceDir);
         std::filesystem::create_directories(traceDir);
     }
