@@ -1,7 +1,8 @@
 #include "Gausscalc.h"
 
 #include <algorithm>
-#include <vector>
+
+#include "WorkArray.h"
 
 namespace {
 
@@ -11,23 +12,16 @@ std::string zeroPivotText(int k)
     return "Gij" + index + index + " =0";
 }
 
-}  // namespace
-
-void TGaussCalc::zDoGaussCalc(int n, const double* a, const double* b, double* x, std::string& err) const
+// Elimination without pivoting and back substitution, on working copies so
+// that the caller can reuse a and b. Order > 0 fixes n at compile time for the
+// charge system (5) and the Newton step (2), which a shape solve runs
+// thousands of times; Order 0 takes any n.
+template <int Order>
+void eliminate(int n, const double* a, const double* b, double* x, std::string& err)
 {
-    if (n < 2) {
-        err = "order too small in zDoGaussCalc()";
-        return;
-    }
-    for (int k = 0; k < n; ++k) {
-        if (a[k * n + k] == 0) {
-            err = zeroPivotText(k);
-            return;
-        }
-    }
-
-    // Working copies, so the caller can reuse a and b; one allocation for both.
-    std::vector<double> work(n * n + n);
+    if constexpr (Order > 0)
+        n = Order;
+    TWorkArray work(n * n + n);
     double* const A = work.data();
     double* const c = A + n * n;
     std::copy(a, a + n * n, A);
@@ -57,4 +51,28 @@ void TGaussCalc::zDoGaussCalc(int n, const double* a, const double* b, double* x
         x[i] = (c[i] - s) / A[i * n + i];
     }
     err.clear();
+}
+
+}  // namespace
+
+void TGaussCalc::zDoGaussCalc(int n, const double* a, const double* b, double* x, std::string& err) const
+{
+    if (n < 2) {
+        err = "order too small in zDoGaussCalc()";
+        return;
+    }
+    for (int k = 0; k < n; ++k) {
+        if (a[k * n + k] == 0) {
+            err = zeroPivotText(k);
+            return;
+        }
+    }
+    switch (n) {
+    case 2:
+        return eliminate<2>(n, a, b, x, err);
+    case 5:
+        return eliminate<5>(n, a, b, x, err);
+    default:
+        return eliminate<0>(n, a, b, x, err);
+    }
 }

@@ -1,7 +1,9 @@
 #include "Qol_math1.h"
 
 #include <cmath>
-#include <vector>
+#include <string>
+
+#include "WorkArray.h"
 
 namespace {
 
@@ -20,6 +22,39 @@ constexpr unsigned char kModeOdd = 2;
 double chargePosition(double r, int j, int n, double a)
 {
     return kChargeSpread * r * j / (n - 1) + a;
+}
+
+double sumInOrder(const double* values, int n)
+{
+    double sum = 0;
+    for (int j = 0; j < n; ++j)
+        sum = sum + values[j];
+    return sum;
+}
+
+struct ModeNames {
+    const char* capacitance;
+    const char* impedance;
+    const char* routine;
+};
+
+// Z = 1 / (c C). Touching conductors and D/d near 2 break the 5-charge model
+// down into negative or unbounded capacitances: no impedance is better than a
+// wrong one. Returns the error text, empty when z was written.
+std::string impedanceFrom(double capacitance, const ModeNames& names, double& z)
+{
+    const auto failure = [&](const char* quantity, const char* what) {
+        return std::string(quantity) + what + " in " + names.routine + "...";
+    };
+    if (capacitance == 0)
+        return failure(names.capacitance, " = 0");
+    if (!(std::isfinite(capacitance) && capacitance > 0))
+        return failure(names.capacitance, " invalid");
+    const double impedance = (1 / capacitance) * kInvLightSpeed;
+    if (!std::isfinite(impedance))
+        return failure(names.impedance, " invalid");
+    z = impedance;
+    return {};
 }
 
 }  // namespace
@@ -124,31 +159,14 @@ void TQol_COAXMath1::zCalcOddModeZC()
         mErrMsg = "Qnum Invalid";
         return;
     }
-    std::vector<double> q(mQnum);
-    mCalcQOdd(q.data());
+    TWorkArray work(mQnum);
+    double* const q = work.data();
+    mCalcQOdd(q);
     if (!mErrMsg.empty())
         return;
 
-    double sumQ = 0;
-    for (int j = 0; j < mQnum; ++j)
-        sumQ = sumQ + q[j];
-    mCapO = sumQ * 4 * kPiCapacitance * kEpsilon0;
-    if (mCapO == 0) {
-        mErrMsg = "capO = 0 in zCalcOddModeZC...";
-        return;
-    }
-    // Touching conductors and D/d near 2 break the 5-charge model down into
-    // negative or unbounded capacitances: no impedance is better than a wrong one.
-    if (!(std::isfinite(mCapO) && mCapO > 0)) {
-        mErrMsg = "capO invalid in zCalcOddModeZC...";
-        return;
-    }
-    const double zo = (1 / mCapO) * kInvLightSpeed;
-    if (!std::isfinite(zo)) {
-        mErrMsg = "Zo invalid in zCalcOddModeZC...";
-        return;
-    }
-    mZo = zo;
+    mCapO = sumInOrder(q, mQnum) * 4 * kPiCapacitance * kEpsilon0;
+    mErrMsg = impedanceFrom(mCapO, {"capO", "Zo", "zCalcOddModeZC"}, mZo);
 }
 
 void TQol_COAXMath1::zCalcEvenModeZC()
@@ -157,7 +175,7 @@ void TQol_COAXMath1::zCalcEvenModeZC()
         mErrMsg = "Qnum Invalid";
         return;
     }
-    std::vector<double> work(2 * mQnum);
+    TWorkArray work(2 * mQnum);
     double* const q = work.data();
     double* const s = q + mQnum;
     mCalcQEven(q);
@@ -175,28 +193,13 @@ void TQol_COAXMath1::zCalcEvenModeZC()
     double shieldPotential = 0;
     for (int j = 0; j < mQnum; ++j)
         shieldPotential = shieldPotential + std::log(R / s[j]) * 4 * q[j];
-    double sumQ = 0;
-    for (int j = 0; j < mQnum; ++j)
-        sumQ = sumQ + q[j];
+    const double sumQ = sumInOrder(q, mQnum);
     if (1 - shieldPotential == 0) {
         mErrMsg = "div by 0 in zCalcEvenModeZC...";
         return;
     }
     mCapE = sumQ / (1 - shieldPotential) * 4 * kPiCapacitance * kEpsilon0;
-    if (mCapE == 0) {
-        mErrMsg = "capE = 0 in zCalcEvenModeZC...";
-        return;
-    }
-    if (!(std::isfinite(mCapE) && mCapE > 0)) {
-        mErrMsg = "capE invalid in zCalcEvenModeZC...";
-        return;
-    }
-    const double ze = (1 / mCapE) * kInvLightSpeed;
-    if (!std::isfinite(ze)) {
-        mErrMsg = "Ze invalid in zCalcEvenModeZC...";
-        return;
-    }
-    mZe = ze;
+    mErrMsg = impedanceFrom(mCapE, {"capE", "Ze", "zCalcEvenModeZC"}, mZe);
 }
 
 // ---- Charge placement and potential matrix -----------------------------------
@@ -218,9 +221,7 @@ void TQol_COAXMath1::mCalcQ(double* q, unsigned char mode)
     const double r = mInRadius;
     const double a = mInOffset;
 
-    // One allocation per call, carved into the working arrays: this runs
-    // hundreds of times per shape solve.
-    std::vector<double> work(n * n + 4 * n);
+    TWorkArray work(n * n + 4 * n);
     double* const G = work.data();
     double* const X = G + n * n;
     double* const Y = X + n;
