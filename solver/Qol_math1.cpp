@@ -69,20 +69,14 @@ void TQol_COAXMath1::zCalcZo()
 {
     mErrMsg.clear();
     mSetGeometry();
-    if (mErrMsg.empty())
-        mCheckGeometry();
-    if (mErrMsg.empty())
-        zCalcOddModeZC();
+    mCalcOnGeometry(&TQol_COAXMath1::zCalcOddModeZC);
 }
 
 void TQol_COAXMath1::zCalcZe()
 {
     mErrMsg.clear();
     mSetGeometry();
-    if (mErrMsg.empty())
-        mCheckGeometry();
-    if (mErrMsg.empty())
-        zCalcEvenModeZC();
+    mCalcOnGeometry(&TQol_COAXMath1::zCalcEvenModeZC);
 }
 
 void TQol_COAXMath1::zCalcZoAt(double sd, double dd, double& zo)
@@ -90,10 +84,7 @@ void TQol_COAXMath1::zCalcZoAt(double sd, double dd, double& zo)
     if (!mErrMsg.empty())
         return;
     mSetGeometryAt(sd, dd);
-    if (mErrMsg.empty())
-        mCheckGeometry();
-    if (mErrMsg.empty())
-        zCalcOddModeZC();
+    mCalcOnGeometry(&TQol_COAXMath1::zCalcOddModeZC);
     if (mErrMsg.empty())
         zo = mZo;
 }
@@ -103,12 +94,17 @@ void TQol_COAXMath1::zCalcZeAt(double sd, double dd, double& ze)
     if (!mErrMsg.empty())
         return;
     mSetGeometryAt(sd, dd);
+    mCalcOnGeometry(&TQol_COAXMath1::zCalcEvenModeZC);
+    if (mErrMsg.empty())
+        ze = mZe;
+}
+
+void TQol_COAXMath1::mCalcOnGeometry(void (TQol_COAXMath1::*modeZC)())
+{
     if (mErrMsg.empty())
         mCheckGeometry();
     if (mErrMsg.empty())
-        zCalcEvenModeZC();
-    if (mErrMsg.empty())
-        ze = mZe;
+        (this->*modeZC)();
 }
 
 // ---- Geometry -------------------------------------------------------------

@@ -52,6 +52,9 @@ public:
     void zCalcZoAt(double sd, double dd, double& zo);
     void zCalcZeAt(double sd, double dd, double& ze);
 
+    // After the geometry is set: its checks, then one mode's impedance.
+    void mCalcOnGeometry(void (TQol_COAXMath1::*modeZC)());
+
     void mSetGeometry();
     void mSetGeometryAt(double sd, double dd);
     void mCheckGeometry();
