@@ -79,7 +79,7 @@ void Calculator::shape(const CaseInput& input, Report& report)
     report.status = mStatus.mText;
 }
 
-int countInStatus(std::string_view status)
+long long countInStatus(std::string_view status)
 {
     constexpr std::string_view kWideEquals = "＝";
     std::size_t start = 0;
@@ -87,7 +87,7 @@ int countInStatus(std::string_view status)
         start = ascii + 1;
     if (auto wide = status.rfind(kWideEquals); wide != std::string_view::npos)
         start = std::max(start, wide + kWideEquals.size());
-    int count = 0;
+    long long count = 0;  // the solver counts past INT_MAX when the limit is INT_MAX
     if (start > 0)
         std::from_chars(status.data() + start, status.data() + status.size(), count);
     return count;

@@ -34,4 +34,4 @@ private:
 
 // The calculation count in a progress text such as "計算回数＝17" or
 // "Calculation Count=17": the number after the last "=" or "＝"; 0 if none.
-int countInStatus(std::string_view status);
+long long countInStatus(std::string_view status);
