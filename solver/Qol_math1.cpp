@@ -24,6 +24,25 @@ double chargePosition(double r, int j, int n, double a)
     return kChargeSpread * r * j / (n - 1) + a;
 }
 
+// Matching points over the upper half of conductor 1, charges on the x-axis
+// inside it; the lower half and conductor 2 follow by symmetry. Count > 0 fixes
+// n at compile time, which folds the usual 5 points' sines and cosines to
+// constants; Count 0 takes any n.
+template <int Count>
+void placePoints(int n, double r, double a, double* X, double* Y, double* s, double* b)
+{
+    if constexpr (Count > 0)
+        n = Count;
+    const double pi = 4 * std::atan(1.0);
+    for (int i = 0; i < n; ++i) {
+        const double theta = i * pi / (n - 1);
+        X[i] = std::cos(theta) * r + a;
+        Y[i] = std::sin(theta) * r;
+        s[i] = chargePosition(r, i, n, a);
+        b[i] = 1.0;
+    }
+}
+
 double sumInOrder(const double* values, int n)
 {
     double sum = 0;
@@ -213,26 +232,16 @@ void TQol_COAXMath1::mCalcQOdd(double* q)
 void TQol_COAXMath1::mCalcQ(double* q, unsigned char mode)
 {
     const int n = mQnum;
-    const double pi = 4 * std::atan(1.0);
-    const double r = mInRadius;
-    const double a = mInOffset;
-
     TWorkArray work(n * n + 4 * n);
     double* const G = work.data();
     double* const X = G + n * n;
     double* const Y = X + n;
     double* const b = Y + n;
     double* const s = b + n;
-
-    // Matching points over the upper half of conductor 1, charges on the x-axis
-    // inside it; the lower half and conductor 2 follow by symmetry.
-    for (int i = 0; i < n; ++i) {
-        const double theta = i * pi / (n - 1);
-        X[i] = std::cos(theta) * r + a;
-        Y[i] = std::sin(theta) * r;
-        s[i] = chargePosition(r, i, n, a);
-        b[i] = 1.0;
-    }
+    if (n == 5)
+        placePoints<5>(n, mInRadius, mInOffset, X, Y, s, b);
+    else
+        placePoints<0>(n, mInRadius, mInOffset, X, Y, s, b);
 
     for (int i = 0; i < n && mErrMsg.empty(); ++i) {
         for (int j = 0; j < n; ++j) {
