@@ -189,3 +189,27 @@ TEST(PotentialMatrix, ChargesOfTheExample)
 }
 
 }  // namespace
+
+namespace {
+
+// Any charge count of 2 or more works; the model converges as it grows, so
+// neighbouring counts must land next to the 5-charge example.
+class OtherChargeCounts : public testing::TestWithParam<int> {};
+
+TEST_P(OtherChargeCounts, AgreeWithFiveCharges)
+{
+    TQol_COAXMath1 calc;
+    calc.mQnum = GetParam();
+    calc.mShapeSD = 0.5;
+    calc.mShapeDd = 10;
+    calc.zCalcZe();
+    ASSERT_EQ(calc.mErrMsg, "");
+    calc.zCalcZo();
+    ASSERT_EQ(calc.mErrMsg, "");
+    EXPECT_NEAR(calc.mZe, 133.229012, 1e-4);
+    EXPECT_NEAR(calc.mZo, 107.425742, 1e-4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OtherChargeCounts, testing::Values(4, 6, 7, 9));
+
+}  // namespace
