@@ -13,14 +13,14 @@ int main(int argc, char* argv[])
     // The name only, not a display name: Qt would append a display name to
     // every window title.
     QApplication::setApplicationName(QStringLiteral("Duvane"));
-    InstallFontSubstitutions();
+    installFontSubstitutions();
     try {
-        CreateForms();
+        createForms();
         FormMain->show();
         app.exec();
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), QString::fromLocal8Bit(error.what()));
     }
-    DestroyForms();
+    destroyForms();
     return 0;
 }

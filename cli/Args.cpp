@@ -91,7 +91,7 @@ std::string readCase(Mode mode, const std::vector<std::string_view>& texts, Case
         std::string name(names[i].name);
         if (texts[i].empty())
             return name + " is empty";
-        if (!zParseNumber(texts[i], input[i]))
+        if (!parseNumber(texts[i], input[i]))
             return name + " is not a number: " + quoted(texts[i]);
     }
     return {};
@@ -146,7 +146,7 @@ std::string parseArgs(const std::vector<std::string>& args, Options& options)
                 if (!parseInt(value, parsed.decimals) || parsed.decimals < 1 || parsed.decimals > 5)
                     return "--decimals must be an integer from 1 to 5: " + quoted(value);
             } else if (name == "--width") {
-                if (!zParseNumber(value, parsed.solve.width) || !(parsed.solve.width > 0))
+                if (!parseNumber(value, parsed.solve.width) || !(parsed.solve.width > 0))
                     return "--width must be a positive number: " + quoted(value);
             } else if (name == "--limit") {
                 if (!parseInt(value, parsed.solve.limit))

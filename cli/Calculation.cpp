@@ -5,7 +5,7 @@
 #include <cmath>
 
 Calculator::Calculator(Mode mode, const SolveSettings& settings)
-    : mMode(mode), mSettings(settings), mSolver(nullptr, &mStatus, settings.english ? 1 : 0)
+    : mode_(mode), settings_(settings), solver_(nullptr, &status_, settings.english ? 1 : 0)
 {
 }
 
@@ -13,8 +13,8 @@ Report Calculator::run(const CaseInput& input)
 {
     Report report;
     for (std::size_t i = 0; i < input.size(); ++i)
-        report.inputs.emplace_back(inputNames(mMode)[i].key, input[i]);
-    if (mMode == Mode::Impedance)
+        report.inputs.emplace_back(inputNames(mode_)[i].key, input[i]);
+    if (mode_ == Mode::Impedance)
         impedance(input, report);
     else
         shape(input, report);
@@ -27,23 +27,23 @@ void Calculator::impedance(const CaseInput& input, Report& report)
     // The forward calculation is for air and leaves Er to its callers; the
     // words are those of the shape solver's own check.
     if (!(er > 0)) {
-        report.error = mSettings.english ? "Er must be a positive finite number" : "Er は正の有限値にして下さい";
+        report.error = settings_.english ? "Er must be a positive finite number" : "Er は正の有限値にして下さい";
         return;
     }
-    mSolver.mShapeSD = sd;
-    mSolver.mShapeDd = dd;
-    mSolver.mEr = er;
-    mSolver.zCalcZe();
+    solver_.mShapeSD = sd;
+    solver_.mShapeDd = dd;
+    solver_.mEr = er;
+    solver_.zCalcZe();
     // zCalcZo starts by clearing the text, so it must not run after a failure.
-    if (mSolver.mErrMsg.empty())
-        mSolver.zCalcZo();
-    if (!mSolver.mErrMsg.empty()) {
-        report.error = mSolver.mErrMsg;
+    if (solver_.mErrMsg.empty())
+        solver_.zCalcZo();
+    if (!solver_.mErrMsg.empty()) {
+        report.error = solver_.mErrMsg;
         return;
     }
     const double root = std::sqrt(er);
-    const double ze = mSolver.mZe / root;
-    const double zo = mSolver.mZo / root;
+    const double ze = solver_.mZe / root;
+    const double zo = solver_.mZo / root;
     report.results = {{"ze", "Ze", ze, Unit::Ohm},
                       {"zo", "Zo", zo, Unit::Ohm},
                       {"zdiff", "Zdiff", 2 * zo, Unit::Ohm},
@@ -53,30 +53,30 @@ void Calculator::impedance(const CaseInput& input, Report& report)
 void Calculator::shape(const CaseInput& input, Report& report)
 {
     const auto [ze, zo, er] = input;
-    report.inputs.emplace_back("width", mSettings.width);
-    report.inputs.emplace_back("limit", mSettings.limit);
-    mSolver.mZe = ze;
-    mSolver.mZo = zo;
-    mSolver.mEr = er;
-    mSolver.mCountLimit = mSettings.limit;
-    mSolver.mConvWidth = mSettings.width;
-    const bool tracing = !mSettings.traceFile.empty();
-    mSolver.mTraceOn = tracing ? 1 : 0;
-    mSolver.zSetTraceFileName(mSettings.traceFile.c_str());
-    mStatus.mText.clear();
-    mSolver.zCalcSDDd();
+    report.inputs.emplace_back("width", settings_.width);
+    report.inputs.emplace_back("limit", settings_.limit);
+    solver_.mZe = ze;
+    solver_.mZo = zo;
+    solver_.mEr = er;
+    solver_.mCountLimit = settings_.limit;
+    solver_.mConvWidth = settings_.width;
+    const bool tracing = !settings_.traceFile.empty();
+    solver_.mTraceOn = tracing ? 1 : 0;
+    solver_.zSetTraceFileName(settings_.traceFile.c_str());
+    status_.text_.clear();
+    solver_.zCalcSDDd();
 
     // The solver switches the trace off, silently, when it cannot open the file.
-    if (tracing && mSolver.mTraceOn == 0)
-        report.warning = "cannot write the trace file \"" + mSettings.traceFile + "\"";
-    if (!mSolver.mErrMsg.empty()) {
-        report.error = mSolver.mErrMsg;
+    if (tracing && solver_.mTraceOn == 0)
+        report.warning = "cannot write the trace file \"" + settings_.traceFile + "\"";
+    if (!solver_.mErrMsg.empty()) {
+        report.error = solver_.mErrMsg;
         return;
     }
-    report.results = {{"sd", "S/D", mSolver.mShapeSD, Unit::Ratio},
-                      {"dd", "D/d", mSolver.mShapeDd, Unit::Ratio},
-                      {"count", "Count", static_cast<double>(countInStatus(mStatus.mText)), Unit::Count}};
-    report.status = mStatus.mText;
+    report.results = {{"sd", "S/D", solver_.mShapeSD, Unit::Ratio},
+                      {"dd", "D/d", solver_.mShapeDd, Unit::Ratio},
+                      {"count", "Count", static_cast<double>(countInStatus(status_.text_)), Unit::Count}};
+    report.status = status_.text_;
 }
 
 long long countInStatus(std::string_view status)

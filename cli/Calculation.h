@@ -12,24 +12,24 @@ class Calculator {
 public:
     Calculator(Mode mode, const SolveSettings& settings);
 
-    Mode mode() const { return mMode; }
+    Mode mode() const { return mode_; }
     Report run(const CaseInput& input);
 
 private:
     // Keeps the solver's last progress text.
-    class LastStatus final : public TStatusLabel {
+    class LastStatus final : public StatusLabel {
     public:
-        void SetCaption(const std::string& text) override { mText = text; }
-        std::string mText;
+        void setCaption(const std::string& text) override { text_ = text; }
+        std::string text_;
     };
 
     void impedance(const CaseInput& input, Report& report);
     void shape(const CaseInput& input, Report& report);
 
-    Mode mMode;
-    SolveSettings mSettings;
-    LastStatus mStatus;
-    TQol_COAXMath2 mSolver;
+    Mode mode_;
+    SolveSettings settings_;
+    LastStatus status_;
+    TQol_COAXMath2 solver_;
 };
 
 // The calculation count in a progress text such as "計算回数＝17" or

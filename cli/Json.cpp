@@ -83,26 +83,26 @@ std::string jsonString(std::string_view text)
 JsonObject& JsonObject::number(std::string_view key, double value)
 {
     appendKey(key);
-    mText += jsonNumber(value);
+    text_ += jsonNumber(value);
     return *this;
 }
 
 JsonObject& JsonObject::text(std::string_view key, std::string_view value)
 {
     appendKey(key);
-    mText += jsonString(value);
+    text_ += jsonString(value);
     return *this;
 }
 
 std::string JsonObject::str() const
 {
-    return mText + "}";
+    return text_ + "}";
 }
 
 void JsonObject::appendKey(std::string_view key)
 {
-    if (mText.size() > 1)
-        mText += ',';
-    mText += jsonString(key);
-    mText += ':';
+    if (text_.size() > 1)
+        text_ += ',';
+    text_ += jsonString(key);
+    text_ += ':';
 }

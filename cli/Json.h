@@ -17,7 +17,7 @@ public:
 private:
     void appendKey(std::string_view key);
 
-    std::string mText = "{";
+    std::string text_ = "{";
 };
 
 // The shortest round-trip form; JSON has no NaN or infinity, so those are null.

@@ -19,7 +19,7 @@ std::string humanText(const Report& report, int decimals)
         if (q.unit == Unit::Count)
             text += std::to_string(static_cast<long long>(q.value));
         else
-            text += zFormatFixed(q.value, decimals);
+            text += formatFixed(q.value, decimals);
         if (q.unit == Unit::Ohm)
             text += " ohm";
         text += '\n';

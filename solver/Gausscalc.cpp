@@ -21,7 +21,7 @@ void eliminate(int n, const double* a, const double* b, double* x, std::string& 
 {
     if constexpr (Order > 0)
         n = Order;
-    TWorkArray work(n * n + n);
+    WorkArray work(n * n + n);
     double* const A = work.data();
     double* const c = A + n * n;
     std::copy(a, a + n * n, A);

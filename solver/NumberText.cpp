@@ -18,7 +18,7 @@ std::size_t digitRun(std::string_view text, std::size_t pos)
 
 }  // namespace
 
-bool zParseNumber(std::string_view text, double& value)
+bool parseNumber(std::string_view text, double& value)
 {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -63,7 +63,7 @@ bool zParseNumber(std::string_view text, double& value)
     return true;
 }
 
-std::string zFormatFixed(double value, int decimals)
+std::string formatFixed(double value, int decimals)
 {
     char buffer[400];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);

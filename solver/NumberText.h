@@ -9,10 +9,10 @@
 // Accepts spaces around, an optional sign, digits with an optional ".", and an
 // optional exponent (E or e, optional sign, digits). Nothing else: no "inf",
 // "nan", hex, thousands separators, or values outside the range of a double.
-bool zParseNumber(std::string_view text, double& value);
+bool parseNumber(std::string_view text, double& value);
 
 // Fixed-point with exactly `decimals` digits after the point (at least one
 // before it), rounded to nearest; no exponent, no grouping. A value that
 // rounds to zero carries no minus sign. Non-finite values give "nan", "inf"
 // or "-inf", which callers are expected never to pass.
-std::string zFormatFixed(double value, int decimals);
+std::string formatFixed(double value, int decimals);

@@ -174,7 +174,7 @@ void TQol_COAXMath1::zCalcOddModeZC()
         mErrMsg = "Qnum Invalid";
         return;
     }
-    TWorkArray work(mQnum);
+    WorkArray work(mQnum);
     double* const q = work.data();
     mCalcQOdd(q);
     if (!mErrMsg.empty())
@@ -190,7 +190,7 @@ void TQol_COAXMath1::zCalcEvenModeZC()
         mErrMsg = "Qnum Invalid";
         return;
     }
-    TWorkArray work(2 * mQnum);
+    WorkArray work(2 * mQnum);
     double* const q = work.data();
     double* const s = q + mQnum;
     mCalcQEven(q);
@@ -232,7 +232,7 @@ void TQol_COAXMath1::mCalcQOdd(double* q)
 void TQol_COAXMath1::mCalcQ(double* q, unsigned char mode)
 {
     const int n = mQnum;
-    TWorkArray work(n * n + 4 * n);
+    WorkArray work(n * n + 4 * n);
     double* const G = work.data();
     double* const X = G + n * n;
     double* const Y = X + n;

@@ -15,7 +15,7 @@ constexpr int kTraceDecimals = 5;
 
 }  // namespace
 
-TQol_COAXMath2::TQol_COAXMath2(TRepaintTarget* mainForm, TStatusLabel* msgLabel, unsigned char english)
+TQol_COAXMath2::TQol_COAXMath2(RepaintTarget* mainForm, StatusLabel* msgLabel, unsigned char english)
     : mMainForm(mainForm), mMsgLabel(msgLabel), mEnglish(english)
 {
 }
@@ -36,9 +36,9 @@ const char* TQol_COAXMath2::mText(const char* english, const char* japanese) con
 void TQol_COAXMath2::mShowStatus(const std::string& text)
 {
     if (mMsgLabel)
-        mMsgLabel->SetCaption(text);
+        mMsgLabel->setCaption(text);
     if (mMainForm)
-        mMainForm->Repaint();
+        mMainForm->repaintNow();
 }
 
 // ---- The solve --------------------------------------------------------------
@@ -284,10 +284,10 @@ void TQol_COAXMath2::mWriteTraceHeader()
     static const char* const kHeads[] = {"mZeS=", "mZoS=", "mZetmp=", "mZotmp=", "mSD=", "mDd=", "mGradZeSD=",
                                          "mGradZeDd=", "mGradZoSD=", "mGradZoDd=", "mDeltaSD=", "mDelatDd=", "k="};
     std::fputs("mZeE=\t", mTraceFile);
-    std::fputs(zFormatFixed(mZeE, kTraceDecimals).c_str(), mTraceFile);
+    std::fputs(formatFixed(mZeE, kTraceDecimals).c_str(), mTraceFile);
     std::fputc('\n', mTraceFile);
     std::fputs("mZoE=\t", mTraceFile);
-    std::fputs(zFormatFixed(mZoE, kTraceDecimals).c_str(), mTraceFile);
+    std::fputs(formatFixed(mZoE, kTraceDecimals).c_str(), mTraceFile);
     std::fputc('\n', mTraceFile);
     for (std::size_t i = 0; i < std::size(kHeads); ++i) {
         if (i > 0)
@@ -304,7 +304,7 @@ void TQol_COAXMath2::mWriteTraceLine(double k)
     for (std::size_t i = 0; i < std::size(columns); ++i) {
         if (i > 0)
             std::fputc('\t', mTraceFile);
-        std::fputs(zFormatFixed(columns[i], kTraceDecimals).c_str(), mTraceFile);
+        std::fputs(formatFixed(columns[i], kTraceDecimals).c_str(), mTraceFile);
     }
     std::fputc('\n', mTraceFile);
 }

@@ -17,11 +17,11 @@ class TQol_COAXMath2 : public TQol_COAXMath1 {
 public:
     // mainForm and msgLabel may be null. english == 1 selects the English
     // texts, any other value the Japanese ones.
-    TQol_COAXMath2(TRepaintTarget* mainForm, TStatusLabel* msgLabel, unsigned char english);
+    TQol_COAXMath2(RepaintTarget* mainForm, StatusLabel* msgLabel, unsigned char english);
     ~TQol_COAXMath2();
 
-    TRepaintTarget* mMainForm;
-    TStatusLabel* mMsgLabel;
+    RepaintTarget* mMainForm;
+    StatusLabel* mMsgLabel;
     std::FILE* mTraceFile = nullptr;
     std::string mTraceFileName;
     unsigned char mTraceOn = 0;

@@ -7,19 +7,19 @@
 // window toolkit.
 
 // Shows one line of status text (the main window's status label).
-class TStatusLabel {
+class StatusLabel {
 public:
-    virtual void SetCaption(const std::string& text) = 0;
+    virtual void setCaption(const std::string& text) = 0;
 
 protected:
-    ~TStatusLabel() = default;
+    ~StatusLabel() = default;
 };
 
 // Repaints at once, so a long solve visibly counts.
-class TRepaintTarget {
+class RepaintTarget {
 public:
-    virtual void Repaint() = 0;
+    virtual void repaintNow() = 0;
 
 protected:
-    ~TRepaintTarget() = default;
+    ~RepaintTarget() = default;
 };

@@ -9,21 +9,21 @@
 // systems of this solver are small (5 charges need 45 doubles) and a shape
 // solve builds them thousands of times, so they live on the stack; larger
 // ones go to the heap.
-class TWorkArray {
+class WorkArray {
 public:
-    explicit TWorkArray(std::size_t size)
-        : mHeap(size > kOnStack ? size : 0), mData(size > kOnStack ? mHeap.data() : mStack.data())
+    explicit WorkArray(std::size_t size)
+        : heap_(size > kOnStack ? size : 0), data_(size > kOnStack ? heap_.data() : stack_.data())
     {
-        std::fill_n(mData, size, 0.0);
+        std::fill_n(data_, size, 0.0);
     }
-    TWorkArray(const TWorkArray&) = delete;
-    TWorkArray& operator=(const TWorkArray&) = delete;
+    WorkArray(const WorkArray&) = delete;
+    WorkArray& operator=(const WorkArray&) = delete;
 
-    double* data() { return mData; }
+    double* data() { return data_; }
 
 private:
     static constexpr std::size_t kOnStack = 64;
-    std::array<double, kOnStack> mStack;
-    std::vector<double> mHeap;
-    double* mData;
+    std::array<double, kOnStack> stack_;
+    std::vector<double> heap_;
+    double* data_;
 };

@@ -35,7 +35,7 @@ const QString kNoValue = QStringLiteral("---");
 // The client area below the menu bar.
 constexpr QSize kClientSize(411, 226);
 
-void SetFieldColour(QLineEdit& box, const QColor& colour)
+void setFieldColour(QLineEdit& box, const QColor& colour)
 {
     QPalette palette = box.palette();
     palette.setColor(QPalette::Base, colour);
@@ -46,7 +46,7 @@ void SetFieldColour(QLineEdit& box, const QColor& colour)
 // shortcuts that insert nothing. Paste stays a control character like any
 // other and is discarded, so nothing but the filter's characters reaches a
 // box from the keyboard.
-bool TypesNoCharacter(const QKeyEvent& key)
+bool typesNoCharacter(const QKeyEvent& key)
 {
     switch (key.key()) {
     case Qt::Key_Tab:
@@ -74,7 +74,7 @@ TFormMain::TFormMain(QWidget* parent)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Duvane - Coax Cable with Dual Core Wire"));
-    setFont(WindowFont(kFontPGothic));
+    setFont(windowFontOf(kFontPGothic));
     BuildMenu();
     BuildControls();
     resize(kClientSize + QSize(0, MainMenu1->sizeHint().height()));
@@ -126,29 +126,29 @@ void TFormMain::BuildControls()
     client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client);
 
-    GroupBox1 = NewControl<QGroupBox>(client, "GroupBox1", kParameters, {16, 16, 177, 97});
-    Label2 = NewLabel(GroupBox1, "Label2", QStringLiteral("S/D ="), {24, 28});
-    Edit1 = NewControl<QLineEdit>(GroupBox1, "Edit1", QStringLiteral("0.5"), {68, 24, 73, 20});
-    Label3 = NewLabel(GroupBox1, "Label3", QStringLiteral("D/d ="), {24, 60});
-    Edit2 = NewControl<QLineEdit>(GroupBox1, "Edit2", QStringLiteral("10"), {68, 56, 73, 20});
+    GroupBox1 = newControl<QGroupBox>(client, "GroupBox1", kParameters, {16, 16, 177, 97});
+    Label2 = newLabel(GroupBox1, "Label2", QStringLiteral("S/D ="), {24, 28});
+    Edit1 = newControl<QLineEdit>(GroupBox1, "Edit1", QStringLiteral("0.5"), {68, 24, 73, 20});
+    Label3 = newLabel(GroupBox1, "Label3", QStringLiteral("D/d ="), {24, 60});
+    Edit2 = newControl<QLineEdit>(GroupBox1, "Edit2", QStringLiteral("10"), {68, 56, 73, 20});
 
-    GroupBox2 = NewControl<QGroupBox>(client, "GroupBox2", kResults, {200, 16, 185, 97});
-    Label5 = NewLabel(GroupBox2, "Label5", QStringLiteral("Ze(ohm) ="), {24, 28});
-    Edit4 = NewControl<QLineEdit>(GroupBox2, "Edit4", QString(), {80, 24, 89, 20});
-    Label6 = NewLabel(GroupBox2, "Label6", QStringLiteral("Zo(ohm) ="), {24, 60});
-    Edit5 = NewControl<QLineEdit>(GroupBox2, "Edit5", QString(), {80, 56, 89, 20});
+    GroupBox2 = newControl<QGroupBox>(client, "GroupBox2", kResults, {200, 16, 185, 97});
+    Label5 = newLabel(GroupBox2, "Label5", QStringLiteral("Ze(ohm) ="), {24, 28});
+    Edit4 = newControl<QLineEdit>(GroupBox2, "Edit4", QString(), {80, 24, 89, 20});
+    Label6 = newLabel(GroupBox2, "Label6", QStringLiteral("Zo(ohm) ="), {24, 60});
+    Edit5 = newControl<QLineEdit>(GroupBox2, "Edit5", QString(), {80, 56, 89, 20});
 
-    Label4 = NewLabel(client, "Label4", QStringLiteral("比誘電率 Er ="), {36, 132});
-    Edit3 = NewControl<QLineEdit>(client, "Edit3", QStringLiteral("1"), {120, 128, 73, 20});
-    Label1 = NewLabel(client, "Label1", QString(), {212, 132});
+    Label4 = newLabel(client, "Label4", QStringLiteral("比誘電率 Er ="), {36, 132});
+    Edit3 = newControl<QLineEdit>(client, "Edit3", QStringLiteral("1"), {120, 128, 73, 20});
+    Label1 = newLabel(client, "Label1", QString(), {212, 132});
 
-    HelpBtn = NewControl<QPushButton>(client, "HelpBtn", QStringLiteral("ヘルプ"), {24, 184, 75, 25});
-    CalcBtn = NewControl<QPushButton>(client, "CalcBtn", QStringLiteral("計算実行"), {104, 184, 75, 25});
-    OptionBtn = NewControl<QPushButton>(client, "OptionBtn", QStringLiteral("設定"), {184, 184, 75, 25});
-    QuitBtn = NewControl<QPushButton>(client, "QuitBtn", QStringLiteral("終了"), {312, 184, 75, 25});
+    HelpBtn = newControl<QPushButton>(client, "HelpBtn", QStringLiteral("ヘルプ"), {24, 184, 75, 25});
+    CalcBtn = newControl<QPushButton>(client, "CalcBtn", QStringLiteral("計算実行"), {104, 184, 75, 25});
+    OptionBtn = newControl<QPushButton>(client, "OptionBtn", QStringLiteral("設定"), {184, 184, 75, 25});
+    QuitBtn = newControl<QPushButton>(client, "QuitBtn", QStringLiteral("終了"), {312, 184, 75, 25});
 
     for (auto [label, box] : {std::pair{Label2, Edit1}, {Label3, Edit2}, {Label5, Edit4}, {Label6, Edit5}, {Label4, Edit3}})
-        KeepLeftOf(*label, *box);
+        keepLeftOf(*label, *box);
 
     connect(HelpBtn, &QPushButton::clicked, this, &TFormMain::HelpBtnClick);
     connect(CalcBtn, &QPushButton::clicked, this, &TFormMain::CalcBtnClick);
@@ -182,7 +182,7 @@ void TFormMain::FormCreate()
     try {
         mCalc = std::make_unique<TQol_COAXMath2>(this, &mStatusLine, 0);
     } catch (const std::bad_alloc&) {
-        Dialogs().ShowMessage(QStringLiteral("sorry, fatal error..."));
+        Dialogs().showMessage(QStringLiteral("sorry, fatal error..."));
         std::exit(EXIT_FAILURE);
     }
     SetMode(0);
@@ -193,24 +193,24 @@ void TFormMain::FormDestroy()
     mCalc.reset();
 }
 
-void TFormMain::SetDialogs(TUserDialogs* dialogs)
+void TFormMain::SetDialogs(UserDialogs* dialogs)
 {
     mDialogs = dialogs ? dialogs : &mQtDialogs;
 }
 
-void TFormMain::Repaint()
+void TFormMain::repaintNow()
 {
     repaint();
 }
 
-void TFormMain::TStatusLine::SetCaption(const std::string& text)
+void TFormMain::TStatusLine::setCaption(const std::string& text)
 {
     mForm.SetStatus(QString::fromStdString(text));
 }
 
 void TFormMain::SetStatus(const QString& text)
 {
-    SetLabelText(*Label1, text);
+    setLabelText(*Label1, text);
 }
 
 // --- Mode switch -----------------------------------------------------------
@@ -243,9 +243,9 @@ void TFormMain::SetMode(unsigned char mode)
         box->setReadOnly(true);
     const QPalette& system = QApplication::palette();
     for (QLineEdit* box : inputs)
-        SetFieldColour(*box, system.color(QPalette::Base));
+        setFieldColour(*box, system.color(QPalette::Base));
     for (QLineEdit* box : results)
-        SetFieldColour(*box, zMenuColour(system));
+        setFieldColour(*box, menuColour(system));
 }
 
 // --- Character filter ------------------------------------------------------
@@ -263,7 +263,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event)
 
 bool TFormMain::PassesKeyPress(const QKeyEvent& key, TKeyPressHandler handler)
 {
-    if (TypesNoCharacter(key))
+    if (typesNoCharacter(key))
         return true;
     // As 8-bit characters: UTF-8 turns everything beyond ASCII into bytes of
     // 128 and above.
@@ -416,7 +416,7 @@ void TFormMain::PrepareTrace()
         return;
     }
     QString fileName;
-    const bool chosen = Dialogs().AskSaveFileName(*SaveDialog1, fileName);
+    const bool chosen = Dialogs().askSaveFileName(*SaveDialog1, fileName);
     mCalc->zSetTraceFileName(chosen ? QFile::encodeName(fileName).constData() : "");
     mCalc->mTraceOn = chosen ? 1 : 0;
 }
@@ -425,7 +425,7 @@ void TFormMain::ShowFailure(QLineEdit* result1, QLineEdit* result2, const QStrin
 {
     result1->setText(kNoValue);
     result2->setText(kNoValue);
-    Dialogs().ShowMessage(message);
+    Dialogs().showMessage(message);
 }
 
 bool TFormMain::ReadInputs(const std::array<TInput, 3>& inputs)
@@ -433,12 +433,12 @@ bool TFormMain::ReadInputs(const std::array<TInput, 3>& inputs)
     for (const TInput& input : inputs) {
         const QString problem = CheckValue(input.box->text());
         if (!problem.isEmpty()) {
-            Dialogs().ShowMessage(problem + QString::fromUtf8(input.suffix));
+            Dialogs().showMessage(problem + QString::fromUtf8(input.suffix));
             return false;
         }
     }
     for (const TInput& input : inputs)
-        zParseNumber(input.box->text().toStdString(), *input.value);
+        parseNumber(input.box->text().toStdString(), *input.value);
     return true;
 }
 
@@ -447,7 +447,7 @@ QString TFormMain::CheckValue(const QString& text) const
     if (text.isEmpty())
         return QStringLiteral("値を入力してください");
     double value = 0;
-    if (!zParseNumber(text.toStdString(), value))
+    if (!parseNumber(text.toStdString(), value))
         return QStringLiteral("正しい値を入力してください");
     return QString();
 }
@@ -456,5 +456,5 @@ QString TFormMain::FormatValue(int decimals, double value) const
 {
     if (decimals < 1 || decimals > 5)
         return QString();
-    return QString::fromStdString(zFormatFixed(value, decimals));
+    return QString::fromStdString(formatFixed(value, decimals));
 }

@@ -23,7 +23,7 @@ class QPushButton;
 // The main window: the input and result boxes of both modes, the mode menu,
 // the calculate command, and the way to the other three windows. It owns the
 // calculator of the run.
-class TFormMain : public QMainWindow, public TRepaintTarget {
+class TFormMain : public QMainWindow, public RepaintTarget {
     Q_OBJECT
 
 public:
@@ -61,22 +61,22 @@ public:
     QFileDialog* SaveDialog1;
 
     // The message boxes and the file-save dialog of the whole program.
-    TUserDialogs& Dialogs() const { return *mDialogs; }
+    UserDialogs& Dialogs() const { return *mDialogs; }
     // Puts other dialogs in their place (tests); nullptr restores the real ones.
-    void SetDialogs(TUserDialogs* dialogs);
+    void SetDialogs(UserDialogs* dialogs);
 
     // The solver's repaint request while it iterates.
-    void Repaint() override;
+    void repaintNow() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The solver writes its progress texts into Label1 through this.
-    class TStatusLine final : public TStatusLabel {
+    class TStatusLine final : public StatusLabel {
     public:
         explicit TStatusLine(TFormMain& form) : mForm(form) {}
-        void SetCaption(const std::string& text) override;
+        void setCaption(const std::string& text) override;
 
     private:
         TFormMain& mForm;
@@ -123,8 +123,8 @@ private:
     };
     bool ReadInputs(const std::array<TInput, 3>& inputs);
 
-    TQtUserDialogs mQtDialogs;
-    TUserDialogs* mDialogs;
+    QtUserDialogs mQtDialogs;
+    UserDialogs* mDialogs;
     TStatusLine mStatusLine;
     std::unique_ptr<TQol_COAXMath2> mCalc;
     unsigned char mMode = 0;

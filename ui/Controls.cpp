@@ -7,7 +7,7 @@ namespace {
 // What the control needs to show its text unclipped. Push buttons report a
 // generous style minimum (80 pixels wide whatever the text), so their need
 // is measured from the text itself.
-QSize NeededSize(const QWidget& control)
+QSize neededSize(const QWidget& control)
 {
     if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
         constexpr int margin = 6;
@@ -19,28 +19,28 @@ QSize NeededSize(const QWidget& control)
 
 } // namespace
 
-void PlaceControl(QWidget& control, const QRect& nominal)
+void placeControl(QWidget& control, const QRect& nominal)
 {
-    const QSize needed = NeededSize(control);
+    const QSize needed = neededSize(control);
     control.setGeometry(QRect(nominal.topLeft(), nominal.size().expandedTo(needed)));
 }
 
-QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, QPoint topLeft)
+QLabel* newLabel(QWidget* parent, const char* name, const QString& text, QPoint topLeft)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->move(topLeft);
-    SetLabelText(*label, text);
+    setLabelText(*label, text);
     return label;
 }
 
-void SetLabelText(QLabel& label, const QString& text)
+void setLabelText(QLabel& label, const QString& text)
 {
     label.setText(text);
     label.adjustSize();
 }
 
-void KeepLeftOf(QLabel& label, const QWidget& box)
+void keepLeftOf(QLabel& label, const QWidget& box)
 {
     constexpr int gap = 3;
     const int overrun = label.geometry().right() + gap - box.x() + 1;

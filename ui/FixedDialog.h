@@ -12,16 +12,16 @@
 // A secondary window that the main window shows modally: fixed client size,
 // close as the only title-bar button, centred on its owner the first time and
 // shown where it was left on every later show.
-class TFixedDialog : public QDialog {
+class FixedDialog : public QDialog {
 public:
-    TFixedDialog(QWidget* owner, const QString& objectName, QSize clientSize)
+    FixedDialog(QWidget* owner, const QString& objectName, QSize clientSize)
         : QDialog(owner,
                   Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowCloseButtonHint)
     {
         setObjectName(objectName);
         setFixedSize(clientSize);
-        setFont(WindowFont(kFontSansSerif));
+        setFont(windowFontOf(kFontSansSerif));
     }
 
 protected:
@@ -30,12 +30,12 @@ protected:
         // QDialog re-centres on every show until the window has been placed
         // explicitly; placing it once pins it for the later shows.
         if (!event->spontaneous() && !testAttribute(Qt::WA_Moved))
-            CentreOnOwner();
+            centreOnOwner();
         QDialog::showEvent(event);
     }
 
 private:
-    void CentreOnOwner()
+    void centreOnOwner()
     {
         QWidget* owner = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
         if (!owner || owner == this) {

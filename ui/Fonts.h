@@ -9,7 +9,7 @@ inline constexpr char kFontGothic[] = "ＭＳ ゴシック";
 inline constexpr char kFontSansSerif[] = "Microsoft Sans Serif";
 
 // Call once at start-up, before the first window is built.
-void InstallFontSubstitutions();
+void installFontSubstitutions();
 
 // A window's font: the named face at 12 pixels.
-QFont WindowFont(const char* family);
+QFont windowFontOf(const char* family);

@@ -5,7 +5,7 @@
 #include "Setting2.h"
 #include "Version.h"
 
-void CreateForms()
+void createForms()
 {
     FormMain = new TFormMain;
     FormSetting2 = new TFormSetting2(FormMain);
@@ -13,7 +13,7 @@ void CreateForms()
     FormVersion = new TFormVersion(FormMain);
 }
 
-void DestroyForms()
+void destroyForms()
 {
     delete FormMain;
     FormMain = nullptr;

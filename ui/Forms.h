@@ -3,7 +3,7 @@
 // The four windows of the run, each into its global: FormMain, FormSetting2,
 // FormInfo and FormVersion, in that order. The last three are owned by the
 // main window and stay hidden until it shows them.
-void CreateForms();
+void createForms();
 
 // Destroys them all and clears the globals.
-void DestroyForms();
+void destroyForms();

@@ -17,7 +17,7 @@ constexpr int kOutlineWidth = 2;
 // The ellipse inside the rectangle left..right, top..bottom whose right and
 // bottom edges lie outside it. Qt strokes on the path's centre, so the path
 // is drawn half a pen inside to keep the whole outline within the rectangle.
-QRect EllipseWithin(int left, int top, int right, int bottom)
+QRect ellipseWithin(int left, int top, int right, int bottom)
 {
     constexpr int inset = kOutlineWidth / 2;
     return QRect(left + inset, top + inset, right - left - 2 * inset, bottom - top - 2 * inset);
@@ -26,14 +26,14 @@ QRect EllipseWithin(int left, int top, int right, int bottom)
 // A line from its first point up to, not including, its second; Qt would
 // draw the second point too. Every line of the picture is horizontal or
 // vertical.
-QLine LineUpTo(QPoint from, QPoint to)
+QLine lineUpTo(QPoint from, QPoint to)
 {
     const QPoint step((to.x() > from.x()) - (to.x() < from.x()),
                       (to.y() > from.y()) - (to.y() < from.y()));
     return QLine(from, to - step);
 }
 
-struct TLabel {
+struct PictureLabel {
     const char* text;
     QPoint topLeft;
     QColor background;
@@ -42,7 +42,7 @@ struct TLabel {
 
 } // namespace
 
-void PaintCrossSection(QPainter& painter, QSize clientSize, const QPalette& palette,
+void paintCrossSection(QPainter& painter, QSize clientSize, const QPalette& palette,
                        const QFont& windowFont)
 {
     const int cx = clientSize.width() / 2;
@@ -54,9 +54,9 @@ void PaintCrossSection(QPainter& painter, QSize clientSize, const QPalette& pale
     painter.setPen(QPen(Qt::black, kOutlineWidth, Qt::SolidLine));
     painter.setBrush(windowColour);
     const QRect outlines[] = {
-        EllipseWithin(cx - W / 2, cy - H / 2, cx + W / 2, cy + H / 2),             // shield, D
-        EllipseWithin(cx - 3 * W / 8, cy - H / 8, cx - W / 8, cy + H / 8),         // left conductor
-        EllipseWithin(cx + W / 8, cy - H / 8, cx + 3 * W / 8, cy + H / 8),         // right conductor
+        ellipseWithin(cx - W / 2, cy - H / 2, cx + W / 2, cy + H / 2),             // shield, D
+        ellipseWithin(cx - 3 * W / 8, cy - H / 8, cx - W / 8, cy + H / 8),         // left conductor
+        ellipseWithin(cx + W / 8, cy - H / 8, cx + 3 * W / 8, cy + H / 8),         // right conductor
     };
     for (const QRect& outline : outlines)
         painter.drawEllipse(outline);
@@ -81,19 +81,19 @@ void PaintCrossSection(QPainter& painter, QSize clientSize, const QPalette& pale
         {cx - W / 2 - 1, cy + H / 2 + 25, cx + W / 2 - 1, cy + H / 2 + 25},
     };
     for (const QLine& line : lines)
-        painter.drawLine(LineUpTo(line.p1(), line.p2()));
+        painter.drawLine(lineUpTo(line.p1(), line.p2()));
 
-    const TLabel labels[] = {
+    const PictureLabel labels[] = {
         {"S", {cx - 7, cy - H / 5 - 25}, windowColour, false},
         {"d", {cx - W / 4 - 7, cy + H / 8 + 8}, windowColour, false},
-        {"D", {cx - 7, cy + H / 2}, zMenuColour(palette), false},
+        {"D", {cx - 7, cy + H / 2}, menuColour(palette), false},
         {"Er", {cx + 10, cy + H / 4}, windowColour, true},
     };
     QFont labelFont = windowFont;
     labelFont.setPixelSize(24);
     painter.setPen(palette.color(QPalette::WindowText));
     painter.setBackgroundMode(Qt::OpaqueMode);
-    for (const TLabel& label : labels) {
+    for (const PictureLabel& label : labels) {
         labelFont.setItalic(label.italic);
         painter.setFont(labelFont);
         painter.setBackground(label.background);
@@ -103,7 +103,7 @@ void PaintCrossSection(QPainter& painter, QSize clientSize, const QPalette& pale
 }
 
 TFormInfo::TFormInfo(QWidget* owner)
-    : TFixedDialog(owner, QStringLiteral("FormInfo"), QSize(452, 383)),
+    : FixedDialog(owner, QStringLiteral("FormInfo"), QSize(452, 383)),
       Button1(new QPushButton(QStringLiteral("OK"), this))
 {
     setWindowTitle(QStringLiteral("Shape Parameter of Coax Cable"));
@@ -120,7 +120,7 @@ void TFormInfo::paintEvent(QPaintEvent*)
 void TFormInfo::FormPaint()
 {
     QPainter painter(this);
-    PaintCrossSection(painter, size(), palette(), font());
+    paintCrossSection(painter, size(), palette(), font());
 }
 
 void TFormInfo::Button1Click()

@@ -10,7 +10,7 @@ class QPushButton;
 
 // The help window: the cable's cross-section with the names of the shape
 // parameters S, d, D and Er.
-class TFormInfo : public TFixedDialog {
+class TFormInfo : public FixedDialog {
     Q_OBJECT
 
 public:
@@ -28,7 +28,7 @@ private:
 
 // Draws the picture scaled to a client area of the given size; the window
 // paints itself with it, and it can be drawn onto any other surface too.
-void PaintCrossSection(QPainter& painter, QSize clientSize, const QPalette& palette,
+void paintCrossSection(QPainter& painter, QSize clientSize, const QPalette& palette,
                        const QFont& windowFont);
 
 extern TFormInfo* FormInfo;

@@ -6,7 +6,7 @@
 namespace {
 
 // Value of a digit in the given base, or -1.
-int DigitValue(char c, int base)
+int digitValue(char c, int base)
 {
     int digit = -1;
     if (c >= '0' && c <= '9')
@@ -18,14 +18,14 @@ int DigitValue(char c, int base)
     return digit < base ? digit : -1;
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix)
+bool startsWith(std::string_view text, std::string_view prefix)
 {
     return text.substr(0, prefix.size()) == prefix;
 }
 
 } // namespace
 
-bool ParseInteger32(std::string_view text, std::int32_t& value)
+bool parseInteger32(std::string_view text, std::int32_t& value)
 {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -37,7 +37,7 @@ bool ParseInteger32(std::string_view text, std::int32_t& value)
     // "0x" before "x", or a hex number would pass as decimal "0" plus junk.
     constexpr std::array<std::string_view, 5> hexPrefixes{"0x", "0X", "$", "x", "X"};
     for (std::string_view prefix : hexPrefixes) {
-        if (StartsWith(text, prefix)) {
+        if (startsWith(text, prefix)) {
             base = 16;
             text.remove_prefix(prefix.size());
             break;
@@ -54,7 +54,7 @@ bool ParseInteger32(std::string_view text, std::int32_t& value)
     constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 2;
     std::int64_t magnitude = 0;
     for (char c : text) {
-        const int digit = DigitValue(c, base);
+        const int digit = digitValue(c, base);
         if (digit < 0)
             return false;
         magnitude = magnitude * base + digit;

@@ -8,4 +8,4 @@
 // "x", "X", "0x" or "0X"; the digits run to the end of the text, and the value
 // fits 32 signed bits. Nothing else is a number: no trailing blanks, no
 // decimal point, no exponent. `value` is written only on success.
-bool ParseInteger32(std::string_view text, std::int32_t& value);
+bool parseInteger32(std::string_view text, std::int32_t& value);

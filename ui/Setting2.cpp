@@ -20,27 +20,27 @@ QComboBox* NewList(QWidget* parent, const char* name, const QStringList& items, 
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->addItems(items);
-    PlaceControl(*list, nominal);
+    placeControl(*list, nominal);
     return list;
 }
 
 } // namespace
 
 TFormSetting2::TFormSetting2(QWidget* owner)
-    : TFixedDialog(owner, QStringLiteral("FormSetting2"), QSize(274, 185))
+    : FixedDialog(owner, QStringLiteral("FormSetting2"), QSize(274, 185))
 {
     setWindowTitle(QStringLiteral("設定"));
-    setFont(WindowFont(kFontPGothic));
+    setFont(windowFontOf(kFontPGothic));
 
-    Label7 = NewLabel(this, "Label7", QStringLiteral("小数点以下の表示桁数"), {24, 16});
+    Label7 = newLabel(this, "Label7", QStringLiteral("小数点以下の表示桁数"), {24, 16});
     ComboBox1 = NewList(this, "ComboBox1", {"1", "2", "3", "4", "5"}, {168, 8, 81, 20});
-    Label1 = NewLabel(this, "Label1", QStringLiteral("収束計算の判定幅(Ω)"), {24, 48});
+    Label1 = newLabel(this, "Label1", QStringLiteral("収束計算の判定幅(Ω)"), {24, 48});
     ComboBox2 = NewList(this, "ComboBox2", {"1", "0.1", "0.01", "0.001"}, {168, 40, 81, 20});
-    Label2 = NewLabel(this, "Label2", QStringLiteral("収束計算回数制限(回)"), {24, 80});
-    Edit1 = NewControl<QLineEdit>(this, "Edit1", QString(), {168, 72, 81, 20});
-    CheckBox1 = NewControl<QCheckBox>(this, "CheckBox1", QStringLiteral("計算データをファイルに出力"), {48, 112, 185, 17});
-    SetBtn = NewControl<QPushButton>(this, "SetBtn", QStringLiteral("設定"), {40, 150, 75, 25});
-    CancelBtn = NewControl<QPushButton>(this, "CancelBtn", QStringLiteral("取り消し"), {168, 150, 75, 25});
+    Label2 = newLabel(this, "Label2", QStringLiteral("収束計算回数制限(回)"), {24, 80});
+    Edit1 = newControl<QLineEdit>(this, "Edit1", QString(), {168, 72, 81, 20});
+    CheckBox1 = newControl<QCheckBox>(this, "CheckBox1", QStringLiteral("計算データをファイルに出力"), {48, 112, 185, 17});
+    SetBtn = newControl<QPushButton>(this, "SetBtn", QStringLiteral("設定"), {40, 150, 75, 25});
+    CancelBtn = newControl<QPushButton>(this, "CancelBtn", QStringLiteral("取り消し"), {168, 150, 75, 25});
     for (QPushButton* button : {SetBtn, CancelBtn})
         button->setAutoDefault(false);
     setTabOrder(ComboBox1, ComboBox2);
@@ -87,7 +87,7 @@ void TFormSetting2::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     default:
-        TFixedDialog::keyPressEvent(event);
+        FixedDialog::keyPressEvent(event);
     }
 }
 
@@ -96,8 +96,8 @@ void TFormSetting2::SetBtnClick()
     mDecimals = ComboBox1->currentIndex() + 1;
     mConvWidthIndex = ComboBox2->currentIndex();
     std::int32_t limit = 0;
-    if (!ParseInteger32(Edit1->text().toStdString(), limit)) {
-        FormMain->Dialogs().ShowMessage(QStringLiteral("'%1' は整数ではありません.").arg(Edit1->text()),
+    if (!parseInteger32(Edit1->text().toStdString(), limit)) {
+        FormMain->Dialogs().showMessage(QStringLiteral("'%1' は整数ではありません.").arg(Edit1->text()),
                                         QMessageBox::Critical);
         return;
     }

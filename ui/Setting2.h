@@ -14,7 +14,7 @@ class QPushButton;
 // The settings dialog: decimals of the results, convergence width and
 // iteration limit of the shape solver, and the trace switch. It holds the
 // settings for the run; the calculation command reads them when it needs them.
-class TFormSetting2 : public TFixedDialog {
+class TFormSetting2 : public FixedDialog {
     Q_OBJECT
 
 public:

@@ -3,22 +3,22 @@
 #include <QApplication>
 #include <QFileDialog>
 
-TQtUserDialogs::TQtUserDialogs(QWidget* owner)
-    : mOwner(owner)
+QtUserDialogs::QtUserDialogs(QWidget* owner)
+    : owner_(owner)
 {
 }
 
-void TQtUserDialogs::ShowMessage(const QString& text, QMessageBox::Icon icon)
+void QtUserDialogs::showMessage(const QString& text, QMessageBox::Icon icon)
 {
     // Over whichever window asked (the settings dialog's error stands over
     // the settings dialog, not behind it).
-    QWidget* over = QApplication::activeWindow() ? QApplication::activeWindow() : mOwner;
+    QWidget* over = QApplication::activeWindow() ? QApplication::activeWindow() : owner_;
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, over);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.exec();
 }
 
-bool TQtUserDialogs::AskSaveFileName(QFileDialog& dialog, QString& fileName)
+bool QtUserDialogs::askSaveFileName(QFileDialog& dialog, QString& fileName)
 {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;

@@ -8,27 +8,27 @@ class QWidget;
 
 // Every message box and the file-save dialog of the program go through this
 // seam, so that tests can read the texts and answer without a modal loop.
-class TUserDialogs {
+class UserDialogs {
 public:
-    virtual ~TUserDialogs() = default;
+    virtual ~UserDialogs() = default;
 
     // A modal box with the one text, one OK button and the application's
     // title as caption.
-    virtual void ShowMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon) = 0;
+    virtual void showMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon) = 0;
 
     // Runs `dialog` modally; true with the chosen path in `fileName`, false
     // when the user cancelled.
-    virtual bool AskSaveFileName(QFileDialog& dialog, QString& fileName) = 0;
+    virtual bool askSaveFileName(QFileDialog& dialog, QString& fileName) = 0;
 };
 
 // The real dialogs, owned by `owner` (the main window).
-class TQtUserDialogs final : public TUserDialogs {
+class QtUserDialogs final : public UserDialogs {
 public:
-    explicit TQtUserDialogs(QWidget* owner);
+    explicit QtUserDialogs(QWidget* owner);
 
-    void ShowMessage(const QString& text, QMessageBox::Icon icon) override;
-    bool AskSaveFileName(QFileDialog& dialog, QString& fileName) override;
+    void showMessage(const QString& text, QMessageBox::Icon icon) override;
+    bool askSaveFileName(QFileDialog& dialog, QString& fileName) override;
 
 private:
-    QWidget* mOwner;
+    QWidget* owner_;
 };

@@ -16,14 +16,14 @@ const QColor kNavy(0, 0, 128);
 
 // The heights of these texts are cell heights (ascent plus descent) while Qt
 // sizes a font by its em, so the em is scaled by the face's own proportions.
-int PixelSizeForCellHeight(QFont font, int cellHeight)
+int pixelSizeForCellHeight(QFont font, int cellHeight)
 {
     constexpr int reference = 100;
     font.setPixelSize(reference);
     return qRound(cellHeight * reference / QFontMetricsF(font).height());
 }
 
-struct TAboutText {
+struct AboutText {
     QString text;
     QPoint topLeft;
     int cellHeight;
@@ -35,7 +35,7 @@ struct TAboutText {
 } // namespace
 
 TFormVersion::TFormVersion(QWidget* owner)
-    : TFixedDialog(owner, QStringLiteral("FormVersion"), QSize(342, 133))
+    : FixedDialog(owner, QStringLiteral("FormVersion"), QSize(342, 133))
 {
     setWindowTitle(QStringLiteral("about ") + GetProductName());
 }
@@ -73,24 +73,24 @@ void TFormVersion::FormPaint()
     painter.drawPolyline(zigzag, std::size(zigzag));
     painter.drawLine(QPoint(135, 39), QPoint(130, 58));
 
-    const TAboutText texts[] = {
+    const AboutText texts[] = {
         {QStringLiteral("Harrow "), {20, 20}, 20, QFont::Bold, true, kNavy},
         {QStringLiteral("by Qol and Harrow Works"), {130, 90}, 16, QFont::Bold, false, Qt::black},
         {QStringLiteral("info@duvane.example "), {190, 110}, 14, QFont::Normal, false, Qt::black},
         {GetProductName() + QLatin1Char(' ') + GetVersionText(), {170, 20}, 16, QFont::Normal, false,
          Qt::black},
     };
-    const QColor menuColour = zMenuColour(palette());
-    for (const TAboutText& text : texts) {
+    const QColor background = menuColour(palette());
+    for (const AboutText& text : texts) {
         face.setWeight(text.weight);
         face.setItalic(text.italic);
-        face.setPixelSize(PixelSizeForCellHeight(face, text.cellHeight));
+        face.setPixelSize(pixelSizeForCellHeight(face, text.cellHeight));
         painter.setFont(face);
         const QFontMetrics metrics = painter.fontMetrics();
         // The background is the nominal cell; the face's own rounding could
         // make it a pixel taller.
         painter.fillRect(QRect(text.topLeft, QSize(metrics.horizontalAdvance(text.text), text.cellHeight)),
-                         menuColour);
+                         background);
         painter.setPen(text.colour);
         painter.drawText(text.topLeft + QPoint(0, metrics.ascent()), text.text);
     }

@@ -6,7 +6,7 @@
 
 // The about window: the program's name and version, its makers and a
 // contact address. A click anywhere on it closes it.
-class TFormVersion : public TFixedDialog {
+class TFormVersion : public FixedDialog {
     Q_OBJECT
 
 public:

@@ -119,16 +119,16 @@ class FailingBuffer : public std::streambuf {
 protected:
     int_type underflow() override
     {
-        if (mServed)
+        if (served_)
             throw std::ios_base::failure("device error");
-        mServed = true;
-        setg(mLine, mLine, mLine + sizeof mLine - 1);
-        return traits_type::to_int_type(mLine[0]);
+        served_ = true;
+        setg(line_, line_, line_ + sizeof line_ - 1);
+        return traits_type::to_int_type(line_[0]);
     }
 
 private:
-    char mLine[9] = "0.5 10\n\n";
-    bool mServed = false;
+    char line_[9] = "0.5 10\n\n";
+    bool served_ = false;
 };
 
 TEST(Batch, ReadErrorGivesStatusOne)

@@ -23,26 +23,26 @@ struct ProgramCase {
 
 class Program : public testing::TestWithParam<ProgramCase> {
 protected:
-    void SetUp() override { mDir = makeScratchDir(); }
-    void TearDown() override { std::filesystem::remove_all(mDir); }
+    void SetUp() override { dir_ = makeScratchDir(); }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
 
     std::string read(const char* name) const
     {
-        std::ifstream file(mDir / name);
+        std::ifstream file(dir_ / name);
         std::stringstream text;
         text << file.rdbuf();
         return text.str();
     }
 
-    std::filesystem::path mDir;
+    std::filesystem::path dir_;
 };
 
 TEST_P(Program, ExitsWithItsStatus)
 {
     const ProgramCase& c = GetParam();
-    std::ofstream(mDir / "in") << c.input;
-    const std::string command = "'" DUVANE_CALC_PATH "' " + c.args + " < '" + (mDir / "in").string() + "' > '" +
-                                (mDir / "out").string() + "' 2> '" + (mDir / "err").string() + "'";
+    std::ofstream(dir_ / "in") << c.input;
+    const std::string command = "'" DUVANE_CALC_PATH "' " + c.args + " < '" + (dir_ / "in").string() + "' > '" +
+                                (dir_ / "out").string() + "' 2> '" + (dir_ / "err").string() + "'";
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), c.status);

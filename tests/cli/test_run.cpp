@@ -179,17 +179,17 @@ TEST(FrontShape, ShapeGivesBackTheWantedImpedances)
 
 class FrontTrace : public testing::Test {
 protected:
-    void SetUp() override { mDir = makeScratchDir(); }
-    void TearDown() override { std::filesystem::remove_all(mDir); }
+    void SetUp() override { dir_ = makeScratchDir(); }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
 
-    std::filesystem::path mDir;
+    std::filesystem::path dir_;
 };
 
 // One line per trial step after the three header lines; the count shown is
 // one more than the number of trial steps.
 TEST_F(FrontTrace, WritesOneLinePerTrial)
 {
-    const auto file = mDir / "trace.txt";
+    const auto file = dir_ / "trace.txt";
     const CliResult r = runWith({"shape", "100", "50", "--json", "--trace", file.string()});
     ASSERT_EQ(r.status, 0) << r.err;
     std::ifstream in(file);
@@ -205,7 +205,7 @@ TEST_F(FrontTrace, WritesOneLinePerTrial)
 
 TEST_F(FrontTrace, UnwritableFileIsReportedBesideTheResults)
 {
-    const auto file = mDir / "missing" / "trace.txt";
+    const auto file = dir_ / "missing" / "trace.txt";
     const CliResult r = runWith({"shape", "100", "50", "--trace", file.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out.rfind("S/D   = 0.", 0), 0u) << r.out;
@@ -214,7 +214,7 @@ TEST_F(FrontTrace, UnwritableFileIsReportedBesideTheResults)
 
 TEST_F(FrontTrace, FailedCheckLeavesNoFile)
 {
-    const auto file = mDir / "trace.txt";
+    const auto file = dir_ / "trace.txt";
     EXPECT_EQ(runWith({"shape", "50", "100", "--trace", file.string()}).status, 1);
     EXPECT_FALSE(std::filesystem::exists(file));
 }

@@ -12,11 +12,11 @@
 #include "Qol_math2.h"
 
 // Records what the solver shows, as a window would.
-struct RecordingView : TStatusLabel, TRepaintTarget {
+struct RecordingView : StatusLabel, RepaintTarget {
     std::vector<std::string> captions;
     int repaints = 0;
-    void SetCaption(const std::string& text) override { captions.push_back(text); }
-    void Repaint() override { ++repaints; }
+    void setCaption(const std::string& text) override { captions.push_back(text); }
+    void repaintNow() override { ++repaints; }
 };
 
 class SolverTest : public testing::Test {

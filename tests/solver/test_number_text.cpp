@@ -19,7 +19,7 @@ TEST_P(ParseNumber, FollowsTheGrammar)
 {
     const Parse& c = GetParam();
     double value = 99;
-    EXPECT_EQ(zParseNumber(c.text, value), c.ok) << '"' << c.text << '"';
+    EXPECT_EQ(parseNumber(c.text, value), c.ok) << '"' << c.text << '"';
     EXPECT_EQ(value, c.ok ? c.value : 99) << '"' << c.text << '"';
 }
 
@@ -49,7 +49,7 @@ class FormatFixed : public testing::TestWithParam<Format> {};
 TEST_P(FormatFixed, WritesExactDecimals)
 {
     const Format& c = GetParam();
-    EXPECT_EQ(zFormatFixed(c.value, c.decimals), c.text);
+    EXPECT_EQ(formatFixed(c.value, c.decimals), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FormatFixed,
@@ -69,9 +69,9 @@ TEST(NumberTextLocale, CommaLocaleChangesNothing)
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "de_DE.UTF-8 locale not generated on this machine";
     double value = 0;
-    const bool parsed = zParseNumber("2.25", value);
-    const bool commaRejected = !zParseNumber("2,25", value);
-    const std::string text = zFormatFixed(1234.5, 5);
+    const bool parsed = parseNumber("2.25", value);
+    const bool commaRejected = !parseNumber("2,25", value);
+    const std::string text = formatFixed(1234.5, 5);
     std::setlocale(LC_ALL, saved.c_str());
 
     EXPECT_TRUE(parsed);

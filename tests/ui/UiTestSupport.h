@@ -21,34 +21,34 @@
 
 // A modal window that nobody expected would hang a test in its event loop;
 // the watchdog fails the test instead and closes the window. Expected modal
-// windows are answered in order by the handlers given to Expect.
-class TModalWatchdog {
+// windows are answered in order by the handlers given to expect.
+class ModalWatchdog {
 public:
-    using TAnswer = std::function<void(QWidget& modal)>;
+    using Answer = std::function<void(QWidget& modal)>;
 
-    explicit TModalWatchdog(int intervalMs = 20)
+    explicit ModalWatchdog(int intervalMs = 20)
     {
-        QObject::connect(&mTimer, &QTimer::timeout, [this] { Check(); });
-        mTimer.start(intervalMs);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { check(); });
+        timer_.start(intervalMs);
     }
 
-    void Expect(TAnswer answer) { mExpected.push_back(std::move(answer)); }
+    void expect(Answer answer) { expected_.push_back(std::move(answer)); }
 
     // Expected windows that never opened.
-    std::size_t Unanswered() const { return mExpected.size(); }
+    std::size_t unanswered() const { return expected_.size(); }
 
 private:
-    void Check()
+    void check()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == mAnswering)
+        if (!modal || modal == answering_)
             return;
-        if (!mExpected.empty()) {
-            TAnswer answer = std::move(mExpected.front());
-            mExpected.pop_front();
-            mAnswering = modal;
+        if (!expected_.empty()) {
+            Answer answer = std::move(expected_.front());
+            expected_.pop_front();
+            answering_ = modal;
             answer(*modal);
-            mAnswering = nullptr;
+            answering_ = nullptr;
             return;
         }
         const QString what = modal->objectName() + " \"" + modal->windowTitle() + "\"";
@@ -56,27 +56,27 @@ private:
         QTest::qFail(qPrintable("unexpected modal window " + what), __FILE__, __LINE__);
     }
 
-    QTimer mTimer;
-    std::deque<TAnswer> mExpected;
-    QWidget* mAnswering = nullptr;
+    QTimer timer_;
+    std::deque<Answer> expected_;
+    QWidget* answering_ = nullptr;
 };
 
 // Records the messages and answers the save dialog as told.
-class TFakeDialogs final : public TUserDialogs {
+class FakeDialogs final : public UserDialogs {
 public:
-    struct TMessage {
+    struct Message {
         QString text;
         QMessageBox::Icon icon;
     };
 
-    void ShowMessage(const QString& text, QMessageBox::Icon icon) override
+    void showMessage(const QString& text, QMessageBox::Icon icon) override
     {
         messages.push_back({text, icon});
         if (onMessage)
             onMessage();
     }
 
-    bool AskSaveFileName(QFileDialog&, QString& fileName) override
+    bool askSaveFileName(QFileDialog&, QString& fileName) override
     {
         ++saveQueries;
         if (!saveAnswer)
@@ -85,7 +85,7 @@ public:
         return true;
     }
 
-    std::vector<TMessage> messages;
+    std::vector<Message> messages;
     std::function<void()> onMessage;
     int saveQueries = 0;
     std::optional<QString> saveAnswer; // none: the user cancels
@@ -93,19 +93,19 @@ public:
 
 // The four windows of the run, created as the program does, with the fake
 // dialogs in the main window's seam; the main window is shown.
-class TFormsFixture {
+class FormsFixture {
 public:
-    TFormsFixture();
-    ~TFormsFixture();
-    TFormsFixture(const TFormsFixture&) = delete;
-    TFormsFixture& operator=(const TFormsFixture&) = delete;
+    FormsFixture();
+    ~FormsFixture();
+    FormsFixture(const FormsFixture&) = delete;
+    FormsFixture& operator=(const FormsFixture&) = delete;
 
-    TFakeDialogs dialogs;
+    FakeDialogs dialogs;
 };
 
-inline TFormsFixture::TFormsFixture()
+inline FormsFixture::FormsFixture()
 {
-    CreateForms();
+    createForms();
     FormMain->SetDialogs(&dialogs);
     FormMain->show();
     QApplication::setActiveWindow(FormMain);
@@ -113,9 +113,9 @@ inline TFormsFixture::TFormsFixture()
         QTest::qFail("main window not exposed", __FILE__, __LINE__);
 }
 
-inline TFormsFixture::~TFormsFixture()
+inline FormsFixture::~FormsFixture()
 {
-    DestroyForms();
+    destroyForms();
 }
 
 // The application as the program sets it up.
@@ -124,7 +124,7 @@ inline TFormsFixture::~TFormsFixture()
     {                                                                   \
         QApplication app(argc, argv);                                   \
         QApplication::setApplicationName(QStringLiteral("Duvane"));     \
-        InstallFontSubstitutions();                                     \
+        installFontSubstitutions();                                     \
         TestClass test;                                                 \
         return QTest::qExec(&test, argc, argv);                         \
     }

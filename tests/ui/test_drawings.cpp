@@ -40,7 +40,7 @@ QColor NamedColour(const QString& name)
     if (name == "base")
         return palette.color(QPalette::Base);
     if (name == "menu")
-        return zMenuColour(palette);
+        return menuColour(palette);
     qFatal("unknown colour %s", qPrintable(name));
 }
 
@@ -50,13 +50,13 @@ QImage RenderCrossSection(QSize clientSize)
     QImage image(clientSize, QImage::Format_RGB32);
     image.fill(palette.color(QPalette::Window));
     QPainter painter(&image);
-    PaintCrossSection(painter, clientSize, palette, WindowFont(kFontSansSerif));
+    paintCrossSection(painter, clientSize, palette, windowFontOf(kFontSansSerif));
     return image;
 }
 
-std::unique_ptr<TFixedDialog> MakeWindow(const QString& objectName, QWidget* owner = nullptr)
+std::unique_ptr<FixedDialog> makeWindow(const QString& objectName, QWidget* owner = nullptr)
 {
-    std::unique_ptr<TFixedDialog> window;
+    std::unique_ptr<FixedDialog> window;
     if (objectName == "FormInfo")
         window = std::make_unique<TFormInfo>(owner);
     else
@@ -105,7 +105,7 @@ void TestDrawings::windowFrames()
     QFETCH(QString, objectName);
     QFETCH(QString, title);
     QFETCH(QSize, clientSize);
-    const auto window = MakeWindow(objectName);
+    const auto window = makeWindow(objectName);
 
     QCOMPARE(window->objectName(), objectName);
     QCOMPARE(window->windowTitle(), title);
@@ -260,7 +260,7 @@ void TestDrawings::aboutFigures()
     QFETCH(QPoint, point);
     QFETCH(QString, colour);
 
-    const auto window = MakeWindow("FormVersion");
+    const auto window = makeWindow("FormVersion");
     window->show();
     QCOMPARE(Grab(*window).pixelColor(point), NamedColour(colour));
 }
@@ -287,7 +287,7 @@ void TestDrawings::clickAnywhereClosesAbout_data()
 void TestDrawings::clickAnywhereClosesAbout()
 {
     QFETCH(QPoint, point);
-    const auto window = MakeWindow("FormVersion");
+    const auto window = makeWindow("FormVersion");
     window->show();
     const QImage before = Grab(*window);
 
@@ -332,7 +332,7 @@ void TestDrawings::placement()
     mainWindow.setGeometry(300, 200, 419, 273);
     mainWindow.show();
     QApplication::setActiveWindow(&mainWindow);
-    const auto window = MakeWindow(objectName, ownedByMainWindow ? &mainWindow : nullptr);
+    const auto window = makeWindow(objectName, ownedByMainWindow ? &mainWindow : nullptr);
 
     window->show();
     // Odd differences in size leave half a pixel to round either way.

@@ -23,17 +23,17 @@
 namespace {
 
 // What a person sees in the five boxes, S/D, D/d, Er, Ze, Zo.
-struct TBoxes {
+struct Boxes {
     QString sd, dd, er, ze, zo;
 };
 
-TBoxes ReadBoxes()
+Boxes readBoxes()
 {
     return {FormMain->Edit1->text(), FormMain->Edit2->text(), FormMain->Edit3->text(), FormMain->Edit4->text(),
             FormMain->Edit5->text()};
 }
 
-void FillBoxes(const TBoxes& boxes)
+void fillBoxes(const Boxes& boxes)
 {
     FormMain->Edit1->setText(boxes.sd);
     FormMain->Edit2->setText(boxes.dd);
@@ -42,17 +42,17 @@ void FillBoxes(const TBoxes& boxes)
     FormMain->Edit5->setText(boxes.zo);
 }
 
-bool operator==(const TBoxes& a, const TBoxes& b)
+bool operator==(const Boxes& a, const Boxes& b)
 {
     return a.sd == b.sd && a.dd == b.dd && a.er == b.er && a.ze == b.ze && a.zo == b.zo;
 }
 
-void Calculate()
+void calculate()
 {
     QTest::mouseClick(FormMain->CalcBtn, Qt::LeftButton);
 }
 
-void EnterShapeMode()
+void enterShapeMode()
 {
     FormMain->Shape1->trigger();
 }
@@ -69,12 +69,12 @@ QColor EditableColour()
 
 QColor InactiveColour()
 {
-    return zMenuColour(QApplication::palette());
+    return menuColour(QApplication::palette());
 }
 
 // Types each character as a key press: control characters by their keys,
 // characters beyond ASCII as the text of an otherwise unknown key.
-void TypeCharacters(QWidget* box, const QString& characters)
+void typeCharacters(QWidget* box, const QString& characters)
 {
     for (QChar c : characters) {
         if (c == '\b')
@@ -89,7 +89,7 @@ void TypeCharacters(QWidget* box, const QString& characters)
 }
 
 // Counts the calculations in "計算回数＝N".
-int CountOf(const QString& status)
+int countOf(const QString& status)
 {
     static const QRegularExpression pattern(QStringLiteral("^計算回数＝(\\d+)$"));
     const QRegularExpressionMatch match = pattern.match(status);
@@ -97,10 +97,10 @@ int CountOf(const QString& status)
 }
 
 // Records the texts the status label has whenever it is painted.
-class TPaintRecorder : public QObject {
+class PaintRecorder : public QObject {
 public:
-    explicit TPaintRecorder(QLabel* label)
-        : mLabel(label)
+    explicit PaintRecorder(QLabel* label)
+        : label_(label)
     {
         label->installEventFilter(this);
     }
@@ -110,13 +110,13 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == mLabel && event->type() == QEvent::Paint)
-            painted << mLabel->text();
+        if (watched == label_ && event->type() == QEvent::Paint)
+            painted << label_->text();
         return false;
     }
 
 private:
-    QLabel* mLabel;
+    QLabel* label_;
 };
 
 } // namespace
@@ -165,29 +165,29 @@ private slots:
     void realDialogs();
 
 private:
-    QStringList Messages() const;
+    QStringList messages() const;
 
-    std::unique_ptr<TFormsFixture> mForms;
-    std::unique_ptr<TModalWatchdog> mWatchdog;
+    std::unique_ptr<FormsFixture> forms_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
 void TestMainWindow::init()
 {
-    mForms = std::make_unique<TFormsFixture>();
-    mWatchdog = std::make_unique<TModalWatchdog>();
+    forms_ = std::make_unique<FormsFixture>();
+    watchdog_ = std::make_unique<ModalWatchdog>();
 }
 
 void TestMainWindow::cleanup()
 {
-    QCOMPARE(mWatchdog->Unanswered(), std::size_t{0});
-    mWatchdog.reset();
-    mForms.reset();
+    QCOMPARE(watchdog_->unanswered(), std::size_t{0});
+    watchdog_.reset();
+    forms_.reset();
 }
 
-QStringList TestMainWindow::Messages() const
+QStringList TestMainWindow::messages() const
 {
     QStringList texts;
-    for (const auto& message : mForms->dialogs.messages)
+    for (const auto& message : forms_->dialogs.messages)
         texts << message.text;
     return texts;
 }
@@ -205,7 +205,7 @@ void TestMainWindow::startState()
 
     QVERIFY(form.CalcZ1->isChecked());
     QVERIFY(!form.Shape1->isChecked());
-    QVERIFY(ReadBoxes() == (TBoxes{"0.5", "10", "1", "", ""}));
+    QVERIFY(readBoxes() == (Boxes{"0.5", "10", "1", "", ""}));
     QCOMPARE(form.GroupBox1->title(), QString("パラメータ"));
     QCOMPARE(form.GroupBox2->title(), QString("計算結果"));
     QCOMPARE(form.Label1->text(), QString());
@@ -320,8 +320,8 @@ void TestMainWindow::menu()
 void TestMainWindow::modeSwitch()
 {
     TFormMain& form = *FormMain;
-    const TBoxes typed{"0.3", "5", "2.25", "119.977", "51.089"};
-    FillBoxes(typed);
+    const Boxes typed{"0.3", "5", "2.25", "119.977", "51.089"};
+    fillBoxes(typed);
     form.Label1->setText("before");
 
     for (int pass = 0; pass < 2; ++pass) { // choosing the active mode again does the same
@@ -339,7 +339,7 @@ void TestMainWindow::modeSwitch()
             QVERIFY(!box->isReadOnly());
             QCOMPARE(FieldColour(box), EditableColour());
         }
-        QVERIFY(ReadBoxes() == typed);
+        QVERIFY(readBoxes() == typed);
         form.Label1->setText("before");
     }
 
@@ -356,7 +356,7 @@ void TestMainWindow::modeSwitch()
             QVERIFY(box->isReadOnly());
             QCOMPARE(FieldColour(box), InactiveColour());
         }
-        QVERIFY(ReadBoxes() == typed);
+        QVERIFY(readBoxes() == typed);
         form.Label1->setText("before");
     }
 }
@@ -397,13 +397,13 @@ void TestMainWindow::filter()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     if (box == "Edit4" || box == "Edit5")
-        EnterShapeMode();
+        enterShapeMode();
     auto* edit = FormMain->findChild<QLineEdit*>(box);
     edit->setText("1");
     edit->setFocus();
-    TypeCharacters(edit, typed);
+    typeCharacters(edit, typed);
     QCOMPARE(edit->text(), expected);
-    QVERIFY(Messages().isEmpty());
+    QVERIFY(messages().isEmpty());
 }
 
 // Shortcuts that insert nothing pass the filter; paste is discarded like any
@@ -429,7 +429,7 @@ void TestMainWindow::editingShortcuts()
     QCOMPARE(box->text(), QString("0.5"));
 
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    TypeCharacters(box, "7");
+    typeCharacters(box, "7");
     QCOMPARE(box->text(), QString("7"));
     QTest::keyClick(box, Qt::Key_Left);
     QTest::keyClick(box, Qt::Key_Delete);
@@ -441,7 +441,7 @@ void TestMainWindow::erBoxTakesAnything()
     QLineEdit* box = FormMain->Edit3;
     box->clear();
     box->setFocus();
-    TypeCharacters(box, "-1e+3 abc,X");
+    typeCharacters(box, "-1e+3 abc,X");
     QCOMPARE(box->text(), QString("-1e+3 abc,X"));
 }
 
@@ -459,8 +459,8 @@ void TestMainWindow::enterStartsNothing()
     target->setFocus();
     QTest::keyClick(target, Qt::Key_Return);
     QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY(ReadBoxes() == (TBoxes{"0.5", "10", "1", "", ""}));
-    QVERIFY(Messages().isEmpty());
+    QVERIFY(readBoxes() == (Boxes{"0.5", "10", "1", "", ""}));
+    QVERIFY(messages().isEmpty());
     QVERIFY(FormMain->isVisible());
 }
 
@@ -505,13 +505,13 @@ void TestMainWindow::inputChecks()
     QFETCH(QString, zo);
     QFETCH(QString, message);
     if (shape)
-        EnterShapeMode();
-    const TBoxes before{sd, dd, er, ze, zo};
-    FillBoxes(before);
+        enterShapeMode();
+    const Boxes before{sd, dd, er, ze, zo};
+    fillBoxes(before);
     FormMain->Label1->setText("before");
-    Calculate();
-    QCOMPARE(Messages(), QStringList(message));
-    QVERIFY(ReadBoxes() == before);
+    calculate();
+    QCOMPARE(messages(), QStringList(message));
+    QVERIFY(readBoxes() == before);
     QCOMPARE(FormMain->Label1->text(), QString("before"));
 }
 
@@ -545,10 +545,10 @@ void TestMainWindow::impedanceResults()
     QFETCH(QString, ze);
     QFETCH(QString, zo);
     FormSetting2->mDecimals = decimals;
-    FillBoxes({sd, dd, er, "old", "old"});
+    fillBoxes({sd, dd, er, "old", "old"});
     FormMain->Label1->setText("before");
-    Calculate();
-    QVERIFY(Messages().isEmpty());
+    calculate();
+    QVERIFY(messages().isEmpty());
     QCOMPARE(FormMain->Edit4->text(), ze);
     QCOMPARE(FormMain->Edit5->text(), zo);
     QCOMPARE(FormMain->Label1->text(), QString("before"));
@@ -557,16 +557,16 @@ void TestMainWindow::impedanceResults()
 void TestMainWindow::impedanceForEr4IsHalf()
 {
     FormSetting2->mDecimals = 5;
-    Calculate();
+    calculate();
     const double ze1 = FormMain->Edit4->text().toDouble();
     const double zo1 = FormMain->Edit5->text().toDouble();
     QVERIFY(FormMain->Edit4->text().contains(QRegularExpression("\\.\\d{5}$")));
     FormMain->Edit3->setText("4");
-    Calculate();
+    calculate();
     QVERIFY(std::abs(FormMain->Edit4->text().toDouble() - ze1 / 2) <= 0.000011);
     QVERIFY(std::abs(FormMain->Edit5->text().toDouble() - zo1 / 2) <= 0.000011);
     QVERIFY(std::abs(ze1 - 133.229) < 0.0005);
-    QVERIFY(Messages().isEmpty());
+    QVERIFY(messages().isEmpty());
 }
 
 void TestMainWindow::impedanceFailure_data()
@@ -591,20 +591,20 @@ void TestMainWindow::impedanceFailure()
     QFETCH(QString, dd);
     QFETCH(QString, er);
     QFETCH(QString, message);
-    FillBoxes({sd, dd, er, "1.000", "2.000"});
+    fillBoxes({sd, dd, er, "1.000", "2.000"});
     FormMain->Label1->setText("before");
     QStringList resultsWhileShown;
-    mForms->dialogs.onMessage = [&] { resultsWhileShown << FormMain->Edit4->text() << FormMain->Edit5->text(); };
-    Calculate();
-    QCOMPARE(Messages(), QStringList(message));
+    forms_->dialogs.onMessage = [&] { resultsWhileShown << FormMain->Edit4->text() << FormMain->Edit5->text(); };
+    calculate();
+    QCOMPARE(messages(), QStringList(message));
     QCOMPARE(resultsWhileShown, QStringList({"---", "---"}));
     QCOMPARE(FormMain->Label1->text(), QString("before"));
     for (const QString& result : {FormMain->Edit4->text(), FormMain->Edit5->text()})
         QVERIFY(!result.contains("nan") && !result.contains("inf"));
 
     // A good calculation after a failed one works again.
-    FillBoxes({"0.5", "10", "1", "", ""});
-    Calculate();
+    fillBoxes({"0.5", "10", "1", "", ""});
+    calculate();
     QCOMPARE(FormMain->Edit4->text(), QString("133.229"));
     QCOMPARE(FormMain->Edit5->text(), QString("107.426"));
 }
@@ -633,11 +633,11 @@ void TestMainWindow::shapeRoundTrip()
     QFETCH(double, dd);
     FormSetting2->mDecimals = 5;
     FormSetting2->mConvWidthIndex = 3;
-    EnterShapeMode();
-    FillBoxes({"", "", er, ze, zo});
-    Calculate();
-    QVERIFY2(Messages().isEmpty(), qPrintable(Messages().join('\n')));
-    QVERIFY2(CountOf(FormMain->Label1->text()) >= 1, qPrintable(FormMain->Label1->text()));
+    enterShapeMode();
+    fillBoxes({"", "", er, ze, zo});
+    calculate();
+    QVERIFY2(messages().isEmpty(), qPrintable(messages().join('\n')));
+    QVERIFY2(countOf(FormMain->Label1->text()) >= 1, qPrintable(FormMain->Label1->text()));
     QVERIFY(FormMain->Edit1->text().contains(QRegularExpression("^0\\.\\d{5}$")));
     if (sd > 0) {
         QVERIFY(std::abs(FormMain->Edit1->text().toDouble() - sd) < 0.001);
@@ -645,8 +645,8 @@ void TestMainWindow::shapeRoundTrip()
     }
 
     FormMain->CalcZ1->trigger();
-    Calculate();
-    QVERIFY(Messages().isEmpty());
+    calculate();
+    QVERIFY(messages().isEmpty());
     QVERIFY(std::abs(FormMain->Edit4->text().toDouble() - ze.toDouble()) < 0.005);
     QVERIFY(std::abs(FormMain->Edit5->text().toDouble() - zo.toDouble()) < 0.005);
 }
@@ -670,14 +670,14 @@ void TestMainWindow::shapeFailure()
     QFETCH(QString, ze);
     QFETCH(QString, zo);
     QFETCH(QString, message);
-    EnterShapeMode();
-    FillBoxes({"0.5", "10", er, ze, zo});
+    enterShapeMode();
+    fillBoxes({"0.5", "10", er, ze, zo});
     QStringList seenWhileShown;
-    mForms->dialogs.onMessage = [&] {
+    forms_->dialogs.onMessage = [&] {
         seenWhileShown << FormMain->Edit1->text() << FormMain->Edit2->text() << FormMain->Label1->text();
     };
-    Calculate();
-    QCOMPARE(Messages(), QStringList(message));
+    calculate();
+    QCOMPARE(messages(), QStringList(message));
     QCOMPARE(seenWhileShown.mid(0, 2), QStringList({"---", "---"}));
     QVERIFY(seenWhileShown.at(2) != "計算出来ませんでした");
     QCOMPARE(FormMain->Label1->text(), QString("計算出来ませんでした"));
@@ -687,56 +687,56 @@ void TestMainWindow::shapeFailure()
 
 void TestMainWindow::shapeSuccessAfterFailure()
 {
-    EnterShapeMode();
-    FillBoxes({"", "", "1", "100", "100"});
-    Calculate();
+    enterShapeMode();
+    fillBoxes({"", "", "1", "100", "100"});
+    calculate();
     QCOMPARE(FormMain->Label1->text(), QString("計算出来ませんでした"));
     FormMain->Edit4->setText("133.229");
     FormMain->Edit5->setText("107.426");
-    Calculate();
-    QCOMPARE(Messages().size(), 1);
+    calculate();
+    QCOMPARE(messages().size(), 1);
     QCOMPARE(FormMain->Edit1->text(), QString("0.500"));
     QVERIFY(FormMain->Edit2->text().toDouble() > 9.9 && FormMain->Edit2->text().toDouble() < 10.1);
-    QVERIFY(CountOf(FormMain->Label1->text()) >= 1);
+    QVERIFY(countOf(FormMain->Label1->text()) >= 1);
 }
 
 // The limit and the width are copied into the calculator at every click.
 void TestMainWindow::shapeReadsSettingsEachTime()
 {
-    EnterShapeMode();
-    FillBoxes({"", "", "1", "133.229", "107.426"});
+    enterShapeMode();
+    fillBoxes({"", "", "1", "133.229", "107.426"});
     FormSetting2->mConvWidthIndex = 0;
-    Calculate();
-    const int coarseCount = CountOf(FormMain->Label1->text());
+    calculate();
+    const int coarseCount = countOf(FormMain->Label1->text());
     FormSetting2->mConvWidthIndex = 3;
-    Calculate();
-    const int fineCount = CountOf(FormMain->Label1->text());
-    QVERIFY(Messages().isEmpty());
+    calculate();
+    const int fineCount = countOf(FormMain->Label1->text());
+    QVERIFY(messages().isEmpty());
     QVERIFY2(coarseCount >= 1 && fineCount > coarseCount,
              qPrintable(QString("counts %1 and %2").arg(coarseCount).arg(fineCount)));
 
     FormSetting2->mIterLimit = fineCount - 2;
-    Calculate();
-    QCOMPARE(Messages(), QStringList("計算回数オーバーです"));
+    calculate();
+    QCOMPARE(messages(), QStringList("計算回数オーバーです"));
     QCOMPARE(FormMain->Edit1->text(), QString("---"));
 
     FormSetting2->mIterLimit = 1000;
-    Calculate();
-    QCOMPARE(Messages().size(), 1);
-    QCOMPARE(CountOf(FormMain->Label1->text()), fineCount);
+    calculate();
+    QCOMPARE(messages().size(), 1);
+    QCOMPARE(countOf(FormMain->Label1->text()), fineCount);
 }
 
 // The solver asks for a repaint after each progress text, and the window
 // paints the status line at once, without waiting for the event loop.
 void TestMainWindow::shapeRepaintsWhileCounting()
 {
-    EnterShapeMode();
-    FillBoxes({"", "", "1", "133.229", "107.426"});
+    enterShapeMode();
+    fillBoxes({"", "", "1", "133.229", "107.426"});
     FormSetting2->mConvWidthIndex = 3;
     QCoreApplication::processEvents();
-    TPaintRecorder recorder(FormMain->Label1);
+    PaintRecorder recorder(FormMain->Label1);
     FormMain->CalcBtn->click(); // runs to its end without an event loop
-    const int count = CountOf(FormMain->Label1->text());
+    const int count = countOf(FormMain->Label1->text());
     QVERIFY(count >= 2);
     QVERIFY(recorder.painted.contains("初期値を計算中"));
     for (int n = 2; n <= count; ++n)
@@ -765,13 +765,13 @@ void TestMainWindow::traceFile()
     const QString path = dir.filePath("trace.txt");
     FormSetting2->mTraceOption = static_cast<unsigned char>(option);
     if (confirm)
-        mForms->dialogs.saveAnswer = path;
-    EnterShapeMode();
-    FillBoxes({"", "", "1", "133.229", "107.426"});
-    Calculate();
-    QVERIFY(Messages().isEmpty());
-    QVERIFY(CountOf(FormMain->Label1->text()) >= 1);
-    QCOMPARE(mForms->dialogs.saveQueries, queries);
+        forms_->dialogs.saveAnswer = path;
+    enterShapeMode();
+    fillBoxes({"", "", "1", "133.229", "107.426"});
+    calculate();
+    QVERIFY(messages().isEmpty());
+    QVERIFY(countOf(FormMain->Label1->text()) >= 1);
+    QCOMPARE(forms_->dialogs.saveQueries, queries);
     QCOMPARE(QFile::exists(path), written);
     if (written) {
         QFile file(path);
@@ -782,9 +782,9 @@ void TestMainWindow::traceFile()
         // The switch goes off again with the option.
         QVERIFY(QFile::remove(path));
         FormSetting2->mTraceOption = 0;
-        Calculate();
+        calculate();
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(mForms->dialogs.saveQueries, queries);
+        QCOMPARE(forms_->dialogs.saveQueries, queries);
     }
 }
 
@@ -797,16 +797,16 @@ void TestMainWindow::commaLocale()
     const QLocale savedDefault;
     QLocale::setDefault(QLocale(QLocale::German));
 
-    Calculate();
-    const TBoxes impedance = ReadBoxes();
+    calculate();
+    const Boxes impedance = readBoxes();
     FormMain->Edit1->setText("0,5");
-    Calculate();
+    calculate();
 
     QLocale::setDefault(savedDefault);
     std::setlocale(LC_ALL, saved.c_str());
     QCOMPARE(impedance.ze, QString("133.229"));
     QCOMPARE(impedance.zo, QString("107.426"));
-    QCOMPARE(Messages(), QStringList("正しい値を入力してください：ＳＤ"));
+    QCOMPARE(messages(), QStringList("正しい値を入力してください：ＳＤ"));
 }
 
 void TestMainWindow::otherWindows_data()
@@ -828,7 +828,7 @@ void TestMainWindow::otherWindows()
     QFETCH(QString, window);
     QString opened;
     for (int time = 0; time < 2; ++time) {
-        mWatchdog->Expect([&](QWidget& modal) {
+        watchdog_->expect([&](QWidget& modal) {
             opened = modal.objectName();
             QVERIFY(modal.isModal());
             modal.close();
@@ -867,7 +867,7 @@ void TestMainWindow::realDialogs()
 {
     FormMain->SetDialogs(nullptr);
     FormMain->Edit1->clear();
-    mWatchdog->Expect([](QWidget& modal) {
+    watchdog_->expect([](QWidget& modal) {
         auto* box = qobject_cast<QMessageBox*>(&modal);
         QVERIFY(box);
         QCOMPARE(box->windowTitle(), QString("Duvane"));
@@ -876,15 +876,15 @@ void TestMainWindow::realDialogs()
         QVERIFY(box->button(QMessageBox::Ok));
         box->button(QMessageBox::Ok)->click();
     });
-    Calculate();
+    calculate();
 
     QTemporaryDir dir;
     const QString path = dir.filePath("chosen.txt");
-    mWatchdog->Expect([&](QWidget& modal) {
+    watchdog_->expect([&](QWidget& modal) {
         QCOMPARE(&modal, static_cast<QWidget*>(FormMain->SaveDialog1));
         modal.close();
     });
-    mWatchdog->Expect([&](QWidget& modal) {
+    watchdog_->expect([&](QWidget& modal) {
         auto* dialog = qobject_cast<QFileDialog*>(&modal);
         QVERIFY(dialog);
         auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
@@ -893,9 +893,9 @@ void TestMainWindow::realDialogs()
         QTest::keyClick(nameBox, Qt::Key_Return);
     });
     QString fileName = "untouched";
-    QVERIFY(!FormMain->Dialogs().AskSaveFileName(*FormMain->SaveDialog1, fileName));
+    QVERIFY(!FormMain->Dialogs().askSaveFileName(*FormMain->SaveDialog1, fileName));
     QCOMPARE(fileName, QString("untouched"));
-    QVERIFY(FormMain->Dialogs().AskSaveFileName(*FormMain->SaveDialog1, fileName));
+    QVERIFY(FormMain->Dialogs().askSaveFileName(*FormMain->SaveDialog1, fileName));
     QCOMPARE(fileName, path);
 }
 

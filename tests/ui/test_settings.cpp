@@ -37,23 +37,23 @@ private slots:
 
 private:
     void Show();
-    QStringList Messages() const;
+    QStringList messages() const;
 
-    std::unique_ptr<TFormsFixture> mForms;
-    std::unique_ptr<TModalWatchdog> mWatchdog;
+    std::unique_ptr<FormsFixture> forms_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
 void TestSettings::init()
 {
-    mForms = std::make_unique<TFormsFixture>();
-    mWatchdog = std::make_unique<TModalWatchdog>();
+    forms_ = std::make_unique<FormsFixture>();
+    watchdog_ = std::make_unique<ModalWatchdog>();
 }
 
 void TestSettings::cleanup()
 {
-    QCOMPARE(mWatchdog->Unanswered(), std::size_t{0});
-    mWatchdog.reset();
-    mForms.reset();
+    QCOMPARE(watchdog_->unanswered(), std::size_t{0});
+    watchdog_.reset();
+    forms_.reset();
 }
 
 // Shown without a modal loop, so that a test can press its buttons.
@@ -64,10 +64,10 @@ void TestSettings::Show()
     QVERIFY(QTest::qWaitForWindowExposed(FormSetting2));
 }
 
-QStringList TestSettings::Messages() const
+QStringList TestSettings::messages() const
 {
     QStringList texts;
-    for (const auto& message : mForms->dialogs.messages)
+    for (const auto& message : forms_->dialogs.messages)
         texts << message.text;
     return texts;
 }
@@ -158,7 +158,7 @@ void TestSettings::setWithoutChanges()
     QCOMPARE(FormSetting2->mDecimals, 3);
     QCOMPARE(FormSetting2->GetConvWidth(), 0.01);
     QCOMPARE(FormSetting2->mIterLimit, 1000);
-    QVERIFY(Messages().isEmpty());
+    QVERIFY(messages().isEmpty());
 }
 
 void TestSettings::setStoresChoices()
@@ -203,7 +203,7 @@ void TestSettings::limitAccepted()
     Show();
     FormSetting2->Edit1->setText(text);
     QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
-    QVERIFY(Messages().isEmpty());
+    QVERIFY(messages().isEmpty());
     QVERIFY(FormSetting2->isHidden());
     QCOMPARE(FormSetting2->mIterLimit, limit);
 }
@@ -240,8 +240,8 @@ void TestSettings::limitRejected()
     FormSetting2->Edit1->setText(text);
     QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
 
-    QCOMPARE(Messages(), QStringList("'" + text + "' は整数ではありません."));
-    QCOMPARE(mForms->dialogs.messages.front().icon, QMessageBox::Critical);
+    QCOMPARE(messages(), QStringList("'" + text + "' は整数ではありません."));
+    QCOMPARE(forms_->dialogs.messages.front().icon, QMessageBox::Critical);
     QVERIFY(FormSetting2->isVisible());
     QCOMPARE(FormSetting2->mDecimals, 1);
     QCOMPARE(FormSetting2->mConvWidthIndex, 0);
@@ -351,7 +351,7 @@ void TestSettings::shownModallyWhereItWasLeft()
     FormMain->move(150, 120);
     QPoint firstAt;
     QPoint movedTo;
-    mWatchdog->Expect([&](QWidget& modal) {
+    watchdog_->expect([&](QWidget& modal) {
         QCOMPARE(&modal, static_cast<QWidget*>(FormSetting2));
         const QPoint offCentre = modal.frameGeometry().center() - FormMain->frameGeometry().center();
         QVERIFY2(offCentre.manhattanLength() <= 20, "not centred on the main window");
@@ -366,7 +366,7 @@ void TestSettings::shownModallyWhereItWasLeft()
 
     FormMain->move(300, 200);
     QPoint secondAt;
-    mWatchdog->Expect([&](QWidget& modal) {
+    watchdog_->expect([&](QWidget& modal) {
         secondAt = modal.pos();
         QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
     });
@@ -381,7 +381,7 @@ void TestSettings::realErrorBox()
     Show();
     FormSetting2->Edit1->setText("abc");
     QMessageBox* seen = nullptr;
-    mWatchdog->Expect([&](QWidget& modal) {
+    watchdog_->expect([&](QWidget& modal) {
         seen = qobject_cast<QMessageBox*>(&modal);
         QVERIFY(seen);
         QCOMPARE(seen->windowTitle(), QString("Duvane"));
