@@ -52,14 +52,20 @@ public:
     void zCalcZoAt(double sd, double dd, double& zo);
     void zCalcZeAt(double sd, double dd, double& ze);
 
+    // One mode's capacitance and impedance on the geometry already set.
+    void zCalcOddModeZC();
+    void zCalcEvenModeZC();
+
+private:
+    // The tests reach the charge placement and the potential matrix directly.
+    friend struct PotentialMatrixProbe;
+
     // After the geometry is set: its checks, then one mode's impedance.
     void mCalcOnGeometry(void (TQol_COAXMath1::*modeZC)());
 
     void mSetGeometry();
     void mSetGeometryAt(double sd, double dd);
     void mCheckGeometry();
-    void zCalcOddModeZC();
-    void zCalcEvenModeZC();
 
     // Charge placement and potential matrix.
     void mCalcQEven(double* q);

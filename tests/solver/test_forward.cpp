@@ -5,6 +5,17 @@
 
 #include "Qol_math1.h"
 
+// The charge placement and the potential matrix are private to the
+// calculator; this reaches them for the tests below.
+struct PotentialMatrixProbe {
+    TQol_COAXMath1 calc;
+
+    explicit PotentialMatrixProbe(double sd, double dd) { calc.mSetGeometryAt(sd, dd); }
+    void coefficient(double& g, unsigned char mode, double s, double y, double x) { calc.mCalcG(g, mode, s, y, x); }
+    void oddCharges(double* q) { calc.mCalcQOdd(q); }
+    void evenCharges(double* q) { calc.mCalcQEven(q); }
+};
+
 namespace {
 
 struct Shape {
@@ -153,39 +164,36 @@ TEST(Forward, TooFewChargesIsReported)
 // S/D 0.5, D/d 10: r = 1, R = 10, a = 5; charge 0 at x = 5, matching point 0 at (6, 0).
 TEST(PotentialMatrix, FirstCoefficientOfEachMode)
 {
-    TQol_COAXMath1 calc;
-    calc.mSetGeometryAt(0.5, 10);
+    PotentialMatrixProbe probe(0.5, 10);
     double even = 0, odd = 0;
-    calc.mCalcG(even, 1, 5, 0, 6);
-    calc.mCalcG(odd, 2, 5, 0, 6);
-    EXPECT_EQ(calc.mErrMsg, "");
+    probe.coefficient(even, 1, 5, 0, 6);
+    probe.coefficient(odd, 2, 5, 0, 6);
+    EXPECT_EQ(probe.calc.mErrMsg, "");
     EXPECT_NEAR(even, std::log(196.0) + std::log(676.0 / 121.0), 1e-12);
     EXPECT_NEAR(odd, std::log(196.0) - std::log(676.0 / 121.0), 1e-12);
 }
 
 TEST(PotentialMatrix, PointOnAChargeIsReported)
 {
-    TQol_COAXMath1 calc;
-    calc.mSetGeometryAt(0.5, 10);
+    PotentialMatrixProbe probe(0.5, 10);
     double g = 42;
-    calc.mCalcG(g, 1, 5, 0, 5);
-    EXPECT_EQ(calc.mErrMsg, "div by 0 in mCalcG()...");
+    probe.coefficient(g, 1, 5, 0, 5);
+    EXPECT_EQ(probe.calc.mErrMsg, "div by 0 in mCalcG()...");
     EXPECT_EQ(g, 42);
-    calc.mErrMsg.clear();
-    calc.mCalcG(g, 2, 5, 0, -5);  // on the mirror charge
-    EXPECT_EQ(calc.mErrMsg, "div by 0 in mCalcG()...");
+    probe.calc.mErrMsg.clear();
+    probe.coefficient(g, 2, 5, 0, -5);  // on the mirror charge
+    EXPECT_EQ(probe.calc.mErrMsg, "div by 0 in mCalcG()...");
 }
 
 // The single charges alternate and are large (the system is nearly singular);
 // only their sums enter the capacitances.
 TEST(PotentialMatrix, ChargesOfTheExample)
 {
-    TQol_COAXMath1 calc;
-    calc.mSetGeometryAt(0.5, 10);
+    PotentialMatrixProbe probe(0.5, 10);
     double odd[5], even[5];
-    calc.mCalcQOdd(odd);
-    calc.mCalcQEven(even);
-    ASSERT_EQ(calc.mErrMsg, "");
+    probe.oddCharges(odd);
+    probe.evenCharges(even);
+    ASSERT_EQ(probe.calc.mErrMsg, "");
     const double oddExpected[5] = {128, -462, 630, -386, 90};
     const double evenExpected[5] = {-61, 219, -297, 180, -41};
     double oddSum = 0, evenSum = 0;
