@@ -17,10 +17,9 @@ public:
 
 private:
     // Keeps the solver's last progress text.
-    class LastStatus final : public StatusLabel {
-    public:
-        void setCaption(const std::string& text) override { text_ = text; }
-        std::string text_;
+    struct LastStatus final : StatusLabel {
+        void setCaption(const std::string& caption) override { text = caption; }
+        std::string text;
     };
 
     void impedance(const CaseInput& input, Report& report);
@@ -31,7 +30,3 @@ private:
     LastStatus status_;
     TQol_COAXMath2 solver_;
 };
-
-// The calculation count in a progress text such as "計算回数＝17" or
-// "Calculation Count=17": the number after the last "=" or "＝"; 0 if none.
-long long countInStatus(std::string_view status);

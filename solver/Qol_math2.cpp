@@ -1,8 +1,10 @@
 #include "Qol_math2.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 
+#include "Impedances.h"
 #include "NumberText.h"
 
 namespace {
@@ -12,6 +14,9 @@ constexpr double kStepShrink = 0.8;        // backtracking factor of a rejected 
 constexpr double kMinStepFactor = 0.001;   // below this the solve gives up
 constexpr double kFarOff = 0.1;            // relative error that counts as far from the target
 constexpr int kTraceDecimals = 5;
+
+static_assert(std::numeric_limits<decltype(TQol_COAXMath2::mCount)>::max() > std::numeric_limits<int>::max(),
+              "the count must be able to pass the largest limit");
 
 }  // namespace
 
@@ -46,6 +51,7 @@ void TQol_COAXMath2::mShowStatus(const std::string& text)
 void TQol_COAXMath2::zCalcSDDd()
 {
     mErrMsg.clear();
+    mCount = 0;
     if (!(mZe > mZo)) {
         mErrMsg = mText("Ze must be larger than Zo", "Ze は Zo より大きくして下さい");
         return;
@@ -53,7 +59,7 @@ void TQol_COAXMath2::zCalcSDDd()
     // The square root of Er, the start estimate and the relative errors of
     // mIsImproved are meaningless outside these ranges.
     if (!(std::isfinite(mEr) && mEr > 0)) {
-        mErrMsg = mText("Er must be a positive finite number", "Er は正の有限値にして下さい");
+        mErrMsg = erNotPositiveText(mEnglish == 1);
         return;
     }
     if (!(std::isfinite(mZe) && mZe > 0 && std::isfinite(mZo) && mZo > 0)) {
@@ -78,9 +84,8 @@ void TQol_COAXMath2::zCalcSDDd()
     if (mTraceFile)
         mWriteTraceHeader();
 
-    // 64 bits, so that a limit of INT_MAX can still be exceeded.
-    long long count = 1;
-    const auto countText = [&] { return mText("Calculation Count=", "計算回数＝") + std::to_string(count); };
+    mCount = 1;
+    const auto countText = [&] { return mText("Calculation Count=", "計算回数＝") + std::to_string(mCount); };
     bool failed = false;
 
     while (!(std::fabs(mZeE - mZeS) < mConvWidth && std::fabs(mZoE - mZoS) < mConvWidth)) {
@@ -126,15 +131,15 @@ void TQol_COAXMath2::zCalcSDDd()
                 k = k * kStepShrink;
                 if (k < kMinStepFactor) {
                     mErrMsg = mEnglish == 1 ? std::string("Calculation Failed:")
-                                            : "計算不能です４：計算回数=" + std::to_string(count);
+                                            : "計算不能です４：計算回数=" + std::to_string(mCount);
                     failed = true;
                     break;
                 }
             }
 
-            count = count + 1;
+            mCount = mCount + 1;
             mShowStatus(countText());
-            if (count > mCountLimit)
+            if (mCount > mCountLimit)
                 failed = true;
         } while (!failed && !accepted);
         if (failed)
@@ -144,7 +149,7 @@ void TQol_COAXMath2::zCalcSDDd()
     mShowStatus(countText());
     mCloseTrace();
     if (failed) {
-        if (count > mCountLimit)
+        if (mCount > mCountLimit)
             mErrMsg = mText("Calculation Count Over", "計算回数オーバーです");
         return;
     }
@@ -176,40 +181,39 @@ void TQol_COAXMath2::mCalcGradient()
 
 void TQol_COAXMath2::mCalcGradZeSD(double sd, double dd)
 {
-    mForwardDifference(&TQol_COAXMath1::zCalcZeAt, sd, dd, true, mGradZeSD);
+    mForwardDifference(&TQol_COAXMath1::zCalcZeAt, sd, dd, sd * (1 + kPerturbation), dd, sd * kPerturbation, mGradZeSD);
 }
 
 void TQol_COAXMath2::mCalcGradZeDd(double sd, double dd)
 {
-    mForwardDifference(&TQol_COAXMath1::zCalcZeAt, sd, dd, false, mGradZeDd);
+    mForwardDifference(&TQol_COAXMath1::zCalcZeAt, sd, dd, sd, dd * (1 + kPerturbation), dd * kPerturbation, mGradZeDd);
 }
 
 void TQol_COAXMath2::mCalcGradZoSD(double sd, double dd)
 {
-    mForwardDifference(&TQol_COAXMath1::zCalcZoAt, sd, dd, true, mGradZoSD);
+    mForwardDifference(&TQol_COAXMath1::zCalcZoAt, sd, dd, sd * (1 + kPerturbation), dd, sd * kPerturbation, mGradZoSD);
 }
 
 void TQol_COAXMath2::mCalcGradZoDd(double sd, double dd)
 {
-    mForwardDifference(&TQol_COAXMath1::zCalcZoAt, sd, dd, false, mGradZoDd);
+    mForwardDifference(&TQol_COAXMath1::zCalcZoAt, sd, dd, sd, dd * (1 + kPerturbation), dd * kPerturbation, mGradZoDd);
 }
 
 // Each derivative evaluates its own base value; the gradient keeps its old
-// value when either evaluation fails.
-void TQol_COAXMath2::mForwardDifference(TImpedanceAt impedanceAt, double sd, double dd, bool bySD, double& gradient)
+// value when either evaluation fails. `step` is the nominal one (ratio times
+// the perturbation), not the difference of the rounded points.
+void TQol_COAXMath2::mForwardDifference(TImpedanceAt impedanceAt, double sd, double dd, double perturbedSD,
+                                        double perturbedDd, double step, double& gradient)
 {
     double base = 0;
     (this->*impedanceAt)(sd, dd, base);
     if (!mErrMsg.empty())
         return;
     double perturbed = 0;
-    if (bySD)
-        (this->*impedanceAt)(sd * (1 + kPerturbation), dd, perturbed);
-    else
-        (this->*impedanceAt)(sd, dd * (1 + kPerturbation), perturbed);
+    (this->*impedanceAt)(perturbedSD, perturbedDd, perturbed);
     if (!mErrMsg.empty())
         return;
-    gradient = (perturbed - base) / ((bySD ? sd : dd) * kPerturbation);
+    gradient = (perturbed - base) / step;
 }
 
 void TQol_COAXMath2::mCalcDeltaSDDd()

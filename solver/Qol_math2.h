@@ -28,6 +28,10 @@ public:
     unsigned char mEnglish;
     int mCountLimit = 1000;
     double mConvWidth = 0.01;
+    // The calculation count of the last solve as it stood at the end (the
+    // number the status line shows); 0 when the solve stopped before counting.
+    // 64 bits, so that a limit of INT_MAX can still be exceeded.
+    long long mCount = 0;
 
     // Working values, named as in the trace file.
     double mZeE = 0, mZoE = 0;
@@ -49,7 +53,8 @@ private:
     void mCalcGradZoSD(double sd, double dd);
     void mCalcGradZoDd(double sd, double dd);
     using TImpedanceAt = void (TQol_COAXMath1::*)(double sd, double dd, double& z);
-    void mForwardDifference(TImpedanceAt impedanceAt, double sd, double dd, bool bySD, double& gradient);
+    void mForwardDifference(TImpedanceAt impedanceAt, double sd, double dd, double perturbedSD, double perturbedDd,
+                            double step, double& gradient);
     void mCalcDeltaSDDd();
     int mIsImproved();
 

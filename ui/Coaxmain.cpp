@@ -1,6 +1,5 @@
 #include "Coaxmain.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <new>
 
@@ -19,6 +18,7 @@
 #include "Colours.h"
 #include "Controls.h"
 #include "Fonts.h"
+#include "Impedances.h"
 #include "Info.h"
 #include "NumberText.h"
 #include "Setting2.h"
@@ -362,27 +362,13 @@ void TFormMain::CalcImpedance()
     double er = 0;
     if (!ReadInputs({{{Edit1, "：ＳＤ", &sd}, {Edit2, "：Ｄｄ", &dd}, {Edit3, "：Ｅｒ", &er}}}))
         return;
-    // The results are divided by √Er: zero or less would show nan or inf.
-    if (er <= 0) {
-        ShowFailure(Edit4, Edit5, QStringLiteral("比誘電率 Er は正の値にして下さい"));
+    const Impedances z = calculateImpedances(*mCalc, sd, dd, er, false);
+    if (!z.error.empty()) {
+        ShowFailure(Edit4, Edit5, QString::fromStdString(z.error));
         return;
     }
-    mCalc->mShapeSD = sd;
-    mCalc->mShapeDd = dd;
-    mCalc->mEr = er;
-
-    mCalc->zCalcZe();
-    // zCalcZo starts by clearing the error text, so it must not run after a failure.
-    if (mCalc->mErrMsg.empty())
-        mCalc->zCalcZo();
-    if (!mCalc->mErrMsg.empty()) {
-        ShowFailure(Edit4, Edit5, QString::fromStdString(mCalc->mErrMsg));
-        return;
-    }
-    const double ze = mCalc->mZe / std::sqrt(mCalc->mEr);
-    const double zo = mCalc->mZo / std::sqrt(mCalc->mEr);
-    Edit4->setText(FormatValue(FormSetting2->mDecimals, ze));
-    Edit5->setText(FormatValue(FormSetting2->mDecimals, zo));
+    Edit4->setText(FormatValue(FormSetting2->mDecimals, z.ze));
+    Edit5->setText(FormatValue(FormSetting2->mDecimals, z.zo));
 }
 
 void TFormMain::CalcShape()

@@ -144,13 +144,4 @@ TEST(Batch, ReadErrorGivesStatusOne)
     EXPECT_EQ(err.str(), "duvane-calc: cannot read standard input\n");
 }
 
-TEST(CountInStatus, IsTheNumberAfterTheLastEquals)
-{
-    EXPECT_EQ(countInStatus("計算回数＝17"), 17);
-    EXPECT_EQ(countInStatus("Calculation Count=1001"), 1001);
-    EXPECT_EQ(countInStatus("初期値を計算中"), 0);
-    EXPECT_EQ(countInStatus(""), 0);
-    EXPECT_EQ(countInStatus("計算回数＝2147483648"), 2147483648LL);
-}
-
 }  // namespace

@@ -581,8 +581,8 @@ void TestMainWindow::impedanceFailure_data()
     QTest::newRow("D/d 2") << "0.5" << "2" << "1" << "Error : Dd <= 2";
     QTest::newRow("conductors touch") << "0.25" << "4" << "1" << "内部導体オフセットが小さすぎます";
     QTest::newRow("conductor touches shield") << "0.75" << "4" << "1" << "外部導体半径が小さすぎます";
-    QTest::newRow("Er 0") << "0.5" << "10" << "0" << "比誘電率 Er は正の値にして下さい";
-    QTest::newRow("Er negative") << "0.5" << "10" << "-2.25" << "比誘電率 Er は正の値にして下さい";
+    QTest::newRow("Er 0") << "0.5" << "10" << "0" << "Er は正の有限値にして下さい";
+    QTest::newRow("Er negative") << "0.5" << "10" << "-2.25" << "Er は正の有限値にして下さい";
 }
 
 void TestMainWindow::impedanceFailure()

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+class TQol_COAXMath1;
+
+// The impedance mode's calculation, one for the window and duvane-calc alike.
+struct Impedances {
+    double ze = 0;      // ohm, in the dielectric
+    double zo = 0;      // ohm, in the dielectric
+    std::string error;  // empty on success; otherwise the calculator's text, unchanged
+};
+
+// Stores the shape and Er in `calc`, then Ze and Zo for air divided by √Er.
+// Er must be positive: the calculation is for air, the division is the only
+// place Er enters.
+Impedances calculateImpedances(TQol_COAXMath1& calc, double sd, double dd, double er, bool english);
+
+// The text for an Er that is not a positive finite number, in either language;
+// the shape solve says the same.
+const char* erNotPositiveText(bool english);
