@@ -34,8 +34,8 @@ struct SolveSettings {
 };
 
 struct Options {
-    enum class Action { calculate, Help, Version };
-    Action action = Action::calculate;
+    enum class Action { Calculate, Help, Version };
+    Action action = Action::Calculate;
     Mode mode = Mode::Impedance;
     CaseInput input{};  // unused with batch
     int decimals = 3;

@@ -22,7 +22,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     case Options::Action::Version:
         out << "duvane-calc " DUVANE_VERSION "\n";
         return 0;
-    case Options::Action::calculate:
+    case Options::Action::Calculate:
         break;
     }
 

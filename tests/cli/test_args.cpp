@@ -13,7 +13,7 @@ TEST(ParseArgs, ImpedanceWithDefaults)
 {
     Options options;
     ASSERT_EQ(parseArgs({"impedance", "0.5", "10"}, options), "");
-    EXPECT_EQ(options.action, Options::Action::calculate);
+    EXPECT_EQ(options.action, Options::Action::Calculate);
     EXPECT_EQ(options.mode, Mode::Impedance);
     EXPECT_EQ(options.input, (CaseInput{0.5, 10, 1}));
     EXPECT_EQ(options.decimals, 3);
