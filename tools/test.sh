@@ -4,6 +4,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 duvane_install_missing "${duvane_build_packages[@]}"
 duvane_ensure_comma_locale
-duvane_build -DBUILD_TESTING=ON
+# Benchmarks are built (not run) so that they keep compiling.
+duvane_build -DBUILD_TESTING=ON -DDUVANE_BUILD_BENCH=ON -DDUVANE_WERROR=ON
 cd "$DUVANE_BUILD"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure
