@@ -20,7 +20,7 @@ duvane_install_missing() {
 }
 
 duvane_build_packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-                       fonts-ipafont-gothic fonts-dejavu-core locales)
+                       fonts-ipafont-gothic fonts-dejavu-core locales python3)
 
 # The tests prove that a comma locale changes no number in or out.
 duvane_ensure_comma_locale() {

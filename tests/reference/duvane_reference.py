@@ -1,9 +1,12 @@
-"""Independent reference model of the Duvane field solver.
+"""Reference model of the Duvane field solver: a second transcription.
 
-Plain Python (standard library only) so that it shares nothing with the C++
-code it checks except IEEE doubles and the C library's log/exp/sqrt/sin/cos/
-atan, which Python's math module calls.  Every expression keeps the order of
-operations of the C++ solver, so results are expected to agree bit for bit.
+Written after the C++ code, from the same written algorithms, in plain Python
+(standard library only): it shares no code with the C++, only IEEE doubles and
+the C library's log/exp/sqrt/sin/cos/atan, which Python's math module calls.
+It is a differential check for slips of transcription, not an independent
+model of the physics: a misreading of the algorithm made in both would pass.
+Every expression keeps the order of operations of the C++ solver, so results
+are expected to agree bit for bit.
 
 Classes mirror the C++ ones:
     GaussCalc  -- dense solver without pivoting
