@@ -2,6 +2,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "CaseName.h"
 #include "SolverFixture.h"
 
 namespace {
@@ -44,7 +45,27 @@ TEST_P(InverseConverges, FoundShapeReproducesTarget)
 INSTANTIATE_TEST_SUITE_P(Cases, InverseConverges,
                          testing::Values(Target{133.229, 107.426, 1, 0.01}, Target{88.819, 71.617, 2.25, 0.01},
                                          Target{66.6145, 53.713, 4, 0.01}, Target{119.977, 51.089, 1, 0.001},
-                                         Target{100, 80, 1, 0.1}, Target{150, 60, 1, 1}));
+                                         Target{100, 80, 1, 0.1}, Target{150, 60, 1, 1}),
+                         [](const testing::TestParamInfo<Target>& info) {
+                             const Target& t = info.param;
+                             return caseName(info.index, {{"ze", t.ze}, {"zo", t.zo}, {"er", t.er}, {"width", t.width}});
+                         });
+
+// Thin wires in a wide shield are where the closed-form start estimate is
+// exact but for its 60 ohm in place of eta0 / 2 pi: with a width no estimate
+// can miss, it inverts the forward impedances on its own.
+TEST_F(SolverTest, StartEstimateInvertsThinWireShapes)
+{
+    for (const double sd : {0.3, 0.5, 0.7}) {
+        const auto [ze, zo] = impedancesAt(sd, 1000);
+        calc.mConvWidth = 1e6;
+        solve(ze, zo, 1);
+        ASSERT_EQ(calc.mErrMsg, "");
+        ASSERT_EQ(calc.mCount, 1);
+        EXPECT_NEAR(calc.mShapeSD / sd, 1, 5e-4) << "S/D " << sd;
+        EXPECT_NEAR(calc.mShapeDd / 1000, 1, 5e-3) << "S/D " << sd;
+    }
+}
 
 TEST_F(SolverTest, TypicalSolveFindsTheExampleShape)
 {
@@ -148,7 +169,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, InverseCountOver,
                          testing::Values(CountLimit{1, 0, "計算回数オーバーです", "計算回数＝2"},
                                          CountLimit{0, 0, "計算回数オーバーです", "計算回数＝2"},
                                          CountLimit{-5, 1, "Calculation Count Over", "Calculation Count=2"},
-                                         CountLimit{2, 1, "Calculation Count Over", "Calculation Count=3"}));
+                                         CountLimit{2, 1, "Calculation Count Over", "Calculation Count=3"}),
+                         [](const testing::TestParamInfo<CountLimit>& info) {
+                             return caseName(info.index, {{"limit", info.param.limit}, {"english", info.param.english}});
+                         });
 
 TEST_F(SolverTest, SecondTraceReplacesFirst)
 {

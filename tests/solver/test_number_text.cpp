@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <clocale>
 #include <string>
 
+#include "CaseName.h"
 #include "NumberText.h"
 
 namespace {
@@ -14,6 +16,24 @@ struct Parse {
 };
 
 class ParseNumber : public testing::TestWithParam<Parse> {};
+
+// The row's text spelled in name characters: "-1.5e+2" gives "m1p5eP2".
+std::string textName(const testing::TestParamInfo<Parse>& info)
+{
+    std::string name = std::to_string(info.index) + "_";
+    for (const char* c = info.param.text; *c; ++c) {
+        switch (*c) {
+        case '.': name += 'p'; break;
+        case '-': name += 'm'; break;
+        case '+': name += 'P'; break;
+        case ' ': name += 's'; break;
+        case ',': name += 'c'; break;
+        case '\t': name += 't'; break;
+        default: name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        }
+    }
+    return name;
+}
 
 TEST_P(ParseNumber, FollowsTheGrammar)
 {
@@ -27,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Accepted, ParseNumber,
                          testing::Values(Parse{"0.5", true, 0.5}, Parse{"10", true, 10}, Parse{"  2.25  ", true, 2.25},
                                          Parse{"-3", true, -3}, Parse{"+4", true, 4}, Parse{".5", true, 0.5},
                                          Parse{"5.", true, 5}, Parse{"-.25", true, -0.25}, Parse{"1e3", true, 1000},
-                                         Parse{"1.5E-2", true, 0.015}, Parse{"2e+1", true, 20}));
+                                         Parse{"1.5E-2", true, 0.015}, Parse{"2e+1", true, 20}),
+                         textName);
 
 INSTANTIATE_TEST_SUITE_P(Rejected, ParseNumber,
                          testing::Values(Parse{"", false, 0}, Parse{"   ", false, 0}, Parse{".", false, 0},
@@ -36,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(Rejected, ParseNumber,
                                          Parse{"1e", false, 0}, Parse{"1e+", false, 0}, Parse{"e5", false, 0},
                                          Parse{"1 2", false, 0}, Parse{"\t1", false, 0}, Parse{"--1", false, 0},
                                          Parse{"1.2.3", false, 0}, Parse{"abc", false, 0},
-                                         Parse{"1e999", false, 0}));
+                                         Parse{"1e999", false, 0}),
+                         textName);
 
 struct Format {
     double value;
@@ -59,7 +81,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatFixed,
                                          Format{0.25, 5, "0.25000"}, Format{-3.2, 5, "-3.20000"},
                                          Format{1234.5, 5, "1234.50000"}, Format{0.004, 1, "0.0"},
                                          Format{-0.000001, 5, "0.00000"}, Format{-0.0, 3, "0.000"},
-                                         Format{1e20, 1, "100000000000000000000.0"}));
+                                         Format{1e20, 1, "100000000000000000000.0"}),
+                         [](const testing::TestParamInfo<Format>& info) {
+                             return caseName(info.index, {{"value", info.param.value}, {"decimals", info.param.decimals}});
+                         });
 
 // A desktop session sets LC_NUMERIC from the user's environment; numbers in
 // and out must not follow it.
