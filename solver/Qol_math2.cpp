@@ -164,7 +164,13 @@ void TQol_COAXMath2::mCalcInitialValue()
 {
     const double t = std::exp((mZeE - mZoE) * 1 / 60);
     const double x = 2 * t - 1;
-    mSD = std::sqrt(x - std::sqrt(x * x - 1));
+    // For large x the difference cancels to 0; the same quantity written as a
+    // quotient keeps its digits. Only there, so that every solve that starts
+    // today keeps its steps.
+    double smallRoot = x - std::sqrt(x * x - 1);
+    if (smallRoot <= 0)
+        smallRoot = 1 / (x + std::sqrt(x * x - 1));
+    mSD = std::sqrt(smallRoot);
     mDd = std::exp((mZeE + mZoE) * 1 / 120) / (1 - mSD * mSD);
 }
 

@@ -531,7 +531,10 @@ class CoaxMath2(CoaxMath1):
     def mCalcInitialValue(self):
         t = math.exp((self.mZeE - self.mZoE) * 1 / 60)
         x = 2 * t - 1
-        self.mSD = math.sqrt(x - math.sqrt(x * x - 1))
+        small_root = x - math.sqrt(x * x - 1)
+        if small_root <= 0:  # cancelled: the same quantity as a quotient
+            small_root = 1 / (x + math.sqrt(x * x - 1))
+        self.mSD = math.sqrt(small_root)
         self.mDd = math.exp((self.mZeE + self.mZoE) * 1 / 120) / (1 - self.mSD * self.mSD)
 
     def mCalcGradient(self):

@@ -143,6 +143,21 @@ TEST_F(SolverTest, StartEstimateWithinWidthNeedsNoTrial)
     EXPECT_EQ(text.rfind("mZeE=\t133.22900\nmZoE=\t107.42600\nmZeS=\tmZoS=\tmZetmp=\tmZotmp=\tmSD=\tmDd=\t", 0), 0u);
 }
 
+// Ze and Zo far apart put x - sqrt(x^2 - 1) of the start estimate beyond
+// double precision. The target is reachable (S/D 1e-5, D/d 2.6e5 gives about
+// 1394 and 96.5 ohm), so the solve must start there, not stop at "SD <= 0".
+// With a width no estimate can miss, the start itself is the result.
+TEST_F(SolverTest, FarApartTargetsStillGetAStart)
+{
+    calc.mConvWidth = 1e6;
+    solve(1397, 100, 1);
+    ASSERT_EQ(calc.mErrMsg, "");
+    EXPECT_EQ(calc.mCount, 1);
+    const auto [ze, zo] = impedancesAt(calc.mShapeSD, calc.mShapeDd);
+    EXPECT_NEAR(ze / 1397, 1, 0.01);
+    EXPECT_NEAR(zo / 100, 1, 0.05);
+}
+
 struct CountLimit {
     int limit;
     unsigned char english;
