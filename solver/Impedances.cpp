@@ -9,6 +9,12 @@ const char* erNotPositiveText(bool english)
     return english ? "Er must be a positive finite number" : "Er は正の有限値にして下さい";
 }
 
+const char* beyondReachText(bool english)
+{
+    return english ? "The shape is beyond the calculator's reach: it gave Zo at or above Ze, which this cable cannot have"
+                   : "計算できる範囲を超えた形状です（Zo が Ze 以上になりました）";
+}
+
 Impedances calculateImpedances(TQol_COAXMath1& calc, double sd, double dd, double er, bool english)
 {
     calc.mShapeSD = sd;
@@ -23,6 +29,10 @@ Impedances calculateImpedances(TQol_COAXMath1& calc, double sd, double dd, doubl
         calc.zCalcZo();
     if (!calc.mErrMsg.empty())
         return {.error = calc.mErrMsg};
+    // Ze > Zo holds for every shape of this cable; where the five charges give
+    // otherwise (very near the shield) neither value can be trusted.
+    if (!(calc.mZo < calc.mZe))
+        return {.error = beyondReachText(english)};
     const double root = std::sqrt(er);
     return {.ze = calc.mZe / root, .zo = calc.mZo / root, .error = {}};
 }

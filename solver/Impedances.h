@@ -16,6 +16,9 @@ struct Impedances {
 // place Er enters.
 Impedances calculateImpedances(TQol_COAXMath1& calc, double sd, double dd, double er, bool english);
 
+// The text for a result with Zo not below Ze, which no shape of this cable has.
+const char* beyondReachText(bool english);
+
 // The text for an Er that is not a positive finite number, in either language;
 // the shape solve says the same.
 const char* erNotPositiveText(bool english);

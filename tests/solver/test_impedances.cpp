@@ -37,7 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{"ErInfinite", 0.5, 10, INFINITY, true, "Er must be a positive finite number"},
                     Refusal{"ErBeforeShape", 0.95, 10, 0, true, "Er must be a positive finite number"},
                     Refusal{"ShapeText", 0.95, 10, 1, true, "Error : SD > 0.9"},
-                    Refusal{"JapaneseShapeText", 0.25, 4, 1, true, "内部導体オフセットが小さすぎます"}),
+                    Refusal{"JapaneseShapeText", 0.25, 4, 1, true, "内部導体オフセットが小さすぎます"},
+                    // the five charges give Ze 0.09815, Zo 0.09854 here; the true values are about 0.851 / 0.820
+                    Refusal{"ZoAboveZeNearTheShield", 0.5121, 2.05, 1, false, beyondReachText(false)},
+                    Refusal{"ZoAboveZeEnglish", 0.5121, 2.05, 2.25, true, beyondReachText(true)}),
     [](const testing::TestParamInfo<Refusal>& info) { return info.param.name; });
 
 // The results are the calculator's air impedances over √Er, and the
