@@ -52,6 +52,7 @@ void TQol_COAXMath2::zCalcSDDd()
 {
     mErrMsg.clear();
     mCount = 0;
+    mTraceFailed = false;
     if (!(mZe > mZo)) {
         mErrMsg = mText("Ze must be larger than Zo", "Ze は Zo より大きくして下さい");
         return;
@@ -281,11 +282,15 @@ void TQol_COAXMath2::mOpenTrace()
     }
 }
 
+// The stream's error flag keeps a failed write until here, and the close
+// flushes what is buffered, so the two together see every lost line.
 void TQol_COAXMath2::mCloseTrace()
 {
     if (!mTraceFile)
         return;
-    std::fclose(mTraceFile);
+    const bool writeFailed = std::ferror(mTraceFile) != 0;
+    const bool closeFailed = std::fclose(mTraceFile) != 0;
+    mTraceFailed = writeFailed || closeFailed;
     mTraceFile = nullptr;
 }
 

@@ -25,6 +25,9 @@ public:
     std::FILE* mTraceFile = nullptr;
     std::string mTraceFileName;
     unsigned char mTraceOn = 0;
+    // The last solve's trace file was opened but not written in full: a write
+    // or the close failed (a full disk). The solve's result stands.
+    bool mTraceFailed = false;
     unsigned char mEnglish;
     int mCountLimit = 1000;
     double mConvWidth = 0.01;

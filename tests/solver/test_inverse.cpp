@@ -197,6 +197,7 @@ TEST_F(SolverTest, SecondTraceReplacesFirst)
     calc.mConvWidth = 1e6;
     solve(119.977, 51.089, 1);
     ASSERT_EQ(calc.mErrMsg, "");
+    EXPECT_FALSE(calc.mTraceFailed);
     const std::string text = readFile(trace);
     EXPECT_EQ(text.rfind("mZeE=\t119.97700\n", 0), 0u);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3);
@@ -210,6 +211,21 @@ TEST_F(SolverTest, UnopenableTraceIsDroppedSilently)
     EXPECT_EQ(calc.mErrMsg, "");
     EXPECT_EQ(calc.mTraceOn, 0);
     EXPECT_EQ(calc.mTraceFileName, "");
+}
+
+// /dev/full takes the open and loses every write; the solve still stands.
+TEST_F(SolverTest, TraceLostToAFullDiskIsReported)
+{
+    calc.zSetTraceFileName("/dev/full");
+    calc.mTraceOn = 1;
+    solve(133.229, 107.426, 1);
+    EXPECT_EQ(calc.mErrMsg, "");
+    EXPECT_TRUE(calc.mTraceFailed);
+    EXPECT_EQ(calc.mTraceOn, 1);
+
+    calc.mTraceOn = 0;
+    solve(133.229, 107.426, 1);
+    EXPECT_FALSE(calc.mTraceFailed);  // each solve answers for its own trace
 }
 
 // Run in an empty folder: a file opened under any name, even a made-up one,
