@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The values one input takes in a sweep: a list "3,4,6,8", or a range
+// "start:stop:step" that includes stop when the steps reach it within
+// rounding ("0.1:0.9:0.05" ends at 0.9, not at 0.8999999999999999).
+
+// Reads one value of the input (a number, a length with its unit, ...).
+// Returns the problem, or the empty text when `value` was written.
+using ValueReader = std::function<std::string(std::string_view text, double& value)>;
+
+// No sweep may run away with the machine.
+inline constexpr std::size_t kMaxSweepValues = 1'000'000;
+
+// Fills `values` from `spec`; returns the problem, or the empty text.
+std::string sweepValues(std::string_view spec, const ValueReader& read, std::vector<double>& values);
