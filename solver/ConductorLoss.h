@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+// Conductor loss by the incremental-inductance rule: the series resistance
+// per length of a mode is (Rs / mu0) dL/dn, where L(n) is the mode's
+// inductance when every conductor surface recedes by n into its metal, and
+// Rs = sqrt(pi f mu0 / sigma) is the surface resistance.
+
+// Depth (m) at which the current density falls to 1/e: 1 / sqrt(pi f mu0 sigma).
+double skinDepth(double frequency, double conductivity);
+
+// Inductance (H/m) of a mode with every conductor surface receded by n (m);
+// a negative n advances the surfaces.
+using RecededInductance = std::function<double(double recession)>;
+
+// Attenuation (Np/m) of a mode of impedance `impedance` (ohm, in the
+// dielectric): R / (2 Z). dL/dn is the central difference over +-`step`
+// recession; half a skin depth is the natural step, and the result must not
+// depend on it.
+double conductorAttenuation(const RecededInductance& inductance, double frequency, double conductivity,
+                            double impedance, double step);
