@@ -1,0 +1,79 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Converged field solver: even- and odd-mode impedance of two round cores in a
+// round shield, for air (Er = 1; the caller divides by sqrt(Er)), to a
+// relative error of at most kConvergedAccuracy.
+//
+// Geometry, normalised to the core radius r = 1, origin at the shield centre:
+// shield radius R = D/d, core centres at (+a, 0) and (-a, 0), a = R * S/D.
+//
+// The potential is a line charge and multipoles about each core's centre,
+// each with its image in the shield, so it is exactly harmonic and exactly 0
+// on the shield; their coefficients make it 1 at collocation points on the
+// cores. Where it misses 1 between the points, by at most e, the maximum
+// principle and Green's reciprocity bound the capacitance's relative error by
+// e: the solver measures e on a fine grid and raises the order until the bound
+// is met.
+
+// Narrowest gap, core to core or core to shield, in core radii, that the
+// converged solver takes on; narrower gaps give GapTooNarrow. A gap short of
+// it by no more than the rounding of S/D * D/d (a relative 1e-12) counts as
+// wide enough.
+inline constexpr double kConvergedMinGap = 0.01;
+
+// The largest S/D the calculator's checks accept.
+inline constexpr double kConvergedMaxSD = 0.9;
+
+// The promised relative error of Ze and Zo for every shape in reach.
+inline constexpr double kConvergedAccuracy = 1e-9;
+
+enum class ConvergedStatus {
+    Solved,
+    ShapeRejected,    // fails the calculator's own shape checks
+    GapTooNarrow,     // a valid shape, but a gap is below kConvergedMinGap
+    NotConverged,     // in reach, but the bound was not met: no values
+    OrderOutOfRange,  // solveAtOrder was asked for an order outside 1 to kMaxOrder
+};
+
+struct ConvergedImpedance {
+    ConvergedStatus status = ConvergedStatus::ShapeRejected;
+    double ze = 0;  // ohm, Er = 1; 0 unless Solved
+    double zo = 0;  // ohm, Er = 1; 0 unless Solved
+    // Relative, bounds the error of both ze and zo: the largest miss on the
+    // grid, doubled for what falls between its points, plus an allowance for
+    // rounding.
+    double errorBound = 0;
+    int order = 0;      // highest multipole order K used
+    std::string error;  // empty exactly when Solved
+};
+
+// Numbers in the texts of the converged solver and its shape solve: six
+// significant digits, "." whatever the locale.
+std::string convergedNumberText(double value);
+
+class ConvergedSolver {
+public:
+    // Highest order the solver raises K to, and the most solveAtOrder takes.
+    static constexpr int kMaxOrder = 600;
+
+    // Chooses K from the geometry and raises it until the bound is at most a
+    // tenth of kConvergedAccuracy.
+    ConvergedImpedance solve(double sd, double dd);
+
+    // Exactly order K (1 to kMaxOrder), with its honest bound whatever its
+    // size: for checking the solver, and for derivatives that must come from
+    // one smooth model.
+    ConvergedImpedance solveAtOrder(double sd, double dd, int order);
+
+private:
+    ConvergedImpedance solveInReach(double sd, double dd, int order);
+
+    // Reused between calls: a shape solve makes many of them.
+    std::vector<double> even_;
+    std::vector<double> odd_;
+    std::vector<double> evenCoefficients_;
+    std::vector<double> oddCoefficients_;
+};
