@@ -8,14 +8,14 @@
 #include <numbers>
 #include <optional>
 
+#include "Codata.h"
+
 namespace {
 
 using Complex = std::complex<double>;
 
-constexpr double kLightSpeed = 299792458.0;     // m/s, CODATA 2018
-constexpr double kEpsilon0 = 8.8541878128e-12;  // F/m, CODATA 2018
 // Z = 1 / (c C), and C = 2 pi eps0 c0 for the line-charge coefficient c0.
-constexpr double kOhmPerInverseCharge = 1 / (kLightSpeed * 2 * std::numbers::pi * kEpsilon0);
+constexpr double kOhmPerInverseCharge = 1 / (kSpeedOfLight * 2 * std::numbers::pi * kEpsilon0);
 
 // What solve aims at: a tenth of the promise, so that the promise holds with margin.
 constexpr double kOrderTarget = kConvergedAccuracy / 10;
