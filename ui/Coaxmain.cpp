@@ -22,6 +22,7 @@
 #include "Info.h"
 #include "NumberText.h"
 #include "Setting2.h"
+#include "UserDialogs.h"
 #include "Version.h"
 
 TFormMain* FormMain = nullptr;
@@ -66,10 +67,9 @@ bool typesNoCharacter(const QKeyEvent& key)
 
 } // namespace
 
-TFormMain::TFormMain(QWidget* parent)
+TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      mQtDialogs(this),
-      mDialogs(&mQtDialogs),
+      mDialogs(dialogs),
       mStatusLine(*this)
 {
     setObjectName(QStringLiteral("FormMain"));
@@ -182,7 +182,7 @@ void TFormMain::FormCreate()
     try {
         mCalc = std::make_unique<TQol_COAXMath2>(this, &mStatusLine, 0);
     } catch (const std::bad_alloc&) {
-        Dialogs().showMessage(QStringLiteral("sorry, fatal error..."));
+        mDialogs.showMessage(QStringLiteral("sorry, fatal error..."));
         std::exit(EXIT_FAILURE);
     }
     SetMode(0);
@@ -191,11 +191,6 @@ void TFormMain::FormCreate()
 void TFormMain::FormDestroy()
 {
     mCalc.reset();
-}
-
-void TFormMain::SetDialogs(UserDialogs* dialogs)
-{
-    mDialogs = dialogs ? dialogs : &mQtDialogs;
 }
 
 void TFormMain::repaintNow()
@@ -402,7 +397,7 @@ void TFormMain::PrepareTrace()
         return;
     }
     QString fileName;
-    const bool chosen = Dialogs().askSaveFileName(*SaveDialog1, fileName);
+    const bool chosen = mDialogs.askSaveFileName(*SaveDialog1, fileName);
     mCalc->zSetTraceFileName(chosen ? QFile::encodeName(fileName).constData() : "");
     mCalc->mTraceOn = chosen ? 1 : 0;
 }
@@ -411,7 +406,7 @@ void TFormMain::ShowFailure(QLineEdit* result1, QLineEdit* result2, const QStrin
 {
     result1->setText(kNoValue);
     result2->setText(kNoValue);
-    Dialogs().showMessage(message);
+    mDialogs.showMessage(message);
 }
 
 bool TFormMain::ReadInputs(const std::array<TInput, 3>& inputs)
@@ -419,7 +414,7 @@ bool TFormMain::ReadInputs(const std::array<TInput, 3>& inputs)
     for (const TInput& input : inputs) {
         const QString problem = CheckValue(input.box->text());
         if (!problem.isEmpty()) {
-            Dialogs().showMessage(problem + QString::fromUtf8(input.suffix));
+            mDialogs.showMessage(problem + QString::fromUtf8(input.suffix));
             return false;
         }
     }

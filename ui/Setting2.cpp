@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "Coaxmain.h"
 #include "Controls.h"
 #include "Fonts.h"
 #include "IntegerText.h"
+#include "UserDialogs.h"
 
 TFormSetting2* FormSetting2 = nullptr;
 
@@ -26,8 +26,9 @@ QComboBox* NewList(QWidget* parent, const char* name, const QStringList& items, 
 
 } // namespace
 
-TFormSetting2::TFormSetting2(QWidget* owner)
-    : FixedDialog(owner, QStringLiteral("FormSetting2"), QSize(274, 185))
+TFormSetting2::TFormSetting2(UserDialogs& dialogs, QWidget* owner)
+    : FixedDialog(owner, QStringLiteral("FormSetting2"), QSize(274, 185)),
+      mDialogs(dialogs)
 {
     setWindowTitle(QStringLiteral("設定"));
     setFont(windowFontOf(kFontPGothic));
@@ -97,8 +98,8 @@ void TFormSetting2::SetBtnClick()
     mConvWidthIndex = ComboBox2->currentIndex();
     std::int32_t limit = 0;
     if (!parseInteger32(Edit1->text().toStdString(), limit)) {
-        FormMain->Dialogs().showMessage(QStringLiteral("'%1' は整数ではありません.").arg(Edit1->text()),
-                                        QMessageBox::Critical);
+        mDialogs.showMessage(QStringLiteral("'%1' は整数ではありません.").arg(Edit1->text()),
+                             QMessageBox::Critical);
         return;
     }
     mIterLimit = limit;

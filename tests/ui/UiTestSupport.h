@@ -1,8 +1,8 @@
 #pragma once
 
 // Shared by the user-interface tests: a watchdog against unexpected modal
-// windows, fake dialogs for the main window's seam, the four windows of the
-// run, and a test main that sets the application up as the program does.
+// windows, fake dialogs for the windows' seam, and a test main that sets the
+// application up as the program does.
 
 #include <deque>
 #include <functional>
@@ -14,9 +14,7 @@
 #include <QWidget>
 #include <QtTest>
 
-#include "Coaxmain.h"
 #include "Fonts.h"
-#include "Forms.h"
 #include "UserDialogs.h"
 
 // A modal window that nobody expected would hang a test in its event loop;
@@ -90,33 +88,6 @@ public:
     int saveQueries = 0;
     std::optional<QString> saveAnswer; // none: the user cancels
 };
-
-// The four windows of the run, created as the program does, with the fake
-// dialogs in the main window's seam; the main window is shown.
-class FormsFixture {
-public:
-    FormsFixture();
-    ~FormsFixture();
-    FormsFixture(const FormsFixture&) = delete;
-    FormsFixture& operator=(const FormsFixture&) = delete;
-
-    FakeDialogs dialogs;
-};
-
-inline FormsFixture::FormsFixture()
-{
-    createForms();
-    FormMain->SetDialogs(&dialogs);
-    FormMain->show();
-    QApplication::setActiveWindow(FormMain);
-    if (!QTest::qWaitForWindowExposed(FormMain))
-        QTest::qFail("main window not exposed", __FILE__, __LINE__);
-}
-
-inline FormsFixture::~FormsFixture()
-{
-    destroyForms();
-}
 
 // The application as the program sets it up.
 #define DUVANE_UI_TEST_MAIN(TestClass)                                  \

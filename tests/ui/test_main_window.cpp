@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include "Colours.h"
 #include "Info.h"
 #include "Setting2.h"
+#include "FormsFixture.h"
 #include "UiTestSupport.h"
 #include "Version.h"
 
@@ -160,6 +162,8 @@ private slots:
 
     void otherWindows_data();
     void otherWindows();
+    void settingsShownWhereItWasLeft();
+    void settingsErrorThroughTheRunsDialogs();
     void quit_data();
     void quit();
     void realDialogs();
@@ -167,13 +171,16 @@ private slots:
 private:
     QStringList messages() const;
 
+    std::unique_ptr<FakeDialogs> dialogs_;
+    QtUserDialogs realDialogs_;
     std::unique_ptr<FormsFixture> forms_;
     std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
 void TestMainWindow::init()
 {
-    forms_ = std::make_unique<FormsFixture>();
+    dialogs_ = std::make_unique<FakeDialogs>();
+    forms_ = std::make_unique<FormsFixture>(*dialogs_);
     watchdog_ = std::make_unique<ModalWatchdog>();
 }
 
@@ -182,12 +189,13 @@ void TestMainWindow::cleanup()
     QCOMPARE(watchdog_->unanswered(), std::size_t{0});
     watchdog_.reset();
     forms_.reset();
+    dialogs_.reset();
 }
 
 QStringList TestMainWindow::messages() const
 {
     QStringList texts;
-    for (const auto& message : forms_->dialogs.messages)
+    for (const auto& message : dialogs_->messages)
         texts << message.text;
     return texts;
 }
@@ -594,7 +602,7 @@ void TestMainWindow::impedanceFailure()
     fillBoxes({sd, dd, er, "1.000", "2.000"});
     FormMain->Label1->setText("before");
     QStringList resultsWhileShown;
-    forms_->dialogs.onMessage = [&] { resultsWhileShown << FormMain->Edit4->text() << FormMain->Edit5->text(); };
+    dialogs_->onMessage = [&] { resultsWhileShown << FormMain->Edit4->text() << FormMain->Edit5->text(); };
     calculate();
     QCOMPARE(messages(), QStringList(message));
     QCOMPARE(resultsWhileShown, QStringList({"---", "---"}));
@@ -673,7 +681,7 @@ void TestMainWindow::shapeFailure()
     enterShapeMode();
     fillBoxes({"0.5", "10", er, ze, zo});
     QStringList seenWhileShown;
-    forms_->dialogs.onMessage = [&] {
+    dialogs_->onMessage = [&] {
         seenWhileShown << FormMain->Edit1->text() << FormMain->Edit2->text() << FormMain->Label1->text();
     };
     calculate();
@@ -765,13 +773,13 @@ void TestMainWindow::traceFile()
     const QString path = dir.filePath("trace.txt");
     FormSetting2->mTraceOption = static_cast<unsigned char>(option);
     if (confirm)
-        forms_->dialogs.saveAnswer = path;
+        dialogs_->saveAnswer = path;
     enterShapeMode();
     fillBoxes({"", "", "1", "133.229", "107.426"});
     calculate();
     QVERIFY(messages().isEmpty());
     QVERIFY(countOf(FormMain->Label1->text()) >= 1);
-    QCOMPARE(forms_->dialogs.saveQueries, queries);
+    QCOMPARE(dialogs_->saveQueries, queries);
     QCOMPARE(QFile::exists(path), written);
     if (written) {
         QFile file(path);
@@ -784,7 +792,7 @@ void TestMainWindow::traceFile()
         FormSetting2->mTraceOption = 0;
         calculate();
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(forms_->dialogs.saveQueries, queries);
+        QCOMPARE(dialogs_->saveQueries, queries);
     }
 }
 
@@ -845,6 +853,49 @@ void TestMainWindow::otherWindows()
     }
 }
 
+void TestMainWindow::settingsShownWhereItWasLeft()
+{
+    FormMain->move(150, 120);
+    QPoint firstAt;
+    QPoint movedTo;
+    watchdog_->expect([&](QWidget& modal) {
+        QCOMPARE(&modal, static_cast<QWidget*>(FormSetting2));
+        const QPoint offCentre = modal.frameGeometry().center() - FormMain->frameGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 20, "not centred on the main window");
+        QVERIFY(!FormSetting2->CheckBox1->isEnabled());
+        firstAt = modal.pos();
+        movedTo = firstAt + QPoint(40, 30);
+        modal.move(movedTo);
+        QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
+    QVERIFY(!firstAt.isNull());
+
+    FormMain->move(300, 200);
+    QPoint secondAt;
+    watchdog_->expect([&](QWidget& modal) {
+        secondAt = modal.pos();
+        QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
+    QCOMPARE(secondAt, movedTo);
+    QTRY_VERIFY(FormMain->isActiveWindow());
+}
+
+// The settings dialog of the run shows its error through the run's dialogs.
+void TestMainWindow::settingsErrorThroughTheRunsDialogs()
+{
+    watchdog_->expect([&](QWidget& modal) {
+        QCOMPARE(&modal, static_cast<QWidget*>(FormSetting2));
+        FormSetting2->Edit1->setText("abc");
+        QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+        QVERIFY(FormSetting2->isVisible());
+        QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
+    QCOMPARE(messages(), QStringList("'abc' は整数ではありません."));
+}
+
 void TestMainWindow::quit_data()
 {
     QTest::addColumn<QString>("trigger");
@@ -865,7 +916,8 @@ void TestMainWindow::quit()
 // The running program's message box and file-save dialog.
 void TestMainWindow::realDialogs()
 {
-    FormMain->SetDialogs(nullptr);
+    forms_.reset(); // before the new windows take the globals
+    forms_ = std::make_unique<FormsFixture>(realDialogs_);
     FormMain->Edit1->clear();
     watchdog_->expect([](QWidget& modal) {
         auto* box = qobject_cast<QMessageBox*>(&modal);
@@ -893,9 +945,9 @@ void TestMainWindow::realDialogs()
         QTest::keyClick(nameBox, Qt::Key_Return);
     });
     QString fileName = "untouched";
-    QVERIFY(!FormMain->Dialogs().askSaveFileName(*FormMain->SaveDialog1, fileName));
+    QVERIFY(!realDialogs_.askSaveFileName(*FormMain->SaveDialog1, fileName));
     QCOMPARE(fileName, QString("untouched"));
-    QVERIFY(FormMain->Dialogs().askSaveFileName(*FormMain->SaveDialog1, fileName));
+    QVERIFY(realDialogs_.askSaveFileName(*FormMain->SaveDialog1, fileName));
     QCOMPARE(fileName, path);
 }
 
