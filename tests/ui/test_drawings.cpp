@@ -80,6 +80,8 @@ private slots:
     void windowFrames();
     void crossSectionFigures_data();
     void crossSectionFigures();
+    void dimensionLinesWholeUnderTheirLabels_data();
+    void dimensionLinesWholeUnderTheirLabels();
     void crossSectionWindowPaintsTheSamePictureEveryTime();
     void aboutFigures_data();
     void aboutFigures();
@@ -167,10 +169,13 @@ void TestDrawings::crossSectionFigures_data()
     QTest::newRow("D, dimension line first") << client << QPoint(59, 372) << "blue";
     QTest::newRow("D, dimension line") << client << QPoint(390, 372) << "blue";
     QTest::newRow("D, left of dimension line") << client << QPoint(58, 372) << "window";
-    // Labels stand on their own background, drawn over the lines.
-    QTest::newRow("S background over its line") << client << QPoint(220, 115) << "base";
+    // Labels stand on a background of one 24-pixel cell from their top left
+    // corner, D's at (219,347).
     QTest::newRow("D background") << client << QPoint(220, 348) << "menu";
-    QTest::newRow("D background over its line") << client << QPoint(220, 372) << "menu";
+    QTest::newRow("D background, top left") << client << QPoint(219, 347) << "menu";
+    QTest::newRow("D background, bottom row") << client << QPoint(219, 370) << "menu";
+    QTest::newRow("below the D background") << client << QPoint(219, 371) << "window";
+    QTest::newRow("left of the D background") << client << QPoint(218, 360) << "window";
 
     // One pixel taller: W = H = 334, cy = 182.
     const QSize taller(452, 384);
@@ -196,6 +201,34 @@ void TestDrawings::crossSectionFigures()
 
     const QImage image = RenderCrossSection(clientSize);
     QCOMPARE(image.pixelColor(point), NamedColour(colour));
+}
+
+void TestDrawings::dimensionLinesWholeUnderTheirLabels_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("firstX");
+    QTest::addColumn<int>("lastX");
+
+    // y = cy - H/5 and cy + H/2 + 25 at the example client size.
+    QTest::newRow("S") << 115 << 143 << 308;
+    QTest::newRow("D") << 372 << 59 << 390;
+}
+
+// The labels stand just above their dimension lines; no background of
+// theirs may break a line.
+void TestDrawings::dimensionLinesWholeUnderTheirLabels()
+{
+    QFETCH(int, y);
+    QFETCH(int, firstX);
+    QFETCH(int, lastX);
+
+    const QImage image = RenderCrossSection(QSize(452, 383));
+    QStringList broken;
+    for (int x = firstX; x <= lastX; ++x) {
+        if (image.pixelColor(x, y) != NamedColour("blue"))
+            broken << QString::number(x);
+    }
+    QVERIFY2(broken.isEmpty(), qPrintable("broken at x = " + broken.join(' ')));
 }
 
 void TestDrawings::crossSectionWindowPaintsTheSamePictureEveryTime()
