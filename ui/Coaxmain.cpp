@@ -43,6 +43,14 @@ void setFieldColour(QLineEdit& box, const QColor& colour)
     box.setPalette(palette);
 }
 
+// Shown from its start: a result longer than its box would otherwise show
+// its end, which reads as another number.
+void showResult(QLineEdit& box, const QString& text)
+{
+    box.setText(text);
+    box.setCursorPosition(0);
+}
+
 // Keys that type no character pass the filter untouched, as do the editing
 // shortcuts that insert nothing. Paste stays a control character like any
 // other and is discarded, so nothing but the filter's characters reaches a
@@ -362,8 +370,8 @@ void TFormMain::CalcImpedance()
         ShowFailure(Edit4, Edit5, QString::fromStdString(z.error));
         return;
     }
-    Edit4->setText(FormatValue(FormSetting2->mDecimals, z.ze));
-    Edit5->setText(FormatValue(FormSetting2->mDecimals, z.zo));
+    showResult(*Edit4, FormatValue(FormSetting2->mDecimals, z.ze));
+    showResult(*Edit5, FormatValue(FormSetting2->mDecimals, z.zo));
 }
 
 void TFormMain::CalcShape()
@@ -386,8 +394,8 @@ void TFormMain::CalcShape()
         SetStatus(QStringLiteral("計算出来ませんでした"));
         return;
     }
-    Edit1->setText(FormatValue(FormSetting2->mDecimals, mCalc->mShapeSD));
-    Edit2->setText(FormatValue(FormSetting2->mDecimals, mCalc->mShapeDd));
+    showResult(*Edit1, FormatValue(FormSetting2->mDecimals, mCalc->mShapeSD));
+    showResult(*Edit2, FormatValue(FormSetting2->mDecimals, mCalc->mShapeDd));
 }
 
 void TFormMain::PrepareTrace()
@@ -404,8 +412,8 @@ void TFormMain::PrepareTrace()
 
 void TFormMain::ShowFailure(QLineEdit* result1, QLineEdit* result2, const QString& message)
 {
-    result1->setText(kNoValue);
-    result2->setText(kNoValue);
+    showResult(*result1, kNoValue);
+    showResult(*result2, kNoValue);
     mDialogs.showMessage(message);
 }
 

@@ -154,6 +154,8 @@ private slots:
     void shapeFailure_data();
     void shapeFailure();
     void shapeSuccessAfterFailure();
+    void writtenBoxesShowTheirStart_data();
+    void writtenBoxesShowTheirStart();
     void shapeReadsSettingsEachTime();
     void shapeRepaintsWhileCounting();
     void traceFile_data();
@@ -706,6 +708,57 @@ void TestMainWindow::shapeSuccessAfterFailure()
     QCOMPARE(FormMain->Edit1->text(), QString("0.500"));
     QVERIFY(FormMain->Edit2->text().toDouble() > 9.9 && FormMain->Edit2->text().toDouble() < 10.1);
     QVERIFY(countOf(FormMain->Label1->text()) >= 1);
+}
+
+void TestMainWindow::writtenBoxesShowTheirStart_data()
+{
+    QTest::addColumn<bool>("shape");
+    QTest::addColumn<QString>("sd");
+    QTest::addColumn<QString>("dd");
+    QTest::addColumn<QString>("er");
+    QTest::addColumn<QString>("ze");
+    QTest::addColumn<QString>("zo");
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QStringList>("tooLong"); // for their boxes, at five decimals
+
+    QTest::newRow("Ze and Zo") << false << "0.5" << "10" << "1e-10" << "old" << "old" << QStringList{"Edit4", "Edit5"}
+                               << QStringList{"Edit4", "Edit5"};
+    QTest::newRow("impedance failure") << false << "0.95" << "10" << "1" << "old" << "old"
+                                       << QStringList{"Edit4", "Edit5"} << QStringList();
+    QTest::newRow("S/D and D/d") << true << "old" << "old" << "1" << "466" << "439" << QStringList{"Edit1", "Edit2"}
+                                 << QStringList{"Edit2"};
+    QTest::newRow("shape failure") << true << "old" << "old" << "1" << "100" << "100"
+                                   << QStringList{"Edit1", "Edit2"} << QStringList();
+}
+
+// A result or "---" shows from its start: the end of a number longer than
+// its box would read as another number.
+void TestMainWindow::writtenBoxesShowTheirStart()
+{
+    QFETCH(bool, shape);
+    QFETCH(QString, sd);
+    QFETCH(QString, dd);
+    QFETCH(QString, er);
+    QFETCH(QString, ze);
+    QFETCH(QString, zo);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, tooLong);
+    FormSetting2->mDecimals = 5;
+    if (shape)
+        enterShapeMode();
+    fillBoxes({sd, dd, er, ze, zo});
+    calculate();
+    for (const QString& name : written) {
+        auto* box = FormMain->findChild<QLineEdit*>(name);
+        QVERIFY2(box->text() != "old", qPrintable(name));
+        QCOMPARE(box->cursorPosition(), 0);
+    }
+    for (const QString& name : tooLong) {
+        auto* box = FormMain->findChild<QLineEdit*>(name);
+        const QImage start = box->grab().toImage();
+        box->end(false);
+        QVERIFY2(box->grab().toImage() != start, qPrintable(name + " " + box->text() + " fits its box"));
+    }
 }
 
 // The limit and the width are copied into the calculator at every click.
