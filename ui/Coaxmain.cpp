@@ -85,7 +85,9 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     setFont(windowFontOf(kFontPGothic));
     BuildMenu();
     BuildControls();
-    resize(kClientSize + QSize(0, MainMenu1->sizeHint().height()));
+    // The controls stand at fixed places; a larger window would only add an
+    // empty area.
+    setFixedSize(kClientSize + QSize(0, MainMenu1->sizeHint().height()));
     if (const QScreen* desk = screen())
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), desk->availableGeometry()));
     FormCreate();

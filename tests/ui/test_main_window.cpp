@@ -131,6 +131,7 @@ private slots:
     void cleanup();
 
     void startState();
+    void sizeFixed();
     void controlsAtTheirPlaces_data();
     void controlsAtTheirPlaces();
     void menu();
@@ -242,6 +243,21 @@ void TestMainWindow::startState()
     }
     QCOMPARE(form.SaveDialog1->acceptMode(), QFileDialog::AcceptSave);
     QVERIFY(form.SaveDialog1->isHidden());
+}
+
+// The controls stand at fixed places, so a larger window would only add an
+// empty area. Its limits are what a window manager reads to refuse a
+// resize or a maximise; the headless platform ignores them when maximising.
+void TestMainWindow::sizeFixed()
+{
+    const QSize size = FormMain->size();
+    QCOMPARE(FormMain->minimumSize(), size);
+    QCOMPARE(FormMain->maximumSize(), size);
+
+    FormMain->resize(size * 2);
+    QCoreApplication::processEvents();
+    QCOMPARE(FormMain->size(), size);
+    QCOMPARE(FormMain->centralWidget()->size(), QSize(411, 226));
 }
 
 void TestMainWindow::controlsAtTheirPlaces_data()
