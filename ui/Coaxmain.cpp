@@ -52,9 +52,10 @@ void showResult(QLineEdit& box, const QString& text)
 }
 
 // Keys that type no character pass the filter untouched, as do the editing
-// shortcuts that insert nothing. Paste stays a control character like any
-// other and is discarded, so nothing but the filter's characters reaches a
-// box from the keyboard.
+// shortcuts that insert nothing. Ctrl+V types a control character and is
+// discarded like any other, but Shift+Insert types none and the context
+// menu's Paste is no key at all: a pasted text reaches the box whole, and
+// the input check rejects it at the calculation if it is no number.
 bool typesNoCharacter(const QKeyEvent& key)
 {
     switch (key.key()) {

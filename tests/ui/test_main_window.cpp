@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <memory>
@@ -139,6 +140,8 @@ private slots:
     void filter_data();
     void filter();
     void editingShortcuts();
+    void pasteMeetsTheInputCheck_data();
+    void pasteMeetsTheInputCheck();
     void erBoxTakesAnything();
     void enterStartsNothing_data();
     void enterStartsNothing();
@@ -432,8 +435,8 @@ void TestMainWindow::filter()
     QVERIFY(messages().isEmpty());
 }
 
-// Shortcuts that insert nothing pass the filter; paste is discarded like any
-// other control character.
+// Shortcuts that insert nothing pass the filter; Ctrl+V is discarded like
+// any other control character.
 void TestMainWindow::editingShortcuts()
 {
     QLineEdit* box = FormMain->Edit1;
@@ -460,6 +463,42 @@ void TestMainWindow::editingShortcuts()
     QTest::keyClick(box, Qt::Key_Left);
     QTest::keyClick(box, Qt::Key_Delete);
     QCOMPARE(box->text(), QString());
+}
+
+void TestMainWindow::pasteMeetsTheInputCheck_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Shift+Insert") << false;
+    QTest::newRow("context menu") << true;
+}
+
+// Past the filter, a pasted text stands in the box as it was; the input
+// check rejects it and nothing is calculated.
+void TestMainWindow::pasteMeetsTheInputCheck()
+{
+    QFETCH(bool, byMenu);
+    QLineEdit* box = FormMain->Edit1;
+    box->clear();
+    box->setFocus();
+    QApplication::clipboard()->setText("0.5abc");
+    if (byMenu) {
+        // The menu's items have no object names; no translation is loaded.
+        const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+        const QList<QAction*> items = menu->actions();
+        const auto paste = std::find_if(items.begin(), items.end(),
+                                        [](const QAction* item) { return item->text().startsWith("&Paste"); });
+        QVERIFY(paste != items.end());
+        (*paste)->trigger();
+    } else {
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    }
+    QCOMPARE(box->text(), QString("0.5abc"));
+
+    FormMain->Label1->setText("before");
+    calculate();
+    QCOMPARE(messages(), QStringList("正しい値を入力してください：ＳＤ"));
+    QVERIFY(readBoxes() == (Boxes{"0.5abc", "10", "1", "", ""}));
+    QCOMPARE(FormMain->Label1->text(), QString("before"));
 }
 
 void TestMainWindow::erBoxTakesAnything()
