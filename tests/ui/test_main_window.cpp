@@ -75,6 +75,42 @@ QColor InactiveColour()
     return menuColour(QApplication::palette());
 }
 
+// What a mode shows: its menu item ticked, the other not, the group titles,
+// an empty status line, its input boxes editable in the field colour and
+// its result boxes read-only in the inactive colour.
+struct ModeLook {
+    const char* item;
+    const char* otherItem;
+    const char* groupBox1Title;
+    const char* groupBox2Title;
+    QStringList inputs;
+    QStringList results;
+};
+
+const ModeLook kImpedanceMode{"CalcZ1", "Shape1", "パラメータ", "計算結果",
+                              {"Edit1", "Edit2", "Edit3"}, {"Edit4", "Edit5"}};
+const ModeLook kShapeMode{"Shape1", "CalcZ1", "計算結果", "パラメータ",
+                          {"Edit4", "Edit5", "Edit3"}, {"Edit1", "Edit2"}};
+
+void checkModeLook(const ModeLook& mode)
+{
+    QVERIFY(FormMain->findChild<QAction*>(mode.item)->isChecked());
+    QVERIFY(!FormMain->findChild<QAction*>(mode.otherItem)->isChecked());
+    QCOMPARE(FormMain->GroupBox1->title(), QString(mode.groupBox1Title));
+    QCOMPARE(FormMain->GroupBox2->title(), QString(mode.groupBox2Title));
+    QCOMPARE(FormMain->Label1->text(), QString());
+    for (const QString& name : mode.inputs) {
+        const auto* box = FormMain->findChild<QLineEdit*>(name);
+        QVERIFY2(!box->isReadOnly(), qPrintable(name));
+        QCOMPARE(FieldColour(box), EditableColour());
+    }
+    for (const QString& name : mode.results) {
+        const auto* box = FormMain->findChild<QLineEdit*>(name);
+        QVERIFY2(box->isReadOnly(), qPrintable(name));
+        QCOMPARE(FieldColour(box), InactiveColour());
+    }
+}
+
 // Types each character as a key press: control characters by their keys,
 // characters beyond ASCII as the text of an otherwise unknown key.
 void typeCharacters(QWidget* box, const QString& characters)
@@ -175,8 +211,6 @@ private slots:
     void realDialogs();
 
 private:
-    QStringList messages() const;
-
     std::unique_ptr<FakeDialogs> dialogs_;
     QtUserDialogs realDialogs_;
     std::unique_ptr<FormsFixture> forms_;
@@ -198,14 +232,6 @@ void TestMainWindow::cleanup()
     dialogs_.reset();
 }
 
-QStringList TestMainWindow::messages() const
-{
-    QStringList texts;
-    for (const auto& message : dialogs_->messages)
-        texts << message.text;
-    return texts;
-}
-
 void TestMainWindow::startState()
 {
     TFormMain& form = *FormMain;
@@ -217,27 +243,16 @@ void TestMainWindow::startState()
     QCOMPARE(form.font().pixelSize(), 12);
     QVERIFY(FormSetting2->isHidden() && FormInfo->isHidden() && FormVersion->isHidden());
 
-    QVERIFY(form.CalcZ1->isChecked());
-    QVERIFY(!form.Shape1->isChecked());
+    QVERIFY(EditableColour() != InactiveColour());
+    checkModeLook(kImpedanceMode);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(readBoxes() == (Boxes{"0.5", "10", "1", "", ""}));
-    QCOMPARE(form.GroupBox1->title(), QString("パラメータ"));
-    QCOMPARE(form.GroupBox2->title(), QString("計算結果"));
-    QCOMPARE(form.Label1->text(), QString());
     QCOMPARE(form.Label2->text(), QString("S/D ="));
     QCOMPARE(form.Label3->text(), QString("D/d ="));
     QCOMPARE(form.Label4->text(), QString("比誘電率 Er ="));
     QCOMPARE(form.Label5->text(), QString("Ze(ohm) ="));
     QCOMPARE(form.Label6->text(), QString("Zo(ohm) ="));
-
-    QVERIFY(EditableColour() != InactiveColour());
-    for (QLineEdit* box : {form.Edit1, form.Edit2, form.Edit3}) {
-        QVERIFY(!box->isReadOnly());
-        QCOMPARE(FieldColour(box), EditableColour());
-    }
-    for (QLineEdit* box : {form.Edit4, form.Edit5}) {
-        QVERIFY(box->isReadOnly());
-        QCOMPARE(FieldColour(box), InactiveColour());
-    }
 
     QCOMPARE(form.focusWidget(), static_cast<QWidget*>(form.QuitBtn));
     for (QPushButton* button : form.centralWidget()->findChildren<QPushButton*>()) {
@@ -265,9 +280,7 @@ void TestMainWindow::sizeFixed()
 
 void TestMainWindow::controlsAtTheirPlaces_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("in");
-    QTest::addColumn<QRect>("nominal"); // labels: size 0, they fit their text
+    addControlPlaceColumns();
 
     QTest::newRow("GroupBox1") << "GroupBox1" << "ClientArea" << QRect(16, 16, 177, 97);
     QTest::newRow("Label2") << "Label2" << "GroupBox1" << QRect(24, 28, 0, 0);
@@ -288,36 +301,11 @@ void TestMainWindow::controlsAtTheirPlaces_data()
     QTest::newRow("QuitBtn") << "QuitBtn" << "ClientArea" << QRect(312, 184, 75, 25);
 }
 
-// Every control at its place, at least its nominal size, inside its parent,
-// clear of its neighbours, and wide enough for its text. A label that came
-// out wider than on the form may stand a little further left.
+// A label that came out wider than on the form may stand a little further
+// left.
 void TestMainWindow::controlsAtTheirPlaces()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, in);
-    QFETCH(QRect, nominal);
-    auto* control = FormMain->findChild<QWidget*>(name);
-    QVERIFY(control);
-    QWidget* parent = control->parentWidget();
-    QCOMPARE(parent->objectName(), in);
-    QCOMPARE(control->y(), nominal.y());
-    if (qobject_cast<QLabel*>(control))
-        QVERIFY(control->x() <= nominal.x() && control->x() >= nominal.x() - 8);
-    else
-        QCOMPARE(control->x(), nominal.x());
-    QVERIFY(control->width() >= nominal.width() && control->height() >= nominal.height());
-    QVERIFY2(parent->rect().contains(control->geometry()), "outside its parent");
-    if (!qobject_cast<QPushButton*>(control))
-        QVERIFY2(control->size().expandedTo(control->minimumSizeHint()) == control->size(),
-                 "smaller than its content needs");
-    if (auto* label = qobject_cast<QLabel*>(control))
-        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
-    if (auto* button = qobject_cast<QPushButton*>(control))
-        QVERIFY(button->width() >= button->fontMetrics().horizontalAdvance(button->text()) + 8);
-    for (QWidget* other : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (other != control && !other->isWindow() && !other->geometry().isEmpty())
-            QVERIFY2(!control->geometry().intersects(other->geometry()), qPrintable("overlaps " + other->objectName()));
-    }
+    checkControlPlace(*FormMain, 8);
 }
 
 void TestMainWindow::menu()
@@ -346,47 +334,19 @@ void TestMainWindow::menu()
     QVERIFY(FormMain->CalcZ1->isCheckable() && FormMain->Shape1->isCheckable());
 }
 
+// Each switch keeps what the boxes hold; choosing the active mode again does
+// the same as choosing it the first time.
 void TestMainWindow::modeSwitch()
 {
-    TFormMain& form = *FormMain;
     const Boxes typed{"0.3", "5", "2.25", "119.977", "51.089"};
     fillBoxes(typed);
-    form.Label1->setText("before");
-
-    for (int pass = 0; pass < 2; ++pass) { // choosing the active mode again does the same
-        form.Shape1->trigger();
-        QVERIFY(form.Shape1->isChecked());
-        QVERIFY(!form.CalcZ1->isChecked());
-        QCOMPARE(form.Label1->text(), QString());
-        QCOMPARE(form.GroupBox1->title(), QString("計算結果"));
-        QCOMPARE(form.GroupBox2->title(), QString("パラメータ"));
-        for (QLineEdit* box : {form.Edit1, form.Edit2}) {
-            QVERIFY(box->isReadOnly());
-            QCOMPARE(FieldColour(box), InactiveColour());
-        }
-        for (QLineEdit* box : {form.Edit4, form.Edit5, form.Edit3}) {
-            QVERIFY(!box->isReadOnly());
-            QCOMPARE(FieldColour(box), EditableColour());
-        }
+    for (const ModeLook* mode : {&kShapeMode, &kShapeMode, &kImpedanceMode, &kImpedanceMode}) {
+        FormMain->Label1->setText("before");
+        FormMain->findChild<QAction*>(mode->item)->trigger();
+        checkModeLook(*mode);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(readBoxes() == typed);
-        form.Label1->setText("before");
-    }
-
-    for (int pass = 0; pass < 2; ++pass) {
-        form.CalcZ1->trigger();
-        QVERIFY(form.CalcZ1->isChecked());
-        QVERIFY(!form.Shape1->isChecked());
-        QCOMPARE(form.Label1->text(), QString());
-        QCOMPARE(form.GroupBox1->title(), QString("パラメータ"));
-        QCOMPARE(form.GroupBox2->title(), QString("計算結果"));
-        for (QLineEdit* box : {form.Edit1, form.Edit2, form.Edit3})
-            QCOMPARE(FieldColour(box), EditableColour());
-        for (QLineEdit* box : {form.Edit4, form.Edit5}) {
-            QVERIFY(box->isReadOnly());
-            QCOMPARE(FieldColour(box), InactiveColour());
-        }
-        QVERIFY(readBoxes() == typed);
-        form.Label1->setText("before");
     }
 }
 
@@ -432,7 +392,7 @@ void TestMainWindow::filter()
     edit->setFocus();
     typeCharacters(edit, typed);
     QCOMPARE(edit->text(), expected);
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
 }
 
 // Shortcuts that insert nothing pass the filter; Ctrl+V is discarded like
@@ -496,7 +456,7 @@ void TestMainWindow::pasteMeetsTheInputCheck()
 
     FormMain->Label1->setText("before");
     calculate();
-    QCOMPARE(messages(), QStringList("正しい値を入力してください：ＳＤ"));
+    QCOMPARE(dialogs_->messageTexts(), QStringList("正しい値を入力してください：ＳＤ"));
     QVERIFY(readBoxes() == (Boxes{"0.5abc", "10", "1", "", ""}));
     QCOMPARE(FormMain->Label1->text(), QString("before"));
 }
@@ -525,7 +485,7 @@ void TestMainWindow::enterStartsNothing()
     QTest::keyClick(target, Qt::Key_Return);
     QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(readBoxes() == (Boxes{"0.5", "10", "1", "", ""}));
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QVERIFY(FormMain->isVisible());
 }
 
@@ -575,7 +535,7 @@ void TestMainWindow::inputChecks()
     fillBoxes(before);
     FormMain->Label1->setText("before");
     calculate();
-    QCOMPARE(messages(), QStringList(message));
+    QCOMPARE(dialogs_->messageTexts(), QStringList(message));
     QVERIFY(readBoxes() == before);
     QCOMPARE(FormMain->Label1->text(), QString("before"));
 }
@@ -613,7 +573,7 @@ void TestMainWindow::impedanceResults()
     fillBoxes({sd, dd, er, "old", "old"});
     FormMain->Label1->setText("before");
     calculate();
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QCOMPARE(FormMain->Edit4->text(), ze);
     QCOMPARE(FormMain->Edit5->text(), zo);
     QCOMPARE(FormMain->Label1->text(), QString("before"));
@@ -631,7 +591,7 @@ void TestMainWindow::impedanceForEr4IsHalf()
     QVERIFY(std::abs(FormMain->Edit4->text().toDouble() - ze1 / 2) <= 0.000011);
     QVERIFY(std::abs(FormMain->Edit5->text().toDouble() - zo1 / 2) <= 0.000011);
     QVERIFY(std::abs(ze1 - 133.229) < 0.0005);
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
 }
 
 void TestMainWindow::impedanceFailure_data()
@@ -661,7 +621,7 @@ void TestMainWindow::impedanceFailure()
     QStringList resultsWhileShown;
     dialogs_->onMessage = [&] { resultsWhileShown << FormMain->Edit4->text() << FormMain->Edit5->text(); };
     calculate();
-    QCOMPARE(messages(), QStringList(message));
+    QCOMPARE(dialogs_->messageTexts(), QStringList(message));
     QCOMPARE(resultsWhileShown, QStringList({"---", "---"}));
     QCOMPARE(FormMain->Label1->text(), QString("before"));
     for (const QString& result : {FormMain->Edit4->text(), FormMain->Edit5->text()})
@@ -701,7 +661,7 @@ void TestMainWindow::shapeRoundTrip()
     enterShapeMode();
     fillBoxes({"", "", er, ze, zo});
     calculate();
-    QVERIFY2(messages().isEmpty(), qPrintable(messages().join('\n')));
+    QVERIFY2(dialogs_->messageTexts().isEmpty(), qPrintable(dialogs_->messageTexts().join('\n')));
     QVERIFY2(countOf(FormMain->Label1->text()) >= 1, qPrintable(FormMain->Label1->text()));
     QVERIFY(FormMain->Edit1->text().contains(QRegularExpression("^0\\.\\d{5}$")));
     if (sd > 0) {
@@ -711,7 +671,7 @@ void TestMainWindow::shapeRoundTrip()
 
     FormMain->CalcZ1->trigger();
     calculate();
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QVERIFY(std::abs(FormMain->Edit4->text().toDouble() - ze.toDouble()) < 0.005);
     QVERIFY(std::abs(FormMain->Edit5->text().toDouble() - zo.toDouble()) < 0.005);
 }
@@ -742,7 +702,7 @@ void TestMainWindow::shapeFailure()
         seenWhileShown << FormMain->Edit1->text() << FormMain->Edit2->text() << FormMain->Label1->text();
     };
     calculate();
-    QCOMPARE(messages(), QStringList(message));
+    QCOMPARE(dialogs_->messageTexts(), QStringList(message));
     QCOMPARE(seenWhileShown.mid(0, 2), QStringList({"---", "---"}));
     QVERIFY(seenWhileShown.at(2) != "計算出来ませんでした");
     QCOMPARE(FormMain->Label1->text(), QString("計算出来ませんでした"));
@@ -759,7 +719,7 @@ void TestMainWindow::shapeSuccessAfterFailure()
     FormMain->Edit4->setText("133.229");
     FormMain->Edit5->setText("107.426");
     calculate();
-    QCOMPARE(messages().size(), 1);
+    QCOMPARE(dialogs_->messageTexts().size(), 1);
     QCOMPARE(FormMain->Edit1->text(), QString("0.500"));
     QVERIFY(FormMain->Edit2->text().toDouble() > 9.9 && FormMain->Edit2->text().toDouble() < 10.1);
     QVERIFY(countOf(FormMain->Label1->text()) >= 1);
@@ -827,18 +787,18 @@ void TestMainWindow::shapeReadsSettingsEachTime()
     FormSetting2->mConvWidthIndex = 3;
     calculate();
     const int fineCount = countOf(FormMain->Label1->text());
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QVERIFY2(coarseCount >= 1 && fineCount > coarseCount,
              qPrintable(QString("counts %1 and %2").arg(coarseCount).arg(fineCount)));
 
     FormSetting2->mIterLimit = fineCount - 2;
     calculate();
-    QCOMPARE(messages(), QStringList("計算回数オーバーです"));
+    QCOMPARE(dialogs_->messageTexts(), QStringList("計算回数オーバーです"));
     QCOMPARE(FormMain->Edit1->text(), QString("---"));
 
     FormSetting2->mIterLimit = 1000;
     calculate();
-    QCOMPARE(messages().size(), 1);
+    QCOMPARE(dialogs_->messageTexts().size(), 1);
     QCOMPARE(countOf(FormMain->Label1->text()), fineCount);
 }
 
@@ -885,7 +845,7 @@ void TestMainWindow::traceFile()
     enterShapeMode();
     fillBoxes({"", "", "1", "133.229", "107.426"});
     calculate();
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QVERIFY(countOf(FormMain->Label1->text()) >= 1);
     QCOMPARE(dialogs_->saveQueries, queries);
     QCOMPARE(QFile::exists(path), written);
@@ -922,7 +882,7 @@ void TestMainWindow::commaLocale()
     std::setlocale(LC_ALL, saved.c_str());
     QCOMPARE(impedance.ze, QString("133.229"));
     QCOMPARE(impedance.zo, QString("107.426"));
-    QCOMPARE(messages(), QStringList("正しい値を入力してください：ＳＤ"));
+    QCOMPARE(dialogs_->messageTexts(), QStringList("正しい値を入力してください：ＳＤ"));
 }
 
 void TestMainWindow::otherWindows_data()
@@ -1001,7 +961,7 @@ void TestMainWindow::settingsErrorThroughTheRunsDialogs()
         QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
     });
     QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
-    QCOMPARE(messages(), QStringList("'abc' は整数ではありません."));
+    QCOMPARE(dialogs_->messageTexts(), QStringList("'abc' は整数ではありません."));
 }
 
 void TestMainWindow::quit_data()

@@ -38,7 +38,6 @@ private slots:
 
 private:
     void Show();
-    QStringList messages() const;
 
     std::unique_ptr<FakeDialogs> dialogs_;
     QtUserDialogs realDialogs_;
@@ -67,14 +66,6 @@ void TestSettings::Show()
     dialog_->show();
     QApplication::setActiveWindow(dialog_.get());
     QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
-}
-
-QStringList TestSettings::messages() const
-{
-    QStringList texts;
-    for (const auto& message : dialogs_->messages)
-        texts << message.text;
-    return texts;
 }
 
 void TestSettings::defaults()
@@ -117,42 +108,23 @@ void TestSettings::defaults()
 
 void TestSettings::controlsAtTheirPlaces_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("nominal"); // labels: size 0, they fit their text
+    addControlPlaceColumns();
 
-    QTest::newRow("Label7") << "Label7" << QRect(24, 16, 0, 0);
-    QTest::newRow("ComboBox1") << "ComboBox1" << QRect(168, 8, 81, 20);
-    QTest::newRow("Label1") << "Label1" << QRect(24, 48, 0, 0);
-    QTest::newRow("ComboBox2") << "ComboBox2" << QRect(168, 40, 81, 20);
-    QTest::newRow("Label2") << "Label2" << QRect(24, 80, 0, 0);
-    QTest::newRow("Edit1") << "Edit1" << QRect(168, 72, 81, 20);
-    QTest::newRow("CheckBox1") << "CheckBox1" << QRect(48, 112, 185, 17);
-    QTest::newRow("SetBtn") << "SetBtn" << QRect(40, 150, 75, 25);
-    QTest::newRow("CancelBtn") << "CancelBtn" << QRect(168, 150, 75, 25);
+    QTest::newRow("Label7") << "Label7" << "FormSetting2" << QRect(24, 16, 0, 0);
+    QTest::newRow("ComboBox1") << "ComboBox1" << "FormSetting2" << QRect(168, 8, 81, 20);
+    QTest::newRow("Label1") << "Label1" << "FormSetting2" << QRect(24, 48, 0, 0);
+    QTest::newRow("ComboBox2") << "ComboBox2" << "FormSetting2" << QRect(168, 40, 81, 20);
+    QTest::newRow("Label2") << "Label2" << "FormSetting2" << QRect(24, 80, 0, 0);
+    QTest::newRow("Edit1") << "Edit1" << "FormSetting2" << QRect(168, 72, 81, 20);
+    QTest::newRow("CheckBox1") << "CheckBox1" << "FormSetting2" << QRect(48, 112, 185, 17);
+    QTest::newRow("SetBtn") << "SetBtn" << "FormSetting2" << QRect(40, 150, 75, 25);
+    QTest::newRow("CancelBtn") << "CancelBtn" << "FormSetting2" << QRect(168, 150, 75, 25);
 }
 
 void TestSettings::controlsAtTheirPlaces()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, nominal);
     Show();
-    auto* control = dialog_->findChild<QWidget*>(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget(), dialog_.get());
-    QCOMPARE(control->pos(), nominal.topLeft());
-    QVERIFY(control->width() >= nominal.width() && control->height() >= nominal.height());
-    QVERIFY2(dialog_->rect().contains(control->geometry()), "outside the client area");
-    QVERIFY2(control->size().expandedTo(control->minimumSizeHint()) == control->size()
-                 || qobject_cast<QPushButton*>(control),
-             "smaller than its content needs");
-    if (auto* label = qobject_cast<QLabel*>(control))
-        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        QVERIFY(button->width() >= button->fontMetrics().horizontalAdvance(button->text()));
-    for (QWidget* other : dialog_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (other != control && !other->isWindow())
-            QVERIFY2(!control->geometry().intersects(other->geometry()), qPrintable("overlaps " + other->objectName()));
-    }
+    checkControlPlace(*dialog_, 0);
 }
 
 void TestSettings::setWithoutChanges()
@@ -163,7 +135,7 @@ void TestSettings::setWithoutChanges()
     QCOMPARE(dialog_->mDecimals, 3);
     QCOMPARE(dialog_->GetConvWidth(), 0.01);
     QCOMPARE(dialog_->mIterLimit, 1000);
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
 }
 
 void TestSettings::setStoresChoices()
@@ -208,7 +180,7 @@ void TestSettings::limitAccepted()
     Show();
     dialog_->Edit1->setText(text);
     QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QVERIFY(dialog_->isHidden());
     QCOMPARE(dialog_->mIterLimit, limit);
 }
@@ -245,7 +217,7 @@ void TestSettings::limitRejected()
     dialog_->Edit1->setText(text);
     QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
 
-    QCOMPARE(messages(), QStringList("'" + text + "' は整数ではありません."));
+    QCOMPARE(dialogs_->messageTexts(), QStringList("'" + text + "' は整数ではありません."));
     QCOMPARE(dialogs_->messages.front().icon, QMessageBox::Critical);
     QVERIFY(dialog_->isVisible());
     QCOMPARE(dialog_->mDecimals, 1);
