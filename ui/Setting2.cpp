@@ -15,7 +15,7 @@ TFormSetting2* FormSetting2 = nullptr;
 
 namespace {
 
-QComboBox* NewList(QWidget* parent, const char* name, const QStringList& items, const QRect& nominal)
+QComboBox* newList(QWidget* parent, const char* name, const QStringList& items, const QRect& nominal)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -34,9 +34,9 @@ TFormSetting2::TFormSetting2(UserDialogs& dialogs, QWidget* owner)
     setFont(windowFontOf(kFontPGothic));
 
     Label7 = newLabel(this, "Label7", QStringLiteral("小数点以下の表示桁数"), {24, 16});
-    ComboBox1 = NewList(this, "ComboBox1", {"1", "2", "3", "4", "5"}, {168, 8, 81, 20});
+    ComboBox1 = newList(this, "ComboBox1", {"1", "2", "3", "4", "5"}, {168, 8, 81, 20});
     Label1 = newLabel(this, "Label1", QStringLiteral("収束計算の判定幅(Ω)"), {24, 48});
-    ComboBox2 = NewList(this, "ComboBox2", {"1", "0.1", "0.01", "0.001"}, {168, 40, 81, 20});
+    ComboBox2 = newList(this, "ComboBox2", {"1", "0.1", "0.01", "0.001"}, {168, 40, 81, 20});
     Label2 = newLabel(this, "Label2", QStringLiteral("収束計算回数制限(回)"), {24, 80});
     Edit1 = newControl<QLineEdit>(this, "Edit1", QString(), {168, 72, 81, 20});
     CheckBox1 = newControl<QCheckBox>(this, "CheckBox1", QStringLiteral("計算データをファイルに出力"), {48, 112, 185, 17});

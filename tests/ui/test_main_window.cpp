@@ -60,17 +60,17 @@ void enterShapeMode()
     FormMain->Shape1->trigger();
 }
 
-QColor FieldColour(const QLineEdit* box)
+QColor fieldColour(const QLineEdit* box)
 {
     return box->palette().color(QPalette::Base);
 }
 
-QColor EditableColour()
+QColor editableColour()
 {
     return QApplication::palette().color(QPalette::Base);
 }
 
-QColor InactiveColour()
+QColor inactiveColour()
 {
     return menuColour(QApplication::palette());
 }
@@ -102,12 +102,12 @@ void checkModeLook(const ModeLook& mode)
     for (const QString& name : mode.inputs) {
         const auto* box = FormMain->findChild<QLineEdit*>(name);
         QVERIFY2(!box->isReadOnly(), qPrintable(name));
-        QCOMPARE(FieldColour(box), EditableColour());
+        QCOMPARE(fieldColour(box), editableColour());
     }
     for (const QString& name : mode.results) {
         const auto* box = FormMain->findChild<QLineEdit*>(name);
         QVERIFY2(box->isReadOnly(), qPrintable(name));
-        QCOMPARE(FieldColour(box), InactiveColour());
+        QCOMPARE(fieldColour(box), inactiveColour());
     }
 }
 
@@ -243,7 +243,7 @@ void TestMainWindow::startState()
     QCOMPARE(form.font().pixelSize(), 12);
     QVERIFY(FormSetting2->isHidden() && FormInfo->isHidden() && FormVersion->isHidden());
 
-    QVERIFY(EditableColour() != InactiveColour());
+    QVERIFY(editableColour() != inactiveColour());
     checkModeLook(kImpedanceMode);
     if (QTest::currentTestFailed())
         return;

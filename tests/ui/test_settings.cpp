@@ -37,7 +37,7 @@ private slots:
     void realErrorBox();
 
 private:
-    void Show();
+    void showDialog();
 
     std::unique_ptr<FakeDialogs> dialogs_;
     QtUserDialogs realDialogs_;
@@ -61,7 +61,7 @@ void TestSettings::cleanup()
 }
 
 // Shown without a modal loop, so that a test can press its buttons.
-void TestSettings::Show()
+void TestSettings::showDialog()
 {
     dialog_->show();
     QApplication::setActiveWindow(dialog_.get());
@@ -123,13 +123,13 @@ void TestSettings::controlsAtTheirPlaces_data()
 
 void TestSettings::controlsAtTheirPlaces()
 {
-    Show();
+    showDialog();
     checkControlPlace(*dialog_, 0);
 }
 
 void TestSettings::setWithoutChanges()
 {
-    Show();
+    showDialog();
     QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
     QVERIFY(dialog_->isHidden());
     QCOMPARE(dialog_->mDecimals, 3);
@@ -140,7 +140,7 @@ void TestSettings::setWithoutChanges()
 
 void TestSettings::setStoresChoices()
 {
-    Show();
+    showDialog();
     dialog_->ComboBox1->setCurrentIndex(4);
     dialog_->ComboBox2->setCurrentIndex(3);
     dialog_->Edit1->setText("200");
@@ -177,7 +177,7 @@ void TestSettings::limitAccepted()
 {
     QFETCH(QString, text);
     QFETCH(int, limit);
-    Show();
+    showDialog();
     dialog_->Edit1->setText(text);
     QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
     QVERIFY(dialogs_->messageTexts().isEmpty());
@@ -211,7 +211,7 @@ void TestSettings::limitRejected_data()
 void TestSettings::limitRejected()
 {
     QFETCH(QString, text);
-    Show();
+    showDialog();
     dialog_->ComboBox1->setCurrentIndex(0);
     dialog_->ComboBox2->setCurrentIndex(0);
     dialog_->Edit1->setText(text);
@@ -228,7 +228,7 @@ void TestSettings::limitRejected()
 
 void TestSettings::cancelKeepsValuesAndLeavesLists()
 {
-    Show();
+    showDialog();
     dialog_->ComboBox1->setCurrentIndex(0);
     dialog_->Edit1->setText("7");
     QTest::mouseClick(dialog_->CancelBtn, Qt::LeftButton);
@@ -236,7 +236,7 @@ void TestSettings::cancelKeepsValuesAndLeavesLists()
     QCOMPARE(dialog_->mDecimals, 3);
     QCOMPARE(dialog_->mIterLimit, 1000);
 
-    Show();
+    showDialog();
     QCOMPARE(dialog_->ComboBox1->currentText(), QString("1"));
     QCOMPARE(dialog_->Edit1->text(), QString("7"));
     QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
@@ -246,7 +246,7 @@ void TestSettings::cancelKeepsValuesAndLeavesLists()
 
 void TestSettings::titleBarCloseIsCancel()
 {
-    Show();
+    showDialog();
     dialog_->ComboBox1->setCurrentIndex(4);
     dialog_->ComboBox2->setCurrentIndex(0);
     dialog_->Edit1->setText("5");
@@ -272,7 +272,7 @@ void TestSettings::enterAndEscapeDoNothing()
 {
     QFETCH(QString, focus);
     QFETCH(int, key);
-    Show();
+    showDialog();
     dialog_->Edit1->setText("200");
     auto* target = dialog_->findChild<QWidget*>(focus);
     target->setFocus();
@@ -283,7 +283,7 @@ void TestSettings::enterAndEscapeDoNothing()
 
 void TestSettings::traceCheckBox()
 {
-    Show();
+    showDialog();
     QCheckBox& box = *dialog_->CheckBox1;
     QTest::mouseClick(&box, Qt::LeftButton);
     QVERIFY(!box.isChecked());
@@ -297,7 +297,7 @@ void TestSettings::traceCheckBox()
     QCOMPARE(dialog_->mTraceOption, 1);
     QTest::mouseClick(dialog_->CancelBtn, Qt::LeftButton);
     QCOMPARE(dialog_->mTraceOption, 1);
-    Show();
+    showDialog();
     QTest::mouseClick(&box, Qt::LeftButton);
     QCOMPARE(dialog_->mTraceOption, 0);
 }
@@ -326,7 +326,7 @@ void TestSettings::convWidth()
 void TestSettings::realErrorBox()
 {
     dialog_ = std::make_unique<TFormSetting2>(realDialogs_);
-    Show();
+    showDialog();
     dialog_->Edit1->setText("abc");
     QMessageBox* seen = nullptr;
     watchdog_->expect([&](QWidget& modal) {
