@@ -1,11 +1,11 @@
 #include <exception>
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include "Coaxmain.h"
 #include "Fonts.h"
 #include "Forms.h"
+#include "UserDialogs.h"
 
 int main(int argc, char* argv[])
 {
@@ -14,12 +14,13 @@ int main(int argc, char* argv[])
     // every window title.
     QApplication::setApplicationName(QStringLiteral("Duvane"));
     installFontSubstitutions();
+    QtUserDialogs dialogs;
     try {
-        createForms();
+        createForms(dialogs);
         FormMain->show();
         app.exec();
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), QString::fromLocal8Bit(error.what()));
+        dialogs.showMessage(QString::fromLocal8Bit(error.what()), QMessageBox::Critical);
     }
     destroyForms();
     return 0;

@@ -22,6 +22,7 @@
 #include "Info.h"
 #include "NumberText.h"
 #include "Setting2.h"
+#include "UserDialogs.h"
 #include "Version.h"
 
 TFormMain* FormMain = nullptr;
@@ -42,10 +43,19 @@ void setFieldColour(QLineEdit& box, const QColor& colour)
     box.setPalette(palette);
 }
 
+// Shown from its start: a result longer than its box would otherwise show
+// its end, which reads as another number.
+void showResult(QLineEdit& box, const QString& text)
+{
+    box.setText(text);
+    box.setCursorPosition(0);
+}
+
 // Keys that type no character pass the filter untouched, as do the editing
-// shortcuts that insert nothing. Paste stays a control character like any
-// other and is discarded, so nothing but the filter's characters reaches a
-// box from the keyboard.
+// shortcuts that insert nothing. Ctrl+V types a control character and is
+// discarded like any other, but Shift+Insert types none and the context
+// menu's Paste is no key at all: a pasted text reaches the box whole, and
+// the input check rejects it at the calculation if it is no number.
 bool typesNoCharacter(const QKeyEvent& key)
 {
     switch (key.key()) {
@@ -66,10 +76,9 @@ bool typesNoCharacter(const QKeyEvent& key)
 
 } // namespace
 
-TFormMain::TFormMain(QWidget* parent)
+TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      mQtDialogs(this),
-      mDialogs(&mQtDialogs),
+      mDialogs(dialogs),
       mStatusLine(*this)
 {
     setObjectName(QStringLiteral("FormMain"));
@@ -77,7 +86,9 @@ TFormMain::TFormMain(QWidget* parent)
     setFont(windowFontOf(kFontPGothic));
     BuildMenu();
     BuildControls();
-    resize(kClientSize + QSize(0, MainMenu1->sizeHint().height()));
+    // The controls stand at fixed places; a larger window would only add an
+    // empty area.
+    setFixedSize(kClientSize + QSize(0, MainMenu1->sizeHint().height()));
     if (const QScreen* desk = screen())
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), desk->availableGeometry()));
     FormCreate();
@@ -182,7 +193,7 @@ void TFormMain::FormCreate()
     try {
         mCalc = std::make_unique<TQol_COAXMath2>(this, &mStatusLine, 0);
     } catch (const std::bad_alloc&) {
-        Dialogs().showMessage(QStringLiteral("sorry, fatal error..."));
+        mDialogs.showMessage(QStringLiteral("sorry, fatal error..."));
         std::exit(EXIT_FAILURE);
     }
     SetMode(0);
@@ -191,11 +202,6 @@ void TFormMain::FormCreate()
 void TFormMain::FormDestroy()
 {
     mCalc.reset();
-}
-
-void TFormMain::SetDialogs(UserDialogs* dialogs)
-{
-    mDialogs = dialogs ? dialogs : &mQtDialogs;
 }
 
 void TFormMain::repaintNow()
@@ -367,8 +373,8 @@ void TFormMain::CalcImpedance()
         ShowFailure(Edit4, Edit5, QString::fromStdString(z.error));
         return;
     }
-    Edit4->setText(FormatValue(FormSetting2->mDecimals, z.ze));
-    Edit5->setText(FormatValue(FormSetting2->mDecimals, z.zo));
+    showResult(*Edit4, FormatValue(FormSetting2->mDecimals, z.ze));
+    showResult(*Edit5, FormatValue(FormSetting2->mDecimals, z.zo));
 }
 
 void TFormMain::CalcShape()
@@ -391,8 +397,8 @@ void TFormMain::CalcShape()
         SetStatus(QStringLiteral("計算出来ませんでした"));
         return;
     }
-    Edit1->setText(FormatValue(FormSetting2->mDecimals, mCalc->mShapeSD));
-    Edit2->setText(FormatValue(FormSetting2->mDecimals, mCalc->mShapeDd));
+    showResult(*Edit1, FormatValue(FormSetting2->mDecimals, mCalc->mShapeSD));
+    showResult(*Edit2, FormatValue(FormSetting2->mDecimals, mCalc->mShapeDd));
 }
 
 void TFormMain::PrepareTrace()
@@ -402,16 +408,16 @@ void TFormMain::PrepareTrace()
         return;
     }
     QString fileName;
-    const bool chosen = Dialogs().askSaveFileName(*SaveDialog1, fileName);
+    const bool chosen = mDialogs.askSaveFileName(*SaveDialog1, fileName);
     mCalc->zSetTraceFileName(chosen ? QFile::encodeName(fileName).constData() : "");
     mCalc->mTraceOn = chosen ? 1 : 0;
 }
 
 void TFormMain::ShowFailure(QLineEdit* result1, QLineEdit* result2, const QString& message)
 {
-    result1->setText(kNoValue);
-    result2->setText(kNoValue);
-    Dialogs().showMessage(message);
+    showResult(*result1, kNoValue);
+    showResult(*result2, kNoValue);
+    mDialogs.showMessage(message);
 }
 
 bool TFormMain::ReadInputs(const std::array<TInput, 3>& inputs)
@@ -419,7 +425,7 @@ bool TFormMain::ReadInputs(const std::array<TInput, 3>& inputs)
     for (const TInput& input : inputs) {
         const QString problem = CheckValue(input.box->text());
         if (!problem.isEmpty()) {
-            Dialogs().showMessage(problem + QString::fromUtf8(input.suffix));
+            mDialogs.showMessage(problem + QString::fromUtf8(input.suffix));
             return false;
         }
     }

@@ -8,7 +8,6 @@
 
 #include "Qol_math2.h"
 #include "SolverView.h"
-#include "UserDialogs.h"
 
 class QAction;
 class QFileDialog;
@@ -19,15 +18,17 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class UserDialogs;
 
 // The main window: the input and result boxes of both modes, the mode menu,
 // the calculate command, and the way to the other three windows. It owns the
-// calculator of the run.
+// calculator of the run; its messages and its file-save dialog go through
+// `dialogs`, which must outlive it.
 class TFormMain : public QMainWindow, public RepaintTarget {
     Q_OBJECT
 
 public:
-    explicit TFormMain(QWidget* parent = nullptr);
+    explicit TFormMain(UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TFormMain() override;
 
     QMenuBar* MainMenu1;
@@ -59,11 +60,6 @@ public:
     QPushButton* OptionBtn;
     QPushButton* QuitBtn;
     QFileDialog* SaveDialog1;
-
-    // The message boxes and the file-save dialog of the whole program.
-    UserDialogs& Dialogs() const { return *mDialogs; }
-    // Puts other dialogs in their place (tests); nullptr restores the real ones.
-    void SetDialogs(UserDialogs* dialogs);
 
     // The solver's repaint request while it iterates.
     void repaintNow() override;
@@ -123,8 +119,7 @@ private:
     };
     bool ReadInputs(const std::array<TInput, 3>& inputs);
 
-    QtUserDialogs mQtDialogs;
-    UserDialogs* mDialogs;
+    UserDialogs& mDialogs;
     TStatusLine mStatusLine;
     std::unique_ptr<TQol_COAXMath2> mCalc;
     unsigned char mMode = 0;

@@ -5,10 +5,10 @@
 #include "Setting2.h"
 #include "Version.h"
 
-void createForms()
+void createForms(UserDialogs& dialogs)
 {
-    FormMain = new TFormMain;
-    FormSetting2 = new TFormSetting2(FormMain);
+    FormMain = new TFormMain(dialogs);
+    FormSetting2 = new TFormSetting2(dialogs, FormMain);
     FormInfo = new TFormInfo(FormMain);
     FormVersion = new TFormVersion(FormMain);
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "CellText.h"
 #include "Colours.h"
 
 TFormInfo* FormInfo = nullptr;
@@ -89,16 +90,16 @@ void paintCrossSection(QPainter& painter, QSize clientSize, const QPalette& pale
         {"D", {cx - 7, cy + H / 2}, menuColour(palette), false},
         {"Er", {cx + 10, cy + H / 4}, windowColour, true},
     };
+    // The picture is laid out for characters 24 pixels high; S and D stand
+    // just above their dimension lines.
+    constexpr int labelHeight = 24;
     QFont labelFont = windowFont;
-    labelFont.setPixelSize(24);
+    labelFont.setPixelSize(labelHeight);
     painter.setPen(palette.color(QPalette::WindowText));
-    painter.setBackgroundMode(Qt::OpaqueMode);
     for (const PictureLabel& label : labels) {
         labelFont.setItalic(label.italic);
         painter.setFont(labelFont);
-        painter.setBackground(label.background);
-        const QPoint baseline = label.topLeft + QPoint(0, painter.fontMetrics().ascent());
-        painter.drawText(baseline, QString::fromLatin1(label.text));
+        drawTextInCell(painter, QString::fromLatin1(label.text), label.topLeft, labelHeight, label.background);
     }
 }
 

@@ -6,16 +6,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "Coaxmain.h"
 #include "Controls.h"
 #include "Fonts.h"
 #include "IntegerText.h"
+#include "UserDialogs.h"
 
 TFormSetting2* FormSetting2 = nullptr;
 
 namespace {
 
-QComboBox* NewList(QWidget* parent, const char* name, const QStringList& items, const QRect& nominal)
+QComboBox* newList(QWidget* parent, const char* name, const QStringList& items, const QRect& nominal)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -26,16 +26,17 @@ QComboBox* NewList(QWidget* parent, const char* name, const QStringList& items, 
 
 } // namespace
 
-TFormSetting2::TFormSetting2(QWidget* owner)
-    : FixedDialog(owner, QStringLiteral("FormSetting2"), QSize(274, 185))
+TFormSetting2::TFormSetting2(UserDialogs& dialogs, QWidget* owner)
+    : FixedDialog(owner, QStringLiteral("FormSetting2"), QSize(274, 185)),
+      mDialogs(dialogs)
 {
     setWindowTitle(QStringLiteral("設定"));
     setFont(windowFontOf(kFontPGothic));
 
     Label7 = newLabel(this, "Label7", QStringLiteral("小数点以下の表示桁数"), {24, 16});
-    ComboBox1 = NewList(this, "ComboBox1", {"1", "2", "3", "4", "5"}, {168, 8, 81, 20});
+    ComboBox1 = newList(this, "ComboBox1", {"1", "2", "3", "4", "5"}, {168, 8, 81, 20});
     Label1 = newLabel(this, "Label1", QStringLiteral("収束計算の判定幅(Ω)"), {24, 48});
-    ComboBox2 = NewList(this, "ComboBox2", {"1", "0.1", "0.01", "0.001"}, {168, 40, 81, 20});
+    ComboBox2 = newList(this, "ComboBox2", {"1", "0.1", "0.01", "0.001"}, {168, 40, 81, 20});
     Label2 = newLabel(this, "Label2", QStringLiteral("収束計算回数制限(回)"), {24, 80});
     Edit1 = newControl<QLineEdit>(this, "Edit1", QString(), {168, 72, 81, 20});
     CheckBox1 = newControl<QCheckBox>(this, "CheckBox1", QStringLiteral("計算データをファイルに出力"), {48, 112, 185, 17});
@@ -97,8 +98,8 @@ void TFormSetting2::SetBtnClick()
     mConvWidthIndex = ComboBox2->currentIndex();
     std::int32_t limit = 0;
     if (!parseInteger32(Edit1->text().toStdString(), limit)) {
-        FormMain->Dialogs().showMessage(QStringLiteral("'%1' は整数ではありません.").arg(Edit1->text()),
-                                        QMessageBox::Critical);
+        mDialogs.showMessage(QStringLiteral("'%1' は整数ではありません.").arg(Edit1->text()),
+                             QMessageBox::Critical);
         return;
     }
     mIterLimit = limit;

@@ -10,15 +10,17 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class UserDialogs;
 
 // The settings dialog: decimals of the results, convergence width and
 // iteration limit of the shape solver, and the trace switch. It holds the
 // settings for the run; the calculation command reads them when it needs them.
+// Its error message goes through `dialogs`, which must outlive it.
 class TFormSetting2 : public FixedDialog {
     Q_OBJECT
 
 public:
-    explicit TFormSetting2(QWidget* owner = nullptr);
+    explicit TFormSetting2(UserDialogs& dialogs, QWidget* owner = nullptr);
 
     std::int32_t mDecimals;
     std::int32_t mConvWidthIndex;
@@ -46,6 +48,8 @@ private:
     void SetBtnClick();
     void CancelBtnClick();
     void CheckBox1Click();
+
+    UserDialogs& mDialogs;
 };
 
 extern TFormSetting2* FormSetting2;

@@ -4,10 +4,10 @@
 #include <QString>
 
 class QFileDialog;
-class QWidget;
 
 // Every message box and the file-save dialog of the program go through this
 // seam, so that tests can read the texts and answer without a modal loop.
+// The entry point makes one and hands it to each window that needs it.
 class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
@@ -21,14 +21,9 @@ public:
     virtual bool askSaveFileName(QFileDialog& dialog, QString& fileName) = 0;
 };
 
-// The real dialogs, owned by `owner` (the main window).
+// The real dialogs.
 class QtUserDialogs final : public UserDialogs {
 public:
-    explicit QtUserDialogs(QWidget* owner);
-
     void showMessage(const QString& text, QMessageBox::Icon icon) override;
     bool askSaveFileName(QFileDialog& dialog, QString& fileName) override;
-
-private:
-    QWidget* owner_;
 };

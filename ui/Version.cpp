@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "CellText.h"
 #include "Colours.h"
 #include "Fonts.h"
 
@@ -86,13 +87,9 @@ void TFormVersion::FormPaint()
         face.setItalic(text.italic);
         face.setPixelSize(pixelSizeForCellHeight(face, text.cellHeight));
         painter.setFont(face);
-        const QFontMetrics metrics = painter.fontMetrics();
-        // The background is the nominal cell; the face's own rounding could
-        // make it a pixel taller.
-        painter.fillRect(QRect(text.topLeft, QSize(metrics.horizontalAdvance(text.text), text.cellHeight)),
-                         background);
         painter.setPen(text.colour);
-        painter.drawText(text.topLeft + QPoint(0, metrics.ascent()), text.text);
+        // The face's own rounding could make its cell a pixel taller.
+        drawTextInCell(painter, text.text, text.topLeft, text.cellHeight, background);
     }
 }
 

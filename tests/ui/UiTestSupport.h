@@ -1,22 +1,24 @@
 #pragma once
 
 // Shared by the user-interface tests: a watchdog against unexpected modal
-// windows, fake dialogs for the main window's seam, the four windows of the
-// run, and a test main that sets the application up as the program does.
+// windows, fake dialogs for the windows' seam, the check of a window's
+// control places, and a test main that sets the application up as the
+// program does.
 
 #include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
 
-#include "Coaxmain.h"
 #include "Fonts.h"
-#include "Forms.h"
 #include "UserDialogs.h"
 
 // A modal window that nobody expected would hang a test in its event loop;
@@ -85,37 +87,66 @@ public:
         return true;
     }
 
+    // The texts of the messages so far, in order.
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const Message& message : messages)
+            texts << message.text;
+        return texts;
+    }
+
     std::vector<Message> messages;
     std::function<void()> onMessage;
     int saveQueries = 0;
     std::optional<QString> saveAnswer; // none: the user cancels
 };
 
-// The four windows of the run, created as the program does, with the fake
-// dialogs in the main window's seam; the main window is shown.
-class FormsFixture {
-public:
-    FormsFixture();
-    ~FormsFixture();
-    FormsFixture(const FormsFixture&) = delete;
-    FormsFixture& operator=(const FormsFixture&) = delete;
-
-    FakeDialogs dialogs;
-};
-
-inline FormsFixture::FormsFixture()
+// The columns of a table of control places: the control's object name, its
+// parent's object name, and its place and least size on the form (labels:
+// size 0, they fit their text).
+inline void addControlPlaceColumns()
 {
-    createForms();
-    FormMain->SetDialogs(&dialogs);
-    FormMain->show();
-    QApplication::setActiveWindow(FormMain);
-    if (!QTest::qWaitForWindowExposed(FormMain))
-        QTest::qFail("main window not exposed", __FILE__, __LINE__);
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<QRect>("nominal");
 }
 
-inline FormsFixture::~FormsFixture()
+// The control of the current row of that table, found in `window`: at its
+// place, at least its nominal size, inside its parent, clear of its
+// neighbours, and wide enough for its text. A label may stand up to
+// `labelShift` pixels left of its place, for windows that move a label
+// which came out wider than on the form.
+inline void checkControlPlace(const QWidget& window, int labelShift)
 {
-    destroyForms();
+    QFETCH(QString, name);
+    QFETCH(QString, in);
+    QFETCH(QRect, nominal);
+    auto* control = window.findChild<QWidget*>(name);
+    QVERIFY(control);
+    QWidget* parent = control->parentWidget();
+    QCOMPARE(parent->objectName(), in);
+    QCOMPARE(control->y(), nominal.y());
+    if (qobject_cast<QLabel*>(control))
+        QVERIFY(control->x() <= nominal.x() && control->x() >= nominal.x() - labelShift);
+    else
+        QCOMPARE(control->x(), nominal.x());
+    QVERIFY(control->width() >= nominal.width() && control->height() >= nominal.height());
+    QVERIFY2(parent->rect().contains(control->geometry()), "outside its parent");
+    // Push buttons report a generous minimum of their style, not their need.
+    if (!qobject_cast<QPushButton*>(control))
+        QVERIFY2(control->size().expandedTo(control->minimumSizeHint()) == control->size(),
+                 "smaller than its content needs");
+    if (auto* label = qobject_cast<QLabel*>(control))
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        const int frame = qobject_cast<QPushButton*>(control) ? 8 : 0;
+        QVERIFY(button->width() >= button->fontMetrics().horizontalAdvance(button->text()) + frame);
+    }
+    for (QWidget* other : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (other != control && !other->isWindow() && !other->geometry().isEmpty())
+            QVERIFY2(!control->geometry().intersects(other->geometry()), qPrintable("overlaps " + other->objectName()));
+    }
 }
 
 // The application as the program sets it up.

@@ -16,7 +16,7 @@
 namespace {
 
 // Window, field and menu colours all differ, so a pixel tells which one it is.
-QPalette DistinctPalette()
+QPalette distinctPalette()
 {
     QPalette palette;
     palette.setColor(QPalette::Window, QColor(0xc0, 0xc0, 0xc0));
@@ -26,9 +26,9 @@ QPalette DistinctPalette()
     return palette;
 }
 
-QColor NamedColour(const QString& name)
+QColor namedColour(const QString& name)
 {
-    const QPalette palette = DistinctPalette();
+    const QPalette palette = distinctPalette();
     if (name == "black")
         return Qt::black;
     if (name == "blue")
@@ -44,9 +44,9 @@ QColor NamedColour(const QString& name)
     qFatal("unknown colour %s", qPrintable(name));
 }
 
-QImage RenderCrossSection(QSize clientSize)
+QImage renderCrossSection(QSize clientSize)
 {
-    const QPalette palette = DistinctPalette();
+    const QPalette palette = distinctPalette();
     QImage image(clientSize, QImage::Format_RGB32);
     image.fill(palette.color(QPalette::Window));
     QPainter painter(&image);
@@ -61,11 +61,11 @@ std::unique_ptr<FixedDialog> makeWindow(const QString& objectName, QWidget* owne
         window = std::make_unique<TFormInfo>(owner);
     else
         window = std::make_unique<TFormVersion>(owner);
-    window->setPalette(DistinctPalette());
+    window->setPalette(distinctPalette());
     return window;
 }
 
-QImage Grab(QWidget& window)
+QImage grabImage(QWidget& window)
 {
     return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -80,6 +80,8 @@ private slots:
     void windowFrames();
     void crossSectionFigures_data();
     void crossSectionFigures();
+    void dimensionLinesWholeUnderTheirLabels_data();
+    void dimensionLinesWholeUnderTheirLabels();
     void crossSectionWindowPaintsTheSamePictureEveryTime();
     void aboutFigures_data();
     void aboutFigures();
@@ -167,10 +169,13 @@ void TestDrawings::crossSectionFigures_data()
     QTest::newRow("D, dimension line first") << client << QPoint(59, 372) << "blue";
     QTest::newRow("D, dimension line") << client << QPoint(390, 372) << "blue";
     QTest::newRow("D, left of dimension line") << client << QPoint(58, 372) << "window";
-    // Labels stand on their own background, drawn over the lines.
-    QTest::newRow("S background over its line") << client << QPoint(220, 115) << "base";
+    // Labels stand on a background of one 24-pixel cell from their top left
+    // corner, D's at (219,347).
     QTest::newRow("D background") << client << QPoint(220, 348) << "menu";
-    QTest::newRow("D background over its line") << client << QPoint(220, 372) << "menu";
+    QTest::newRow("D background, top left") << client << QPoint(219, 347) << "menu";
+    QTest::newRow("D background, bottom row") << client << QPoint(219, 370) << "menu";
+    QTest::newRow("below the D background") << client << QPoint(219, 371) << "window";
+    QTest::newRow("left of the D background") << client << QPoint(218, 360) << "window";
 
     // One pixel taller: W = H = 334, cy = 182.
     const QSize taller(452, 384);
@@ -194,24 +199,52 @@ void TestDrawings::crossSectionFigures()
     QFETCH(QPoint, point);
     QFETCH(QString, colour);
 
-    const QImage image = RenderCrossSection(clientSize);
-    QCOMPARE(image.pixelColor(point), NamedColour(colour));
+    const QImage image = renderCrossSection(clientSize);
+    QCOMPARE(image.pixelColor(point), namedColour(colour));
+}
+
+void TestDrawings::dimensionLinesWholeUnderTheirLabels_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("firstX");
+    QTest::addColumn<int>("lastX");
+
+    // y = cy - H/5 and cy + H/2 + 25 at the example client size.
+    QTest::newRow("S") << 115 << 143 << 308;
+    QTest::newRow("D") << 372 << 59 << 390;
+}
+
+// The labels stand just above their dimension lines; no background of
+// theirs may break a line.
+void TestDrawings::dimensionLinesWholeUnderTheirLabels()
+{
+    QFETCH(int, y);
+    QFETCH(int, firstX);
+    QFETCH(int, lastX);
+
+    const QImage image = renderCrossSection(QSize(452, 383));
+    QStringList broken;
+    for (int x = firstX; x <= lastX; ++x) {
+        if (image.pixelColor(x, y) != namedColour("blue"))
+            broken << QString::number(x);
+    }
+    QVERIFY2(broken.isEmpty(), qPrintable("broken at x = " + broken.join(' ')));
 }
 
 void TestDrawings::crossSectionWindowPaintsTheSamePictureEveryTime()
 {
     TFormInfo window;
-    window.setPalette(DistinctPalette());
+    window.setPalette(distinctPalette());
     window.show();
-    const QImage first = Grab(window);
-    QCOMPARE(Grab(window), first);
+    const QImage first = grabImage(window);
+    QCOMPARE(grabImage(window), first);
     window.Button1->click();
     window.show();
-    QCOMPARE(Grab(window), first);
+    QCOMPARE(grabImage(window), first);
 
     // The window draws exactly the picture for its client size, its button
     // apart.
-    const QImage picture = RenderCrossSection(window.size());
+    const QImage picture = renderCrossSection(window.size());
     QCOMPARE(first.size(), picture.size());
     const QRect button = window.Button1->geometry();
     int differing = 0;
@@ -262,7 +295,7 @@ void TestDrawings::aboutFigures()
 
     const auto window = makeWindow("FormVersion");
     window->show();
-    QCOMPARE(Grab(*window).pixelColor(point), NamedColour(colour));
+    QCOMPARE(grabImage(*window).pixelColor(point), namedColour(colour));
 }
 
 void TestDrawings::aboutTitleSurvivesPaint()
@@ -271,7 +304,7 @@ void TestDrawings::aboutTitleSurvivesPaint()
     QCOMPARE(window.windowTitle(), "about " + window.GetProductName());
     QCOMPARE(window.windowTitle(), QStringLiteral("about Duvane"));
     window.show();
-    Grab(window);
+    grabImage(window);
     QCOMPARE(window.windowTitle(), QStringLiteral("about Duvane"));
 }
 
@@ -289,7 +322,7 @@ void TestDrawings::clickAnywhereClosesAbout()
     QFETCH(QPoint, point);
     const auto window = makeWindow("FormVersion");
     window->show();
-    const QImage before = Grab(*window);
+    const QImage before = grabImage(*window);
 
     QTest::mouseClick(window.get(), Qt::RightButton, {}, point);
     QVERIFY(window->isVisible());
@@ -297,7 +330,7 @@ void TestDrawings::clickAnywhereClosesAbout()
     QVERIFY(!window->isVisible());
 
     window->show();
-    QCOMPARE(Grab(*window), before);
+    QCOMPARE(grabImage(*window), before);
 }
 
 void TestDrawings::okAndCloseCommandHideInfo()

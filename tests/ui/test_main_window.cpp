@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <memory>
@@ -17,6 +19,7 @@
 #include "Colours.h"
 #include "Info.h"
 #include "Setting2.h"
+#include "FormsFixture.h"
 #include "UiTestSupport.h"
 #include "Version.h"
 
@@ -57,19 +60,55 @@ void enterShapeMode()
     FormMain->Shape1->trigger();
 }
 
-QColor FieldColour(const QLineEdit* box)
+QColor fieldColour(const QLineEdit* box)
 {
     return box->palette().color(QPalette::Base);
 }
 
-QColor EditableColour()
+QColor editableColour()
 {
     return QApplication::palette().color(QPalette::Base);
 }
 
-QColor InactiveColour()
+QColor inactiveColour()
 {
     return menuColour(QApplication::palette());
+}
+
+// What a mode shows: its menu item ticked, the other not, the group titles,
+// an empty status line, its input boxes editable in the field colour and
+// its result boxes read-only in the inactive colour.
+struct ModeLook {
+    const char* item;
+    const char* otherItem;
+    const char* groupBox1Title;
+    const char* groupBox2Title;
+    QStringList inputs;
+    QStringList results;
+};
+
+const ModeLook kImpedanceMode{"CalcZ1", "Shape1", "パラメータ", "計算結果",
+                              {"Edit1", "Edit2", "Edit3"}, {"Edit4", "Edit5"}};
+const ModeLook kShapeMode{"Shape1", "CalcZ1", "計算結果", "パラメータ",
+                          {"Edit4", "Edit5", "Edit3"}, {"Edit1", "Edit2"}};
+
+void checkModeLook(const ModeLook& mode)
+{
+    QVERIFY(FormMain->findChild<QAction*>(mode.item)->isChecked());
+    QVERIFY(!FormMain->findChild<QAction*>(mode.otherItem)->isChecked());
+    QCOMPARE(FormMain->GroupBox1->title(), QString(mode.groupBox1Title));
+    QCOMPARE(FormMain->GroupBox2->title(), QString(mode.groupBox2Title));
+    QCOMPARE(FormMain->Label1->text(), QString());
+    for (const QString& name : mode.inputs) {
+        const auto* box = FormMain->findChild<QLineEdit*>(name);
+        QVERIFY2(!box->isReadOnly(), qPrintable(name));
+        QCOMPARE(fieldColour(box), editableColour());
+    }
+    for (const QString& name : mode.results) {
+        const auto* box = FormMain->findChild<QLineEdit*>(name);
+        QVERIFY2(box->isReadOnly(), qPrintable(name));
+        QCOMPARE(fieldColour(box), inactiveColour());
+    }
 }
 
 // Types each character as a key press: control characters by their keys,
@@ -129,6 +168,7 @@ private slots:
     void cleanup();
 
     void startState();
+    void sizeFixed();
     void controlsAtTheirPlaces_data();
     void controlsAtTheirPlaces();
     void menu();
@@ -136,6 +176,8 @@ private slots:
     void filter_data();
     void filter();
     void editingShortcuts();
+    void pasteMeetsTheInputCheck_data();
+    void pasteMeetsTheInputCheck();
     void erBoxTakesAnything();
     void enterStartsNothing_data();
     void enterStartsNothing();
@@ -152,6 +194,8 @@ private slots:
     void shapeFailure_data();
     void shapeFailure();
     void shapeSuccessAfterFailure();
+    void writtenBoxesShowTheirStart_data();
+    void writtenBoxesShowTheirStart();
     void shapeReadsSettingsEachTime();
     void shapeRepaintsWhileCounting();
     void traceFile_data();
@@ -160,20 +204,23 @@ private slots:
 
     void otherWindows_data();
     void otherWindows();
+    void settingsShownWhereItWasLeft();
+    void settingsErrorThroughTheRunsDialogs();
     void quit_data();
     void quit();
     void realDialogs();
 
 private:
-    QStringList messages() const;
-
+    std::unique_ptr<FakeDialogs> dialogs_;
+    QtUserDialogs realDialogs_;
     std::unique_ptr<FormsFixture> forms_;
     std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
 void TestMainWindow::init()
 {
-    forms_ = std::make_unique<FormsFixture>();
+    dialogs_ = std::make_unique<FakeDialogs>();
+    forms_ = std::make_unique<FormsFixture>(*dialogs_);
     watchdog_ = std::make_unique<ModalWatchdog>();
 }
 
@@ -182,14 +229,7 @@ void TestMainWindow::cleanup()
     QCOMPARE(watchdog_->unanswered(), std::size_t{0});
     watchdog_.reset();
     forms_.reset();
-}
-
-QStringList TestMainWindow::messages() const
-{
-    QStringList texts;
-    for (const auto& message : forms_->dialogs.messages)
-        texts << message.text;
-    return texts;
+    dialogs_.reset();
 }
 
 void TestMainWindow::startState()
@@ -203,27 +243,16 @@ void TestMainWindow::startState()
     QCOMPARE(form.font().pixelSize(), 12);
     QVERIFY(FormSetting2->isHidden() && FormInfo->isHidden() && FormVersion->isHidden());
 
-    QVERIFY(form.CalcZ1->isChecked());
-    QVERIFY(!form.Shape1->isChecked());
+    QVERIFY(editableColour() != inactiveColour());
+    checkModeLook(kImpedanceMode);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(readBoxes() == (Boxes{"0.5", "10", "1", "", ""}));
-    QCOMPARE(form.GroupBox1->title(), QString("パラメータ"));
-    QCOMPARE(form.GroupBox2->title(), QString("計算結果"));
-    QCOMPARE(form.Label1->text(), QString());
     QCOMPARE(form.Label2->text(), QString("S/D ="));
     QCOMPARE(form.Label3->text(), QString("D/d ="));
     QCOMPARE(form.Label4->text(), QString("比誘電率 Er ="));
     QCOMPARE(form.Label5->text(), QString("Ze(ohm) ="));
     QCOMPARE(form.Label6->text(), QString("Zo(ohm) ="));
-
-    QVERIFY(EditableColour() != InactiveColour());
-    for (QLineEdit* box : {form.Edit1, form.Edit2, form.Edit3}) {
-        QVERIFY(!box->isReadOnly());
-        QCOMPARE(FieldColour(box), EditableColour());
-    }
-    for (QLineEdit* box : {form.Edit4, form.Edit5}) {
-        QVERIFY(box->isReadOnly());
-        QCOMPARE(FieldColour(box), InactiveColour());
-    }
 
     QCOMPARE(form.focusWidget(), static_cast<QWidget*>(form.QuitBtn));
     for (QPushButton* button : form.centralWidget()->findChildren<QPushButton*>()) {
@@ -234,11 +263,24 @@ void TestMainWindow::startState()
     QVERIFY(form.SaveDialog1->isHidden());
 }
 
+// The controls stand at fixed places, so a larger window would only add an
+// empty area. Its limits are what a window manager reads to refuse a
+// resize or a maximise; the headless platform ignores them when maximising.
+void TestMainWindow::sizeFixed()
+{
+    const QSize size = FormMain->size();
+    QCOMPARE(FormMain->minimumSize(), size);
+    QCOMPARE(FormMain->maximumSize(), size);
+
+    FormMain->resize(size * 2);
+    QCoreApplication::processEvents();
+    QCOMPARE(FormMain->size(), size);
+    QCOMPARE(FormMain->centralWidget()->size(), QSize(411, 226));
+}
+
 void TestMainWindow::controlsAtTheirPlaces_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("in");
-    QTest::addColumn<QRect>("nominal"); // labels: size 0, they fit their text
+    addControlPlaceColumns();
 
     QTest::newRow("GroupBox1") << "GroupBox1" << "ClientArea" << QRect(16, 16, 177, 97);
     QTest::newRow("Label2") << "Label2" << "GroupBox1" << QRect(24, 28, 0, 0);
@@ -259,36 +301,11 @@ void TestMainWindow::controlsAtTheirPlaces_data()
     QTest::newRow("QuitBtn") << "QuitBtn" << "ClientArea" << QRect(312, 184, 75, 25);
 }
 
-// Every control at its place, at least its nominal size, inside its parent,
-// clear of its neighbours, and wide enough for its text. A label that came
-// out wider than on the form may stand a little further left.
+// A label that came out wider than on the form may stand a little further
+// left.
 void TestMainWindow::controlsAtTheirPlaces()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, in);
-    QFETCH(QRect, nominal);
-    auto* control = FormMain->findChild<QWidget*>(name);
-    QVERIFY(control);
-    QWidget* parent = control->parentWidget();
-    QCOMPARE(parent->objectName(), in);
-    QCOMPARE(control->y(), nominal.y());
-    if (qobject_cast<QLabel*>(control))
-        QVERIFY(control->x() <= nominal.x() && control->x() >= nominal.x() - 8);
-    else
-        QCOMPARE(control->x(), nominal.x());
-    QVERIFY(control->width() >= nominal.width() && control->height() >= nominal.height());
-    QVERIFY2(parent->rect().contains(control->geometry()), "outside its parent");
-    if (!qobject_cast<QPushButton*>(control))
-        QVERIFY2(control->size().expandedTo(control->minimumSizeHint()) == control->size(),
-                 "smaller than its content needs");
-    if (auto* label = qobject_cast<QLabel*>(control))
-        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
-    if (auto* button = qobject_cast<QPushButton*>(control))
-        QVERIFY(button->width() >= button->fontMetrics().horizontalAdvance(button->text()) + 8);
-    for (QWidget* other : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (other != control && !other->isWindow() && !other->geometry().isEmpty())
-            QVERIFY2(!control->geometry().intersects(other->geometry()), qPrintable("overlaps " + other->objectName()));
-    }
+    checkControlPlace(*FormMain, 8);
 }
 
 void TestMainWindow::menu()
@@ -317,47 +334,19 @@ void TestMainWindow::menu()
     QVERIFY(FormMain->CalcZ1->isCheckable() && FormMain->Shape1->isCheckable());
 }
 
+// Each switch keeps what the boxes hold; choosing the active mode again does
+// the same as choosing it the first time.
 void TestMainWindow::modeSwitch()
 {
-    TFormMain& form = *FormMain;
     const Boxes typed{"0.3", "5", "2.25", "119.977", "51.089"};
     fillBoxes(typed);
-    form.Label1->setText("before");
-
-    for (int pass = 0; pass < 2; ++pass) { // choosing the active mode again does the same
-        form.Shape1->trigger();
-        QVERIFY(form.Shape1->isChecked());
-        QVERIFY(!form.CalcZ1->isChecked());
-        QCOMPARE(form.Label1->text(), QString());
-        QCOMPARE(form.GroupBox1->title(), QString("計算結果"));
-        QCOMPARE(form.GroupBox2->title(), QString("パラメータ"));
-        for (QLineEdit* box : {form.Edit1, form.Edit2}) {
-            QVERIFY(box->isReadOnly());
-            QCOMPARE(FieldColour(box), InactiveColour());
-        }
-        for (QLineEdit* box : {form.Edit4, form.Edit5, form.Edit3}) {
-            QVERIFY(!box->isReadOnly());
-            QCOMPARE(FieldColour(box), EditableColour());
-        }
+    for (const ModeLook* mode : {&kShapeMode, &kShapeMode, &kImpedanceMode, &kImpedanceMode}) {
+        FormMain->Label1->setText("before");
+        FormMain->findChild<QAction*>(mode->item)->trigger();
+        checkModeLook(*mode);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(readBoxes() == typed);
-        form.Label1->setText("before");
-    }
-
-    for (int pass = 0; pass < 2; ++pass) {
-        form.CalcZ1->trigger();
-        QVERIFY(form.CalcZ1->isChecked());
-        QVERIFY(!form.Shape1->isChecked());
-        QCOMPARE(form.Label1->text(), QString());
-        QCOMPARE(form.GroupBox1->title(), QString("パラメータ"));
-        QCOMPARE(form.GroupBox2->title(), QString("計算結果"));
-        for (QLineEdit* box : {form.Edit1, form.Edit2, form.Edit3})
-            QCOMPARE(FieldColour(box), EditableColour());
-        for (QLineEdit* box : {form.Edit4, form.Edit5}) {
-            QVERIFY(box->isReadOnly());
-            QCOMPARE(FieldColour(box), InactiveColour());
-        }
-        QVERIFY(readBoxes() == typed);
-        form.Label1->setText("before");
     }
 }
 
@@ -403,11 +392,11 @@ void TestMainWindow::filter()
     edit->setFocus();
     typeCharacters(edit, typed);
     QCOMPARE(edit->text(), expected);
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
 }
 
-// Shortcuts that insert nothing pass the filter; paste is discarded like any
-// other control character.
+// Shortcuts that insert nothing pass the filter; Ctrl+V is discarded like
+// any other control character.
 void TestMainWindow::editingShortcuts()
 {
     QLineEdit* box = FormMain->Edit1;
@@ -436,6 +425,42 @@ void TestMainWindow::editingShortcuts()
     QCOMPARE(box->text(), QString());
 }
 
+void TestMainWindow::pasteMeetsTheInputCheck_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Shift+Insert") << false;
+    QTest::newRow("context menu") << true;
+}
+
+// Past the filter, a pasted text stands in the box as it was; the input
+// check rejects it and nothing is calculated.
+void TestMainWindow::pasteMeetsTheInputCheck()
+{
+    QFETCH(bool, byMenu);
+    QLineEdit* box = FormMain->Edit1;
+    box->clear();
+    box->setFocus();
+    QApplication::clipboard()->setText("0.5abc");
+    if (byMenu) {
+        // The menu's items have no object names; no translation is loaded.
+        const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+        const QList<QAction*> items = menu->actions();
+        const auto paste = std::find_if(items.begin(), items.end(),
+                                        [](const QAction* item) { return item->text().startsWith("&Paste"); });
+        QVERIFY(paste != items.end());
+        (*paste)->trigger();
+    } else {
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    }
+    QCOMPARE(box->text(), QString("0.5abc"));
+
+    FormMain->Label1->setText("before");
+    calculate();
+    QCOMPARE(dialogs_->messageTexts(), QStringList("正しい値を入力してください：ＳＤ"));
+    QVERIFY(readBoxes() == (Boxes{"0.5abc", "10", "1", "", ""}));
+    QCOMPARE(FormMain->Label1->text(), QString("before"));
+}
+
 void TestMainWindow::erBoxTakesAnything()
 {
     QLineEdit* box = FormMain->Edit3;
@@ -460,7 +485,7 @@ void TestMainWindow::enterStartsNothing()
     QTest::keyClick(target, Qt::Key_Return);
     QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(readBoxes() == (Boxes{"0.5", "10", "1", "", ""}));
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QVERIFY(FormMain->isVisible());
 }
 
@@ -510,7 +535,7 @@ void TestMainWindow::inputChecks()
     fillBoxes(before);
     FormMain->Label1->setText("before");
     calculate();
-    QCOMPARE(messages(), QStringList(message));
+    QCOMPARE(dialogs_->messageTexts(), QStringList(message));
     QVERIFY(readBoxes() == before);
     QCOMPARE(FormMain->Label1->text(), QString("before"));
 }
@@ -548,7 +573,7 @@ void TestMainWindow::impedanceResults()
     fillBoxes({sd, dd, er, "old", "old"});
     FormMain->Label1->setText("before");
     calculate();
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QCOMPARE(FormMain->Edit4->text(), ze);
     QCOMPARE(FormMain->Edit5->text(), zo);
     QCOMPARE(FormMain->Label1->text(), QString("before"));
@@ -566,7 +591,7 @@ void TestMainWindow::impedanceForEr4IsHalf()
     QVERIFY(std::abs(FormMain->Edit4->text().toDouble() - ze1 / 2) <= 0.000011);
     QVERIFY(std::abs(FormMain->Edit5->text().toDouble() - zo1 / 2) <= 0.000011);
     QVERIFY(std::abs(ze1 - 133.229) < 0.0005);
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
 }
 
 void TestMainWindow::impedanceFailure_data()
@@ -594,9 +619,9 @@ void TestMainWindow::impedanceFailure()
     fillBoxes({sd, dd, er, "1.000", "2.000"});
     FormMain->Label1->setText("before");
     QStringList resultsWhileShown;
-    forms_->dialogs.onMessage = [&] { resultsWhileShown << FormMain->Edit4->text() << FormMain->Edit5->text(); };
+    dialogs_->onMessage = [&] { resultsWhileShown << FormMain->Edit4->text() << FormMain->Edit5->text(); };
     calculate();
-    QCOMPARE(messages(), QStringList(message));
+    QCOMPARE(dialogs_->messageTexts(), QStringList(message));
     QCOMPARE(resultsWhileShown, QStringList({"---", "---"}));
     QCOMPARE(FormMain->Label1->text(), QString("before"));
     for (const QString& result : {FormMain->Edit4->text(), FormMain->Edit5->text()})
@@ -636,7 +661,7 @@ void TestMainWindow::shapeRoundTrip()
     enterShapeMode();
     fillBoxes({"", "", er, ze, zo});
     calculate();
-    QVERIFY2(messages().isEmpty(), qPrintable(messages().join('\n')));
+    QVERIFY2(dialogs_->messageTexts().isEmpty(), qPrintable(dialogs_->messageTexts().join('\n')));
     QVERIFY2(countOf(FormMain->Label1->text()) >= 1, qPrintable(FormMain->Label1->text()));
     QVERIFY(FormMain->Edit1->text().contains(QRegularExpression("^0\\.\\d{5}$")));
     if (sd > 0) {
@@ -646,7 +671,7 @@ void TestMainWindow::shapeRoundTrip()
 
     FormMain->CalcZ1->trigger();
     calculate();
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QVERIFY(std::abs(FormMain->Edit4->text().toDouble() - ze.toDouble()) < 0.005);
     QVERIFY(std::abs(FormMain->Edit5->text().toDouble() - zo.toDouble()) < 0.005);
 }
@@ -673,11 +698,11 @@ void TestMainWindow::shapeFailure()
     enterShapeMode();
     fillBoxes({"0.5", "10", er, ze, zo});
     QStringList seenWhileShown;
-    forms_->dialogs.onMessage = [&] {
+    dialogs_->onMessage = [&] {
         seenWhileShown << FormMain->Edit1->text() << FormMain->Edit2->text() << FormMain->Label1->text();
     };
     calculate();
-    QCOMPARE(messages(), QStringList(message));
+    QCOMPARE(dialogs_->messageTexts(), QStringList(message));
     QCOMPARE(seenWhileShown.mid(0, 2), QStringList({"---", "---"}));
     QVERIFY(seenWhileShown.at(2) != "計算出来ませんでした");
     QCOMPARE(FormMain->Label1->text(), QString("計算出来ませんでした"));
@@ -694,10 +719,61 @@ void TestMainWindow::shapeSuccessAfterFailure()
     FormMain->Edit4->setText("133.229");
     FormMain->Edit5->setText("107.426");
     calculate();
-    QCOMPARE(messages().size(), 1);
+    QCOMPARE(dialogs_->messageTexts().size(), 1);
     QCOMPARE(FormMain->Edit1->text(), QString("0.500"));
     QVERIFY(FormMain->Edit2->text().toDouble() > 9.9 && FormMain->Edit2->text().toDouble() < 10.1);
     QVERIFY(countOf(FormMain->Label1->text()) >= 1);
+}
+
+void TestMainWindow::writtenBoxesShowTheirStart_data()
+{
+    QTest::addColumn<bool>("shape");
+    QTest::addColumn<QString>("sd");
+    QTest::addColumn<QString>("dd");
+    QTest::addColumn<QString>("er");
+    QTest::addColumn<QString>("ze");
+    QTest::addColumn<QString>("zo");
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QStringList>("tooLong"); // for their boxes, at five decimals
+
+    QTest::newRow("Ze and Zo") << false << "0.5" << "10" << "1e-10" << "old" << "old" << QStringList{"Edit4", "Edit5"}
+                               << QStringList{"Edit4", "Edit5"};
+    QTest::newRow("impedance failure") << false << "0.95" << "10" << "1" << "old" << "old"
+                                       << QStringList{"Edit4", "Edit5"} << QStringList();
+    QTest::newRow("S/D and D/d") << true << "old" << "old" << "1" << "466" << "439" << QStringList{"Edit1", "Edit2"}
+                                 << QStringList{"Edit2"};
+    QTest::newRow("shape failure") << true << "old" << "old" << "1" << "100" << "100"
+                                   << QStringList{"Edit1", "Edit2"} << QStringList();
+}
+
+// A result or "---" shows from its start: the end of a number longer than
+// its box would read as another number.
+void TestMainWindow::writtenBoxesShowTheirStart()
+{
+    QFETCH(bool, shape);
+    QFETCH(QString, sd);
+    QFETCH(QString, dd);
+    QFETCH(QString, er);
+    QFETCH(QString, ze);
+    QFETCH(QString, zo);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, tooLong);
+    FormSetting2->mDecimals = 5;
+    if (shape)
+        enterShapeMode();
+    fillBoxes({sd, dd, er, ze, zo});
+    calculate();
+    for (const QString& name : written) {
+        auto* box = FormMain->findChild<QLineEdit*>(name);
+        QVERIFY2(box->text() != "old", qPrintable(name));
+        QCOMPARE(box->cursorPosition(), 0);
+    }
+    for (const QString& name : tooLong) {
+        auto* box = FormMain->findChild<QLineEdit*>(name);
+        const QImage start = box->grab().toImage();
+        box->end(false);
+        QVERIFY2(box->grab().toImage() != start, qPrintable(name + " " + box->text() + " fits its box"));
+    }
 }
 
 // The limit and the width are copied into the calculator at every click.
@@ -711,18 +787,18 @@ void TestMainWindow::shapeReadsSettingsEachTime()
     FormSetting2->mConvWidthIndex = 3;
     calculate();
     const int fineCount = countOf(FormMain->Label1->text());
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QVERIFY2(coarseCount >= 1 && fineCount > coarseCount,
              qPrintable(QString("counts %1 and %2").arg(coarseCount).arg(fineCount)));
 
     FormSetting2->mIterLimit = fineCount - 2;
     calculate();
-    QCOMPARE(messages(), QStringList("計算回数オーバーです"));
+    QCOMPARE(dialogs_->messageTexts(), QStringList("計算回数オーバーです"));
     QCOMPARE(FormMain->Edit1->text(), QString("---"));
 
     FormSetting2->mIterLimit = 1000;
     calculate();
-    QCOMPARE(messages().size(), 1);
+    QCOMPARE(dialogs_->messageTexts().size(), 1);
     QCOMPARE(countOf(FormMain->Label1->text()), fineCount);
 }
 
@@ -765,13 +841,13 @@ void TestMainWindow::traceFile()
     const QString path = dir.filePath("trace.txt");
     FormSetting2->mTraceOption = static_cast<unsigned char>(option);
     if (confirm)
-        forms_->dialogs.saveAnswer = path;
+        dialogs_->saveAnswer = path;
     enterShapeMode();
     fillBoxes({"", "", "1", "133.229", "107.426"});
     calculate();
-    QVERIFY(messages().isEmpty());
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QVERIFY(countOf(FormMain->Label1->text()) >= 1);
-    QCOMPARE(forms_->dialogs.saveQueries, queries);
+    QCOMPARE(dialogs_->saveQueries, queries);
     QCOMPARE(QFile::exists(path), written);
     if (written) {
         QFile file(path);
@@ -784,7 +860,7 @@ void TestMainWindow::traceFile()
         FormSetting2->mTraceOption = 0;
         calculate();
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(forms_->dialogs.saveQueries, queries);
+        QCOMPARE(dialogs_->saveQueries, queries);
     }
 }
 
@@ -806,7 +882,7 @@ void TestMainWindow::commaLocale()
     std::setlocale(LC_ALL, saved.c_str());
     QCOMPARE(impedance.ze, QString("133.229"));
     QCOMPARE(impedance.zo, QString("107.426"));
-    QCOMPARE(messages(), QStringList("正しい値を入力してください：ＳＤ"));
+    QCOMPARE(dialogs_->messageTexts(), QStringList("正しい値を入力してください：ＳＤ"));
 }
 
 void TestMainWindow::otherWindows_data()
@@ -845,6 +921,49 @@ void TestMainWindow::otherWindows()
     }
 }
 
+void TestMainWindow::settingsShownWhereItWasLeft()
+{
+    FormMain->move(150, 120);
+    QPoint firstAt;
+    QPoint movedTo;
+    watchdog_->expect([&](QWidget& modal) {
+        QCOMPARE(&modal, static_cast<QWidget*>(FormSetting2));
+        const QPoint offCentre = modal.frameGeometry().center() - FormMain->frameGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 20, "not centred on the main window");
+        QVERIFY(!FormSetting2->CheckBox1->isEnabled());
+        firstAt = modal.pos();
+        movedTo = firstAt + QPoint(40, 30);
+        modal.move(movedTo);
+        QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
+    QVERIFY(!firstAt.isNull());
+
+    FormMain->move(300, 200);
+    QPoint secondAt;
+    watchdog_->expect([&](QWidget& modal) {
+        secondAt = modal.pos();
+        QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
+    QCOMPARE(secondAt, movedTo);
+    QTRY_VERIFY(FormMain->isActiveWindow());
+}
+
+// The settings dialog of the run shows its error through the run's dialogs.
+void TestMainWindow::settingsErrorThroughTheRunsDialogs()
+{
+    watchdog_->expect([&](QWidget& modal) {
+        QCOMPARE(&modal, static_cast<QWidget*>(FormSetting2));
+        FormSetting2->Edit1->setText("abc");
+        QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+        QVERIFY(FormSetting2->isVisible());
+        QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
+    QCOMPARE(dialogs_->messageTexts(), QStringList("'abc' は整数ではありません."));
+}
+
 void TestMainWindow::quit_data()
 {
     QTest::addColumn<QString>("trigger");
@@ -865,7 +984,8 @@ void TestMainWindow::quit()
 // The running program's message box and file-save dialog.
 void TestMainWindow::realDialogs()
 {
-    FormMain->SetDialogs(nullptr);
+    forms_.reset(); // before the new windows take the globals
+    forms_ = std::make_unique<FormsFixture>(realDialogs_);
     FormMain->Edit1->clear();
     watchdog_->expect([](QWidget& modal) {
         auto* box = qobject_cast<QMessageBox*>(&modal);
@@ -893,9 +1013,9 @@ void TestMainWindow::realDialogs()
         QTest::keyClick(nameBox, Qt::Key_Return);
     });
     QString fileName = "untouched";
-    QVERIFY(!FormMain->Dialogs().askSaveFileName(*FormMain->SaveDialog1, fileName));
+    QVERIFY(!realDialogs_.askSaveFileName(*FormMain->SaveDialog1, fileName));
     QCOMPARE(fileName, QString("untouched"));
-    QVERIFY(FormMain->Dialogs().askSaveFileName(*FormMain->SaveDialog1, fileName));
+    QVERIFY(realDialogs_.askSaveFileName(*FormMain->SaveDialog1, fileName));
     QCOMPARE(fileName, path);
 }
 

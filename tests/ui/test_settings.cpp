@@ -9,6 +9,8 @@
 #include "Setting2.h"
 #include "UiTestSupport.h"
 
+// The settings dialog on its own, its messages going to fake dialogs; how the
+// main window opens it is the main window's suite's business.
 class TestSettings : public QObject {
     Q_OBJECT
 
@@ -32,20 +34,21 @@ private slots:
     void traceCheckBox();
     void convWidth_data();
     void convWidth();
-    void shownModallyWhereItWasLeft();
     void realErrorBox();
 
 private:
-    void Show();
-    QStringList messages() const;
+    void showDialog();
 
-    std::unique_ptr<FormsFixture> forms_;
+    std::unique_ptr<FakeDialogs> dialogs_;
+    QtUserDialogs realDialogs_;
+    std::unique_ptr<TFormSetting2> dialog_;
     std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
 void TestSettings::init()
 {
-    forms_ = std::make_unique<FormsFixture>();
+    dialogs_ = std::make_unique<FakeDialogs>();
+    dialog_ = std::make_unique<TFormSetting2>(*dialogs_);
     watchdog_ = std::make_unique<ModalWatchdog>();
 }
 
@@ -53,28 +56,21 @@ void TestSettings::cleanup()
 {
     QCOMPARE(watchdog_->unanswered(), std::size_t{0});
     watchdog_.reset();
-    forms_.reset();
+    dialog_.reset();
+    dialogs_.reset();
 }
 
 // Shown without a modal loop, so that a test can press its buttons.
-void TestSettings::Show()
+void TestSettings::showDialog()
 {
-    FormSetting2->show();
-    QApplication::setActiveWindow(FormSetting2);
-    QVERIFY(QTest::qWaitForWindowExposed(FormSetting2));
-}
-
-QStringList TestSettings::messages() const
-{
-    QStringList texts;
-    for (const auto& message : forms_->dialogs.messages)
-        texts << message.text;
-    return texts;
+    dialog_->show();
+    QApplication::setActiveWindow(dialog_.get());
+    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
 }
 
 void TestSettings::defaults()
 {
-    TFormSetting2& dialog = *FormSetting2;
+    TFormSetting2& dialog = *dialog_;
     QCOMPARE(dialog.mDecimals, 3);
     QCOMPARE(dialog.mConvWidthIndex, 2);
     QCOMPARE(dialog.mIterLimit, 1000);
@@ -112,68 +108,49 @@ void TestSettings::defaults()
 
 void TestSettings::controlsAtTheirPlaces_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("nominal"); // labels: size 0, they fit their text
+    addControlPlaceColumns();
 
-    QTest::newRow("Label7") << "Label7" << QRect(24, 16, 0, 0);
-    QTest::newRow("ComboBox1") << "ComboBox1" << QRect(168, 8, 81, 20);
-    QTest::newRow("Label1") << "Label1" << QRect(24, 48, 0, 0);
-    QTest::newRow("ComboBox2") << "ComboBox2" << QRect(168, 40, 81, 20);
-    QTest::newRow("Label2") << "Label2" << QRect(24, 80, 0, 0);
-    QTest::newRow("Edit1") << "Edit1" << QRect(168, 72, 81, 20);
-    QTest::newRow("CheckBox1") << "CheckBox1" << QRect(48, 112, 185, 17);
-    QTest::newRow("SetBtn") << "SetBtn" << QRect(40, 150, 75, 25);
-    QTest::newRow("CancelBtn") << "CancelBtn" << QRect(168, 150, 75, 25);
+    QTest::newRow("Label7") << "Label7" << "FormSetting2" << QRect(24, 16, 0, 0);
+    QTest::newRow("ComboBox1") << "ComboBox1" << "FormSetting2" << QRect(168, 8, 81, 20);
+    QTest::newRow("Label1") << "Label1" << "FormSetting2" << QRect(24, 48, 0, 0);
+    QTest::newRow("ComboBox2") << "ComboBox2" << "FormSetting2" << QRect(168, 40, 81, 20);
+    QTest::newRow("Label2") << "Label2" << "FormSetting2" << QRect(24, 80, 0, 0);
+    QTest::newRow("Edit1") << "Edit1" << "FormSetting2" << QRect(168, 72, 81, 20);
+    QTest::newRow("CheckBox1") << "CheckBox1" << "FormSetting2" << QRect(48, 112, 185, 17);
+    QTest::newRow("SetBtn") << "SetBtn" << "FormSetting2" << QRect(40, 150, 75, 25);
+    QTest::newRow("CancelBtn") << "CancelBtn" << "FormSetting2" << QRect(168, 150, 75, 25);
 }
 
 void TestSettings::controlsAtTheirPlaces()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, nominal);
-    Show();
-    auto* control = FormSetting2->findChild<QWidget*>(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget(), FormSetting2);
-    QCOMPARE(control->pos(), nominal.topLeft());
-    QVERIFY(control->width() >= nominal.width() && control->height() >= nominal.height());
-    QVERIFY2(FormSetting2->rect().contains(control->geometry()), "outside the client area");
-    QVERIFY2(control->size().expandedTo(control->minimumSizeHint()) == control->size()
-                 || qobject_cast<QPushButton*>(control),
-             "smaller than its content needs");
-    if (auto* label = qobject_cast<QLabel*>(control))
-        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        QVERIFY(button->width() >= button->fontMetrics().horizontalAdvance(button->text()));
-    for (QWidget* other : FormSetting2->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (other != control && !other->isWindow())
-            QVERIFY2(!control->geometry().intersects(other->geometry()), qPrintable("overlaps " + other->objectName()));
-    }
+    showDialog();
+    checkControlPlace(*dialog_, 0);
 }
 
 void TestSettings::setWithoutChanges()
 {
-    Show();
-    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
-    QVERIFY(FormSetting2->isHidden());
-    QCOMPARE(FormSetting2->mDecimals, 3);
-    QCOMPARE(FormSetting2->GetConvWidth(), 0.01);
-    QCOMPARE(FormSetting2->mIterLimit, 1000);
-    QVERIFY(messages().isEmpty());
+    showDialog();
+    QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
+    QVERIFY(dialog_->isHidden());
+    QCOMPARE(dialog_->mDecimals, 3);
+    QCOMPARE(dialog_->GetConvWidth(), 0.01);
+    QCOMPARE(dialog_->mIterLimit, 1000);
+    QVERIFY(dialogs_->messageTexts().isEmpty());
 }
 
 void TestSettings::setStoresChoices()
 {
-    Show();
-    FormSetting2->ComboBox1->setCurrentIndex(4);
-    FormSetting2->ComboBox2->setCurrentIndex(3);
-    FormSetting2->Edit1->setText("200");
-    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
-    QVERIFY(FormSetting2->isHidden());
-    QCOMPARE(FormSetting2->mDecimals, 5);
-    QCOMPARE(FormSetting2->mConvWidthIndex, 3);
-    QCOMPARE(FormSetting2->GetConvWidth(), 0.001);
-    QCOMPARE(FormSetting2->mIterLimit, 200);
-    QCOMPARE(FormSetting2->mTraceOption, 0);
+    showDialog();
+    dialog_->ComboBox1->setCurrentIndex(4);
+    dialog_->ComboBox2->setCurrentIndex(3);
+    dialog_->Edit1->setText("200");
+    QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
+    QVERIFY(dialog_->isHidden());
+    QCOMPARE(dialog_->mDecimals, 5);
+    QCOMPARE(dialog_->mConvWidthIndex, 3);
+    QCOMPARE(dialog_->GetConvWidth(), 0.001);
+    QCOMPARE(dialog_->mIterLimit, 200);
+    QCOMPARE(dialog_->mTraceOption, 0);
 }
 
 void TestSettings::limitAccepted_data()
@@ -200,12 +177,12 @@ void TestSettings::limitAccepted()
 {
     QFETCH(QString, text);
     QFETCH(int, limit);
-    Show();
-    FormSetting2->Edit1->setText(text);
-    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
-    QVERIFY(messages().isEmpty());
-    QVERIFY(FormSetting2->isHidden());
-    QCOMPARE(FormSetting2->mIterLimit, limit);
+    showDialog();
+    dialog_->Edit1->setText(text);
+    QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
+    QVERIFY(dialogs_->messageTexts().isEmpty());
+    QVERIFY(dialog_->isHidden());
+    QCOMPARE(dialog_->mIterLimit, limit);
 }
 
 void TestSettings::limitRejected_data()
@@ -234,50 +211,50 @@ void TestSettings::limitRejected_data()
 void TestSettings::limitRejected()
 {
     QFETCH(QString, text);
-    Show();
-    FormSetting2->ComboBox1->setCurrentIndex(0);
-    FormSetting2->ComboBox2->setCurrentIndex(0);
-    FormSetting2->Edit1->setText(text);
-    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+    showDialog();
+    dialog_->ComboBox1->setCurrentIndex(0);
+    dialog_->ComboBox2->setCurrentIndex(0);
+    dialog_->Edit1->setText(text);
+    QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
 
-    QCOMPARE(messages(), QStringList("'" + text + "' は整数ではありません."));
-    QCOMPARE(forms_->dialogs.messages.front().icon, QMessageBox::Critical);
-    QVERIFY(FormSetting2->isVisible());
-    QCOMPARE(FormSetting2->mDecimals, 1);
-    QCOMPARE(FormSetting2->mConvWidthIndex, 0);
-    QCOMPARE(FormSetting2->mIterLimit, 1000);
-    QCOMPARE(FormSetting2->Edit1->text(), text);
+    QCOMPARE(dialogs_->messageTexts(), QStringList("'" + text + "' は整数ではありません."));
+    QCOMPARE(dialogs_->messages.front().icon, QMessageBox::Critical);
+    QVERIFY(dialog_->isVisible());
+    QCOMPARE(dialog_->mDecimals, 1);
+    QCOMPARE(dialog_->mConvWidthIndex, 0);
+    QCOMPARE(dialog_->mIterLimit, 1000);
+    QCOMPARE(dialog_->Edit1->text(), text);
 }
 
 void TestSettings::cancelKeepsValuesAndLeavesLists()
 {
-    Show();
-    FormSetting2->ComboBox1->setCurrentIndex(0);
-    FormSetting2->Edit1->setText("7");
-    QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
-    QVERIFY(FormSetting2->isHidden());
-    QCOMPARE(FormSetting2->mDecimals, 3);
-    QCOMPARE(FormSetting2->mIterLimit, 1000);
+    showDialog();
+    dialog_->ComboBox1->setCurrentIndex(0);
+    dialog_->Edit1->setText("7");
+    QTest::mouseClick(dialog_->CancelBtn, Qt::LeftButton);
+    QVERIFY(dialog_->isHidden());
+    QCOMPARE(dialog_->mDecimals, 3);
+    QCOMPARE(dialog_->mIterLimit, 1000);
 
-    Show();
-    QCOMPARE(FormSetting2->ComboBox1->currentText(), QString("1"));
-    QCOMPARE(FormSetting2->Edit1->text(), QString("7"));
-    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
-    QCOMPARE(FormSetting2->mDecimals, 1);
-    QCOMPARE(FormSetting2->mIterLimit, 7);
+    showDialog();
+    QCOMPARE(dialog_->ComboBox1->currentText(), QString("1"));
+    QCOMPARE(dialog_->Edit1->text(), QString("7"));
+    QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
+    QCOMPARE(dialog_->mDecimals, 1);
+    QCOMPARE(dialog_->mIterLimit, 7);
 }
 
 void TestSettings::titleBarCloseIsCancel()
 {
-    Show();
-    FormSetting2->ComboBox1->setCurrentIndex(4);
-    FormSetting2->ComboBox2->setCurrentIndex(0);
-    FormSetting2->Edit1->setText("5");
-    QVERIFY(FormSetting2->close());
-    QVERIFY(FormSetting2->isHidden());
-    QCOMPARE(FormSetting2->mDecimals, 3);
-    QCOMPARE(FormSetting2->mConvWidthIndex, 2);
-    QCOMPARE(FormSetting2->mIterLimit, 1000);
+    showDialog();
+    dialog_->ComboBox1->setCurrentIndex(4);
+    dialog_->ComboBox2->setCurrentIndex(0);
+    dialog_->Edit1->setText("5");
+    QVERIFY(dialog_->close());
+    QVERIFY(dialog_->isHidden());
+    QCOMPARE(dialog_->mDecimals, 3);
+    QCOMPARE(dialog_->mConvWidthIndex, 2);
+    QCOMPARE(dialog_->mIterLimit, 1000);
 }
 
 void TestSettings::enterAndEscapeDoNothing_data()
@@ -295,34 +272,34 @@ void TestSettings::enterAndEscapeDoNothing()
 {
     QFETCH(QString, focus);
     QFETCH(int, key);
-    Show();
-    FormSetting2->Edit1->setText("200");
-    auto* target = FormSetting2->findChild<QWidget*>(focus);
+    showDialog();
+    dialog_->Edit1->setText("200");
+    auto* target = dialog_->findChild<QWidget*>(focus);
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key));
-    QVERIFY(FormSetting2->isVisible());
-    QCOMPARE(FormSetting2->mIterLimit, 1000);
+    QVERIFY(dialog_->isVisible());
+    QCOMPARE(dialog_->mIterLimit, 1000);
 }
 
 void TestSettings::traceCheckBox()
 {
-    Show();
-    QCheckBox& box = *FormSetting2->CheckBox1;
+    showDialog();
+    QCheckBox& box = *dialog_->CheckBox1;
     QTest::mouseClick(&box, Qt::LeftButton);
     QVERIFY(!box.isChecked());
-    QCOMPARE(FormSetting2->mTraceOption, 0);
+    QCOMPARE(dialog_->mTraceOption, 0);
     QCOMPARE(box.focusPolicy() == Qt::NoFocus || !box.isEnabled(), true);
 
     // The handler behind the greyed box: the option follows the tick at once,
     // whatever Set or Cancel do afterwards.
     box.setEnabled(true);
     QTest::mouseClick(&box, Qt::LeftButton);
-    QCOMPARE(FormSetting2->mTraceOption, 1);
-    QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
-    QCOMPARE(FormSetting2->mTraceOption, 1);
-    Show();
+    QCOMPARE(dialog_->mTraceOption, 1);
+    QTest::mouseClick(dialog_->CancelBtn, Qt::LeftButton);
+    QCOMPARE(dialog_->mTraceOption, 1);
+    showDialog();
     QTest::mouseClick(&box, Qt::LeftButton);
-    QCOMPARE(FormSetting2->mTraceOption, 0);
+    QCOMPARE(dialog_->mTraceOption, 0);
 }
 
 void TestSettings::convWidth_data()
@@ -342,44 +319,15 @@ void TestSettings::convWidth()
 {
     QFETCH(int, index);
     QFETCH(double, width);
-    FormSetting2->mConvWidthIndex = index;
-    QCOMPARE(FormSetting2->GetConvWidth(), width);
-}
-
-void TestSettings::shownModallyWhereItWasLeft()
-{
-    FormMain->move(150, 120);
-    QPoint firstAt;
-    QPoint movedTo;
-    watchdog_->expect([&](QWidget& modal) {
-        QCOMPARE(&modal, static_cast<QWidget*>(FormSetting2));
-        const QPoint offCentre = modal.frameGeometry().center() - FormMain->frameGeometry().center();
-        QVERIFY2(offCentre.manhattanLength() <= 20, "not centred on the main window");
-        QVERIFY(!FormSetting2->CheckBox1->isEnabled());
-        firstAt = modal.pos();
-        movedTo = firstAt + QPoint(40, 30);
-        modal.move(movedTo);
-        QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
-    });
-    QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
-    QVERIFY(!firstAt.isNull());
-
-    FormMain->move(300, 200);
-    QPoint secondAt;
-    watchdog_->expect([&](QWidget& modal) {
-        secondAt = modal.pos();
-        QTest::mouseClick(FormSetting2->CancelBtn, Qt::LeftButton);
-    });
-    QTest::mouseClick(FormMain->OptionBtn, Qt::LeftButton);
-    QCOMPARE(secondAt, movedTo);
-    QTRY_VERIFY(FormMain->isActiveWindow());
+    dialog_->mConvWidthIndex = index;
+    QCOMPARE(dialog_->GetConvWidth(), width);
 }
 
 void TestSettings::realErrorBox()
 {
-    FormMain->SetDialogs(nullptr);
-    Show();
-    FormSetting2->Edit1->setText("abc");
+    dialog_ = std::make_unique<TFormSetting2>(realDialogs_);
+    showDialog();
+    dialog_->Edit1->setText("abc");
     QMessageBox* seen = nullptr;
     watchdog_->expect([&](QWidget& modal) {
         seen = qobject_cast<QMessageBox*>(&modal);
@@ -388,12 +336,12 @@ void TestSettings::realErrorBox()
         QCOMPARE(seen->text(), QString("'abc' は整数ではありません."));
         QCOMPARE(seen->icon(), QMessageBox::Critical);
         QCOMPARE(seen->buttons().size(), 1);
-        QCOMPARE(seen->parentWidget(), static_cast<QWidget*>(FormSetting2));
+        QCOMPARE(seen->parentWidget(), static_cast<QWidget*>(dialog_.get()));
         seen->button(QMessageBox::Ok)->click();
     });
-    QTest::mouseClick(FormSetting2->SetBtn, Qt::LeftButton);
+    QTest::mouseClick(dialog_->SetBtn, Qt::LeftButton);
     QVERIFY(seen);
-    QVERIFY(FormSetting2->isVisible());
+    QVERIFY(dialog_->isVisible());
 }
 
 DUVANE_UI_TEST_MAIN(TestSettings)
