@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Args.h"
+#include "CaseName.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ TEST(ParseArgs, HelpAndVersionWinOverTheRest)
 }
 
 struct BadArgs {
+    const char* name;
     Args args;
     const char* problem;
 };
@@ -84,32 +86,40 @@ TEST_P(ParseArgsRejects, NamingTheArgument)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ParseArgsRejects,
     testing::Values(
-        BadArgs{{}, "missing mode (impedance or shape)"},
-        BadArgs{{"0.5", "10"}, R"(unknown mode "0.5" (impedance or shape))"},
-        BadArgs{{"impedance"}, "missing SD"}, BadArgs{{"impedance", "0.5"}, "missing DD"},
-        BadArgs{{"shape", "100"}, "missing ZO"}, BadArgs{{"impedance", "", "10"}, "SD is empty"},
-        BadArgs{{"impedance", "0.5", "abc"}, R"(DD is not a number: "abc")"},
-        BadArgs{{"shape", "100", "50", "1,5"}, R"(ER is not a number: "1,5")"},
-        BadArgs{{"impedance", "inf", "10"}, R"(SD is not a number: "inf")"},
-        BadArgs{{"impedance", "nan", "10"}, R"(SD is not a number: "nan")"},
-        BadArgs{{"impedance", "0x1p-1", "10"}, R"(SD is not a number: "0x1p-1")"},
-        BadArgs{{"impedance", "0.5", "1e999"}, R"(DD is not a number: "1e999")"},
-        BadArgs{{"impedance", "0.5", "10", "1", "7"}, R"(unexpected "7" after ER)"},
-        BadArgs{{"impedance", "0.5", "10", "--decimals"}, "missing value for --decimals"},
-        BadArgs{{"impedance", "0.5", "10", "--decimals", "6"}, R"(--decimals must be an integer from 1 to 5: "6")"},
-        BadArgs{{"impedance", "0.5", "10", "--decimals=0"}, R"(--decimals must be an integer from 1 to 5: "0")"},
-        BadArgs{{"impedance", "0.5", "10", "--decimals", "2.0"},
+        BadArgs{"NoArguments", {}, "missing mode (impedance or shape)"},
+        BadArgs{"UnknownMode", {"0.5", "10"}, R"(unknown mode "0.5" (impedance or shape))"},
+        BadArgs{"MissingFirstNumber", {"impedance"}, "missing SD"},
+        BadArgs{"MissingSecondNumber", {"impedance", "0.5"}, "missing DD"},
+        BadArgs{"MissingZo", {"shape", "100"}, "missing ZO"},
+        BadArgs{"EmptyNumber", {"impedance", "", "10"}, "SD is empty"},
+        BadArgs{"WordForNumber", {"impedance", "0.5", "abc"}, R"(DD is not a number: "abc")"},
+        BadArgs{"DecimalComma", {"shape", "100", "50", "1,5"}, R"(ER is not a number: "1,5")"},
+        BadArgs{"Infinity", {"impedance", "inf", "10"}, R"(SD is not a number: "inf")"},
+        BadArgs{"NaN", {"impedance", "nan", "10"}, R"(SD is not a number: "nan")"},
+        BadArgs{"HexNumber", {"impedance", "0x1p-1", "10"}, R"(SD is not a number: "0x1p-1")"},
+        BadArgs{"OutOfRange", {"impedance", "0.5", "1e999"}, R"(DD is not a number: "1e999")"},
+        BadArgs{"FourNumbers", {"impedance", "0.5", "10", "1", "7"}, R"(unexpected "7" after ER)"},
+        BadArgs{"DecimalsWithoutValue", {"impedance", "0.5", "10", "--decimals"}, "missing value for --decimals"},
+        BadArgs{"DecimalsAboveFive", {"impedance", "0.5", "10", "--decimals", "6"},
+                R"(--decimals must be an integer from 1 to 5: "6")"},
+        BadArgs{"DecimalsZero", {"impedance", "0.5", "10", "--decimals=0"},
+                R"(--decimals must be an integer from 1 to 5: "0")"},
+        BadArgs{"DecimalsNotInteger", {"impedance", "0.5", "10", "--decimals", "2.0"},
                 R"(--decimals must be an integer from 1 to 5: "2.0")"},
-        BadArgs{{"shape", "100", "50", "--width", "0"}, R"(--width must be a positive number: "0")"},
-        BadArgs{{"shape", "100", "50", "--width", "1,0"}, R"(--width must be a positive number: "1,0")"},
-        BadArgs{{"shape", "100", "50", "--limit", "1e3"}, R"(--limit must be an integer: "1e3")"},
-        BadArgs{{"shape", "100", "50", "--limit", "2147483648"}, R"(--limit must be an integer: "2147483648")"},
-        BadArgs{{"shape", "100", "50", "--trace="}, "--trace needs a file name"},
-        BadArgs{{"impedance", "0.5", "10", "--width", "1"}, "--width applies to shape mode only"},
-        BadArgs{{"impedance", "0.5", "10", "--trace", "t"}, "--trace applies to shape mode only"},
-        BadArgs{{"impedance", "0.5", "10", "--json=yes"}, "--json takes no value"},
-        BadArgs{{"impedance", "0.5", "10", "--precise"}, R"(unknown option "--precise")"},
-        BadArgs{{"impedance", "--batch", "0.5"}, R"(unexpected "0.5": --batch reads the cases from standard input)"},
-        BadArgs{{"shape", "--batch", "--trace", "t"}, "--trace cannot be used with --batch"}));
+        BadArgs{"WidthZero", {"shape", "100", "50", "--width", "0"}, R"(--width must be a positive number: "0")"},
+        BadArgs{"WidthDecimalComma", {"shape", "100", "50", "--width", "1,0"},
+                R"(--width must be a positive number: "1,0")"},
+        BadArgs{"LimitWithExponent", {"shape", "100", "50", "--limit", "1e3"}, R"(--limit must be an integer: "1e3")"},
+        BadArgs{"LimitAboveInt", {"shape", "100", "50", "--limit", "2147483648"},
+                R"(--limit must be an integer: "2147483648")"},
+        BadArgs{"TraceEmpty", {"shape", "100", "50", "--trace="}, "--trace needs a file name"},
+        BadArgs{"WidthInImpedance", {"impedance", "0.5", "10", "--width", "1"}, "--width applies to shape mode only"},
+        BadArgs{"TraceInImpedance", {"impedance", "0.5", "10", "--trace", "t"}, "--trace applies to shape mode only"},
+        BadArgs{"FlagWithValue", {"impedance", "0.5", "10", "--json=yes"}, "--json takes no value"},
+        BadArgs{"UnknownOption", {"impedance", "0.5", "10", "--precise"}, R"(unknown option "--precise")"},
+        BadArgs{"BatchWithNumbers", {"impedance", "--batch", "0.5"},
+                R"(unexpected "0.5": --batch reads the cases from standard input)"},
+        BadArgs{"BatchWithTrace", {"shape", "--batch", "--trace", "t"}, "--trace cannot be used with --batch"}),
+    CaseName());
 
 }  // namespace
