@@ -1,8 +1,9 @@
 #include "Args.h"
 
-#include <charconv>
+#include <algorithm>
 
-#include "NumberText.h"
+#include "OptionTable.h"
+#include "Quoted.h"
 
 const std::string_view kUsage =
     "usage: duvane-calc impedance SD DD [ER] [--decimals N] [--english] [--json]\n"
@@ -55,19 +56,42 @@ const std::string_view kHelp =
 
 namespace {
 
-std::string quoted(std::string_view text)
+// Reads the option args[i] and its value, when it takes one, into `options`;
+// leaves `i` at the last word read and adds the option's row to `given`.
+// Returns the problem, naming the argument, or the empty text.
+std::string readOption(const std::vector<std::string>& args, std::size_t& i, Options& options,
+                       std::vector<const OptionSpec*>& given)
 {
-    std::string out(1, '"');
-    out += text;
-    out += '"';
-    return out;
+    const std::string_view arg = args[i];
+    const std::size_t equals = arg.find('=');
+    const std::string name(arg.substr(0, equals));
+    const OptionSpec* option = findOption(name);
+    if (option == nullptr)
+        return "unknown option " + quoted(arg);
+    const bool takesValue = !option->valueName.empty();
+    std::string_view value;
+    if (equals != std::string_view::npos) {
+        if (!takesValue)
+            return name + " takes no value";
+        value = arg.substr(equals + 1);
+    } else if (takesValue) {
+        if (i + 1 == args.size())
+            return "missing value for " + name;
+        value = args[++i];
+    }
+    if (std::string problem = option->set(value, options); !problem.empty())
+        return name + ' ' + problem;
+    given.push_back(option);
+    return {};
 }
 
-bool parseInt(std::string_view text, int& value)
+// The first of `given` that `mode` does not accept, or null.
+const OptionSpec* optionOutsideMode(Mode mode, const std::vector<const OptionSpec*>& given)
 {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
+    for (const OptionSpec* option : given)
+        if (std::ranges::find(option->modes, mode) == option->modes.end())
+            return option;
+    return nullptr;
 }
 
 }  // namespace
@@ -75,87 +99,37 @@ bool parseInt(std::string_view text, int& value)
 std::string parseArgs(const std::vector<std::string>& args, Options& options)
 {
     Options parsed;
-    std::vector<std::string_view> positional;
-    std::string_view shapeOption;  // last option that only shape mode takes
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string_view arg = args[i];
-        if (!arg.starts_with("--")) {
-            positional.push_back(arg);
-            continue;
-        }
-        std::string_view name = arg;
-        std::string_view value;
-        bool hasValue = false;
-        if (auto eq = arg.find('='); eq != std::string_view::npos) {
-            name = arg.substr(0, eq);
-            value = arg.substr(eq + 1);
-            hasValue = true;
-        }
-        auto takeValue = [&]() {
-            if (!hasValue && i + 1 < args.size()) {
-                value = args[++i];
-                hasValue = true;
-            }
-            return hasValue;
-        };
-
-        if (name == "--help" || name == "--version" || name == "--english" || name == "--json" ||
-            name == "--batch") {
-            if (hasValue)
-                return std::string(name) + " takes no value";
-            if (name == "--help" || name == "--version") {
-                options = Options{};
-                options.action = name == "--help" ? Options::Action::Help : Options::Action::Version;
-                return {};
-            }
-            if (name == "--english")
-                parsed.solve.english = true;
-            else if (name == "--json")
-                parsed.json = true;
-            else
-                parsed.batch = true;
-        } else if (name == "--decimals" || name == "--width" || name == "--limit" || name == "--trace") {
-            if (!takeValue())
-                return "missing value for " + std::string(name);
-            if (name == "--decimals") {
-                if (!parseInt(value, parsed.decimals) || parsed.decimals < 1 || parsed.decimals > 5)
-                    return "--decimals must be an integer from 1 to 5: " + quoted(value);
-            } else if (name == "--width") {
-                if (!parseNumber(value, parsed.solve.width) || !(parsed.solve.width > 0))
-                    return "--width must be a positive number: " + quoted(value);
-            } else if (name == "--limit") {
-                if (!parseInt(value, parsed.solve.limit))
-                    return "--limit must be an integer: " + quoted(value);
-            } else {
-                if (value.empty())
-                    return "--trace needs a file name";
-                parsed.solve.traceFile = value;
-            }
-            if (name != "--decimals")
-                shapeOption = name;
-        } else {
-            return "unknown option " + quoted(arg);
-        }
+    std::vector<std::string_view> operands;
+    std::vector<const OptionSpec*> given;  // checked against the mode once it is known
+    // Reading stops at --help or --version: what follows them does not matter.
+    for (std::size_t i = 0; i < args.size() && parsed.action == Options::Action::Calculate; ++i) {
+        if (!args[i].starts_with("--"))
+            operands.push_back(args[i]);
+        else if (std::string problem = readOption(args, i, parsed, given); !problem.empty())
+            return problem;
+    }
+    if (parsed.action != Options::Action::Calculate) {
+        options = Options{};
+        options.action = parsed.action;
+        return {};
     }
 
-    if (positional.empty())
-        return "missing mode (impedance or shape)";
-    if (positional[0] == "impedance")
-        parsed.mode = Mode::Impedance;
-    else if (positional[0] == "shape")
-        parsed.mode = Mode::Shape;
-    else
-        return "unknown mode " + quoted(positional[0]) + " (impedance or shape)";
-    if (parsed.mode == Mode::Impedance && !shapeOption.empty())
-        return std::string(shapeOption) + " applies to shape mode only";
+    if (operands.empty())
+        return "missing mode (" + modeChoice(kModes) + ")";
+    const auto mode = std::ranges::find(kModes, operands[0], modeName);
+    if (mode == kModes.end())
+        return "unknown mode " + quoted(operands[0]) + " (" + modeChoice(kModes) + ")";
+    parsed.mode = *mode;
+    if (const OptionSpec* option = optionOutsideMode(parsed.mode, given))
+        return std::string(option->name) + " applies to " + modeChoice(option->modes) + " mode only";
 
-    positional.erase(positional.begin());
+    operands.erase(operands.begin());
     if (parsed.batch) {
-        if (!positional.empty())
-            return "unexpected " + quoted(positional[0]) + ": --batch reads the cases from standard input";
+        if (!operands.empty())
+            return "unexpected " + quoted(operands[0]) + ": --batch reads the cases from standard input";
         if (!parsed.solve.traceFile.empty())
             return "--trace cannot be used with --batch";
-    } else if (std::string problem = readCase(parsed.mode, positional, parsed.input); !problem.empty()) {
+    } else if (std::string problem = readCase(parsed.mode, operands, parsed.input); !problem.empty()) {
         return problem;
     }
     options = parsed;

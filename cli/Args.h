@@ -17,6 +17,8 @@ struct Options {
     bool json = false;
     bool batch = false;
     SolveSettings solve;
+
+    bool operator==(const Options&) const = default;
 };
 
 // Reads the arguments (without the program name). Returns the problem, naming

@@ -1,6 +1,23 @@
 #include "Case.h"
 
 #include "NumberText.h"
+#include "Quoted.h"
+
+std::string_view modeName(Mode mode)
+{
+    return mode == Mode::Impedance ? "impedance" : "shape";
+}
+
+std::string modeChoice(std::span<const Mode> modes)
+{
+    std::string choice;
+    for (Mode mode : modes) {
+        if (!choice.empty())
+            choice += " or ";
+        choice += modeName(mode);
+    }
+    return choice;
+}
 
 const std::array<InputName, 3>& inputNames(Mode mode)
 {
@@ -15,14 +32,14 @@ std::string readCase(Mode mode, const std::vector<std::string_view>& texts, Case
     if (texts.size() < 2)
         return "missing " + std::string(names[texts.size()].name);
     if (texts.size() > names.size())
-        return "unexpected \"" + std::string(texts[names.size()]) + "\" after " + std::string(names.back().name);
+        return "unexpected " + quoted(texts[names.size()]) + " after " + std::string(names.back().name);
     input[2] = 1;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         std::string name(names[i].name);
         if (texts[i].empty())
             return name + " is empty";
         if (!parseNumber(texts[i], input[i]))
-            return name + " is not a number: \"" + std::string(texts[i]) + '"';
+            return name + " is not a number: " + quoted(texts[i]);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,14 @@
 // of the shape solve.
 
 enum class Mode { Impedance, Shape };
+
+inline constexpr std::array kModes{Mode::Impedance, Mode::Shape};
+
+// The mode's name on the command line.
+std::string_view modeName(Mode mode);
+
+// The modes' names joined by "or", as messages offer a choice of modes.
+std::string modeChoice(std::span<const Mode> modes);
 
 // One number of a case: its name on the command line and its JSON key.
 struct InputName {
@@ -32,4 +41,6 @@ struct SolveSettings {
     double width = 0.01;
     int limit = 1000;
     std::string traceFile;  // empty: no trace
+
+    bool operator==(const SolveSettings&) const = default;
 };

@@ -1,0 +1,91 @@
+#include "OptionTable.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "NumberText.h"
+#include "Quoted.h"
+
+namespace {
+
+constexpr Mode kShapeOnly[] = {Mode::Shape};
+
+std::string mustBe(std::string_view what, std::string_view value)
+{
+    return "must be " + std::string(what) + ": " + quoted(value);
+}
+
+bool parseInt(std::string_view text, int& value)
+{
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+std::string readInteger(std::string_view text, int& value)
+{
+    return parseInt(text, value) ? std::string() : mustBe("an integer", text);
+}
+
+std::string readInteger(std::string_view text, int low, int high, int& value)
+{
+    if (parseInt(text, value) && value >= low && value <= high)
+        return {};
+    return mustBe("an integer from " + std::to_string(low) + " to " + std::to_string(high), text);
+}
+
+std::string readPositive(std::string_view text, double& value)
+{
+    return parseNumber(text, value) && value > 0 ? std::string() : mustBe("a positive number", text);
+}
+
+std::string readFileName(std::string_view text, std::string& name)
+{
+    if (text.empty())
+        return "needs a file name";
+    name = text;
+    return {};
+}
+
+std::string setTrue(bool& flag)
+{
+    flag = true;
+    return {};
+}
+
+std::string setAction(Options::Action& action, Options::Action wanted)
+{
+    action = wanted;
+    return {};
+}
+
+constexpr OptionSpec kOptions[] = {
+    {"--decimals", "N", kModes,
+     [](std::string_view value, Options& options) { return readInteger(value, 1, 5, options.decimals); }},
+    {"--english", "", kModes, [](std::string_view, Options& options) { return setTrue(options.solve.english); }},
+    {"--json", "", kModes, [](std::string_view, Options& options) { return setTrue(options.json); }},
+    {"--width", "OHM", kShapeOnly,
+     [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
+    {"--limit", "N", kShapeOnly,
+     [](std::string_view value, Options& options) { return readInteger(value, options.solve.limit); }},
+    {"--trace", "FILE", kShapeOnly,
+     [](std::string_view value, Options& options) { return readFileName(value, options.solve.traceFile); }},
+    {"--batch", "", kModes, [](std::string_view, Options& options) { return setTrue(options.batch); }},
+    {"--help", "", kModes,
+     [](std::string_view, Options& options) { return setAction(options.action, Options::Action::Help); }},
+    {"--version", "", kModes,
+     [](std::string_view, Options& options) { return setAction(options.action, Options::Action::Version); }},
+};
+
+}  // namespace
+
+std::span<const OptionSpec> optionTable()
+{
+    return kOptions;
+}
+
+const OptionSpec* findOption(std::string_view name)
+{
+    const auto* found = std::ranges::find(kOptions, name, &OptionSpec::name);
+    return found == std::ranges::end(kOptions) ? nullptr : found;
+}
