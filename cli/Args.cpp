@@ -1,6 +1,7 @@
 #include "Args.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "OptionTable.h"
 #include "Quoted.h"
@@ -94,26 +95,11 @@ const OptionSpec* optionOutsideMode(Mode mode, const std::vector<const OptionSpe
     return nullptr;
 }
 
-}  // namespace
-
-std::string parseArgs(const std::vector<std::string>& args, Options& options)
+// Reads the mode from the first operand and checks the given options against
+// it, then reads the case from the other operands (none with --batch).
+std::string readOperands(std::vector<std::string_view> operands, const std::vector<const OptionSpec*>& given,
+                         Options& parsed)
 {
-    Options parsed;
-    std::vector<std::string_view> operands;
-    std::vector<const OptionSpec*> given;  // checked against the mode once it is known
-    // Reading stops at --help or --version: what follows them does not matter.
-    for (std::size_t i = 0; i < args.size() && parsed.action == Options::Action::Calculate; ++i) {
-        if (!args[i].starts_with("--"))
-            operands.push_back(args[i]);
-        else if (std::string problem = readOption(args, i, parsed, given); !problem.empty())
-            return problem;
-    }
-    if (parsed.action != Options::Action::Calculate) {
-        options = Options{};
-        options.action = parsed.action;
-        return {};
-    }
-
     if (operands.empty())
         return "missing mode (" + modeChoice(kModes) + ")";
     const auto mode = std::ranges::find(kModes, operands[0], modeName);
@@ -124,14 +110,37 @@ std::string parseArgs(const std::vector<std::string>& args, Options& options)
         return std::string(option->name) + " applies to " + modeChoice(option->modes) + " mode only";
 
     operands.erase(operands.begin());
-    if (parsed.batch) {
-        if (!operands.empty())
-            return "unexpected " + quoted(operands[0]) + ": --batch reads the cases from standard input";
-        if (!parsed.solve.traceFile.empty())
-            return "--trace cannot be used with --batch";
-    } else if (std::string problem = readCase(parsed.mode, operands, parsed.input); !problem.empty()) {
-        return problem;
-    }
-    options = parsed;
+    if (!parsed.batch)
+        return readCase(parsed.mode, operands, parsed.input);
+    if (!operands.empty())
+        return "unexpected " + quoted(operands[0]) + ": --batch reads the cases from standard input";
+    if (!parsed.solve.traceFile.empty())
+        return "--trace cannot be used with --batch";
     return {};
+}
+
+}  // namespace
+
+std::string parseArgs(const std::vector<std::string>& args, Options& options)
+{
+    Options parsed;
+    std::vector<std::string_view> operands;
+    std::vector<const OptionSpec*> given;  // checked against the mode once it is known
+    std::string problem;                   // the first; kept until --help and --version have had their say
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (!args[i].starts_with("--"))
+            operands.push_back(args[i]);
+        else if (std::string found = readOption(args, i, parsed, given); problem.empty())
+            problem = std::move(found);
+    }
+    if (parsed.action != Options::Action::Calculate) {
+        options = Options{};
+        options.action = parsed.action;
+        return {};
+    }
+    if (problem.empty())
+        problem = readOperands(std::move(operands), given, parsed);
+    if (problem.empty())
+        options = parsed;
+    return problem;
 }

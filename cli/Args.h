@@ -9,7 +9,10 @@
 // The command line of duvane-calc, read into Options.
 
 struct Options {
-    enum class Action { Calculate, Help, Version };
+    // In rising precedence: --help and --version answer whatever else the
+    // command line holds, and --help wins over --version, because whoever
+    // gives both is unsure of the command line, and the help is the answer.
+    enum class Action { Calculate, Version, Help };
     Action action = Action::Calculate;
     Mode mode = Mode::Impedance;
     CaseInput input{};  // unused with batch

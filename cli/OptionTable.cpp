@@ -53,9 +53,9 @@ std::string setTrue(bool& flag)
     return {};
 }
 
-std::string setAction(Options::Action& action, Options::Action wanted)
+std::string raiseAction(Options::Action& action, Options::Action wanted)
 {
-    action = wanted;
+    action = std::max(action, wanted);
     return {};
 }
 
@@ -72,9 +72,9 @@ constexpr OptionSpec kOptions[] = {
      [](std::string_view value, Options& options) { return readFileName(value, options.solve.traceFile); }},
     {"--batch", "", kModes, [](std::string_view, Options& options) { return setTrue(options.batch); }},
     {"--help", "", kModes,
-     [](std::string_view, Options& options) { return setAction(options.action, Options::Action::Help); }},
+     [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Help); }},
     {"--version", "", kModes,
-     [](std::string_view, Options& options) { return setAction(options.action, Options::Action::Version); }},
+     [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Version); }},
 };
 
 }  // namespace

@@ -75,15 +75,6 @@ TEST(ParseArgs, OptionsAnywhereInBothForms)
     EXPECT_EQ(options.decimals, 5);
 }
 
-TEST(ParseArgs, HelpAndVersionWinOverTheRest)
-{
-    Options options;
-    ASSERT_EQ(parseArgs({"impedance", "--help", "--bogus"}, options), "");
-    EXPECT_EQ(options.action, Options::Action::Help);
-    ASSERT_EQ(parseArgs({"--version"}, options), "");
-    EXPECT_EQ(options.action, Options::Action::Version);
-}
-
 // One use of an option of the table and the options it gives.
 struct OptionCase {
     const char* name;
@@ -194,6 +185,45 @@ INSTANTIATE_TEST_SUITE_P(
                  [] { Options o = shapeCase(); o.solve.traceFile = "b"; return o; }},
         GoodArgs{"RepeatedFlag", {"--json", "shape", "100", "50", "--json"},
                  [] { Options o = shapeCase(); o.json = true; return o; }}),
+    CaseName());
+
+struct AnswerCase {
+    const char* name;
+    Args args;
+    Options::Action action;
+};
+
+class HelpAndVersion : public testing::TestWithParam<AnswerCase> {};
+
+// The answer keeps nothing else of the command line, and a problem before
+// or after the option does not stop it.
+TEST_P(HelpAndVersion, AnswerWhereverTheyStand)
+{
+    Options options;
+    options.decimals = 4;
+    ASSERT_EQ(parseArgs(GetParam().args, options), "");
+    EXPECT_EQ(options, answer(GetParam().action));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HelpAndVersion,
+    testing::Values(
+        AnswerCase{"HelpAlone", {"--help"}, Options::Action::Help},
+        AnswerCase{"HelpAfterUnknownOption", {"--bogus", "--help"}, Options::Action::Help},
+        AnswerCase{"HelpBeforeUnknownOption", {"impedance", "--help", "--bogus"}, Options::Action::Help},
+        AnswerCase{"HelpAmongOperands", {"impedance", "0.5", "--help"}, Options::Action::Help},
+        AnswerCase{"HelpAfterBadValue", {"--decimals", "9", "--help"}, Options::Action::Help},
+        AnswerCase{"HelpAfterFlagWithValue", {"--json=1", "--help"}, Options::Action::Help},
+        AnswerCase{"HelpWithTooManyNumbers", {"shape", "1", "2", "3", "4", "--help"}, Options::Action::Help},
+        AnswerCase{"HelpWithShapeOptionInImpedance", {"impedance", "0.5", "10", "--width", "1", "--help"},
+                   Options::Action::Help},
+        AnswerCase{"HelpWithOptionMissingItsValue", {"--help", "--decimals"}, Options::Action::Help},
+        AnswerCase{"VersionAlone", {"--version"}, Options::Action::Version},
+        AnswerCase{"VersionAfterUnknownMode", {"sweep", "--version"}, Options::Action::Version},
+        AnswerCase{"VersionWithBatchAndNumbers", {"shape", "--batch", "1", "--version"}, Options::Action::Version},
+        // Help wins over version, in either order.
+        AnswerCase{"HelpThenVersion", {"--help", "--version"}, Options::Action::Help},
+        AnswerCase{"VersionThenHelp", {"--version", "--help"}, Options::Action::Help}),
     CaseName());
 
 struct BadArgs {

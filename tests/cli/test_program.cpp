@@ -58,6 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ProgramCase{"ShapeJson", "shape 100 50 2.25 --json", "", 0, true, false},
                     ProgramCase{"Help", "--help", "", 0, true, false},
                     ProgramCase{"Version", "--version", "", 0, true, false},
+                    ProgramCase{"HelpAfterUnknownOption", "--bogus --help", "", 0, true, false},
+                    ProgramCase{"VersionAfterBadValue", "shape 100 50 --limit many --version", "", 0, true, false},
                     ProgramCase{"FailedImpedanceText", "impedance 0.95 10", "", 1, false, true},
                     ProgramCase{"FailedImpedanceJson", "impedance 0.95 10 --json", "", 1, true, false},
                     ProgramCase{"FailedShapeText", "shape 50 100", "", 1, false, true},
