@@ -35,6 +35,8 @@ const std::string_view kHelp =
     "  --batch       read one case per line from standard input and write one JSON\n"
     "                object per line\n"
     "  --help, --version\n"
+    "Options may stand anywhere among the operands, as --name VALUE or\n"
+    "--name=VALUE; every word after -- is an operand.\n"
     "\n"
     "Numbers: spaces around, an optional sign, digits with an optional \".\", an\n"
     "optional exponent (2.5e-1); nothing else.\n"
@@ -127,9 +129,13 @@ std::string parseArgs(const std::vector<std::string>& args, Options& options)
     std::vector<std::string_view> operands;
     std::vector<const OptionSpec*> given;  // checked against the mode once it is known
     std::string problem;                   // the first; kept until --help and --version have had their say
+    bool optionsEnded = false;             // by "--"; what follows are operands, whatever they look like
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (!args[i].starts_with("--"))
-            operands.push_back(args[i]);
+        const std::string_view arg = args[i];
+        if (optionsEnded || !arg.starts_with("--"))
+            operands.push_back(arg);
+        else if (arg == "--")
+            optionsEnded = true;
         else if (std::string found = readOption(args, i, parsed, given); problem.empty())
             problem = std::move(found);
     }

@@ -174,6 +174,20 @@ INSTANTIATE_TEST_SUITE_P(
                      o.solve.limit = 50;
                      return o;
                  }},
+        // "--" ends the options; it and the options before it may stand anywhere.
+        GoodArgs{"DoubleDashBeforeNegativeOperands", {"impedance", "--", "-0.5", "-.5e-1"},
+                 [] { return calculation(Mode::Impedance, {-0.5, -0.05, 1}); }},
+        GoodArgs{"DoubleDashBeforeTheMode", {"--", "impedance", "0.5", "10"},
+                 [] { return calculation(Mode::Impedance, {0.5, 10, 1}); }},
+        GoodArgs{"DoubleDashLast", {"impedance", "0.5", "10", "--"},
+                 [] { return calculation(Mode::Impedance, {0.5, 10, 1}); }},
+        GoodArgs{"OptionsBeforeDoubleDash", {"shape", "--json", "100", "--limit", "7", "--", "50"},
+                 [] {
+                     Options o = shapeCase();
+                     o.json = true;
+                     o.solve.limit = 7;
+                     return o;
+                 }},
         GoodArgs{"ValueStartingWithDashes", {"shape", "100", "50", "--trace", "--t.txt"},
                  [] { Options o = shapeCase(); o.solve.traceFile = "--t.txt"; return o; }},
         GoodArgs{"ValueWithEquals", {"shape", "100", "50", "--trace=a=b"},
@@ -264,6 +278,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"BatchWithTrace", {"shape", "--batch", "--trace", "t"}, "--trace cannot be used with --batch"}),
     CaseName());
 
+// After "--", a word that looks like an option is an operand.
+INSTANTIATE_TEST_SUITE_P(
+    AfterDoubleDash, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"Option", {"impedance", "0.5", "10", "--", "--json"}, R"(ER is not a number: "--json")"},
+        BadArgs{"Help", {"impedance", "--", "--help", "10"}, R"(SD is not a number: "--help")"},
+        BadArgs{"Version", {"--", "--version"}, R"(unknown mode "--version" (impedance or shape))"},
+        BadArgs{"DashedOperand", {"shape", "--", "--100", "50"}, R"(ZE is not a number: "--100")"},
+        BadArgs{"SecondDoubleDash", {"impedance", "--", "0.5", "--", "10"}, R"(DD is not a number: "--")"},
+        BadArgs{"ShapeOptionBefore", {"impedance", "--width", "1", "--", "0.5", "10"},
+                "--width applies to shape mode only"}),
+    CaseName());
+
 INSTANTIATE_TEST_SUITE_P(
     Values, ParseArgsRejects,
     testing::Values(
@@ -311,7 +338,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"UnlistedWithValue", {"impedance", "0.5", "10", "--precise=3"}, R"(unknown option "--precise=3")"},
         BadArgs{"Abbreviated", {"impedance", "0.5", "10", "--dec", "2"}, R"(unknown option "--dec")"},
         BadArgs{"OtherCase", {"impedance", "0.5", "10", "--JSON"}, R"(unknown option "--JSON")"},
-        BadArgs{"ThreeDashes", {"impedance", "0.5", "10", "---json"}, R"(unknown option "---json")"}),
+        BadArgs{"ThreeDashes", {"impedance", "0.5", "10", "---json"}, R"(unknown option "---json")"},
+        BadArgs{"DoubleDashWithValue", {"impedance", "0.5", "10", "--=1"}, R"(unknown option "--=1")"}),
     CaseName());
 
 // Shape-only options are usage errors in impedance mode, wherever they stand.

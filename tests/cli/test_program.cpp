@@ -66,6 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ProgramCase{"NoArguments", "", "", 2, false, true},
                     ProgramCase{"MissingNumber", "impedance 0.5", "", 2, false, true},
                     ProgramCase{"BadOptionValue", "shape 100 50 --limit many", "", 2, false, true},
+                    ProgramCase{"NegativeOperandAfterDoubleDash", "impedance -- -0.5 10", "", 1, false, true},
                     ProgramCase{"ImpedanceBatch", "impedance --batch", "0.5 10\n0.95 10\nbad\n", 0, true, false},
                     ProgramCase{"ShapeBatch", "shape --batch --english", "100 50\n", 0, true, false}),
     CaseName());
