@@ -6,57 +6,6 @@
 #include "OptionTable.h"
 #include "Quoted.h"
 
-const std::string_view kUsage =
-    "usage: duvane-calc impedance SD DD [ER] [--decimals N] [--english] [--json]\n"
-    "       duvane-calc shape ZE ZO [ER] [--width OHM] [--limit N] [--trace FILE]\n"
-    "                   [--decimals N] [--english] [--json]\n"
-    "       duvane-calc impedance|shape --batch [options] < cases\n"
-    "       duvane-calc --help | --version\n";
-
-const std::string_view kHelp =
-    "duvane-calc: impedances and shape of shielded twin-core cable, two round inner\n"
-    "conductors of diameter d, their centres S apart, in a round shield of inner\n"
-    "diameter D, filled with a dielectric of relative permittivity ER.\n"
-    "\n"
-    "Modes:\n"
-    "  impedance SD DD [ER]  Ze and Zo (ohm) from S/D and D/d in the dielectric ER\n"
-    "                        (default 1), with Zdiff = 2 Zo and Zcm = Ze / 2\n"
-    "  shape ZE ZO [ER]      S/D and D/d for the wanted Ze > Zo (ohm) in ER, and the\n"
-    "                        calculation count of the solve\n"
-    "\n"
-    "Options:\n"
-    "  --decimals N  digits after the point in the results, 1 to 5 (default 3);\n"
-    "                JSON always carries full precision\n"
-    "  --english     the calculator's messages in English (default Japanese)\n"
-    "  --json        one JSON object instead of text\n"
-    "  --width OHM   shape: convergence width, for Er = 1 (default 0.01)\n"
-    "  --limit N     shape: largest calculation count (default 1000)\n"
-    "  --trace FILE  shape: write the trace of the solve to FILE\n"
-    "  --batch       read one case per line from standard input and write one JSON\n"
-    "                object per line\n"
-    "  --help, --version\n"
-    "Options may stand anywhere among the operands, as --name VALUE or\n"
-    "--name=VALUE; every word after -- is an operand.\n"
-    "\n"
-    "Numbers: spaces around, an optional sign, digits with an optional \".\", an\n"
-    "optional exponent (2.5e-1); nothing else.\n"
-    "\n"
-    "Batch input: the mode's two or three numbers per line, separated by commas or\n"
-    "blanks; blank lines and lines starting with # are skipped. Each output object\n"
-    "starts with \"line\", the input line number. A line that cannot be read, or a\n"
-    "case that fails, gives an object with \"error\", and the run goes on.\n"
-    "\n"
-    "JSON fields:\n"
-    "  impedance  sd dd er ze zo zdiff zcm\n"
-    "  shape      ze zo er width limit sd dd count status\n"
-    "  A failed case has \"error\" in place of the results.\n"
-    "\n"
-    "Exit status:\n"
-    "  0  success; with --batch: all input was read, even when some cases failed\n"
-    "  1  the calculation failed, the trace file could not be written, or standard\n"
-    "     input could not be read\n"
-    "  2  a bad or missing argument\n";
-
 namespace {
 
 // Reads the option args[i] and its value, when it takes one, into `options`;

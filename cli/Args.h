@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "Case.h"
@@ -27,6 +26,3 @@ struct Options {
 // Reads the arguments (without the program name). Returns the problem, naming
 // the argument, or the empty text when `options` is complete.
 std::string parseArgs(const std::vector<std::string>& args, Options& options);
-
-extern const std::string_view kUsage;
-extern const std::string_view kHelp;

@@ -6,12 +6,14 @@
 
 #include "Args.h"
 
-// The options of duvane-calc, one row each. Reading the command line and
-// checking the mode go by these rows, so an option is added by adding its row.
+// The options of duvane-calc, one row each. Reading the command line,
+// checking the mode and the help go by these rows, so an option is added by
+// adding its row.
 struct OptionSpec {
     std::string_view name;        // with its leading "--"
     std::string_view valueName;   // the value as the help names it; empty: the option takes no value
     std::span<const Mode> modes;  // the modes that accept it
+    std::string_view help;        // what it does, for --help; the help adds which modes accept it
 
     // Stores the value (empty for an option without one) in `options`.
     // Returns what is wrong with the value, worded to follow the option's

@@ -37,15 +37,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, SplitCaseLine,
                                          SplitCase{"OneNumber", "0.5", {"0.5"}}),
                          CaseName());
 
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 TEST(Batch, MixedLinesEachGiveTheirObject)
 {
     const std::string input =
