@@ -1,188 +1,101 @@
 #include "Args.h"
 
-#include <charconv>
+#include <algorithm>
+#include <utility>
 
-#include "NumberText.h"
-
-const std::string_view kUsage =
-    "usage: duvane-calc impedance SD DD [ER] [--decimals N] [--english] [--json]\n"
-    "       duvane-calc shape ZE ZO [ER] [--width OHM] [--limit N] [--trace FILE]\n"
-    "                   [--decimals N] [--english] [--json]\n"
-    "       duvane-calc impedance|shape --batch [options] < cases\n"
-    "       duvane-calc --help | --version\n";
-
-const std::string_view kHelp =
-    "duvane-calc: impedances and shape of shielded twin-core cable, two round inner\n"
-    "conductors of diameter d, their centres S apart, in a round shield of inner\n"
-    "diameter D, filled with a dielectric of relative permittivity ER.\n"
-    "\n"
-    "Modes:\n"
-    "  impedance SD DD [ER]  Ze and Zo (ohm) from S/D and D/d in the dielectric ER\n"
-    "                        (default 1), with Zdiff = 2 Zo and Zcm = Ze / 2\n"
-    "  shape ZE ZO [ER]      S/D and D/d for the wanted Ze > Zo (ohm) in ER, and the\n"
-    "                        calculation count of the solve\n"
-    "\n"
-    "Options:\n"
-    "  --decimals N  digits after the point in the results, 1 to 5 (default 3);\n"
-    "                JSON always carries full precision\n"
-    "  --english     the calculator's messages in English (default Japanese)\n"
-    "  --json        one JSON object instead of text\n"
-    "  --width OHM   shape: convergence width, for Er = 1 (default 0.01)\n"
-    "  --limit N     shape: largest calculation count (default 1000)\n"
-    "  --trace FILE  shape: write the trace of the solve to FILE\n"
-    "  --batch       read one case per line from standard input and write one JSON\n"
-    "                object per line\n"
-    "  --help, --version\n"
-    "\n"
-    "Numbers: spaces around, an optional sign, digits with an optional \".\", an\n"
-    "optional exponent (2.5e-1); nothing else.\n"
-    "\n"
-    "Batch input: the mode's two or three numbers per line, separated by commas or\n"
-    "blanks; blank lines and lines starting with # are skipped. Each output object\n"
-    "starts with \"line\", the input line number. A line that cannot be read, or a\n"
-    "case that fails, gives an object with \"error\", and the run goes on.\n"
-    "\n"
-    "JSON fields:\n"
-    "  impedance  sd dd er ze zo zdiff zcm\n"
-    "  shape      ze zo er width limit sd dd count status\n"
-    "  A failed case has \"error\" in place of the results.\n"
-    "\n"
-    "Exit status:\n"
-    "  0  success; with --batch: all input was read, even when some cases failed\n"
-    "  1  the calculation failed, the trace file could not be written, or standard\n"
-    "     input could not be read\n"
-    "  2  a bad or missing argument\n";
-
-const std::array<InputName, 3>& inputNames(Mode mode)
-{
-    static const std::array<InputName, 3> impedance{{{"SD", "sd"}, {"DD", "dd"}, {"ER", "er"}}};
-    static const std::array<InputName, 3> shape{{{"ZE", "ze"}, {"ZO", "zo"}, {"ER", "er"}}};
-    return mode == Mode::Impedance ? impedance : shape;
-}
+#include "OptionTable.h"
+#include "Quoted.h"
 
 namespace {
 
-std::string quoted(std::string_view text)
+// Reads the option args[i] and its value, when it takes one, into `options`;
+// leaves `i` at the last word read and adds the option's row to `given`.
+// Returns the problem, naming the argument, or the empty text.
+std::string readOption(const std::vector<std::string>& args, std::size_t& i, Options& options,
+                       std::vector<const OptionSpec*>& given)
 {
-    std::string out(1, '"');
-    out += text;
-    out += '"';
-    return out;
+    const std::string_view arg = args[i];
+    const std::size_t equals = arg.find('=');
+    const std::string name(arg.substr(0, equals));
+    const OptionSpec* option = findOption(name);
+    if (option == nullptr)
+        return "unknown option " + quoted(arg);
+    const bool takesValue = !option->valueName.empty();
+    std::string_view value;
+    if (equals != std::string_view::npos) {
+        if (!takesValue)
+            return name + " takes no value";
+        value = arg.substr(equals + 1);
+    } else if (takesValue) {
+        if (i + 1 == args.size())
+            return "missing value for " + name;
+        value = args[++i];
+    }
+    if (std::string problem = option->set(value, options); !problem.empty())
+        return name + ' ' + problem;
+    given.push_back(option);
+    return {};
 }
 
-bool parseInt(std::string_view text, int& value)
+// The first of `given` that `mode` does not accept, or null.
+const OptionSpec* optionOutsideMode(Mode mode, const std::vector<const OptionSpec*>& given)
 {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
+    for (const OptionSpec* option : given)
+        if (std::ranges::find(option->modes, mode) == option->modes.end())
+            return option;
+    return nullptr;
+}
+
+// Reads the mode from the first operand and checks the given options against
+// it, then reads the case from the other operands (none with --batch).
+std::string readOperands(std::vector<std::string_view> operands, const std::vector<const OptionSpec*>& given,
+                         Options& parsed)
+{
+    if (operands.empty())
+        return "missing mode (" + modeChoice(kModes) + ")";
+    const auto mode = std::ranges::find(kModes, operands[0], modeName);
+    if (mode == kModes.end())
+        return "unknown mode " + quoted(operands[0]) + " (" + modeChoice(kModes) + ")";
+    parsed.mode = *mode;
+    if (const OptionSpec* option = optionOutsideMode(parsed.mode, given))
+        return std::string(option->name) + " applies to " + modeChoice(option->modes) + " mode only";
+
+    operands.erase(operands.begin());
+    if (!parsed.batch)
+        return readCase(parsed.mode, operands, parsed.input);
+    if (!operands.empty())
+        return "unexpected " + quoted(operands[0]) + ": --batch reads the cases from standard input";
+    if (!parsed.solve.traceFile.empty())
+        return "--trace cannot be used with --batch";
+    return {};
 }
 
 }  // namespace
 
-std::string readCase(Mode mode, const std::vector<std::string_view>& texts, CaseInput& input)
-{
-    const auto& names = inputNames(mode);
-    if (texts.size() < 2)
-        return "missing " + std::string(names[texts.size()].name);
-    if (texts.size() > names.size())
-        return "unexpected " + quoted(texts[names.size()]) + " after " + std::string(names.back().name);
-    input[2] = 1;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        std::string name(names[i].name);
-        if (texts[i].empty())
-            return name + " is empty";
-        if (!parseNumber(texts[i], input[i]))
-            return name + " is not a number: " + quoted(texts[i]);
-    }
-    return {};
-}
-
 std::string parseArgs(const std::vector<std::string>& args, Options& options)
 {
     Options parsed;
-    std::vector<std::string_view> positional;
-    std::string_view shapeOption;  // last option that only shape mode takes
+    std::vector<std::string_view> operands;
+    std::vector<const OptionSpec*> given;  // checked against the mode once it is known
+    std::string problem;                   // the first; kept until --help and --version have had their say
+    bool optionsEnded = false;             // by "--"; what follows are operands, whatever they look like
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string_view arg = args[i];
-        if (!arg.starts_with("--")) {
-            positional.push_back(arg);
-            continue;
-        }
-        std::string_view name = arg;
-        std::string_view value;
-        bool hasValue = false;
-        if (auto eq = arg.find('='); eq != std::string_view::npos) {
-            name = arg.substr(0, eq);
-            value = arg.substr(eq + 1);
-            hasValue = true;
-        }
-        auto takeValue = [&]() {
-            if (!hasValue && i + 1 < args.size()) {
-                value = args[++i];
-                hasValue = true;
-            }
-            return hasValue;
-        };
-
-        if (name == "--help" || name == "--version" || name == "--english" || name == "--json" ||
-            name == "--batch") {
-            if (hasValue)
-                return std::string(name) + " takes no value";
-            if (name == "--help" || name == "--version") {
-                options = Options{};
-                options.action = name == "--help" ? Options::Action::Help : Options::Action::Version;
-                return {};
-            }
-            if (name == "--english")
-                parsed.solve.english = true;
-            else if (name == "--json")
-                parsed.json = true;
-            else
-                parsed.batch = true;
-        } else if (name == "--decimals" || name == "--width" || name == "--limit" || name == "--trace") {
-            if (!takeValue())
-                return "missing value for " + std::string(name);
-            if (name == "--decimals") {
-                if (!parseInt(value, parsed.decimals) || parsed.decimals < 1 || parsed.decimals > 5)
-                    return "--decimals must be an integer from 1 to 5: " + quoted(value);
-            } else if (name == "--width") {
-                if (!parseNumber(value, parsed.solve.width) || !(parsed.solve.width > 0))
-                    return "--width must be a positive number: " + quoted(value);
-            } else if (name == "--limit") {
-                if (!parseInt(value, parsed.solve.limit))
-                    return "--limit must be an integer: " + quoted(value);
-            } else {
-                if (value.empty())
-                    return "--trace needs a file name";
-                parsed.solve.traceFile = value;
-            }
-            if (name != "--decimals")
-                shapeOption = name;
-        } else {
-            return "unknown option " + quoted(arg);
-        }
+        const std::string_view arg = args[i];
+        if (optionsEnded || !arg.starts_with("--"))
+            operands.push_back(arg);
+        else if (arg == "--")
+            optionsEnded = true;
+        else if (std::string found = readOption(args, i, parsed, given); problem.empty())
+            problem = std::move(found);
     }
-
-    if (positional.empty())
-        return "missing mode (impedance or shape)";
-    if (positional[0] == "impedance")
-        parsed.mode = Mode::Impedance;
-    else if (positional[0] == "shape")
-        parsed.mode = Mode::Shape;
-    else
-        return "unknown mode " + quoted(positional[0]) + " (impedance or shape)";
-    if (parsed.mode == Mode::Impedance && !shapeOption.empty())
-        return std::string(shapeOption) + " applies to shape mode only";
-
-    positional.erase(positional.begin());
-    if (parsed.batch) {
-        if (!positional.empty())
-            return "unexpected " + quoted(positional[0]) + ": --batch reads the cases from standard input";
-        if (!parsed.solve.traceFile.empty())
-            return "--trace cannot be used with --batch";
-    } else if (std::string problem = readCase(parsed.mode, positional, parsed.input); !problem.empty()) {
-        return problem;
+    if (parsed.action != Options::Action::Calculate) {
+        options = Options{};
+        options.action = parsed.action;
+        return {};
     }
-    options = parsed;
-    return {};
+    if (problem.empty())
+        problem = readOperands(std::move(operands), given, parsed);
+    if (problem.empty())
+        options = parsed;
+    return problem;
 }

@@ -1,40 +1,17 @@
 #pragma once
 
-#include <array>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "Case.h"
 
 // The command line of duvane-calc, read into Options.
 
-enum class Mode { Impedance, Shape };
-
-// One number of a case: its name on the command line and its JSON key.
-struct InputName {
-    std::string_view name;
-    std::string_view key;
-};
-
-// The three numbers of a mode's case, in input order; the third (ER) may be
-// left out and is then 1.
-const std::array<InputName, 3>& inputNames(Mode mode);
-
-// A case's numbers in input order (S/D, D/d, Er or Ze, Zo, Er).
-using CaseInput = std::array<double, 3>;
-
-// Reads two or three number texts into `input`. Returns the problem, naming
-// the number, or the empty text when all are good.
-std::string readCase(Mode mode, const std::vector<std::string_view>& texts, CaseInput& input);
-
-struct SolveSettings {
-    bool english = false;
-    double width = 0.01;
-    int limit = 1000;
-    std::string traceFile;  // empty: no trace
-};
-
 struct Options {
-    enum class Action { Calculate, Help, Version };
+    // In rising precedence: --help and --version answer whatever else the
+    // command line holds, and --help wins over --version, because whoever
+    // gives both is unsure of the command line, and the help is the answer.
+    enum class Action { Calculate, Version, Help };
     Action action = Action::Calculate;
     Mode mode = Mode::Impedance;
     CaseInput input{};  // unused with batch
@@ -42,11 +19,10 @@ struct Options {
     bool json = false;
     bool batch = false;
     SolveSettings solve;
+
+    bool operator==(const Options&) const = default;
 };
 
 // Reads the arguments (without the program name). Returns the problem, naming
 // the argument, or the empty text when `options` is complete.
 std::string parseArgs(const std::vector<std::string>& args, Options& options);
-
-extern const std::string_view kUsage;
-extern const std::string_view kHelp;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Calculation.h"
+#include "Case.h"
 #include "Json.h"
 
 namespace {

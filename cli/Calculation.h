@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Args.h"
+#include "Case.h"
 #include "Qol_math2.h"
 #include "Report.h"
 

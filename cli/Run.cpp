@@ -6,6 +6,7 @@
 #include "Args.h"
 #include "Batch.h"
 #include "Calculation.h"
+#include "Help.h"
 #include "Json.h"
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
@@ -17,7 +18,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     switch (options.action) {
     case Options::Action::Help:
-        out << kUsage << '\n' << kHelp;
+        out << helpText();
         return 0;
     case Options::Action::Version:
         out << "duvane-calc " DUVANE_VERSION "\n";

@@ -30,6 +30,16 @@ inline CliResult runWith(const std::vector<std::string>& args, const std::string
     return {status, out.str(), err.str()};
 }
 
+// The lines of `text`, without their line ends.
+inline std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 // The member names of a flat JSON object, in order.
 inline std::vector<std::string> jsonKeys(const std::string& object)
 {

@@ -1,13 +1,46 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "Args.h"
+#include "CaseName.h"
+#include "OptionTable.h"
+
+// Whole Options in failure messages; found by the printer through Options' namespace.
+static void PrintTo(const Options& o, std::ostream* out)
+{
+    *out << "{action " << static_cast<int>(o.action) << ", mode " << modeName(o.mode) << ", input " << o.input[0]
+         << ' ' << o.input[1] << ' ' << o.input[2] << ", decimals " << o.decimals << ", json " << o.json
+         << ", batch " << o.batch << ", english " << o.solve.english << ", width " << o.solve.width << ", limit "
+         << o.solve.limit << ", trace \"" << o.solve.traceFile << "\"}";
+}
 
 namespace {
 
 using Args = std::vector<std::string>;
+
+Options calculation(Mode mode, CaseInput input)
+{
+    Options options;
+    options.mode = mode;
+    options.input = input;
+    return options;
+}
+
+Options shapeCase()
+{
+    return calculation(Mode::Shape, {100, 50, 1});
+}
+
+Options answer(Options::Action action)
+{
+    Options options;
+    options.action = action;
+    return options;
+}
 
 TEST(ParseArgs, ImpedanceWithDefaults)
 {
@@ -42,31 +75,173 @@ TEST(ParseArgs, OptionsAnywhereInBothForms)
     EXPECT_EQ(options.decimals, 5);
 }
 
-TEST(ParseArgs, NegativeNumbersAreNotOptions)
+// One use of an option of the table and the options it gives.
+struct OptionCase {
+    const char* name;
+    Args operands;  // the mode and its numbers
+    Args option;    // the option, then its value when it takes one
+    Options (*expected)();
+};
+
+const Args kShapeCase{"shape", "100", "50"};
+
+const OptionCase kOptionCases[] = {
+    {"Decimals", kShapeCase, {"--decimals", "5"}, [] { Options o = shapeCase(); o.decimals = 5; return o; }},
+    {"English", kShapeCase, {"--english"}, [] { Options o = shapeCase(); o.solve.english = true; return o; }},
+    {"Json", kShapeCase, {"--json"}, [] { Options o = shapeCase(); o.json = true; return o; }},
+    {"Width", kShapeCase, {"--width", "0.25"}, [] { Options o = shapeCase(); o.solve.width = 0.25; return o; }},
+    {"Limit", kShapeCase, {"--limit", "-5"}, [] { Options o = shapeCase(); o.solve.limit = -5; return o; }},
+    {"Trace", kShapeCase, {"--trace", "t.txt"}, [] { Options o = shapeCase(); o.solve.traceFile = "t.txt"; return o; }},
+    {"Batch", {"shape"}, {"--batch"}, [] { Options o = calculation(Mode::Shape, {}); o.batch = true; return o; }},
+    {"Help", kShapeCase, {"--help"}, [] { return answer(Options::Action::Help); }},
+    {"Version", kShapeCase, {"--version"}, [] { return answer(Options::Action::Version); }},
+};
+
+std::string joined(const Args& args)
 {
-    Options options;
-    ASSERT_EQ(parseArgs({"impedance", "-0.5", "-10", "-.5e-1"}, options), "");
-    EXPECT_EQ(options.input, (CaseInput{-0.5, -10, -0.05}));
+    std::string text;
+    for (const std::string& arg : args)
+        text += " [" + arg + "]";
+    return text;
 }
 
-TEST(ParseArgs, BatchTakesNoNumbers)
+class EachOption : public testing::TestWithParam<OptionCase> {};
+
+// Before, between and after the operands; as "--name value" and "--name=value".
+TEST_P(EachOption, IsReadAnywhereInBothForms)
 {
-    Options options;
-    ASSERT_EQ(parseArgs({"shape", "--batch", "--limit", "50"}, options), "");
-    EXPECT_TRUE(options.batch);
-    EXPECT_EQ(options.solve.limit, 50);
+    const OptionCase& c = GetParam();
+    std::vector<Args> spellings{c.option};
+    if (c.option.size() == 2)
+        spellings.push_back({c.option[0] + "=" + c.option[1]});
+    for (const Args& spelling : spellings) {
+        for (std::size_t at = 0; at <= c.operands.size(); ++at) {
+            Args args = c.operands;
+            args.insert(args.begin() + static_cast<std::ptrdiff_t>(at), spelling.begin(), spelling.end());
+            SCOPED_TRACE(joined(args));
+            Options options;
+            ASSERT_EQ(parseArgs(args, options), "");
+            EXPECT_EQ(options, c.expected());
+        }
+    }
 }
 
-TEST(ParseArgs, HelpAndVersionWinOverTheRest)
+INSTANTIATE_TEST_SUITE_P(Table, EachOption, testing::ValuesIn(kOptionCases), CaseName());
+
+TEST(OptionTable, EveryRowHasACase)
+{
+    for (const OptionSpec& option : optionTable()) {
+        const bool covered = std::ranges::any_of(kOptionCases, [&](const OptionCase& c) {
+            return c.option[0] == option.name && c.option.size() == (option.valueName.empty() ? 1u : 2u);
+        });
+        EXPECT_TRUE(covered) << option.name << " needs a row in kOptionCases, with a value when it takes one";
+    }
+}
+
+struct GoodArgs {
+    const char* name;
+    Args args;
+    Options (*expected)();
+};
+
+class ParseArgsAccepts : public testing::TestWithParam<GoodArgs> {};
+
+TEST_P(ParseArgsAccepts, GivingTheOptions)
 {
     Options options;
-    ASSERT_EQ(parseArgs({"impedance", "--help", "--bogus"}, options), "");
-    EXPECT_EQ(options.action, Options::Action::Help);
-    ASSERT_EQ(parseArgs({"--version"}, options), "");
-    EXPECT_EQ(options.action, Options::Action::Version);
+    ASSERT_EQ(parseArgs(GetParam().args, options), "");
+    EXPECT_EQ(options, GetParam().expected());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseArgsAccepts,
+    testing::Values(
+        GoodArgs{"NegativeOperands", {"impedance", "-0.5", "-10", "-.5e-1"},
+                 [] { return calculation(Mode::Impedance, {-0.5, -10, -0.05}); }},
+        GoodArgs{"SingleDashWordIsAnOperand", {"shape", "-1", "-2", "-3"},
+                 [] { return calculation(Mode::Shape, {-1, -2, -3}); }},
+        GoodArgs{"OptionsBeforeTheMode", {"--english", "--decimals", "2", "impedance", "0.5", "10"},
+                 [] {
+                     Options o = calculation(Mode::Impedance, {0.5, 10, 1});
+                     o.solve.english = true;
+                     o.decimals = 2;
+                     return o;
+                 }},
+        GoodArgs{"BatchWithShapeOptions", {"shape", "--batch", "--limit", "50"},
+                 [] {
+                     Options o = calculation(Mode::Shape, {});
+                     o.batch = true;
+                     o.solve.limit = 50;
+                     return o;
+                 }},
+        // "--" ends the options; it and the options before it may stand anywhere.
+        GoodArgs{"DoubleDashBeforeNegativeOperands", {"impedance", "--", "-0.5", "-.5e-1"},
+                 [] { return calculation(Mode::Impedance, {-0.5, -0.05, 1}); }},
+        GoodArgs{"DoubleDashBeforeTheMode", {"--", "impedance", "0.5", "10"},
+                 [] { return calculation(Mode::Impedance, {0.5, 10, 1}); }},
+        GoodArgs{"DoubleDashLast", {"impedance", "0.5", "10", "--"},
+                 [] { return calculation(Mode::Impedance, {0.5, 10, 1}); }},
+        GoodArgs{"OptionsBeforeDoubleDash", {"shape", "--json", "100", "--limit", "7", "--", "50"},
+                 [] {
+                     Options o = shapeCase();
+                     o.json = true;
+                     o.solve.limit = 7;
+                     return o;
+                 }},
+        GoodArgs{"ValueStartingWithDashes", {"shape", "100", "50", "--trace", "--t.txt"},
+                 [] { Options o = shapeCase(); o.solve.traceFile = "--t.txt"; return o; }},
+        GoodArgs{"ValueWithEquals", {"shape", "100", "50", "--trace=a=b"},
+                 [] { Options o = shapeCase(); o.solve.traceFile = "a=b"; return o; }},
+        // A repeated option: the last one wins.
+        GoodArgs{"RepeatedDecimals", {"impedance", "0.5", "10", "--decimals", "2", "--decimals=4"},
+                 [] { Options o = calculation(Mode::Impedance, {0.5, 10, 1}); o.decimals = 4; return o; }},
+        GoodArgs{"RepeatedTrace", {"shape", "--trace=a", "100", "50", "--trace", "b"},
+                 [] { Options o = shapeCase(); o.solve.traceFile = "b"; return o; }},
+        GoodArgs{"RepeatedFlag", {"--json", "shape", "100", "50", "--json"},
+                 [] { Options o = shapeCase(); o.json = true; return o; }}),
+    CaseName());
+
+struct AnswerCase {
+    const char* name;
+    Args args;
+    Options::Action action;
+};
+
+class HelpAndVersion : public testing::TestWithParam<AnswerCase> {};
+
+// The answer keeps nothing else of the command line, and a problem before
+// or after the option does not stop it.
+TEST_P(HelpAndVersion, AnswerWhereverTheyStand)
+{
+    Options options;
+    options.decimals = 4;
+    ASSERT_EQ(parseArgs(GetParam().args, options), "");
+    EXPECT_EQ(options, answer(GetParam().action));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HelpAndVersion,
+    testing::Values(
+        AnswerCase{"HelpAlone", {"--help"}, Options::Action::Help},
+        AnswerCase{"HelpAfterUnknownOption", {"--bogus", "--help"}, Options::Action::Help},
+        AnswerCase{"HelpBeforeUnknownOption", {"impedance", "--help", "--bogus"}, Options::Action::Help},
+        AnswerCase{"HelpAmongOperands", {"impedance", "0.5", "--help"}, Options::Action::Help},
+        AnswerCase{"HelpAfterBadValue", {"--decimals", "9", "--help"}, Options::Action::Help},
+        AnswerCase{"HelpAfterFlagWithValue", {"--json=1", "--help"}, Options::Action::Help},
+        AnswerCase{"HelpWithTooManyNumbers", {"shape", "1", "2", "3", "4", "--help"}, Options::Action::Help},
+        AnswerCase{"HelpWithShapeOptionInImpedance", {"impedance", "0.5", "10", "--width", "1", "--help"},
+                   Options::Action::Help},
+        AnswerCase{"HelpWithOptionMissingItsValue", {"--help", "--decimals"}, Options::Action::Help},
+        AnswerCase{"VersionAlone", {"--version"}, Options::Action::Version},
+        AnswerCase{"VersionAfterUnknownMode", {"sweep", "--version"}, Options::Action::Version},
+        AnswerCase{"VersionWithBatchAndNumbers", {"shape", "--batch", "1", "--version"}, Options::Action::Version},
+        // Help wins over version, in either order.
+        AnswerCase{"HelpThenVersion", {"--help", "--version"}, Options::Action::Help},
+        AnswerCase{"VersionThenHelp", {"--version", "--help"}, Options::Action::Help}),
+    CaseName());
 
 struct BadArgs {
+    const char* name;
     Args args;
     const char* problem;
 };
@@ -82,34 +257,100 @@ TEST_P(ParseArgsRejects, NamingTheArgument)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ParseArgsRejects,
+    Operands, ParseArgsRejects,
     testing::Values(
-        BadArgs{{}, "missing mode (impedance or shape)"},
-        BadArgs{{"0.5", "10"}, R"(unknown mode "0.5" (impedance or shape))"},
-        BadArgs{{"impedance"}, "missing SD"}, BadArgs{{"impedance", "0.5"}, "missing DD"},
-        BadArgs{{"shape", "100"}, "missing ZO"}, BadArgs{{"impedance", "", "10"}, "SD is empty"},
-        BadArgs{{"impedance", "0.5", "abc"}, R"(DD is not a number: "abc")"},
-        BadArgs{{"shape", "100", "50", "1,5"}, R"(ER is not a number: "1,5")"},
-        BadArgs{{"impedance", "inf", "10"}, R"(SD is not a number: "inf")"},
-        BadArgs{{"impedance", "nan", "10"}, R"(SD is not a number: "nan")"},
-        BadArgs{{"impedance", "0x1p-1", "10"}, R"(SD is not a number: "0x1p-1")"},
-        BadArgs{{"impedance", "0.5", "1e999"}, R"(DD is not a number: "1e999")"},
-        BadArgs{{"impedance", "0.5", "10", "1", "7"}, R"(unexpected "7" after ER)"},
-        BadArgs{{"impedance", "0.5", "10", "--decimals"}, "missing value for --decimals"},
-        BadArgs{{"impedance", "0.5", "10", "--decimals", "6"}, R"(--decimals must be an integer from 1 to 5: "6")"},
-        BadArgs{{"impedance", "0.5", "10", "--decimals=0"}, R"(--decimals must be an integer from 1 to 5: "0")"},
-        BadArgs{{"impedance", "0.5", "10", "--decimals", "2.0"},
+        BadArgs{"NoArguments", {}, "missing mode (impedance or shape)"},
+        BadArgs{"UnknownMode", {"0.5", "10"}, R"(unknown mode "0.5" (impedance or shape))"},
+        BadArgs{"MissingFirstNumber", {"impedance"}, "missing SD"},
+        BadArgs{"MissingSecondNumber", {"impedance", "0.5"}, "missing DD"},
+        BadArgs{"MissingZo", {"shape", "100"}, "missing ZO"},
+        BadArgs{"EmptyNumber", {"impedance", "", "10"}, "SD is empty"},
+        BadArgs{"WordForNumber", {"impedance", "0.5", "abc"}, R"(DD is not a number: "abc")"},
+        BadArgs{"DecimalComma", {"shape", "100", "50", "1,5"}, R"(ER is not a number: "1,5")"},
+        BadArgs{"Infinity", {"impedance", "inf", "10"}, R"(SD is not a number: "inf")"},
+        BadArgs{"NaN", {"impedance", "nan", "10"}, R"(SD is not a number: "nan")"},
+        BadArgs{"HexNumber", {"impedance", "0x1p-1", "10"}, R"(SD is not a number: "0x1p-1")"},
+        BadArgs{"OutOfRange", {"impedance", "0.5", "1e999"}, R"(DD is not a number: "1e999")"},
+        BadArgs{"FourNumbers", {"impedance", "0.5", "10", "1", "7"}, R"(unexpected "7" after ER)"},
+        BadArgs{"SingleDashWord", {"impedance", "-h", "10"}, R"(SD is not a number: "-h")"},
+        BadArgs{"BatchWithNumbers", {"impedance", "--batch", "0.5"},
+                R"(unexpected "0.5": --batch reads the cases from standard input)"},
+        BadArgs{"BatchWithTrace", {"shape", "--batch", "--trace", "t"}, "--trace cannot be used with --batch"}),
+    CaseName());
+
+// After "--", a word that looks like an option is an operand.
+INSTANTIATE_TEST_SUITE_P(
+    AfterDoubleDash, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"Option", {"impedance", "0.5", "10", "--", "--json"}, R"(ER is not a number: "--json")"},
+        BadArgs{"Help", {"impedance", "--", "--help", "10"}, R"(SD is not a number: "--help")"},
+        BadArgs{"Version", {"--", "--version"}, R"(unknown mode "--version" (impedance or shape))"},
+        BadArgs{"DashedOperand", {"shape", "--", "--100", "50"}, R"(ZE is not a number: "--100")"},
+        BadArgs{"SecondDoubleDash", {"impedance", "--", "0.5", "--", "10"}, R"(DD is not a number: "--")"},
+        BadArgs{"ShapeOptionBefore", {"impedance", "--width", "1", "--", "0.5", "10"},
+                "--width applies to shape mode only"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"DecimalsAboveFive", {"impedance", "0.5", "10", "--decimals", "6"},
+                R"(--decimals must be an integer from 1 to 5: "6")"},
+        BadArgs{"DecimalsZero", {"impedance", "0.5", "10", "--decimals=0"},
+                R"(--decimals must be an integer from 1 to 5: "0")"},
+        BadArgs{"DecimalsNotInteger", {"impedance", "0.5", "10", "--decimals", "2.0"},
                 R"(--decimals must be an integer from 1 to 5: "2.0")"},
-        BadArgs{{"shape", "100", "50", "--width", "0"}, R"(--width must be a positive number: "0")"},
-        BadArgs{{"shape", "100", "50", "--width", "1,0"}, R"(--width must be a positive number: "1,0")"},
-        BadArgs{{"shape", "100", "50", "--limit", "1e3"}, R"(--limit must be an integer: "1e3")"},
-        BadArgs{{"shape", "100", "50", "--limit", "2147483648"}, R"(--limit must be an integer: "2147483648")"},
-        BadArgs{{"shape", "100", "50", "--trace="}, "--trace needs a file name"},
-        BadArgs{{"impedance", "0.5", "10", "--width", "1"}, "--width applies to shape mode only"},
-        BadArgs{{"impedance", "0.5", "10", "--trace", "t"}, "--trace applies to shape mode only"},
-        BadArgs{{"impedance", "0.5", "10", "--json=yes"}, "--json takes no value"},
-        BadArgs{{"impedance", "0.5", "10", "--precise"}, R"(unknown option "--precise")"},
-        BadArgs{{"impedance", "--batch", "0.5"}, R"(unexpected "0.5": --batch reads the cases from standard input)"},
-        BadArgs{{"shape", "--batch", "--trace", "t"}, "--trace cannot be used with --batch"}));
+        BadArgs{"DecimalsEmpty", {"impedance", "0.5", "10", "--decimals="},
+                R"(--decimals must be an integer from 1 to 5: "")"},
+        BadArgs{"WidthZero", {"shape", "100", "50", "--width", "0"}, R"(--width must be a positive number: "0")"},
+        BadArgs{"WidthNegative", {"shape", "100", "50", "--width", "-1"}, R"(--width must be a positive number: "-1")"},
+        BadArgs{"WidthDecimalComma", {"shape", "100", "50", "--width", "1,0"},
+                R"(--width must be a positive number: "1,0")"},
+        BadArgs{"LimitWithExponent", {"shape", "100", "50", "--limit", "1e3"}, R"(--limit must be an integer: "1e3")"},
+        BadArgs{"LimitAboveInt", {"shape", "100", "50", "--limit", "2147483648"},
+                R"(--limit must be an integer: "2147483648")"},
+        BadArgs{"TraceEmpty", {"shape", "100", "50", "--trace="}, "--trace needs a file name"},
+        // A bad value stays an error when the option is given again.
+        BadArgs{"RepeatedAfterBadValue", {"impedance", "0.5", "10", "--decimals", "9", "--decimals", "4"},
+                R"(--decimals must be an integer from 1 to 5: "9")"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    MissingValues, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"Decimals", {"impedance", "0.5", "10", "--decimals"}, "missing value for --decimals"},
+        BadArgs{"Width", {"shape", "100", "50", "--width"}, "missing value for --width"},
+        BadArgs{"Limit", {"shape", "100", "50", "--limit"}, "missing value for --limit"},
+        BadArgs{"Trace", {"shape", "100", "50", "--trace"}, "missing value for --trace"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    ValuesNotTaken, ParseArgsRejects,
+    testing::Values(BadArgs{"Json", {"impedance", "0.5", "10", "--json=yes"}, "--json takes no value"},
+                    BadArgs{"BatchEmpty", {"impedance", "--batch="}, "--batch takes no value"},
+                    BadArgs{"Help", {"--help=all"}, "--help takes no value"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    UnknownOptions, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"Unlisted", {"impedance", "0.5", "10", "--precise"}, R"(unknown option "--precise")"},
+        BadArgs{"UnlistedWithValue", {"impedance", "0.5", "10", "--precise=3"}, R"(unknown option "--precise=3")"},
+        BadArgs{"Abbreviated", {"impedance", "0.5", "10", "--dec", "2"}, R"(unknown option "--dec")"},
+        BadArgs{"OtherCase", {"impedance", "0.5", "10", "--JSON"}, R"(unknown option "--JSON")"},
+        BadArgs{"ThreeDashes", {"impedance", "0.5", "10", "---json"}, R"(unknown option "---json")"},
+        BadArgs{"DoubleDashWithValue", {"impedance", "0.5", "10", "--=1"}, R"(unknown option "--=1")"}),
+    CaseName());
+
+// Shape-only options are usage errors in impedance mode, wherever they stand.
+INSTANTIATE_TEST_SUITE_P(
+    ModeOnlyOptions, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"Width", {"impedance", "0.5", "10", "--width", "1"}, "--width applies to shape mode only"},
+        BadArgs{"Limit", {"impedance", "0.5", "10", "--limit=5"}, "--limit applies to shape mode only"},
+        BadArgs{"Trace", {"impedance", "0.5", "10", "--trace", "t"}, "--trace applies to shape mode only"},
+        BadArgs{"BeforeTheMode", {"--width", "1", "impedance", "0.5", "10"}, "--width applies to shape mode only"},
+        BadArgs{"WithBatch", {"impedance", "--batch", "--limit", "5"}, "--limit applies to shape mode only"}),
+    CaseName());
 
 }  // namespace

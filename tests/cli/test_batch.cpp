@@ -6,6 +6,7 @@
 
 #include "Batch.h"
 #include "Calculation.h"
+#include "CaseName.h"
 #include "CliRun.h"
 
 namespace {
@@ -13,6 +14,7 @@ namespace {
 using Texts = std::vector<std::string_view>;
 
 struct SplitCase {
+    const char* name;
     std::string_view line;
     Texts texts;
 };
@@ -25,20 +27,15 @@ TEST_P(SplitCaseLine, SeparatesByCommasOrBlanks)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SplitCaseLine,
-                         testing::Values(SplitCase{"0.5 10", {"0.5", "10"}}, SplitCase{"0.5,10,2.25", {"0.5", "10", "2.25"}},
-                                         SplitCase{" 0.5 ,\t10 , 2.25\r", {"0.5", "10", "2.25"}},
-                                         SplitCase{"0.5 10,2", {"0.5", "10", "2"}},
-                                         SplitCase{"0.5,,10", {"0.5", "", "10"}}, SplitCase{"0.5,10,", {"0.5", "10", ""}},
-                                         SplitCase{",", {"", ""}}, SplitCase{"0.5", {"0.5"}}));
-
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+                         testing::Values(SplitCase{"Blanks", "0.5 10", {"0.5", "10"}},
+                                         SplitCase{"Commas", "0.5,10,2.25", {"0.5", "10", "2.25"}},
+                                         SplitCase{"BlanksAroundCommas", " 0.5 ,\t10 , 2.25\r", {"0.5", "10", "2.25"}},
+                                         SplitCase{"BlanksAndCommasMixed", "0.5 10,2", {"0.5", "10", "2"}},
+                                         SplitCase{"EmptyBetweenCommas", "0.5,,10", {"0.5", "", "10"}},
+                                         SplitCase{"EmptyAfterLastComma", "0.5,10,", {"0.5", "10", ""}},
+                                         SplitCase{"LoneComma", ",", {"", ""}},
+                                         SplitCase{"OneNumber", "0.5", {"0.5"}}),
+                         CaseName());
 
 TEST(Batch, MixedLinesEachGiveTheirObject)
 {

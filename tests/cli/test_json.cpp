@@ -5,11 +5,13 @@
 #include <limits>
 #include <string>
 
+#include "CaseName.h"
 #include "Json.h"
 
 namespace {
 
 struct NumberCase {
+    const char* name;
     double value;
     const char* text;
 };
@@ -22,11 +24,12 @@ TEST_P(JsonNumberForm, IsShortestAndValid)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, JsonNumberForm,
-                         testing::Values(NumberCase{0.5, "0.5"}, NumberCase{10, "10"}, NumberCase{0.1, "0.1"},
-                                         NumberCase{-2.25, "-2.25"}, NumberCase{1e21, "1e+21"},
-                                         NumberCase{1.5e-7, "1.5e-07"},
-                                         NumberCase{std::numeric_limits<double>::quiet_NaN(), "null"},
-                                         NumberCase{-std::numeric_limits<double>::infinity(), "null"}));
+                         testing::Values(NumberCase{"Half", 0.5, "0.5"}, NumberCase{"Integer", 10, "10"},
+                                         NumberCase{"Tenth", 0.1, "0.1"}, NumberCase{"Negative", -2.25, "-2.25"},
+                                         NumberCase{"Large", 1e21, "1e+21"}, NumberCase{"Small", 1.5e-7, "1.5e-07"},
+                                         NumberCase{"NaN", std::numeric_limits<double>::quiet_NaN(), "null"},
+                                         NumberCase{"Infinity", -std::numeric_limits<double>::infinity(), "null"}),
+                         CaseName());
 
 TEST(JsonNumber, ReadsBackToTheSameDouble)
 {
@@ -39,6 +42,7 @@ TEST(JsonNumber, ReadsBackToTheSameDouble)
 }
 
 struct StringCase {
+    const char* name;
     std::string in;
     std::string out;
 };
@@ -52,18 +56,23 @@ TEST_P(JsonStringEscape, GivesValidJson)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, JsonStringEscape,
-    testing::Values(StringCase{"", R"("")"}, StringCase{"plain", R"("plain")"},
-                    StringCase{R"(say "hi")", R"("say \"hi\"")"}, StringCase{R"(a\b)", R"("a\\b")"},
-                    StringCase{"1\n2\t3\r", R"("1\n2\t3\r")"}, StringCase{"\b\f", R"("\b\f")"},
-                    StringCase{std::string("\x01\x1f", 2), R"("\u0001\u001f")"},
-                    StringCase{std::string("\0", 1), R"("\u0000")"},
+    testing::Values(StringCase{"Empty", "", R"("")"}, StringCase{"Plain", "plain", R"("plain")"},
+                    StringCase{"Quotes", R"(say "hi")", R"("say \"hi\"")"},
+                    StringCase{"Backslash", R"(a\b)", R"("a\\b")"},
+                    StringCase{"NewlineTabReturn", "1\n2\t3\r", R"("1\n2\t3\r")"},
+                    StringCase{"BackspaceFormFeed", "\b\f", R"("\b\f")"},
+                    StringCase{"OtherControls", std::string("\x01\x1f", 2), R"("\u0001\u001f")"},
+                    StringCase{"Nul", std::string("\0", 1), R"("\u0000")"},
                     // UTF-8 passes through unchanged, up to four bytes.
-                    StringCase{"計算回数＝17", "\"計算回数＝17\""}, StringCase{"é😀", "\"é😀\""},
+                    StringCase{"Utf8ThreeBytes", "計算回数＝17", "\"計算回数＝17\""},
+                    StringCase{"Utf8TwoAndFourBytes", "é😀", "\"é😀\""},
                     // Bytes that are not UTF-8 become U+FFFD each.
-                    StringCase{"a\xff" "b", "\"a\uFFFDb\""}, StringCase{"\xc0\xaf", "\"\uFFFD\uFFFD\""},
-                    StringCase{"\xed\xa0\x80", "\"\uFFFD\uFFFD\uFFFD\""},
-                    StringCase{"\xf4\x90\x80\x80", "\"\uFFFD\uFFFD\uFFFD\uFFFD\""},
-                    StringCase{"x\xe8\xa8", "\"x\uFFFD\uFFFD\""}));
+                    StringCase{"StrayByte", "a\xff" "b", "\"a\uFFFDb\""},
+                    StringCase{"Overlong", "\xc0\xaf", "\"\uFFFD\uFFFD\""},
+                    StringCase{"Surrogate", "\xed\xa0\x80", "\"\uFFFD\uFFFD\uFFFD\""},
+                    StringCase{"AboveUnicode", "\xf4\x90\x80\x80", "\"\uFFFD\uFFFD\uFFFD\uFFFD\""},
+                    StringCase{"Truncated", "x\xe8\xa8", "\"x\uFFFD\uFFFD\""}),
+    CaseName());
 
 TEST(JsonObject, JoinsMembersInOrder)
 {

@@ -9,11 +9,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "CaseName.h"
 #include "CliRun.h"
 
 namespace {
 
 struct ProgramCase {
+    const char* name;
     std::string args;   // shell words after the program name
     std::string input;  // standard input
     int status;
@@ -52,15 +54,21 @@ TEST_P(Program, ExitsWithItsStatus)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Program,
-    testing::Values(ProgramCase{"impedance 0.5 10", "", 0, true, false},
-                    ProgramCase{"shape 100 50 2.25 --json", "", 0, true, false},
-                    ProgramCase{"--help", "", 0, true, false}, ProgramCase{"--version", "", 0, true, false},
-                    ProgramCase{"impedance 0.95 10", "", 1, false, true},
-                    ProgramCase{"impedance 0.95 10 --json", "", 1, true, false},
-                    ProgramCase{"shape 50 100", "", 1, false, true}, ProgramCase{"", "", 2, false, true},
-                    ProgramCase{"impedance 0.5", "", 2, false, true},
-                    ProgramCase{"shape 100 50 --limit many", "", 2, false, true},
-                    ProgramCase{"impedance --batch", "0.5 10\n0.95 10\nbad\n", 0, true, false},
-                    ProgramCase{"shape --batch --english", "100 50\n", 0, true, false}));
+    testing::Values(ProgramCase{"ImpedanceText", "impedance 0.5 10", "", 0, true, false},
+                    ProgramCase{"ShapeJson", "shape 100 50 2.25 --json", "", 0, true, false},
+                    ProgramCase{"Help", "--help", "", 0, true, false},
+                    ProgramCase{"Version", "--version", "", 0, true, false},
+                    ProgramCase{"HelpAfterUnknownOption", "--bogus --help", "", 0, true, false},
+                    ProgramCase{"VersionAfterBadValue", "shape 100 50 --limit many --version", "", 0, true, false},
+                    ProgramCase{"FailedImpedanceText", "impedance 0.95 10", "", 1, false, true},
+                    ProgramCase{"FailedImpedanceJson", "impedance 0.95 10 --json", "", 1, true, false},
+                    ProgramCase{"FailedShapeText", "shape 50 100", "", 1, false, true},
+                    ProgramCase{"NoArguments", "", "", 2, false, true},
+                    ProgramCase{"MissingNumber", "impedance 0.5", "", 2, false, true},
+                    ProgramCase{"BadOptionValue", "shape 100 50 --limit many", "", 2, false, true},
+                    ProgramCase{"NegativeOperandAfterDoubleDash", "impedance -- -0.5 10", "", 1, false, true},
+                    ProgramCase{"ImpedanceBatch", "impedance --batch", "0.5 10\n0.95 10\nbad\n", 0, true, false},
+                    ProgramCase{"ShapeBatch", "shape --batch --english", "100 50\n", 0, true, false}),
+    CaseName());
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <locale>
 
-#include "Args.h"
+#include "CaseName.h"
 #include "CliRun.h"
 #include "Json.h"
 
@@ -15,6 +15,7 @@ namespace {
 using Args = std::vector<std::string>;
 
 struct OutputCase {
+    const char* name;
     Args args;
     int status;
     std::string out;
@@ -35,55 +36,60 @@ TEST_P(FrontOutput, MatchesExactly)
 INSTANTIATE_TEST_SUITE_P(
     Impedance, FrontOutput,
     testing::Values(
-        OutputCase{{"impedance", "0.5", "10"},
+        OutputCase{"Example", {"impedance", "0.5", "10"},
                    0,
                    "Ze    = 133.229 ohm\nZo    = 107.426 ohm\nZdiff = 214.851 ohm\nZcm   = 66.615 ohm\n",
                    ""},
-        OutputCase{{"impedance", "0.5", "10", "2.25"},
+        OutputCase{"Dielectric", {"impedance", "0.5", "10", "2.25"},
                    0,
                    "Ze    = 88.819 ohm\nZo    = 71.617 ohm\nZdiff = 143.234 ohm\nZcm   = 44.410 ohm\n",
                    ""},
-        OutputCase{{"impedance", " 5e-1 ", "1.0E+1", "4"},
+        OutputCase{"NumberForms", {"impedance", " 5e-1 ", "1.0E+1", "4"},
                    0,
                    "Ze    = 66.615 ohm\nZo    = 53.713 ohm\nZdiff = 107.426 ohm\nZcm   = 33.307 ohm\n",
                    ""},
-        OutputCase{{"impedance", "0.5", "10", "--decimals", "1"},
+        OutputCase{"OneDecimal", {"impedance", "0.5", "10", "--decimals", "1"},
                    0,
                    "Ze    = 133.2 ohm\nZo    = 107.4 ohm\nZdiff = 214.9 ohm\nZcm   = 66.6 ohm\n",
                    ""},
-        OutputCase{{"impedance", "0.5", "10", "--decimals=5"},
+        OutputCase{"FiveDecimals", {"impedance", "0.5", "10", "--decimals=5"},
                    0,
                    "Ze    = 133.22901 ohm\nZo    = 107.42574 ohm\nZdiff = 214.85148 ohm\nZcm   = 66.61451 ohm\n",
-                   ""}));
+                   ""}),
+    CaseName());
 
 // Failures of the calculation: the solver's own text on stderr, status 1.
 INSTANTIATE_TEST_SUITE_P(
     Failures, FrontOutput,
     testing::Values(
-        OutputCase{{"impedance", "0.95", "10"}, 1, "", "duvane-calc: Error : SD > 0.9\n"},
-        OutputCase{{"impedance", "0", "1"}, 1, "", "duvane-calc: Error : SD <= 0\n"},
-        OutputCase{{"impedance", "0.5", "2"}, 1, "", "duvane-calc: Error : Dd <= 2\n"},
-        OutputCase{{"impedance", "0.25", "4"}, 1, "", "duvane-calc: 内部導体オフセットが小さすぎます\n"},
-        OutputCase{{"impedance", "0.75", "4"}, 1, "", "duvane-calc: 外部導体半径が小さすぎます\n"},
-        OutputCase{{"impedance", "0.5", "10", "0"}, 1, "", "duvane-calc: Er は正の有限値にして下さい\n"},
-        OutputCase{{"impedance", "0.5", "10", "-2", "--english"}, 1, "",
+        OutputCase{"SdAboveLimit", {"impedance", "0.95", "10"}, 1, "", "duvane-calc: Error : SD > 0.9\n"},
+        OutputCase{"SdZero", {"impedance", "0", "1"}, 1, "", "duvane-calc: Error : SD <= 0\n"},
+        OutputCase{"DdTwo", {"impedance", "0.5", "2"}, 1, "", "duvane-calc: Error : Dd <= 2\n"},
+        OutputCase{"ConductorsTouch", {"impedance", "0.25", "4"}, 1, "",
+                   "duvane-calc: 内部導体オフセットが小さすぎます\n"},
+        OutputCase{"ConductorTouchesShield", {"impedance", "0.75", "4"}, 1, "",
+                   "duvane-calc: 外部導体半径が小さすぎます\n"},
+        OutputCase{"ErZero", {"impedance", "0.5", "10", "0"}, 1, "",
+                   "duvane-calc: Er は正の有限値にして下さい\n"},
+        OutputCase{"ErNegative", {"impedance", "0.5", "10", "-2", "--english"}, 1, "",
                    "duvane-calc: Er must be a positive finite number\n"},
-        OutputCase{{"shape", "100", "100"}, 1, "", "duvane-calc: Ze は Zo より大きくして下さい\n"},
-        OutputCase{{"shape", "50", "100", "--english"}, 1, "", "duvane-calc: Ze must be larger than Zo\n"},
-        OutputCase{{"shape", "100", "99.9", "--english"}, 1, "", "duvane-calc: zCalcSDDd():Error : SD > 0.9\n"},
-        OutputCase{{"shape", "133.229", "107.426", "--limit", "5"}, 1, "", "duvane-calc: 計算回数オーバーです\n"},
-        OutputCase{{"shape", "133.229", "107.426", "--limit", "5", "--english"}, 1, "",
+        OutputCase{"ZeEqualsZo", {"shape", "100", "100"}, 1, "",
+                   "duvane-calc: Ze は Zo より大きくして下さい\n"},
+        OutputCase{"ZeBelowZo", {"shape", "50", "100", "--english"}, 1, "",
+                   "duvane-calc: Ze must be larger than Zo\n"},
+        OutputCase{"SdAboveLimitInShape", {"shape", "100", "99.9", "--english"}, 1, "",
+                   "duvane-calc: zCalcSDDd():Error : SD > 0.9\n"},
+        OutputCase{"CountOverJapanese", {"shape", "133.229", "107.426", "--limit", "5"}, 1, "",
+                   "duvane-calc: 計算回数オーバーです\n"},
+        OutputCase{"CountOverEnglish", {"shape", "133.229", "107.426", "--limit", "5", "--english"}, 1, "",
                    "duvane-calc: Calculation Count Over\n"},
-        OutputCase{{"shape", "100", "50", "0", "--english"}, 1, "",
-                   "duvane-calc: Er must be a positive finite number\n"}));
+        OutputCase{"ShapeErZero", {"shape", "100", "50", "0", "--english"}, 1, "",
+                   "duvane-calc: Er must be a positive finite number\n"}),
+    CaseName());
 
-INSTANTIATE_TEST_SUITE_P(
-    Usage, FrontOutput,
-    testing::Values(OutputCase{{"impedance", "0.5"}, 2, "", "duvane-calc: missing DD\n" + std::string(kUsage)},
-                    OutputCase{{"shape", "100", "fifty"}, 2, "",
-                               "duvane-calc: ZO is not a number: \"fifty\"\n" + std::string(kUsage)},
-                    OutputCase{{"--version"}, 0, "duvane-calc 1.0.0\n", ""},
-                    OutputCase{{"--help"}, 0, std::string(kUsage) + "\n" + std::string(kHelp), ""}));
+INSTANTIATE_TEST_SUITE_P(Answers, FrontOutput,
+                         testing::Values(OutputCase{"Version", {"--version"}, 0, "duvane-calc 1.0.0\n", ""}),
+                         CaseName());
 
 TEST(FrontShape, FindsTheExampleShape)
 {
@@ -95,6 +101,7 @@ TEST(FrontShape, FindsTheExampleShape)
 }
 
 struct FieldCase {
+    const char* name;
     Args args;
     std::vector<std::string> keys;
 };
@@ -113,11 +120,12 @@ TEST_P(FrontJsonFields, AreTheDocumentedOnes)
 INSTANTIATE_TEST_SUITE_P(
     Cases, FrontJsonFields,
     testing::Values(
-        FieldCase{{"impedance", "0.5", "10", "--json"}, {"sd", "dd", "er", "ze", "zo", "zdiff", "zcm"}},
-        FieldCase{{"impedance", "0.95", "10", "--json"}, {"sd", "dd", "er", "error"}},
-        FieldCase{{"shape", "100", "50", "--json"},
+        FieldCase{"Impedance", {"impedance", "0.5", "10", "--json"}, {"sd", "dd", "er", "ze", "zo", "zdiff", "zcm"}},
+        FieldCase{"FailedImpedance", {"impedance", "0.95", "10", "--json"}, {"sd", "dd", "er", "error"}},
+        FieldCase{"Shape", {"shape", "100", "50", "--json"},
                   {"ze", "zo", "er", "width", "limit", "sd", "dd", "count", "status"}},
-        FieldCase{{"shape", "50", "100", "--json"}, {"ze", "zo", "er", "width", "limit", "error"}}));
+        FieldCase{"FailedShape", {"shape", "50", "100", "--json"}, {"ze", "zo", "er", "width", "limit", "error"}}),
+    CaseName());
 
 TEST(FrontJson, CarriesFullPrecision)
 {

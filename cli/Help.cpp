@@ -1,0 +1,111 @@
+#include "Help.h"
+
+#include <algorithm>
+
+#include "OptionTable.h"
+
+const std::string_view kUsage =
+    "usage: duvane-calc impedance SD DD [ER] [options]\n"
+    "       duvane-calc shape ZE ZO [ER] [options]\n"
+    "       duvane-calc impedance|shape --batch [options] < cases\n"
+    "       duvane-calc --help | --version\n";
+
+namespace {
+
+const std::string_view kAbout =
+    "duvane-calc: impedances and shape of shielded twin-core cable, two round inner\n"
+    "conductors of diameter d, their centres S apart, in a round shield of inner\n"
+    "diameter D, filled with a dielectric of relative permittivity ER.\n"
+    "\n"
+    "Modes:\n"
+    "  impedance SD DD [ER]  Ze and Zo (ohm) from S/D and D/d in the dielectric ER\n"
+    "                        (default 1), with Zdiff = 2 Zo and Zcm = Ze / 2\n"
+    "  shape ZE ZO [ER]      S/D and D/d for the wanted Ze > Zo (ohm) in ER, and the\n"
+    "                        calculation count of the solve\n"
+    "\n"
+    "Options, anywhere among the operands, as --name VALUE or --name=VALUE; every\n"
+    "word after -- is an operand:\n";
+
+const std::string_view kAfterOptions =
+    "\n"
+    "Numbers: spaces around, an optional sign, digits with an optional \".\", an\n"
+    "optional exponent (2.5e-1); nothing else.\n"
+    "\n"
+    "Batch input: the mode's two or three numbers per line, separated by commas or\n"
+    "blanks; blank lines and lines starting with # are skipped. Each output object\n"
+    "starts with \"line\", the input line number. A line that cannot be read, or a\n"
+    "case that fails, gives an object with \"error\", and the run goes on.\n"
+    "\n"
+    "JSON fields:\n"
+    "  impedance  sd dd er ze zo zdiff zcm\n"
+    "  shape      ze zo er width limit sd dd count status\n"
+    "  A failed case has \"error\" in place of the results.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  success; with --batch: all input was read, even when some cases failed\n"
+    "  1  the calculation failed, the trace file could not be written, or standard\n"
+    "     input could not be read\n"
+    "  2  a bad or missing argument\n";
+
+constexpr std::size_t kLineWidth = 79;
+
+// `text` broken at blanks into lines of at most kLineWidth characters. The
+// first line continues one already filled up to `column`; the others are
+// indented to it.
+std::string wrapped(std::string_view text, std::size_t column)
+{
+    std::string out;
+    std::size_t length = column;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        const std::string_view word = text.substr(start, end - start);
+        if (length > column && length + 1 + word.size() > kLineWidth) {
+            out += '\n';
+            out.append(column, ' ');
+            length = column;
+        } else if (length > column) {
+            out += ' ';
+            ++length;
+        }
+        out += word;
+        length += word.size();
+        start = end + 1;
+    }
+    return out + '\n';
+}
+
+std::string label(const OptionSpec& option)
+{
+    std::string text(option.name);
+    if (!option.valueName.empty())
+        text.append(" ").append(option.valueName);
+    return text;
+}
+
+// One entry per row of the table, the descriptions in a column of their own;
+// an option that not every mode accepts says which do.
+std::string optionList()
+{
+    std::size_t labelWidth = 0;
+    for (const OptionSpec& option : optionTable())
+        labelWidth = std::max(labelWidth, label(option).size());
+    const std::size_t column = 2 + labelWidth + 2;
+
+    std::string list;
+    for (const OptionSpec& option : optionTable()) {
+        std::string entry = "  " + label(option);
+        entry.resize(column, ' ');
+        std::string description(option.help);
+        if (option.modes.size() < kModes.size())
+            description = modeChoice(option.modes) + ": " + description;
+        list += entry + wrapped(description, column);
+    }
+    return list;
+}
+
+}  // namespace
+
+std::string helpText()
+{
+    return std::string(kUsage) + '\n' + std::string(kAbout) + optionList() + std::string(kAfterOptions);
+}

@@ -1,0 +1,95 @@
+#include "OptionTable.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "NumberText.h"
+#include "Quoted.h"
+
+namespace {
+
+constexpr Mode kShapeOnly[] = {Mode::Shape};
+
+std::string mustBe(std::string_view what, std::string_view value)
+{
+    return "must be " + std::string(what) + ": " + quoted(value);
+}
+
+bool parseInt(std::string_view text, int& value)
+{
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+std::string readInteger(std::string_view text, int& value)
+{
+    return parseInt(text, value) ? std::string() : mustBe("an integer", text);
+}
+
+std::string readInteger(std::string_view text, int low, int high, int& value)
+{
+    if (parseInt(text, value) && value >= low && value <= high)
+        return {};
+    return mustBe("an integer from " + std::to_string(low) + " to " + std::to_string(high), text);
+}
+
+std::string readPositive(std::string_view text, double& value)
+{
+    return parseNumber(text, value) && value > 0 ? std::string() : mustBe("a positive number", text);
+}
+
+std::string readFileName(std::string_view text, std::string& name)
+{
+    if (text.empty())
+        return "needs a file name";
+    name = text;
+    return {};
+}
+
+std::string setTrue(bool& flag)
+{
+    flag = true;
+    return {};
+}
+
+std::string raiseAction(Options::Action& action, Options::Action wanted)
+{
+    action = std::max(action, wanted);
+    return {};
+}
+
+constexpr OptionSpec kOptions[] = {
+    {"--decimals", "N", kModes,
+     "digits after the point in the results, 1 to 5 (default 3); JSON always carries full precision",
+     [](std::string_view value, Options& options) { return readInteger(value, 1, 5, options.decimals); }},
+    {"--english", "", kModes, "the calculator's messages in English (default Japanese)",
+     [](std::string_view, Options& options) { return setTrue(options.solve.english); }},
+    {"--json", "", kModes, "one JSON object instead of text",
+     [](std::string_view, Options& options) { return setTrue(options.json); }},
+    {"--width", "OHM", kShapeOnly, "convergence width, for Er = 1 (default 0.01)",
+     [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
+    {"--limit", "N", kShapeOnly, "largest calculation count (default 1000)",
+     [](std::string_view value, Options& options) { return readInteger(value, options.solve.limit); }},
+    {"--trace", "FILE", kShapeOnly, "write the trace of the solve to FILE",
+     [](std::string_view value, Options& options) { return readFileName(value, options.solve.traceFile); }},
+    {"--batch", "", kModes, "read one case per line from standard input and write one JSON object per line",
+     [](std::string_view, Options& options) { return setTrue(options.batch); }},
+    {"--help", "", kModes, "this text, whatever else is given",
+     [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Help); }},
+    {"--version", "", kModes, "the program's version, whatever else is given but --help",
+     [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Version); }},
+};
+
+}  // namespace
+
+std::span<const OptionSpec> optionTable()
+{
+    return kOptions;
+}
+
+const OptionSpec* findOption(std::string_view name)
+{
+    const auto* found = std::ranges::find(kOptions, name, &OptionSpec::name);
+    return found == std::ranges::end(kOptions) ? nullptr : found;
+}

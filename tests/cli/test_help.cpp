@@ -1,0 +1,158 @@
+// What duvane-calc says about its command line, checked against the option
+// table and against what the program does.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Case.h"
+#include "CaseName.h"
+#include "CliRun.h"
+#include "OptionTable.h"
+
+namespace {
+
+const std::string& help()
+{
+    static const std::string text = runWith({"--help"}).out;
+    return text;
+}
+
+// The help's first paragraph.
+std::string usageInHelp()
+{
+    return help().substr(0, help().find("\n\n") + 1);
+}
+
+// `text` with every run of blanks and line ends as one blank, none at the ends.
+std::string collapsed(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        const bool blank = c == ' ' || c == '\n';
+        if (!blank)
+            out += c;
+        else if (!out.empty() && out.back() != ' ')
+            out += ' ';
+    }
+    if (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
+TEST(Help, GoesToStandardOutputWithStatusZero)
+{
+    const CliResult r = runWith({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(r.out.starts_with("usage: duvane-calc ")) << r.out;
+}
+
+TEST(Help, UsageGivesEveryModeWithItsNumbers)
+{
+    const std::string usage = usageInHelp();
+    for (Mode mode : kModes) {
+        const auto& names = inputNames(mode);
+        const std::string form = "duvane-calc " + std::string(modeName(mode)) + " " + std::string(names[0].name) +
+                                 " " + std::string(names[1].name) + " [" + std::string(names[2].name) + "]";
+        EXPECT_NE(usage.find(form), std::string::npos) << form << " is not in\n" << usage;
+    }
+}
+
+TEST(Help, LinesFitEightyColumns)
+{
+    for (const std::string& line : linesOf(help()))
+        EXPECT_LE(line.size(), 79u) << line;
+}
+
+// The statuses listed last are those the program exits with.
+TEST(Help, EndsWithTheExitStatusesTheProgramUses)
+{
+    const std::string heading = "\nExit status:\n";
+    const std::size_t at = help().rfind(heading);
+    ASSERT_NE(at, std::string::npos) << help();
+    std::set<int> listed;
+    for (const std::string& line : linesOf(help().substr(at + heading.size()))) {
+        ASSERT_TRUE(line.starts_with("  ")) << "after the exit statuses: " << line;
+        if (std::isdigit(static_cast<unsigned char>(line[2])))
+            listed.insert(line[2] - '0');
+    }
+    const std::set<int> used{runWith({"impedance", "0.5", "10"}).status, runWith({"impedance", "0.95", "10"}).status,
+                             runWith({"impedance"}).status};
+    EXPECT_EQ(listed, used);
+}
+
+struct OptionName {
+    std::string operator()(const testing::TestParamInfo<OptionSpec>& info) const
+    {
+        std::string name(info.param.name.substr(2));
+        std::ranges::replace(name, '-', '_');
+        return name;
+    }
+};
+
+class HelpEntry : public testing::TestWithParam<OptionSpec> {};
+
+// The option with its value name at the head of an entry, then its
+// description, which names the modes when not every mode accepts it.
+TEST_P(HelpEntry, GivesTheOptionItsValueAndWhatItDoes)
+{
+    const OptionSpec& option = GetParam();
+    std::string label = "  ";
+    label += option.name;
+    if (!option.valueName.empty())
+        label.append(" ").append(option.valueName);
+    const std::vector<std::string> lines = linesOf(help());
+    auto line = std::ranges::find_if(lines, [&](const std::string& l) { return l.starts_with(label + "  "); });
+    ASSERT_NE(line, lines.end()) << label << " is not listed in\n" << help();
+
+    std::string description = line->substr(label.size());
+    while (++line != lines.end() && line->starts_with("   "))
+        description += "\n" + *line;
+    description = collapsed(description);
+    EXPECT_TRUE(description.ends_with(collapsed(std::string(option.help)))) << description;
+    if (option.modes.size() < kModes.size()) {
+        for (Mode mode : option.modes)
+            EXPECT_NE(description.find(modeName(mode)), std::string::npos) << description;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HelpEntry, testing::ValuesIn(optionTable().begin(), optionTable().end()),
+                         OptionName());
+
+using Args = std::vector<std::string>;
+
+struct ArgumentError {
+    const char* name;
+    Args args;
+    const char* problem;
+};
+
+class ArgumentErrors : public testing::TestWithParam<ArgumentError> {};
+
+// On standard error: the problem, then the usage the help starts with.
+TEST_P(ArgumentErrors, NameTheProblemThenGiveTheUsage)
+{
+    const std::string usage = usageInHelp();
+    ASSERT_TRUE(usage.starts_with("usage: duvane-calc ")) << help();
+    const CliResult r = runWith(GetParam().args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "duvane-calc: " + std::string(GetParam().problem) + "\n" + usage);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ArgumentErrors,
+    testing::Values(ArgumentError{"NoArguments", {}, "missing mode (impedance or shape)"},
+                    ArgumentError{"MissingNumber", {"impedance", "0.5"}, "missing DD"},
+                    ArgumentError{"NotANumber", {"shape", "100", "fifty"}, R"(ZO is not a number: "fifty")"},
+                    ArgumentError{"UnknownOption", {"shape", "100", "50", "--bogus"}, R"(unknown option "--bogus")"},
+                    ArgumentError{"ShapeOptionInImpedance", {"impedance", "0.5", "10", "--limit", "5"},
+                                  "--limit applies to shape mode only"}),
+    CaseName());
+
+}  // namespace
