@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "NumberText.h"
 #include "Sweep.h"
 #include "Units.h"
@@ -48,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SweepCase{"TwoParts", "1:2", {}}, SweepCase{"FourParts", "1:2:3:4", {}},
                     SweepCase{"EmptyListValue", "3,,4", {}}, SweepCase{"BadValue", "3,x", {}},
                     SweepCase{"RunsAway", "0:1:1e-9", {}}),
-    [](const testing::TestParamInfo<SweepCase>& info) { return info.param.name; });
+    CaseName{});
 
 // 0.1 + 16 * 0.05 is 0.9000000000000001 in doubles: the last value must be
 // the stop the user wrote, and it must be there at all.

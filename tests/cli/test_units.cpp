@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "CaseName.h"
 #include "Units.h"
 
 namespace {
@@ -39,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LengthCase{"UnitAlone", "mm", 0}, LengthCase{"UnknownUnit", "4.2cm", 0},
                     LengthCase{"Negative", "-1mm", 0}, LengthCase{"Zero", "0", 0},
                     LengthCase{"Overflow", "1e308in", 0}, LengthCase{"NotANumber", "nan", 0}),
-    [](const testing::TestParamInfo<LengthCase>& info) { return info.param.name; });
+    CaseName{});
 
 struct AwgCase {
     const char* name;
@@ -74,6 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
                     AwgCase{"Size40", "40", 0.0799}, AwgCase{"Size41", "41", 0}, AwgCase{"Negative", "-1", 0},
                     AwgCase{"FiveZeros", "00000", 0}, AwgCase{"FiveAught", "5/0", 0},
                     AwgCase{"Fraction", "24.5", 0}, AwgCase{"Empty", "", 0}, AwgCase{"Letters", "abc", 0}),
-    [](const testing::TestParamInfo<AwgCase>& info) { return info.param.name; });
+    CaseName{});
 
 }  // namespace

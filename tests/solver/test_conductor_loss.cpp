@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "CaseName.h"
 #include "Codata.h"
 #include "ConductorLoss.h"
 
@@ -45,6 +46,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, CoaxLoss,
                          testing::Values(Coax{"FiftyOhmPtfeAtOneGigahertz", 0.45e-3, 1.5e-3, 2.1, 1e9},
                                          Coax{"ThinWireAtHundredMegahertz", 0.25e-3, 2e-3, 1, 1e8},
                                          Coax{"ThickAtTenGigahertz", 2e-3, 4e-3, 2.25, 1e10}),
-                         [](const testing::TestParamInfo<Coax>& info) { return info.param.name; });
+                         CaseName{});
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <numbers>
 #include <string>
 
+#include "CaseName.h"
 #include "ConvergedSolver.h"
 
 namespace {
@@ -17,12 +18,6 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 double relativeDifference(double value, double reference)
 {
     return std::fabs(value - reference) / reference;
-}
-
-template <typename Row>
-std::string rowName(const testing::TestParamInfo<Row>& info)
-{
-    return info.param.name;
 }
 
 // ---- Known impedances ----------------------------------------------------------
@@ -52,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ConvergedKnown,
                                          Known{"SD0_3Dd4", 0.3, 4, 103.3098770, 33.4105623},
                                          Known{"SD0_7Dd4", 0.7, 4, 32.9909405, 30.6433024},
                                          Known{"SD0_9Dd20", 0.9, 20, 76.5479691, 76.0493517}),
-                         rowName<Known>);
+                         CaseName{});
 
 // ---- The shield receding -------------------------------------------------------
 
@@ -89,7 +84,7 @@ TEST_P(ConvergedRecedingShield, OddModeTendsToFreePair)
 
 INSTANTIATE_TEST_SUITE_P(Cases, ConvergedRecedingShield,
                          testing::Values(Pair{"CoreGap0_012", 1.006}, Pair{"CoreGap1", 1.5}, Pair{"CoreGap6", 4}),
-                         rowName<Pair>);
+                         CaseName{});
 
 // ---- Across the reach: order and bound ------------------------------------------
 
@@ -138,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Shape{"Dd1e6", 0.5, 1e6}, Shape{"Dd1e12", 0.5, 1e12}, Shape{"Dd1e200", 0.5, 1e200},
                     Shape{"LargestDd", 0.9, DBL_MAX}, Shape{"TinySDDd1e200", 1e-199, 1e200},
                     Shape{"TinySDLargestDd", 3e-308, 1e308}),
-    rowName<Shape>);
+    CaseName{});
 
 struct LowOrder {
     const char* name;
@@ -170,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ConvergedLowOrder,
                                          LowOrder{"ShieldGap0_01Order20", 0.5, 2.02, 20},
                                          LowOrder{"ShieldGap0_01Order120", 0.5, 2.02, 120},
                                          LowOrder{"SD0_3Dd4Order10", 0.3, 4, 10}),
-                         rowName<LowOrder>);
+                         CaseName{});
 
 // ---- Refusals ------------------------------------------------------------------------
 
@@ -219,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"BothGaps0_005", 1.0025 / 2.0075, 2.0075, ConvergedStatus::GapTooNarrow,
                 kNarrow + "core to core 0.005 r, core to shield 0.005 r"},
         Refused{"CoreGapJustBelow", 0.100499, 10, ConvergedStatus::GapTooNarrow, kNarrow + "core to core 0.00998 r"}),
-    rowName<Refused>);
+    CaseName{});
 
 struct Order {
     const char* name;
@@ -242,6 +237,6 @@ TEST_P(ConvergedOrderRefused, GivesTextAndNoValues)
 INSTANTIATE_TEST_SUITE_P(Cases, ConvergedOrderRefused,
                          testing::Values(Order{"Zero", 0}, Order{"Negative", -3},
                                          Order{"AboveMax", ConvergedSolver::kMaxOrder + 1}),
-                         rowName<Order>);
+                         CaseName{});
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "CaseName.h"
 #include "ConvergedShape.h"
 #include "ConvergedSolver.h"
 #include "Qol_math2.h"
@@ -12,12 +13,6 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-template <typename Row>
-std::string rowName(const testing::TestParamInfo<Row>& info)
-{
-    return info.param.name;
-}
 
 // The request a caller makes: the start from the five-charge solve, its
 // answer or, when it failed, its last point.
@@ -84,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ConvergedShapeFound,
                                          Target{"CoreGapAtLimit", 0.1005, 10, 1, 1e-6, true},
                                          Target{"ShieldGapAtLimit", 0.5, 2.02, 1, 1e-6, true},
                                          Target{"SDAtLimit", 0.9, 10.2, 1, 1e-6, true}),
-                         rowName<Target>);
+                         CaseName{});
 
 // ---- The count ------------------------------------------------------------------------
 
@@ -185,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "The start S/D -0.5, D/d 10 " + kNoStart + "Error : SD <= 0"},
         Refused{"StartDdInfinite", 100, 50, 1, 0.01, 0.5, kInf, ShapeOutcome::StartOutOfReach,
                 "The start S/D 0.5, D/d inf " + kNoStart + "外部導体半径が小さすぎます"}),
-    rowName<Refused>);
+    CaseName{});
 
 struct Beyond {
     const char* name;
@@ -209,6 +204,6 @@ TEST_P(ConvergedShapeBeyondReach, StopsAtTheEdge)
 
 INSTANTIATE_TEST_SUITE_P(Cases, ConvergedShapeBeyondReach,
                          testing::Values(Beyond{"CoresTooClose", 400, 2}, Beyond{"SDAbove0_9", 50, 49.9}),
-                         rowName<Beyond>);
+                         CaseName{});
 
 }  // namespace

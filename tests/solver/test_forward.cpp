@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ForwardExample,
                                          Shape{0.5, 10, 9, 133.229012, 107.425742, 1e-4}),
                          [](const testing::TestParamInfo<Shape>& info) {
                              const Shape& c = info.param;
-                             return caseName(info.index, {{"sd", c.sd}, {"dd", c.dd}, {"charges", c.charges}});
+                             return nameFromInputs(info.index, {{"sd", c.sd}, {"dd", c.dd}, {"charges", c.charges}});
                          });
 
 // Thin wires far apart in a wide shield: each line charge with its images,
@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Rejected{0.75, 4, "外部導体半径が小さすぎます"},
                     Rejected{0.5, INFINITY, "外部導体半径が小さすぎます"}),
     [](const testing::TestParamInfo<Rejected>& info) {
-        return caseName(info.index, {{"sd", info.param.sd}, {"dd", info.param.dd}});
+        return nameFromInputs(info.index, {{"sd", info.param.sd}, {"dd", info.param.dd}});
     });
 
 TEST(ForwardAt, FailedValidationLeavesOutParameterAndShape)

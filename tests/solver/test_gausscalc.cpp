@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "Gausscalc.h"
 
 namespace {
@@ -49,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Non-zero diagonal, but the second pivot becomes exactly 0.
                     Failure{"SingularPivot", 2, {1, 1, 1, 1}, "Gij11 =0"},
                     Failure{"SingularLastPivot", 3, {1, 2, 3, 2, 5, 8, 1, 3, 5}, "Gij22 =0"}),
-    [](const testing::TestParamInfo<Failure>& info) { return info.param.name; });
+    CaseName{});
 
 TEST(Gauss, SolvesAndKeepsInputs)
 {

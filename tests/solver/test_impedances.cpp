@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "CaseName.h"
 #include "Impedances.h"
 #include "Qol_math1.h"
 
@@ -41,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // the five charges give Ze 0.09815, Zo 0.09854 here; the true values are about 0.851 / 0.820
                     Refusal{"ZoAboveZeNearTheShield", 0.5121, 2.05, 1, false, beyondReachText(false)},
                     Refusal{"ZoAboveZeEnglish", 0.5121, 2.05, 2.25, true, beyondReachText(true)}),
-    [](const testing::TestParamInfo<Refusal>& info) { return info.param.name; });
+    CaseName{});
 
 // The results are the calculator's air impedances over √Er, and the
 // calculator keeps the inputs as a window reads them back.

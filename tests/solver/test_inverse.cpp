@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, InverseConverges,
                                          Target{100, 80, 1, 0.1}, Target{150, 60, 1, 1}),
                          [](const testing::TestParamInfo<Target>& info) {
                              const Target& t = info.param;
-                             return caseName(info.index, {{"ze", t.ze}, {"zo", t.zo}, {"er", t.er}, {"width", t.width}});
+                             return nameFromInputs(info.index, {{"ze", t.ze}, {"zo", t.zo}, {"er", t.er}, {"width", t.width}});
                          });
 
 // Thin wires in a wide shield are where the closed-form start estimate is
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"ZoNegative", 100, -50, 1, 0, "Ze と Zo は正の有限値にして下さい"},
                     Refused{"ZoZero", 100, 0, 1, 1, "Ze and Zo must be positive finite numbers"},
                     Refused{"ZeInfinite", INFINITY, 50, 1, 0, "Ze と Zo は正の有限値にして下さい"}),
-    [](const testing::TestParamInfo<Refused>& info) { return info.param.name; });
+    CaseName{});
 
 // Ze and Zo less than about 0.66 ohm apart put the start estimate above S/D 0.9.
 TEST_F(SolverTest, StartEstimateRejectedLeavesEmptyTrace)
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, InverseCountOver,
                                          CountLimit{-5, 1, "Calculation Count Over", "Calculation Count=2"},
                                          CountLimit{2, 1, "Calculation Count Over", "Calculation Count=3"}),
                          [](const testing::TestParamInfo<CountLimit>& info) {
-                             return caseName(info.index, {{"limit", info.param.limit}, {"english", info.param.english}});
+                             return nameFromInputs(info.index, {{"limit", info.param.limit}, {"english", info.param.english}});
                          });
 
 TEST_F(SolverTest, SecondTraceReplacesFirst)

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatFixed,
                                          Format{-0.000001, 5, "0.00000"}, Format{-0.0, 3, "0.000"},
                                          Format{1e20, 1, "100000000000000000000.0"}),
                          [](const testing::TestParamInfo<Format>& info) {
-                             return caseName(info.index, {{"value", info.param.value}, {"decimals", info.param.decimals}});
+                             return nameFromInputs(info.index, {{"value", info.param.value}, {"decimals", info.param.decimals}});
                          });
 
 // A desktop session sets LC_NUMERIC from the user's environment; numbers in

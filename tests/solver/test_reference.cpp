@@ -49,7 +49,7 @@ TEST_P(ReferenceForward, MatchesModel)
 
 INSTANTIATE_TEST_SUITE_P(Table, ReferenceForward, testing::ValuesIn(kForwardCases),
                          [](const testing::TestParamInfo<ForwardCase>& info) {
-                             return caseName(info.index, {{"sd", info.param.sd}, {"dd", info.param.dd}});
+                             return nameFromInputs(info.index, {{"sd", info.param.sd}, {"dd", info.param.dd}});
                          });
 
 struct InverseCase {
@@ -88,7 +88,7 @@ TEST_P(ReferenceInverse, MatchesModel)
 INSTANTIATE_TEST_SUITE_P(Table, ReferenceInverse, testing::ValuesIn(kInverseCases),
                          [](const testing::TestParamInfo<InverseCase>& info) {
                              const InverseCase& c = info.param;
-                             return caseName(info.index, {{"ze", c.ze}, {"zo", c.zo}, {"er", c.er}, {"limit", c.limit}});
+                             return nameFromInputs(info.index, {{"ze", c.ze}, {"zo", c.zo}, {"er", c.er}, {"limit", c.limit}});
                          });
 
 struct TraceCase {
@@ -115,7 +115,7 @@ TEST_P(ReferenceTrace, FileMatchesByteForByte)
 
 INSTANTIATE_TEST_SUITE_P(Table, ReferenceTrace, testing::ValuesIn(kTraceCases),
                          [](const testing::TestParamInfo<TraceCase>& info) {
-                             return caseName(info.index, {{"ze", info.param.ze}, {"zo", info.param.zo}});
+                             return nameFromInputs(info.index, {{"ze", info.param.ze}, {"zo", info.param.zo}});
                          });
 
 }  // namespace
