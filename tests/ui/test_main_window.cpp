@@ -60,6 +60,31 @@ void enterShapeMode()
     FormMain->Shape1->trigger();
 }
 
+// Columns of a row that starts in a mode with given box texts.
+void addModeAndBoxColumns()
+{
+    QTest::addColumn<bool>("shape");
+    for (const char* box : {"sd", "dd", "er", "ze", "zo"})
+        QTest::addColumn<QString>(box);
+}
+
+// Puts the window into the current row's mode and box texts.
+Boxes enterRow()
+{
+    QFETCH(bool, shape);
+    QFETCH(QString, sd);
+    QFETCH(QString, dd);
+    QFETCH(QString, er);
+    QFETCH(QString, ze);
+    QFETCH(QString, zo);
+    if (shape)
+        enterShapeMode();
+    const Boxes boxes{sd, dd, er, ze, zo};
+    fillBoxes(boxes);
+    return boxes;
+}
+
+
 QColor fieldColour(const QLineEdit* box)
 {
     return box->palette().color(QPalette::Base);
@@ -491,12 +516,7 @@ void TestMainWindow::enterStartsNothing()
 
 void TestMainWindow::inputChecks_data()
 {
-    QTest::addColumn<bool>("shape");
-    QTest::addColumn<QString>("sd");
-    QTest::addColumn<QString>("dd");
-    QTest::addColumn<QString>("er");
-    QTest::addColumn<QString>("ze");
-    QTest::addColumn<QString>("zo");
+    addModeAndBoxColumns();
     QTest::addColumn<QString>("message");
 
     const QString empty = "値を入力してください";
@@ -522,17 +542,8 @@ void TestMainWindow::inputChecks_data()
 // The first bad box is named; nothing else changes.
 void TestMainWindow::inputChecks()
 {
-    QFETCH(bool, shape);
-    QFETCH(QString, sd);
-    QFETCH(QString, dd);
-    QFETCH(QString, er);
-    QFETCH(QString, ze);
-    QFETCH(QString, zo);
     QFETCH(QString, message);
-    if (shape)
-        enterShapeMode();
-    const Boxes before{sd, dd, er, ze, zo};
-    fillBoxes(before);
+    const Boxes before = enterRow();
     FormMain->Label1->setText("before");
     calculate();
     QCOMPARE(dialogs_->messageTexts(), QStringList(message));
@@ -727,12 +738,7 @@ void TestMainWindow::shapeSuccessAfterFailure()
 
 void TestMainWindow::writtenBoxesShowTheirStart_data()
 {
-    QTest::addColumn<bool>("shape");
-    QTest::addColumn<QString>("sd");
-    QTest::addColumn<QString>("dd");
-    QTest::addColumn<QString>("er");
-    QTest::addColumn<QString>("ze");
-    QTest::addColumn<QString>("zo");
+    addModeAndBoxColumns();
     QTest::addColumn<QStringList>("written");
     QTest::addColumn<QStringList>("tooLong"); // for their boxes, at five decimals
 
@@ -750,18 +756,10 @@ void TestMainWindow::writtenBoxesShowTheirStart_data()
 // its box would read as another number.
 void TestMainWindow::writtenBoxesShowTheirStart()
 {
-    QFETCH(bool, shape);
-    QFETCH(QString, sd);
-    QFETCH(QString, dd);
-    QFETCH(QString, er);
-    QFETCH(QString, ze);
-    QFETCH(QString, zo);
     QFETCH(QStringList, written);
     QFETCH(QStringList, tooLong);
     FormSetting2->mDecimals = 5;
-    if (shape)
-        enterShapeMode();
-    fillBoxes({sd, dd, er, ze, zo});
+    enterRow();
     calculate();
     for (const QString& name : written) {
         auto* box = FormMain->findChild<QLineEdit*>(name);
