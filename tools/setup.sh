@@ -20,7 +20,8 @@ duvane_install_missing() {
 }
 
 duvane_build_packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-                       fonts-ipafont-gothic fonts-dejavu-core locales python3)
+                       fonts-ipafont-gothic fonts-dejavu-core locales python3
+                       desktop-file-utils appstream groff-base)  # the last three for check-install.sh
 
 # The tests prove that a comma locale changes no number in or out.
 duvane_ensure_comma_locale() {

@@ -8,3 +8,4 @@ duvane_ensure_comma_locale
 duvane_build -DBUILD_TESTING=ON -DDUVANE_BUILD_BENCH=ON -DDUVANE_WERROR=ON
 cd "$DUVANE_BUILD"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+bash "$DUVANE_ROOT/tools/check-install.sh" "$DUVANE_BUILD"
