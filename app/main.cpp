@@ -13,6 +13,8 @@ int main(int argc, char* argv[])
     // The name only, not a display name: Qt would append a display name to
     // every window title.
     QApplication::setApplicationName(QStringLiteral("Duvane"));
+    // Wayland matches the window to its desktop entry (and icon) by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.duvane.duvane"));
     installFontSubstitutions();
     QtUserDialogs dialogs;
     try {

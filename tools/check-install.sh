@@ -35,8 +35,9 @@ desktop=share/applications/$id.desktop
 metainfo=share/metainfo/$id.metainfo.xml
 icon=share/icons/hicolor/scalable/apps/$id.svg
 manuals=(share/man/man1/duvane.1 share/man/man1/duvane-calc.1)
+copyright=share/doc/duvane/copyright
 [[ -f $prefix/bin/duvane ]] || fail "bin/duvane was not installed (was the build configured with DUVANE_BUILD_UI=OFF?)"
-for file in bin/duvane-calc "$desktop" "$metainfo" "$icon" "${manuals[@]}"; do
+for file in bin/duvane-calc "$desktop" "$metainfo" "$icon" "${manuals[@]}" "$copyright"; do
     [[ -f $prefix/$file ]] || fail "$file was not installed"
 done
 for program in bin/duvane bin/duvane-calc; do
