@@ -30,10 +30,7 @@ struct Wanted {
 // shield, in core radii: every pair is a shape with both gaps open, the
 // impedances vary smoothly with them from the narrowest gaps to D/d in the
 // millions, and the reach is a corner of the plane.
-struct Gaps {
-    double core;
-    double shield;
-};
+using Gaps = ShapeGaps;
 
 struct Shape {
     double sd;
@@ -42,8 +39,7 @@ struct Shape {
 
 Gaps gapsOf(Shape shape)
 {
-    const double a = shape.dd * shape.sd;
-    return {2 * a - 2, shape.dd - a - 1};
+    return shapeGaps(shape.sd, shape.dd);
 }
 
 Shape shapeOf(Gaps gaps)

@@ -214,10 +214,7 @@ std::string shapeError(double sd, double dd)
 
 std::string gapError(double sd, double dd)
 {
-    const double R = dd;
-    const double a = R * sd;
-    const double coreGap = 2 * a - 2;
-    const double shieldGap = R - a - 1;
+    const auto [coreGap, shieldGap] = shapeGaps(sd, dd);
     // A gap of 0.01 r as typed comes out of the products a hair below.
     constexpr double kMinGapAfterRounding = kConvergedMinGap * (1 - 1e-12);
     std::string narrow;
@@ -272,6 +269,13 @@ double maxResidual(const Geometry& g, int order, const double* even, const doubl
 }
 
 }  // namespace
+
+ShapeGaps shapeGaps(double sd, double dd)
+{
+    const double R = dd;
+    const double a = R * sd;
+    return {2 * a - 2, R - a - 1};
+}
 
 std::string convergedNumberText(double value)
 {

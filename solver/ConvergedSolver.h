@@ -30,6 +30,15 @@ inline constexpr double kConvergedMaxSD = 0.9;
 // The promised relative error of Ze and Zo for every shape in reach.
 inline constexpr double kConvergedAccuracy = 1e-9;
 
+// The two gaps of a shape, in core radii: between the cores, and from a core
+// to the shield.
+struct ShapeGaps {
+    double core;
+    double shield;
+};
+
+ShapeGaps shapeGaps(double sd, double dd);
+
 enum class ConvergedStatus {
     Solved,
     ShapeRejected,    // fails the calculator's own shape checks
