@@ -1,5 +1,4 @@
-# Fails when an option that `duvane-calc --help` names (every --word or -x)
-# has no item of its own in the OPTIONS section of the manual, so that an
+# Fails when an option that `duvane-calc --help` lists has no item of its own in the OPTIONS section of the manual, so that an
 # option added to the program cannot miss the manual. A mention elsewhere, as
 # in the synopsis, does not count: it tells nothing about the option.
 #   cmake -DCALC=path/to/duvane-calc -DMANUAL=path/to/duvane-calc.1 -P CheckManualOptions.cmake
@@ -9,18 +8,23 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "${CALC} --help failed (${status})")
 endif()
 
-# Blanks for everything but word characters, which also keeps brackets, that
-# would bend CMake's lists, out; an option then starts after a blank, so
-# words like twin-core or 2.5e-1 stay out.
-string(REGEX REPLACE "[^A-Za-z0-9_-]+" " " help " ${help}")
-string(REGEX MATCHALL " -(-[A-Za-z0-9][A-Za-z0-9-]*|[A-Za-z][A-Za-z0-9-]*)" found "${help}")
+# The options are the entries of the help's option list: lines indented by
+# two blanks that start with a dash, up to the two blanks before the
+# description ("  -h, --help  this text"). Mentions in the prose, such as
+# "--name VALUE", are no options. Semicolons would bend the list of lines.
+string(REPLACE ";" "," help "${help}")
+string(REPLACE "\n" ";" helpLines "${help}")
 set(options "")
-foreach(match IN LISTS found)
-  string(STRIP "${match}" option)
-  # A single dash before a whole word is no -x option.
-  if(option MATCHES "^--" OR option MATCHES "^-[A-Za-z]$")
-    list(APPEND options "${option}")
+foreach(line IN LISTS helpLines)
+  if(NOT line MATCHES "^  -")
+    continue()
   endif()
+  string(REGEX REPLACE "^  ([^ ]+( [^ ]+)*).*" "\\1" entry "${line}")
+  string(REGEX MATCHALL "(^|[ ,])-(-[A-Za-z0-9][A-Za-z0-9-]*|[A-Za-z])" found "${entry}")
+  foreach(match IN LISTS found)
+    string(REGEX REPLACE "^[ ,]" "" option "${match}")
+    list(APPEND options "${option}")
+  endforeach()
 endforeach()
 list(REMOVE_DUPLICATES options)
 if(NOT options)
