@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include "Qol_math2.h"
@@ -123,6 +124,7 @@ private:
     TStatusLine mStatusLine;
     std::unique_ptr<TQol_COAXMath2> mCalc;
     unsigned char mMode = 0;
+    QElapsedTimer mLastRepaint;
     std::array<std::pair<QLineEdit*, TKeyPressHandler>, 4> mKeyPressHandlers;
 };
 
