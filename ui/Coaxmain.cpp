@@ -17,6 +17,7 @@
 
 #include "Colours.h"
 #include "Controls.h"
+#include "FiveChargeDeviation.h"
 #include "Fonts.h"
 #include "Impedances.h"
 #include "Info.h"
@@ -221,9 +222,11 @@ void TFormMain::TStatusLine::setCaption(const std::string& text)
     mForm.SetStatus(QString::fromStdString(text));
 }
 
-void TFormMain::SetStatus(const QString& text)
+void TFormMain::SetStatus(const QString& text, const QString& toolTip)
 {
     setLabelText(*Label1, text);
+    Label1->setToolTip(toolTip);
+    mStatusIsNote = false;
 }
 
 // --- Mode switch -----------------------------------------------------------
@@ -377,11 +380,26 @@ void TFormMain::CalcImpedance()
         return;
     const Impedances z = calculateImpedances(*mCalc, sd, dd, er, false);
     if (!z.error.empty()) {
+        ShowImpedanceNote({});
         ShowFailure(Edit4, Edit5, QString::fromStdString(z.error));
         return;
     }
     showResult(*Edit4, FormatValue(FormSetting2->mDecimals, z.ze));
     showResult(*Edit5, FormatValue(FormSetting2->mDecimals, z.zo));
+    ShowImpedanceNote(NoteOnAccuracy(sd, dd, mCalc->mZe, mCalc->mZo, er));
+}
+
+// Impedance mode leaves its status line alone but for a note on accuracy,
+// and a note must not outlive the result it was about.
+void TFormMain::ShowImpedanceNote(const AccuracyNote& note)
+{
+    if (note.word.isEmpty()) {
+        if (mStatusIsNote)
+            SetStatus(QString());
+        return;
+    }
+    SetStatus(note.impedanceStatus(), note.toolTip);
+    mStatusIsNote = true;
 }
 
 void TFormMain::CalcShape()
@@ -405,8 +423,24 @@ void TFormMain::CalcShape()
         SetStatus(QStringLiteral("計算出来ませんでした"));
         return;
     }
-    showResult(*Edit1, FormatValue(FormSetting2->mDecimals, mCalc->mShapeSD));
-    showResult(*Edit2, FormatValue(FormSetting2->mDecimals, mCalc->mShapeDd));
+    const double sd = mCalc->mShapeSD;
+    const double dd = mCalc->mShapeDd;
+    showResult(*Edit1, FormatValue(FormSetting2->mDecimals, sd));
+    showResult(*Edit2, FormatValue(FormSetting2->mDecimals, dd));
+    // The solver's last evaluation need not be at the found shape.
+    TQol_COAXMath1 fiveCharge;
+    double fiveChargeZe = 0;
+    double fiveChargeZo = 0;
+    fiveCharge.zCalcZeAt(sd, dd, fiveChargeZe);
+    fiveCharge.zCalcZoAt(sd, dd, fiveChargeZo);
+    const AccuracyNote note = NoteOnAccuracy(sd, dd, fiveChargeZe, fiveChargeZo, er);
+    SetStatus(note.shapeStatus(Label1->text()), note.toolTip);
+}
+
+AccuracyNote TFormMain::NoteOnAccuracy(double sd, double dd, double fiveChargeZe, double fiveChargeZo, double er)
+{
+    return accuracyNote(fiveChargeDeviation(mConverged, sd, dd, fiveChargeZe, fiveChargeZo), sd, dd, er,
+                        FormSetting2->mDecimals);
 }
 
 void TFormMain::PrepareTrace()

@@ -7,7 +7,9 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 
+#include "ConvergedSolver.h"
 #include "Qol_math2.h"
+#include "AccuracyNote.h"
 #include "SolverView.h"
 
 class QAction;
@@ -101,7 +103,7 @@ private:
     void Edit5KeyPress(char& key);
 
     void SetMode(unsigned char mode);
-    void SetStatus(const QString& text);
+    void SetStatus(const QString& text, const QString& toolTip = QString());
     void ShowModal(QDialog* window);
     bool PassesKeyPress(const QKeyEvent& key, TKeyPressHandler handler);
     void FilterKey(char& key);
@@ -110,6 +112,8 @@ private:
     void CalcShape();
     void PrepareTrace();
     void ShowFailure(QLineEdit* result1, QLineEdit* result2, const QString& message);
+    AccuracyNote NoteOnAccuracy(double sd, double dd, double fiveChargeZe, double fiveChargeZo, double er);
+    void ShowImpedanceNote(const AccuracyNote& note);
     QString CheckValue(const QString& text) const;
     QString FormatValue(int decimals, double value) const;
 
@@ -123,8 +127,11 @@ private:
     UserDialogs& mDialogs;
     TStatusLine mStatusLine;
     std::unique_ptr<TQol_COAXMath2> mCalc;
+    // Checks each result against the converged solution.
+    ConvergedSolver mConverged;
     unsigned char mMode = 0;
     QElapsedTimer mLastRepaint;
+    bool mStatusIsNote = false;  // Label1 holds an impedance-mode note on accuracy
     std::array<std::pair<QLineEdit*, TKeyPressHandler>, 4> mKeyPressHandlers;
 };
 

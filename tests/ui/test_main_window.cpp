@@ -209,6 +209,10 @@ private slots:
 
     void inputChecks_data();
     void inputChecks();
+    void accuracyNotes_data();
+    void accuracyNotes();
+    void accuracyNoteGoesWithItsResult_data();
+    void accuracyNoteGoesWithItsResult();
     void impedanceResults_data();
     void impedanceResults();
     void impedanceForEr4IsHalf();
@@ -588,6 +592,74 @@ void TestMainWindow::impedanceResults()
     QCOMPARE(FormMain->Edit4->text(), ze);
     QCOMPARE(FormMain->Edit5->text(), zo);
     QCOMPARE(FormMain->Label1->text(), QString("before"));
+}
+
+// After a result the window compares the five-charge figure with the
+// converged solution. The converged values in the tool tips are the known
+// points S/D 0.3, D/d 4: 103.3098770 / 33.4105623 ohm for air, and over 1.5
+// for Er 2.25.
+void TestMainWindow::accuracyNotes_data()
+{
+    addModeAndBoxColumns();
+    QTest::addColumn<QString>("status"); // a pattern
+    QTest::addColumn<QString>("toolTip"); // a part of it
+
+    const QString count = QStringLiteral("計算回数＝\\d+");
+    QTest::newRow("wide gaps say nothing") << false << "0.5" << "10" << "1" << "" << "" << "^$" << "";
+    QTest::newRow("cores 0.4 r apart") << false << "0.3" << "4" << "1" << "" << ""
+                                       << "^精度注意: Zo −0\\.[5-7]\\d %$" << "Ze = 103.310 Ω, Zo = 33.411 Ω";
+    QTest::newRow("in a dielectric") << false << "0.3" << "4" << "2.25" << "" << ""
+                                     << "^精度注意: Zo −0\\.[5-7]\\d %$" << "Ze = 68.873 Ω, Zo = 22.274 Ω";
+    QTest::newRow("gap too narrow") << false << "0.2511" << "4" << "1" << "" << ""
+                                    << "^精度不明: 隙間が狭すぎます$" << "内部導体間 0.0088 r";
+    QTest::newRow("shape mode, wide gaps") << true << "" << "" << "1" << "133.229" << "107.426" << "^" + count + "$"
+                                           << "";
+    QTest::newRow("shape mode, cores near") << true << "" << "" << "1" << "103.31" << "33.41"
+                                            << "^" + count + " 精度注意$" << "5電荷法の誤差: Ze ";
+}
+
+void TestMainWindow::accuracyNotes()
+{
+    QFETCH(QString, status);
+    QFETCH(QString, toolTip);
+    enterRow();
+    calculate();
+    QVERIFY(dialogs_->messageTexts().isEmpty());
+    QVERIFY2(QRegularExpression(status).match(FormMain->Label1->text()).hasMatch(),
+             qPrintable(FormMain->Label1->text()));
+    if (toolTip.isEmpty())
+        QCOMPARE(FormMain->Label1->toolTip(), QString());
+    else
+        QVERIFY2(FormMain->Label1->toolTip().contains(toolTip), qPrintable(FormMain->Label1->toolTip()));
+}
+
+// A note is about one result: the next result, a failure or a mode switch
+// takes it away, with its tool tip.
+void TestMainWindow::accuracyNoteGoesWithItsResult_data()
+{
+    QTest::addColumn<QString>("sd");
+    QTest::addColumn<QString>("dd");
+    QTest::addColumn<bool>("switchMode");
+    QTest::newRow("a result without a note") << "0.5" << "10" << false;
+    QTest::newRow("a failure") << "0.95" << "10" << false;
+    QTest::newRow("the mode switch") << "0.3" << "4" << true;
+}
+
+void TestMainWindow::accuracyNoteGoesWithItsResult()
+{
+    QFETCH(QString, sd);
+    QFETCH(QString, dd);
+    QFETCH(bool, switchMode);
+    fillBoxes({"0.3", "4", "1", "", ""});
+    calculate();
+    QVERIFY(FormMain->Label1->text().startsWith("精度注意"));
+    fillBoxes({sd, dd, "1", "", ""});
+    if (switchMode)
+        FormMain->CalcZ1->trigger();
+    else
+        calculate();
+    QCOMPARE(FormMain->Label1->text(), QString());
+    QCOMPARE(FormMain->Label1->toolTip(), QString());
 }
 
 void TestMainWindow::impedanceForEr4IsHalf()
