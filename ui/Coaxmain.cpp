@@ -79,8 +79,7 @@ bool typesNoCharacter(const QKeyEvent& key)
 
 TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      mDialogs(dialogs),
-      mStatusLine(*this)
+      mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Duvane - Coax Cable with Dual Core Wire"));
@@ -208,18 +207,37 @@ void TFormMain::FormDestroy()
 // A repaint takes about 0.3 ms and a trial step a few microseconds: painting
 // every step kept a long solve in the window 85 times the solver's own time.
 // Every count still reaches the label; the eye needs no more than this.
+// A repaint takes about 0.3 ms and a trial step a few microseconds: painting
+// every step kept a long solve in the window 85 times the solver's own time.
+// The eye needs no more than this.
 void TFormMain::repaintNow()
 {
     constexpr qint64 kRepaintIntervalMs = 16;
     if (mLastRepaint.isValid() && mLastRepaint.elapsed() < kRepaintIntervalMs)
         return;
+    ShowSolverStatus();
     repaint();
     mLastRepaint.start();
 }
 
 void TFormMain::TStatusLine::setCaption(const std::string& text)
 {
-    mForm.SetStatus(QString::fromStdString(text));
+    mText = text;
+    mNew = true;
+}
+
+std::optional<QString> TFormMain::TStatusLine::TakeNew()
+{
+    if (!mNew)
+        return std::nullopt;
+    mNew = false;
+    return QString::fromStdString(mText);
+}
+
+void TFormMain::ShowSolverStatus()
+{
+    if (const std::optional<QString> text = mStatusLine.TakeNew())
+        SetStatus(*text);
 }
 
 void TFormMain::SetStatus(const QString& text, const QString& toolTip)
@@ -417,7 +435,9 @@ void TFormMain::CalcShape()
     PrepareTrace();
 
     mCalc->zCalcSDDd();
-    repaint();  // the last count, which the throttled repaints may have skipped
+    // The last count, which the throttled repaints may have skipped.
+    ShowSolverStatus();
+    repaint();
     if (!mCalc->mErrMsg.empty()) {
         ShowFailure(Edit1, Edit2, QString::fromStdString(mCalc->mErrMsg));
         SetStatus(QStringLiteral("計算出来ませんでした"));

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include <QElapsedTimer>
@@ -71,14 +72,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The solver writes its progress texts into Label1 through this.
+    // The solver writes every progress text here, and Label1 takes the
+    // latest when the window paints: laying the label out at every trial
+    // step would cost the window more than the solver's own work.
     class TStatusLine final : public StatusLabel {
     public:
-        explicit TStatusLine(TFormMain& form) : mForm(form) {}
         void setCaption(const std::string& text) override;
+        // The latest text if Label1 does not show it yet.
+        std::optional<QString> TakeNew();
 
     private:
-        TFormMain& mForm;
+        std::string mText;
+        bool mNew = false;
     };
 
     using TKeyPressHandler = void (TFormMain::*)(char&);
@@ -104,6 +109,7 @@ private:
 
     void SetMode(unsigned char mode);
     void SetStatus(const QString& text, const QString& toolTip = QString());
+    void ShowSolverStatus();
     void ShowModal(QDialog* window);
     bool PassesKeyPress(const QKeyEvent& key, TKeyPressHandler handler);
     void FilterKey(char& key);
