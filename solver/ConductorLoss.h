@@ -14,9 +14,10 @@ double skinDepth(double frequency, double conductivity);
 // a negative n advances the surfaces.
 using RecededInductance = std::function<double(double recession)>;
 
+// dL/dn (H/m per m) as the central difference over +-step of recession; half a
+// skin depth is the natural step, and the result must not depend on it.
+double inductanceSlope(const RecededInductance& inductance, double step);
+
 // Attenuation (Np/m) of a mode of impedance `impedance` (ohm, in the
-// dielectric): R / (2 Z). dL/dn is the central difference over +-`step`
-// recession; half a skin depth is the natural step, and the result must not
-// depend on it.
-double conductorAttenuation(const RecededInductance& inductance, double frequency, double conductivity,
-                            double impedance, double step);
+// dielectric) whose inductance rises by `slope` (dL/dn): R / (2 Z).
+double conductorAttenuation(double slope, double frequency, double conductivity, double impedance);
