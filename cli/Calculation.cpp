@@ -1,5 +1,6 @@
 #include "Calculation.h"
 
+#include "ConvergedShape.h"
 #include "Impedances.h"
 
 Calculator::Calculator(Mode mode, const SolveSettings& settings)
@@ -19,10 +20,18 @@ Report Calculator::run(const CaseInput& input)
     return report;
 }
 
+Impedances Calculator::impedancesBy(Method method, double sd, double dd, double er)
+{
+    return method == Method::Converged ? calculateConvergedImpedances(converged_, sd, dd, er, settings_.english)
+                                       : calculateImpedances(solver_, sd, dd, er, settings_.english);
+}
+
 void Calculator::impedance(const CaseInput& input, Report& report)
 {
     const auto [sd, dd, er] = input;
-    const Impedances z = calculateImpedances(solver_, sd, dd, er, settings_.english);
+    const Impedances z = impedancesBy(settings_.method, sd, dd, er);
+    if (settings_.method == Method::Converged)
+        report.method = methodName(Method::Converged);
     if (!z.error.empty()) {
         report.error = z.error;
         return;
@@ -31,6 +40,33 @@ void Calculator::impedance(const CaseInput& input, Report& report)
                       {"zo", "Zo", z.zo, Unit::Ohm},
                       {"zdiff", "Zdiff", 2 * z.zo, Unit::Ohm},
                       {"zcm", "Zcm", z.ze / 2, Unit::Ohm}};
+    if (settings_.method == Method::Converged)
+        report.results.push_back({"error_bound", "Error bound", z.errorBound, Unit::RelativeError});
+    if (settings_.compare)
+        compare(z, sd, dd, er, report);
+}
+
+// The other method's Ze and Zo for the same shape, and the five-charge
+// deviation, five-charge / converged - 1: the same ratio in any dielectric.
+void Calculator::compare(const Impedances& chosen, double sd, double dd, double er, Report& report)
+{
+    const bool fiveChargeChosen = settings_.method == Method::FiveCharge;
+    const Impedances other = impedancesBy(fiveChargeChosen ? Method::Converged : Method::FiveCharge, sd, dd, er);
+    if (!other.error.empty()) {
+        report.warning = "no comparison: " + other.error;
+        return;
+    }
+    const Impedances& fiveCharge = fiveChargeChosen ? chosen : other;
+    const Impedances& converged = fiveChargeChosen ? other : chosen;
+    if (fiveChargeChosen)
+        report.results.insert(report.results.end(), {{"ze_converged", "Ze converged", other.ze, Unit::Ohm},
+                                                     {"zo_converged", "Zo converged", other.zo, Unit::Ohm}});
+    else
+        report.results.insert(report.results.end(), {{"ze_five_charge", "Ze five-charge", other.ze, Unit::Ohm},
+                                                     {"zo_five_charge", "Zo five-charge", other.zo, Unit::Ohm}});
+    report.results.insert(report.results.end(),
+                          {{"ze_deviation", "Ze deviation", fiveCharge.ze / converged.ze - 1, Unit::Percent},
+                           {"zo_deviation", "Zo deviation", fiveCharge.zo / converged.zo - 1, Unit::Percent}});
 }
 
 void Calculator::shape(const CaseInput& input, Report& report)
@@ -52,6 +88,10 @@ void Calculator::shape(const CaseInput& input, Report& report)
     // The solver switches the trace off, silently, when it cannot open the file.
     if (tracing && solver_.mTraceOn == 0)
         report.warning = "cannot write the trace file \"" + settings_.traceFile + "\"";
+    if (settings_.method == Method::Converged) {
+        convergedShape(input, report);
+        return;
+    }
     if (!solver_.mErrMsg.empty()) {
         report.error = solver_.mErrMsg;
         return;
@@ -60,4 +100,32 @@ void Calculator::shape(const CaseInput& input, Report& report)
                       {"dd", "D/d", solver_.mShapeDd, Unit::Ratio},
                       {"count", "Count", static_cast<double>(solver_.mCount), Unit::Count}};
     report.status = status_.text;
+}
+
+// Newton on the converged model, from the five-charge answer: close to the
+// converged one wherever the five charges are good, and a start in any case.
+// Where the five-charge solve failed, its closed-form start estimate (or the
+// last shape it improved on) stands in; its refusals of the inputs are the
+// converged solve's too.
+void Calculator::convergedShape(const CaseInput& input, Report& report)
+{
+    const auto [ze, zo, er] = input;
+    report.method = methodName(Method::Converged);
+    const bool fiveChargeFound = solver_.mErrMsg.empty();
+    ShapeRequest request;
+    request.ze = ze;
+    request.zo = zo;
+    request.er = er;
+    request.width = settings_.width;
+    request.countLimit = settings_.limit;
+    request.startSD = fiveChargeFound ? solver_.mShapeSD : solver_.mSD;
+    request.startDd = fiveChargeFound ? solver_.mShapeDd : solver_.mDd;
+    const ShapeResult found = solveConvergedShape(request);
+    if (!found.error.empty()) {
+        report.error = found.error;
+        return;
+    }
+    report.results = {{"sd", "S/D", found.sd, Unit::Ratio},
+                      {"dd", "D/d", found.dd, Unit::Ratio},
+                      {"count", "Count", static_cast<double>(found.count), Unit::Count}};
 }

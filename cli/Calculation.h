@@ -3,6 +3,8 @@
 #include <string>
 
 #include "Case.h"
+#include "ConvergedSolver.h"
+#include "Impedances.h"
 #include "Qol_math2.h"
 #include "Report.h"
 
@@ -22,11 +24,15 @@ private:
         std::string text;
     };
 
+    Impedances impedancesBy(Method method, double sd, double dd, double er);
     void impedance(const CaseInput& input, Report& report);
+    void compare(const Impedances& chosen, double sd, double dd, double er, Report& report);
     void shape(const CaseInput& input, Report& report);
+    void convergedShape(const CaseInput& input, Report& report);
 
     Mode mode_;
     SolveSettings settings_;
     LastStatus status_;
     TQol_COAXMath2 solver_;
+    ConvergedSolver converged_;
 };

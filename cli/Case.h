@@ -36,7 +36,17 @@ using CaseInput = std::array<double, 3>;
 // the number, or the empty text when all are good.
 std::string readCase(Mode mode, const std::vector<std::string_view>& texts, CaseInput& input);
 
+// Which model calculates: the five-charge calculator of the window, or the
+// converged field solution.
+enum class Method { FiveCharge, Converged };
+
+// The method's name on the command line and in JSON.
+std::string_view methodName(Method method);
+
+// How the cases are calculated; width, limit and trace are the shape solve's.
 struct SolveSettings {
+    Method method = Method::FiveCharge;
+    bool compare = false;  // impedance: the converged solution beside the five-charge one
     bool english = false;
     double width = 0.01;
     int limit = 1000;

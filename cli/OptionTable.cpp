@@ -9,6 +9,7 @@
 namespace {
 
 constexpr Mode kShapeOnly[] = {Mode::Shape};
+constexpr Mode kImpedanceOnly[] = {Mode::Impedance};
 
 std::string mustBe(std::string_view what, std::string_view value)
 {
@@ -47,6 +48,18 @@ std::string readFileName(std::string_view text, std::string& name)
     return {};
 }
 
+std::string readMethod(std::string_view text, Method& method)
+{
+    for (const Method candidate : {Method::FiveCharge, Method::Converged}) {
+        if (text == methodName(candidate)) {
+            method = candidate;
+            return {};
+        }
+    }
+    return mustBe(std::string(methodName(Method::FiveCharge)) + " or " + std::string(methodName(Method::Converged)),
+                  text);
+}
+
 std::string setTrue(bool& flag)
 {
     flag = true;
@@ -67,6 +80,13 @@ constexpr OptionSpec kOptions[] = {
      [](std::string_view, Options& options) { return setTrue(options.solve.english); }},
     {"--json", "", kModes, "one JSON object instead of text",
      [](std::string_view, Options& options) { return setTrue(options.json); }},
+    {"--method", "NAME", kModes,
+     "five-charge (default): the calculator of the window; converged: the converged field solution, to a "
+     "relative 1e-9 where both gaps are at least 0.01 core radii",
+     [](std::string_view value, Options& options) { return readMethod(value, options.solve.method); }},
+    {"--compare", "", kImpedanceOnly,
+     "both methods and the five-charge deviation from the converged solution",
+     [](std::string_view, Options& options) { return setTrue(options.solve.compare); }},
     {"--width", "OHM", kShapeOnly, "convergence width, for Er = 1 (default 0.01)",
      [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
     {"--limit", "N", kShapeOnly, "largest calculation count (default 1000)",

@@ -8,8 +8,11 @@
 
 class JsonObject;
 
-// How a value is shown to people; JSON always carries the full number.
-enum class Unit { Ohm, Ratio, Count };
+// How a value is shown to people; JSON always carries the full number. A
+// percent is a ratio in JSON (0.01) and a signed percentage in text (+1.000 %);
+// a relative error is shown with two digits in exponent form (3.4e-13), as
+// fixed decimals would show 0.
+enum class Unit { Ohm, Ratio, Count, Percent, RelativeError };
 
 // One result of a case.
 struct Quantity {
@@ -23,6 +26,7 @@ struct Quantity {
 struct Report {
     // JSON names and values of the case and of the settings that shaped it.
     std::vector<std::pair<std::string_view, double>> inputs;
+    std::string_view method;            // named in JSON when not the default
     std::vector<Quantity> results;      // empty when the case failed
     std::optional<std::string> status;  // the solver's last progress text
     std::string error;                  // why the case failed; empty on success

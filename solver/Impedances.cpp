@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ConvergedSolver.h"
 #include "Qol_math1.h"
 
 const char* erNotPositiveText(bool english)
@@ -34,5 +35,16 @@ Impedances calculateImpedances(TQol_COAXMath1& calc, double sd, double dd, doubl
     if (!(calc.mZo < calc.mZe))
         return {.error = beyondReachText(english)};
     const double root = std::sqrt(er);
-    return {.ze = calc.mZe / root, .zo = calc.mZo / root, .error = {}};
+    return {.ze = calc.mZe / root, .zo = calc.mZo / root, .errorBound = 0, .error = {}};
+}
+
+Impedances calculateConvergedImpedances(ConvergedSolver& solver, double sd, double dd, double er, bool english)
+{
+    if (!(std::isfinite(er) && er > 0))
+        return {.error = erNotPositiveText(english)};
+    const ConvergedImpedance z = solver.solve(sd, dd);
+    if (!z.error.empty())
+        return {.error = z.error};
+    const double root = std::sqrt(er);
+    return {.ze = z.ze / root, .zo = z.zo / root, .errorBound = z.errorBound, .error = {}};
 }

@@ -84,11 +84,20 @@ struct OptionCase {
 };
 
 const Args kShapeCase{"shape", "100", "50"};
+const Args kImpedanceCase{"impedance", "0.5", "10"};
+
+Options impedanceCase()
+{
+    return calculation(Mode::Impedance, {0.5, 10, 1});
+}
 
 const OptionCase kOptionCases[] = {
     {"Decimals", kShapeCase, {"--decimals", "5"}, [] { Options o = shapeCase(); o.decimals = 5; return o; }},
     {"English", kShapeCase, {"--english"}, [] { Options o = shapeCase(); o.solve.english = true; return o; }},
     {"Json", kShapeCase, {"--json"}, [] { Options o = shapeCase(); o.json = true; return o; }},
+    {"Method", kShapeCase, {"--method", "converged"},
+     [] { Options o = shapeCase(); o.solve.method = Method::Converged; return o; }},
+    {"Compare", kImpedanceCase, {"--compare"}, [] { Options o = impedanceCase(); o.solve.compare = true; return o; }},
     {"Width", kShapeCase, {"--width", "0.25"}, [] { Options o = shapeCase(); o.solve.width = 0.25; return o; }},
     {"Limit", kShapeCase, {"--limit", "-5"}, [] { Options o = shapeCase(); o.solve.limit = -5; return o; }},
     {"Trace", kShapeCase, {"--trace", "t.txt"}, [] { Options o = shapeCase(); o.solve.traceFile = "t.txt"; return o; }},
@@ -310,6 +319,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"LimitAboveInt", {"shape", "100", "50", "--limit", "2147483648"},
                 R"(--limit must be an integer: "2147483648")"},
         BadArgs{"TraceEmpty", {"shape", "100", "50", "--trace="}, "--trace needs a file name"},
+        BadArgs{"MethodUnknown", {"impedance", "0.5", "10", "--method", "exact"},
+                R"(--method must be five-charge or converged: "exact")"},
         // A bad value stays an error when the option is given again.
         BadArgs{"RepeatedAfterBadValue", {"impedance", "0.5", "10", "--decimals", "9", "--decimals", "4"},
                 R"(--decimals must be an integer from 1 to 5: "9")"}),
@@ -321,7 +332,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"Decimals", {"impedance", "0.5", "10", "--decimals"}, "missing value for --decimals"},
         BadArgs{"Width", {"shape", "100", "50", "--width"}, "missing value for --width"},
         BadArgs{"Limit", {"shape", "100", "50", "--limit"}, "missing value for --limit"},
-        BadArgs{"Trace", {"shape", "100", "50", "--trace"}, "missing value for --trace"}),
+        BadArgs{"Trace", {"shape", "100", "50", "--trace"}, "missing value for --trace"},
+        BadArgs{"Method", {"impedance", "0.5", "10", "--method"}, "missing value for --method"}),
     CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -342,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"DoubleDashWithValue", {"impedance", "0.5", "10", "--=1"}, R"(unknown option "--=1")"}),
     CaseName());
 
-// Shape-only options are usage errors in impedance mode, wherever they stand.
+// Options of one mode are usage errors in the other, wherever they stand.
 INSTANTIATE_TEST_SUITE_P(
     ModeOnlyOptions, ParseArgsRejects,
     testing::Values(
@@ -350,7 +362,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"Limit", {"impedance", "0.5", "10", "--limit=5"}, "--limit applies to shape mode only"},
         BadArgs{"Trace", {"impedance", "0.5", "10", "--trace", "t"}, "--trace applies to shape mode only"},
         BadArgs{"BeforeTheMode", {"--width", "1", "impedance", "0.5", "10"}, "--width applies to shape mode only"},
-        BadArgs{"WithBatch", {"impedance", "--batch", "--limit", "5"}, "--limit applies to shape mode only"}),
+        BadArgs{"WithBatch", {"impedance", "--batch", "--limit", "5"}, "--limit applies to shape mode only"},
+        BadArgs{"CompareInShapeMode", {"shape", "100", "50", "--compare"}, "--compare applies to impedance mode only"}),
     CaseName());
 
 }  // namespace

@@ -124,7 +124,14 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"FailedImpedance", {"impedance", "0.95", "10", "--json"}, {"sd", "dd", "er", "error"}},
         FieldCase{"Shape", {"shape", "100", "50", "--json"},
                   {"ze", "zo", "er", "width", "limit", "sd", "dd", "count", "status"}},
-        FieldCase{"FailedShape", {"shape", "50", "100", "--json"}, {"ze", "zo", "er", "width", "limit", "error"}}),
+        FieldCase{"FailedShape", {"shape", "50", "100", "--json"}, {"ze", "zo", "er", "width", "limit", "error"}},
+        FieldCase{"ConvergedImpedance", {"impedance", "0.5", "10", "--method", "converged", "--json"},
+                  {"sd", "dd", "er", "method", "ze", "zo", "zdiff", "zcm", "error_bound"}},
+        FieldCase{"Compare", {"impedance", "0.5", "10", "--compare", "--json"},
+                  {"sd", "dd", "er", "ze", "zo", "zdiff", "zcm", "ze_converged", "zo_converged", "ze_deviation",
+                   "zo_deviation"}},
+        FieldCase{"ConvergedShape", {"shape", "100", "50", "--method", "converged", "--json"},
+                  {"ze", "zo", "er", "width", "limit", "method", "sd", "dd", "count"}}),
     CaseName());
 
 TEST(FrontJson, CarriesFullPrecision)
