@@ -65,6 +65,8 @@ int runBatch(Calculator& calculator, std::istream& in, std::ostream& out, std::o
         else
             addToJson(object, calculator.run(input));
         out << object.str() << '\n';
+        if (!out)
+            break;  // every further case would be lost as well; the caller reports it
     }
     if (in.bad()) {
         err << "duvane-calc: cannot read standard input\n";

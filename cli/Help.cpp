@@ -43,8 +43,8 @@ const std::string_view kAfterOptions =
     "\n"
     "Exit status:\n"
     "  0  success; with --batch: all input was read, even when some cases failed\n"
-    "  1  the calculation failed, the trace file could not be written, or standard\n"
-    "     input could not be read\n"
+    "  1  the calculation failed, the trace file could not be written, standard\n"
+    "     input could not be read, or standard output could not be written\n"
     "  2  a bad or missing argument\n";
 
 constexpr std::size_t kLineWidth = 79;

@@ -141,4 +141,18 @@ TEST(Batch, ReadErrorGivesStatusOne)
     EXPECT_EQ(err.str(), "duvane-calc: cannot read standard input\n");
 }
 
+// Once the output is lost, the cases still to come would be lost as well.
+TEST(Batch, LostOutputStopsTheRun)
+{
+    FullDeviceBuffer buffer(0);
+    std::ostream out(&buffer);
+    std::istringstream in("0.5 10\n0.3 5\n");
+    std::ostringstream err;
+    Calculator calculator(Mode::Impedance, SolveSettings{});
+    runBatch(calculator, in, out, err);
+    std::string unread;
+    EXPECT_TRUE(std::getline(in, unread));
+    EXPECT_EQ(unread, "0.3 5");
+}
+
 }  // namespace

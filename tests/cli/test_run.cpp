@@ -91,6 +91,48 @@ INSTANTIATE_TEST_SUITE_P(Answers, FrontOutput,
                          testing::Values(OutputCase{"Version", {"--version"}, 0, "duvane-calc 1.0.0\n", ""}),
                          CaseName());
 
+struct LostOutputCase {
+    const char* name;
+    Args args;
+    std::string input;
+};
+
+const LostOutputCase kLostOutputCases[] = {
+    {"Text", {"impedance", "0.5", "10"}, ""},
+    {"Json", {"impedance", "0.5", "10", "--json"}, ""},
+    {"FailedCaseJson", {"impedance", "0.95", "10", "--json"}, ""},
+    {"Batch", {"impedance", "--batch"}, "0.5 10\n0.3 5\n"},
+    {"Help", {"--help"}, ""},
+    {"Version", {"--version"}, ""},
+};
+
+// Whether the text is refused at once or only when it is flushed.
+struct LostOutputRoom {
+    const char* name;
+    std::size_t room;
+};
+
+const LostOutputRoom kLostOutputRooms[] = {{"OnWrite", 0}, {"OnFlush", 1 << 16}};
+
+class LostOutput : public testing::TestWithParam<std::tuple<LostOutputCase, LostOutputRoom>> {};
+
+TEST_P(LostOutput, IsNotReportedAsSuccess)
+{
+    const auto& [c, room] = GetParam();
+    FullDeviceBuffer buffer(room.room);
+    std::ostream out(&buffer);
+    std::istringstream in(c.input);
+    std::ostringstream err;
+    EXPECT_EQ(runCli(c.args, in, out, err), 1);
+    EXPECT_EQ(err.str(), "duvane-calc: cannot write standard output\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LostOutput,
+                         testing::Combine(testing::ValuesIn(kLostOutputCases), testing::ValuesIn(kLostOutputRooms)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
+                         });
+
 TEST(FrontShape, FindsTheExampleShape)
 {
     const CliResult r = runWith({"shape", "133.229", "107.426"});
