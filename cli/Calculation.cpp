@@ -1,6 +1,7 @@
 #include "Calculation.h"
 
 #include "Impedances.h"
+#include "Quoted.h"
 
 Calculator::Calculator(Mode mode, const SolveSettings& settings)
     : mode_(mode), settings_(settings), solver_(nullptr, &status_, settings.english ? 1 : 0)
@@ -49,9 +50,10 @@ void Calculator::shape(const CaseInput& input, Report& report)
     status_.text.clear();
     solver_.zCalcSDDd();
 
-    // The solver switches the trace off, silently, when it cannot open the file.
-    if (tracing && solver_.mTraceOn == 0)
-        report.warning = "cannot write the trace file \"" + settings_.traceFile + "\"";
+    // The solver switches the trace off, silently, when it cannot open the
+    // file, and marks a trace it opened but could not write in full.
+    if (tracing && (solver_.mTraceOn == 0 || solver_.mTraceFailed))
+        report.warning = "cannot write the trace file " + quoted(settings_.traceFile);
     if (!solver_.mErrMsg.empty()) {
         report.error = solver_.mErrMsg;
         return;

@@ -74,6 +74,7 @@ const ProgramCase kProgramCases[] = {
     ProgramCase{"FailedShapeText", "shape 50 100", "", 1, false, true},
     ProgramCase{"NoArguments", "", "", 2, false, true},
     ProgramCase{"MissingNumber", "impedance 0.5", "", 2, false, true},
+    ProgramCase{"TraceOnFullDisk", "shape 133.229 107.426 --trace /dev/full", "", 1, true, true},
     ProgramCase{"BadOptionValue", "shape 100 50 --limit many", "", 2, false, true},
     ProgramCase{"NegativeOperandAfterDoubleDash", "impedance -- -0.5 10", "", 1, false, true},
     ProgramCase{"ImpedanceBatch", "impedance --batch", "0.5 10\n0.95 10\nbad\n", 0, true, false},

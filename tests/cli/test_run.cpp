@@ -253,14 +253,36 @@ TEST_F(FrontTrace, WritesOneLinePerTrial)
     EXPECT_EQ(static_cast<double>(lines.size() - 3), jsonNumberAt(r.out, "count") - 1);
 }
 
-TEST_F(FrontTrace, UnwritableFileIsReportedBesideTheResults)
+// A trace file that cannot be written, given the folder of the test.
+struct UnwritableTrace {
+    const char* name;
+    std::filesystem::path (*file)(const std::filesystem::path& dir);
+    bool isDevice;  // the machine may lack it
+};
+
+class FrontTraceUnwritable : public FrontTrace, public testing::WithParamInterface<UnwritableTrace> {};
+
+TEST_P(FrontTraceUnwritable, IsReportedBesideTheResults)
 {
-    const auto file = dir_ / "missing" / "trace.txt";
+    const auto file = GetParam().file(dir_);
+    if (GetParam().isDevice && !std::filesystem::exists(file))
+        GTEST_SKIP() << file << " is not on this machine";
     const CliResult r = runWith({"shape", "100", "50", "--trace", file.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out.rfind("S/D   = 0.", 0), 0u) << r.out;
     EXPECT_EQ(r.err, "duvane-calc: cannot write the trace file \"" + file.string() + "\"\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FrontTraceUnwritable,
+    testing::Values(
+        // The file cannot be opened.
+        UnwritableTrace{"MissingFolder",
+                        [](const std::filesystem::path& dir) { return dir / "missing" / "trace.txt"; }, false},
+        // The file opens, but no line of it can be written: a full disk.
+        UnwritableTrace{"FullDisk", [](const std::filesystem::path&) { return std::filesystem::path("/dev/full"); },
+                        true}),
+    CaseName());
 
 TEST_F(FrontTrace, FailedCheckLeavesNoFile)
 {
