@@ -54,11 +54,11 @@ std::vector<std::string_view> splitCaseLine(std::string_view line)
 int runBatch(Calculator& calculator, std::istream& in, std::ostream& out, std::ostream& err)
 {
     std::string line;
-    for (long lineNumber = 1; std::getline(in, line); ++lineNumber) {
+    for (long long lineNumber = 1; std::getline(in, line); ++lineNumber) {
         if (isSkipped(line))
             continue;
         JsonObject object;
-        object.number("line", static_cast<double>(lineNumber));
+        object.integer("line", lineNumber);
         CaseInput input;
         if (std::string problem = readCase(calculator.mode(), splitCaseLine(line), input); !problem.empty())
             object.text("input", line).text("error", problem);

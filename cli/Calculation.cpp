@@ -38,7 +38,7 @@ void Calculator::shape(const CaseInput& input, Report& report)
 {
     const auto [ze, zo, er] = input;
     report.inputs.emplace_back("width", settings_.width);
-    report.inputs.emplace_back("limit", settings_.limit);
+    report.inputs.emplace_back("limit", static_cast<long long>(settings_.limit));
     solver_.mZe = ze;
     solver_.mZo = zo;
     solver_.mEr = er;
@@ -58,8 +58,8 @@ void Calculator::shape(const CaseInput& input, Report& report)
         report.error = solver_.mErrMsg;
         return;
     }
-    report.results = {{"sd", "S/D", solver_.mShapeSD, Unit::Ratio},
-                      {"dd", "D/d", solver_.mShapeDd, Unit::Ratio},
-                      {"count", "Count", static_cast<double>(solver_.mCount), Unit::Count}};
+    report.results = {{"sd", "S/D", solver_.mShapeSD, Unit::None},
+                      {"dd", "D/d", solver_.mShapeDd, Unit::None},
+                      {"count", "Count", solver_.mCount, Unit::None}};
     report.status = status_.text;
 }

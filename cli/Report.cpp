@@ -5,6 +5,18 @@
 #include "Json.h"
 #include "NumberText.h"
 
+namespace {
+
+void addNumber(JsonObject& object, std::string_view key, const Number& value)
+{
+    if (const long long* whole = std::get_if<long long>(&value))
+        object.integer(key, *whole);
+    else
+        object.number(key, std::get<double>(value));
+}
+
+}  // namespace
+
 std::string humanText(const Report& report, int decimals)
 {
     std::size_t labelWidth = 0;
@@ -16,10 +28,10 @@ std::string humanText(const Report& report, int decimals)
         text += q.label;
         text.append(labelWidth - q.label.size(), ' ');
         text += " = ";
-        if (q.unit == Unit::Count)
-            text += std::to_string(static_cast<long long>(q.value));
+        if (const long long* whole = std::get_if<long long>(&q.value))
+            text += std::to_string(*whole);
         else
-            text += formatFixed(q.value, decimals);
+            text += formatFixed(std::get<double>(q.value), decimals);
         if (q.unit == Unit::Ohm)
             text += " ohm";
         text += '\n';
@@ -30,13 +42,13 @@ std::string humanText(const Report& report, int decimals)
 void addToJson(JsonObject& object, const Report& report)
 {
     for (const auto& [key, value] : report.inputs)
-        object.number(key, value);
+        addNumber(object, key, value);
     if (!report.error.empty()) {
         object.text("error", report.error);
         return;
     }
     for (const Quantity& q : report.results)
-        object.number(q.key, q.value);
+        addNumber(object, q.key, q.value);
     if (report.status)
         object.text("status", *report.status);
 }

@@ -4,32 +4,38 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 class JsonObject;
 
+// A number of a report: a measure, or a whole number (a count, a limit),
+// which is kept and written as an integer.
+using Number = std::variant<double, long long>;
+
 // How a value is shown to people; JSON always carries the full number.
-enum class Unit { Ohm, Ratio, Count };
+enum class Unit { Ohm, None };
 
 // One result of a case.
 struct Quantity {
     std::string_view key;    // JSON name
     std::string_view label;  // name shown to people
-    double value;
+    Number value;
     Unit unit;
 };
 
 // Outcome of one case.
 struct Report {
     // JSON names and values of the case and of the settings that shaped it.
-    std::vector<std::pair<std::string_view, double>> inputs;
+    std::vector<std::pair<std::string_view, Number>> inputs;
     std::vector<Quantity> results;      // empty when the case failed
     std::optional<std::string> status;  // the solver's last progress text
     std::string error;                  // why the case failed; empty on success
     std::string warning;                // a problem beside the results
 };
 
-// One aligned "label = value" line per result, `decimals` digits after the point.
+// One aligned "label = value" line per result, measures with `decimals`
+// digits after the point.
 std::string humanText(const Report& report, int decimals);
 
 // Adds the inputs, then the results and status or the error.

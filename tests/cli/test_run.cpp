@@ -191,6 +191,40 @@ TEST(FrontJson, FailureStatusWithErrorOnStdout)
                      "\n");
 }
 
+struct IntegerField {
+    const char* name;
+    Args args;
+    std::string input;
+    std::string member;  // as it must stand in the output
+};
+
+// Comment lines up to line 99999, then a case.
+std::string caseOnLine100000()
+{
+    std::string input;
+    for (int line = 1; line < 100000; ++line)
+        input += "#\n";
+    return input + "0.5 10\n";
+}
+
+class FrontJsonIntegers : public testing::TestWithParam<IntegerField> {};
+
+TEST_P(FrontJsonIntegers, HaveNoExponent)
+{
+    const CliResult r = runWith(GetParam().args, GetParam().input);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(GetParam().member), std::string::npos) << r.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FrontJsonIntegers,
+    testing::Values(
+        IntegerField{"Line", {"impedance", "--batch"}, caseOnLine100000(), R"({"line":100000,)"},
+        IntegerField{"Limit", {"shape", "133.229", "107.426", "--limit", "100000", "--json"}, "", R"("limit":100000,)"},
+        IntegerField{"LimitInBatch", {"shape", "--batch", "--limit=100000"}, "133.229 107.426\n",
+                     R"("limit":100000,)"}),
+    CaseName());
+
 // The count is the solver's own: the solve needs exactly that limit.
 TEST(FrontShape, CountIsTheLimitTheSolveNeeds)
 {
