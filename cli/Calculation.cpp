@@ -1,5 +1,6 @@
 #include "Calculation.h"
 
+#include "CalculatorText.h"
 #include "Impedances.h"
 #include "Quoted.h"
 
@@ -25,7 +26,7 @@ void Calculator::impedance(const CaseInput& input, Report& report)
     const auto [sd, dd, er] = input;
     const Impedances z = calculateImpedances(solver_, sd, dd, er, settings_.english);
     if (!z.error.empty()) {
-        report.error = z.error;
+        report.error = shownText(z.error, settings_.english);
         return;
     }
     report.results = {{"ze", "Ze", z.ze, Unit::Ohm},
@@ -55,7 +56,7 @@ void Calculator::shape(const CaseInput& input, Report& report)
     if (tracing && (solver_.mTraceOn == 0 || solver_.mTraceFailed))
         report.warning = "cannot write the trace file " + quoted(settings_.traceFile);
     if (!solver_.mErrMsg.empty()) {
-        report.error = solver_.mErrMsg;
+        report.error = shownText(solver_.mErrMsg, settings_.english);
         return;
     }
     report.results = {{"sd", "S/D", solver_.mShapeSD, Unit::None},
