@@ -46,6 +46,49 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"InATrialInJapanese", "計算不能です３：" + kShieldTooSmall, false, "計算不能です３：" + kShieldTooSmall}),
     CaseName());
 
+const std::string kSingular =
+    " - The linear system became singular: the shape is beyond the five-charge calculator's reach.";
+const std::string kSingularJapanese = " - 連立方程式が特異になりました：この形状は５電荷の計算で扱える範囲を超えています。";
+const std::string kBrokeDown = " - The five-charge calculation broke down: the shape is beyond the calculator's reach.";
+const std::string kBrokeDownJapanese = " - ５電荷の計算が破綻しました：この形状は計算で扱える範囲を超えています。";
+const std::string kSetUp = " - The calculator was set up wrongly: this is a fault of duvane-calc, not of the input.";
+const std::string kSetUpJapanese = " - 計算の設定が正しくありません：入力ではなく duvane-calc の不具合です。";
+
+// The calculator's internal texts keep their words and gain a plain sentence.
+INSTANTIATE_TEST_SUITE_P(
+    MessagesAUserCannotActOn, ShownText,
+    testing::Values(
+        TextCase{"ZeroPivot", "Gij11 =0", true, "Gij11 =0" + kSingular},
+        TextCase{"ZeroPivotInJapanese", "Gij44 =0", false, "Gij44 =0" + kSingularJapanese},
+        TextCase{"SingularNewtonStep", "div by 0 in mCalcDeltaSDDd()", true,
+                 "div by 0 in mCalcDeltaSDDd()" + kSingular},
+        TextCase{"ChargeOnMatchingPoint", "div by 0 in mCalcG()...", true, "div by 0 in mCalcG()..." + kBrokeDown},
+        TextCase{"ShieldPotentialOne", "div by 0 in zCalcEvenModeZC...", false,
+                 "div by 0 in zCalcEvenModeZC..." + kBrokeDownJapanese},
+        TextCase{"OddCapacitanceZero", "capO = 0 in zCalcOddModeZC...", true,
+                 "capO = 0 in zCalcOddModeZC..." + kBrokeDown},
+        TextCase{"OddCapacitanceInvalid", "capO invalid in zCalcOddModeZC...", true,
+                 "capO invalid in zCalcOddModeZC..." + kBrokeDown},
+        TextCase{"OddImpedanceInvalid", "Zo invalid in zCalcOddModeZC...", true,
+                 "Zo invalid in zCalcOddModeZC..." + kBrokeDown},
+        TextCase{"EvenCapacitanceZero", "capE = 0 in zCalcEvenModeZC...", true,
+                 "capE = 0 in zCalcEvenModeZC..." + kBrokeDown},
+        TextCase{"EvenCapacitanceInvalid", "capE invalid in zCalcEvenModeZC...", false,
+                 "capE invalid in zCalcEvenModeZC..." + kBrokeDownJapanese},
+        TextCase{"EvenImpedanceInvalid", "Ze invalid in zCalcEvenModeZC...", true,
+                 "Ze invalid in zCalcEvenModeZC..." + kBrokeDown},
+        TextCase{"ChargeCount", "Qnum Invalid", true, "Qnum Invalid" + kSetUp},
+        TextCase{"EliminationOrder", "order too small in zDoGaussCalc()", false,
+                 "order too small in zDoGaussCalc()" + kSetUpJapanese},
+        TextCase{"AtTheStart", "zCalcSDDd():capO invalid in zCalcOddModeZC...", true,
+                 "zCalcSDDd():capO invalid in zCalcOddModeZC..." + kBrokeDown},
+        TextCase{"InAGradient", "Calculation Failed:Gij33 =0", true, "Calculation Failed:Gij33 =0" + kSingular},
+        TextCase{"InAGradientInJapanese", "計算不能です１：Gij33 =0", false,
+                 "計算不能です１：Gij33 =0" + kSingularJapanese},
+        TextCase{"InATrialInJapanese", "計算不能です３：div by 0 in mCalcG()...", false,
+                 "計算不能です３：div by 0 in mCalcG()..." + kBrokeDownJapanese}),
+    CaseName());
+
 // Only the calculator's texts as a whole are its texts.
 INSTANTIATE_TEST_SUITE_P(
     OtherTexts, ShownText,
@@ -54,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                              "zCalcSDDd():Error : Dd <= 2"},
                     TextCase{"KnownTextWithMore", kTooClose + "!", true, kTooClose + "!"},
                     TextCase{"KnownTextInside", "x" + kTooClose, true, "x" + kTooClose},
+                    TextCase{"InternalTextWithMore", "Qnum Invalid!", true, "Qnum Invalid!"},
                     TextCase{"Empty", "", true, ""}),
     CaseName());
 

@@ -80,6 +80,14 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"TrialTouchesShieldEnglish", {"shape", "35.5", "24", "--english"}, 1, "",
                    "duvane-calc: Calculation Failed:outer conductor radius too small (an inner conductor touches "
                    "the shield)\n"},
+        OutputCase{"ZeroPivot", {"impedance", "0.20000000000000004", "5"}, 1, "",
+                   "duvane-calc: Gij44 =0 - 連立方程式が特異になりました：この形状は５電荷の計算で扱える範囲を超えています。\n"},
+        OutputCase{"OddCapacitanceInvalidEnglish", {"impedance", "0.25000000000000006", "4", "--english"}, 1, "",
+                   "duvane-calc: capO invalid in zCalcOddModeZC... - The five-charge calculation broke down: the "
+                   "shape is beyond the calculator's reach.\n"},
+        OutputCase{"GradientZeroPivotEnglish", {"shape", "2000", "1940", "--english"}, 1, "",
+                   "duvane-calc: Calculation Failed:Gij33 =0 - The linear system became singular: the shape is "
+                   "beyond the five-charge calculator's reach.\n"},
         OutputCase{"ErZero", {"impedance", "0.5", "10", "0"}, 1, "",
                    "duvane-calc: Er は正の有限値にして下さい\n"},
         OutputCase{"ErNegative", {"impedance", "0.5", "10", "-2", "--english"}, 1, "",
