@@ -24,6 +24,11 @@ constexpr Note kSingular{
 constexpr Note kBrokeDown{
     " - The five-charge calculation broke down: the shape is beyond the calculator's reach.",
     " - ５電荷の計算が破綻しました：この形状は計算で扱える範囲を超えています。"};
+// It follows the solve's English text, which ends at its colon, or the
+// Japanese one, which goes on with the count.
+constexpr Note kNoImprovement{
+    " no trial step improved the solution; try a wider --width (or Ze and Zo are beyond the calculator's reach)",
+    " - 改善する試行ステップがありませんでした：--width を広げて下さい（または Ze と Zo が計算できる範囲外です）。"};
 constexpr Note kSetUp{" - The calculator was set up wrongly: this is a fault of duvane-calc, not of the input.",
                       " - 計算の設定が正しくありません：入力ではなく duvane-calc の不具合です。"};
 
@@ -37,6 +42,9 @@ struct KnownText {
 };
 
 constexpr KnownText kKnownTexts[] = {
+    // The shape solve's texts for a step that found no better shape.
+    {"Calculation Failed:", Match::Whole, "", &kNoImprovement},
+    {"計算不能です４：", Match::Start, "", &kNoImprovement},
     // The shape solve puts these before the text of the step that failed.
     {"zCalcSDDd():", Match::Prefix, "", nullptr},
     {"Calculation Failed:", Match::Prefix, "", nullptr},

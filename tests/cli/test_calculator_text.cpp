@@ -89,6 +89,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "計算不能です３：div by 0 in mCalcG()..." + kBrokeDownJapanese}),
     CaseName());
 
+// The solve's text for a step that found no better shape has nothing after its
+// colon in English; in Japanese it has the count.
+INSTANTIATE_TEST_SUITE_P(
+    CalculationFailedWithoutWords, ShownText,
+    testing::Values(TextCase{"English", "Calculation Failed:", true,
+                             "Calculation Failed: no trial step improved the solution; try a wider --width (or Ze and "
+                             "Zo are beyond the calculator's reach)"},
+                    TextCase{"Japanese", "計算不能です４：計算回数=361", false,
+                             "計算不能です４：計算回数=361 - 改善する試行ステップがありませんでした：--width "
+                             "を広げて下さい（または Ze と Zo が計算できる範囲外です）。"}),
+    CaseName());
+
 // Only the calculator's texts as a whole are its texts.
 INSTANTIATE_TEST_SUITE_P(
     OtherTexts, ShownText,

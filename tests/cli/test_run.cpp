@@ -88,6 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"GradientZeroPivotEnglish", {"shape", "2000", "1940", "--english"}, 1, "",
                    "duvane-calc: Calculation Failed:Gij33 =0 - The linear system became singular: the shape is "
                    "beyond the five-charge calculator's reach.\n"},
+        OutputCase{"NoImprovementEnglish", {"shape", "133.229", "107.426", "--width", "1e-13", "--english"}, 1, "",
+                   "duvane-calc: Calculation Failed: no trial step improved the solution; try a wider --width (or Ze "
+                   "and Zo are beyond the calculator's reach)\n"},
         OutputCase{"ErZero", {"impedance", "0.5", "10", "0"}, 1, "",
                    "duvane-calc: Er は正の有限値にして下さい\n"},
         OutputCase{"ErNegative", {"impedance", "0.5", "10", "-2", "--english"}, 1, "",
@@ -159,6 +162,18 @@ TEST(FrontShape, FindsTheExampleShape)
     EXPECT_EQ(r.err, "");
     EXPECT_TRUE(std::regex_match(r.out, std::regex("S/D   = 0\\.500\nD/d   = 10\\.000\nCount = [1-9][0-9]*\n")))
         << r.out;
+}
+
+// The Japanese text for a step that found no better shape gives the count,
+// then the same advice as the English one.
+TEST(FrontShape, NoImprovementInJapaneseGainsWords)
+{
+    const CliResult r = runWith({"shape", "133.229", "107.426", "--width", "1e-13"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(std::regex_match(r.err, std::regex("duvane-calc: 計算不能です４：計算回数=[1-9][0-9]* - "
+                                                   "改善する試行ステップがありませんでした：--width を広げて下さい"
+                                                   "（または Ze と Zo が計算できる範囲外です）。\n")))
+        << r.err;
 }
 
 struct FieldCase {
