@@ -29,7 +29,8 @@ const std::string_view kAbout =
 const std::string_view kAfterOptions =
     "\n"
     "Numbers: spaces around, an optional sign, digits with an optional \".\", an\n"
-    "optional exponent (2.5e-1); nothing else.\n"
+    "optional exponent (2.5e-1); nothing else. A number too large or too close to\n"
+    "0 for a double (1e400, 1e-400) is out of range.\n"
     "\n"
     "Batch input: the mode's two or three numbers per line, separated by commas or\n"
     "blanks; blank lines and lines starting with # are skipped. Each output object\n"

@@ -75,6 +75,15 @@ TEST(Batch, MixedLinesEachGiveTheirObject)
     EXPECT_NEAR(jsonNumberAt(lines[8], "zo"), 51.089, 0.0005);
 }
 
+TEST(Batch, OutOfRangeFieldIsNotCalledNotANumber)
+{
+    const CliResult r = runWith({"impedance", "--batch"}, "0.5 1e400\n1e-400,10\n");
+    EXPECT_EQ(r.out, R"({"line":1,"input":"0.5 1e400","error":"DD is out of range: \"1e400\""})"
+                     "\n"
+                     R"({"line":2,"input":"1e-400,10","error":"SD is out of range: \"1e-400\""})"
+                     "\n");
+}
+
 TEST(Batch, ModeOptionsApplyToEveryLine)
 {
     const CliResult r = runWith({"shape", "--batch", "--limit", "3", "--width", "0.1", "--english"},
