@@ -13,6 +13,9 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t\r\v\f";
 
+// UTF-8's byte-order mark, with which some editors start a text file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Appends the blank-separated words of `piece`; returns whether there were any.
 bool appendWords(std::string_view piece, std::vector<std::string_view>& words)
 {
@@ -55,6 +58,8 @@ int runBatch(Calculator& calculator, std::istream& in, std::ostream& out, std::o
 {
     std::string line;
     for (long long lineNumber = 1; std::getline(in, line); ++lineNumber) {
+        if (lineNumber == 1 && line.starts_with(kByteOrderMark))
+            line.erase(0, kByteOrderMark.size());
         if (isSkipped(line))
             continue;
         JsonObject object;

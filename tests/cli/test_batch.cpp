@@ -84,6 +84,41 @@ TEST(Batch, OutOfRangeFieldIsNotCalledNotANumber)
                      "\n");
 }
 
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
+struct MarkedInput {
+    const char* name;
+    std::string input;  // without the mark
+};
+
+class ByteOrderMark : public testing::TestWithParam<MarkedInput> {};
+
+// The mark some editors start a file with is no part of the first line.
+TEST_P(ByteOrderMark, AtTheStartIsSkipped)
+{
+    const CliResult unmarked = runWith({"impedance", "--batch"}, GetParam().input);
+    ASSERT_NE(unmarked.out, "");
+    const CliResult marked = runWith({"impedance", "--batch"}, kByteOrderMark + GetParam().input);
+    EXPECT_EQ(marked.status, unmarked.status);
+    EXPECT_EQ(marked.out, unmarked.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ByteOrderMark,
+                         testing::Values(MarkedInput{"BeforeACase", "0.5 10\n0.3 5\n"},
+                                         MarkedInput{"BeforeCommas", "0.5,10,2.25\n"},
+                                         MarkedInput{"BeforeAComment", "# S/D, D/d\n0.5 10\n"},
+                                         MarkedInput{"BeforeABlankLine", "\n0.5 10\n"},
+                                         MarkedInput{"BeforeAFailingLine", "0.5 ten\n"}),
+                         CaseName());
+
+// Elsewhere the mark is no number.
+TEST(ByteOrderMarkLater, IsNotSkipped)
+{
+    const auto lines = linesOf(runWith({"impedance", "--batch"}, "0.5 10\n" + kByteOrderMark + "0.3 5\n").out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(jsonTextAt(lines[1], "error").rfind("SD is not a number: ", 0), 0u) << lines[1];
+}
+
 TEST(Batch, ModeOptionsApplyToEveryLine)
 {
     const CliResult r = runWith({"shape", "--batch", "--limit", "3", "--width", "0.1", "--english"},
