@@ -274,6 +274,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"Underflow", {"impedance", "1e-400", "10"}, R"(SD is out of range: "1e-400")"},
         BadArgs{"NegativeOverflow", {"shape", "100", "50", "-1e400"}, R"(ER is out of range: "-1e400")"},
         BadArgs{"FourNumbers", {"impedance", "0.5", "10", "1", "7"}, R"(unexpected "7" after ER)"},
+        // A value is shown escaped, so that the message keeps to one line.
+        BadArgs{"NumberWithNewline", {"impedance", "0.5\nx", "10"}, R"(SD is not a number: "0.5\nx")"},
+        BadArgs{"ModeWithNewline", {"impedance\n", "0.5", "10"}, R"(unknown mode "impedance\n" (impedance or shape))"},
+        BadArgs{"ExtraWithControl", {"impedance", "0.5", "10", "1", "\x1b[2J"}, R"(unexpected "\x1b[2J" after ER)"},
         BadArgs{"SingleDashWord", {"impedance", "-h", "10"}, R"(SD is not a number: "-h")"},
         BadArgs{"BatchWithNumbers", {"impedance", "--batch", "0.5"},
                 R"(unexpected "0.5": --batch reads the cases from standard input)"},
@@ -318,6 +322,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"WidthOverflow", {"shape", "100", "50", "--width", "1e400"}, R"(--width is out of range: "1e400")"},
         BadArgs{"WidthUnderflow", {"shape", "100", "50", "--width", "1e-400"}, R"(--width is out of range: "1e-400")"},
         BadArgs{"TraceEmpty", {"shape", "100", "50", "--trace="}, "--trace needs a file name"},
+        BadArgs{"ValueWithNewline", {"shape", "100", "50", "--width", "1\n2"},
+                R"(--width must be a positive number: "1\n2")"},
         // A bad value stays an error when the option is given again.
         BadArgs{"RepeatedAfterBadValue", {"impedance", "0.5", "10", "--decimals", "9", "--decimals", "4"},
                 R"(--decimals must be an integer from 1 to 5: "9")"}),
@@ -347,7 +353,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"Abbreviated", {"impedance", "0.5", "10", "--dec", "2"}, R"(unknown option "--dec")"},
         BadArgs{"OtherCase", {"impedance", "0.5", "10", "--JSON"}, R"(unknown option "--JSON")"},
         BadArgs{"ThreeDashes", {"impedance", "0.5", "10", "---json"}, R"(unknown option "---json")"},
-        BadArgs{"DoubleDashWithValue", {"impedance", "0.5", "10", "--=1"}, R"(unknown option "--=1")"}),
+        BadArgs{"DoubleDashWithValue", {"impedance", "0.5", "10", "--=1"}, R"(unknown option "--=1")"},
+        BadArgs{"WithNewline", {"impedance", "0.5", "10", "--json\n"}, R"(unknown option "--json\n")"}),
     CaseName());
 
 // Shape-only options are usage errors in impedance mode, wherever they stand.

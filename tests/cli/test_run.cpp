@@ -341,6 +341,14 @@ TEST_P(FrontTraceUnwritable, IsReportedBesideTheResults)
     EXPECT_EQ(r.err, "duvane-calc: cannot write the trace file \"" + file.string() + "\"\n");
 }
 
+TEST_F(FrontTrace, UnwritableFileNameIsShownEscaped)
+{
+    const auto file = dir_ / "missing" / "a\nb";
+    const CliResult r = runWith({"shape", "100", "50", "--trace", file.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "duvane-calc: cannot write the trace file \"" + (dir_ / "missing").string() + "/a\\nb\"\n");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, FrontTraceUnwritable,
     testing::Values(
