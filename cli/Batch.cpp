@@ -13,6 +13,9 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t\r\v\f";
 
+// UTF-8's byte-order mark, with which some editors start a text file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Appends the blank-separated words of `piece`; returns whether there were any.
 bool appendWords(std::string_view piece, std::vector<std::string_view>& words)
 {
@@ -54,17 +57,21 @@ std::vector<std::string_view> splitCaseLine(std::string_view line)
 int runBatch(Calculator& calculator, std::istream& in, std::ostream& out, std::ostream& err)
 {
     std::string line;
-    for (long lineNumber = 1; std::getline(in, line); ++lineNumber) {
+    for (long long lineNumber = 1; std::getline(in, line); ++lineNumber) {
+        if (lineNumber == 1 && line.starts_with(kByteOrderMark))
+            line.erase(0, kByteOrderMark.size());
         if (isSkipped(line))
             continue;
         JsonObject object;
-        object.number("line", static_cast<double>(lineNumber));
+        object.integer("line", lineNumber);
         CaseInput input;
         if (std::string problem = readCase(calculator.mode(), splitCaseLine(line), input); !problem.empty())
             object.text("input", line).text("error", problem);
         else
             addToJson(object, calculator.run(input));
         out << object.str() << '\n';
+        if (!out)
+            break;  // every further case would be lost as well; the caller reports it
     }
     if (in.bad()) {
         err << "duvane-calc: cannot read standard input\n";

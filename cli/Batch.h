@@ -8,8 +8,8 @@ class Calculator;
 
 // Reads one case per line from `in` and writes one JSON object per case to
 // `out`; a line that cannot be read or a case that fails gives an object with
-// "error", and the run goes on. Returns the exit status: 0 when all input was
-// read, 1 when reading failed.
+// "error", and the run goes on. Stops once `out` fails, leaving that to the
+// caller. Returns the exit status: 0 when reading did not fail, 1 when it did.
 int runBatch(Calculator& calculator, std::istream& in, std::ostream& out, std::ostream& err);
 
 // The number texts of a case line, separated by commas or blanks. An empty

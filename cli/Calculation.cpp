@@ -1,7 +1,9 @@
 #include "Calculation.h"
 
+#include "CalculatorText.h"
 #include "ConvergedShape.h"
 #include "Impedances.h"
+#include "Quoted.h"
 
 Calculator::Calculator(Mode mode, const SolveSettings& settings)
     : mode_(mode), settings_(settings), solver_(nullptr, &status_, settings.english ? 1 : 0)
@@ -33,7 +35,7 @@ void Calculator::impedance(const CaseInput& input, Report& report)
     if (settings_.method == Method::Converged)
         report.method = methodName(Method::Converged);
     if (!z.error.empty()) {
-        report.error = z.error;
+        report.error = shownText(z.error, settings_.english);
         return;
     }
     report.results = {{"ze", "Ze", z.ze, Unit::Ohm},
@@ -53,7 +55,7 @@ void Calculator::compare(const Impedances& chosen, double sd, double dd, double 
     const bool fiveChargeChosen = settings_.method == Method::FiveCharge;
     const Impedances other = impedancesBy(fiveChargeChosen ? Method::Converged : Method::FiveCharge, sd, dd, er);
     if (!other.error.empty()) {
-        report.warning = "no comparison: " + other.error;
+        report.warning = "no comparison: " + shownText(other.error, settings_.english);
         return;
     }
     const Impedances& fiveCharge = fiveChargeChosen ? chosen : other;
@@ -73,7 +75,7 @@ void Calculator::shape(const CaseInput& input, Report& report)
 {
     const auto [ze, zo, er] = input;
     report.inputs.emplace_back("width", settings_.width);
-    report.inputs.emplace_back("limit", settings_.limit);
+    report.inputs.emplace_back("limit", static_cast<long long>(settings_.limit));
     solver_.mZe = ze;
     solver_.mZo = zo;
     solver_.mEr = er;
@@ -85,20 +87,21 @@ void Calculator::shape(const CaseInput& input, Report& report)
     status_.text.clear();
     solver_.zCalcSDDd();
 
-    // The solver switches the trace off, silently, when it cannot open the file.
-    if (tracing && solver_.mTraceOn == 0)
-        report.warning = "cannot write the trace file \"" + settings_.traceFile + "\"";
+    // The solver switches the trace off, silently, when it cannot open the
+    // file, and marks a trace it opened but could not write in full.
+    if (tracing && (solver_.mTraceOn == 0 || solver_.mTraceFailed))
+        report.warning = "cannot write the trace file " + quoted(settings_.traceFile);
     if (settings_.method == Method::Converged) {
         convergedShape(input, report);
         return;
     }
     if (!solver_.mErrMsg.empty()) {
-        report.error = solver_.mErrMsg;
+        report.error = shownText(solver_.mErrMsg, settings_.english);
         return;
     }
-    report.results = {{"sd", "S/D", solver_.mShapeSD, Unit::Ratio},
-                      {"dd", "D/d", solver_.mShapeDd, Unit::Ratio},
-                      {"count", "Count", static_cast<double>(solver_.mCount), Unit::Count}};
+    report.results = {{"sd", "S/D", solver_.mShapeSD, Unit::None},
+                      {"dd", "D/d", solver_.mShapeDd, Unit::None},
+                      {"count", "Count", solver_.mCount, Unit::None}};
     report.status = status_.text;
 }
 
@@ -125,7 +128,7 @@ void Calculator::convergedShape(const CaseInput& input, Report& report)
         report.error = found.error;
         return;
     }
-    report.results = {{"sd", "S/D", found.sd, Unit::Ratio},
-                      {"dd", "D/d", found.dd, Unit::Ratio},
-                      {"count", "Count", static_cast<double>(found.count), Unit::Count}};
+    report.results = {{"sd", "S/D", found.sd, Unit::None},
+                      {"dd", "D/d", found.dd, Unit::None},
+                      {"count", "Count", found.count, Unit::None}};
 }

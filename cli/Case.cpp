@@ -43,7 +43,10 @@ std::string readCase(Mode mode, const std::vector<std::string_view>& texts, Case
         std::string name(names[i].name);
         if (texts[i].empty())
             return name + " is empty";
-        if (!parseNumber(texts[i], input[i]))
+        const NumberParse parsed = parseNumberText(texts[i], input[i]);
+        if (parsed == NumberParse::OutOfRange)
+            return name + " is out of range: " + quoted(texts[i]);
+        if (parsed == NumberParse::NotANumber)
             return name + " is not a number: " + quoted(texts[i]);
     }
     return {};

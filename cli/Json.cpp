@@ -87,6 +87,13 @@ JsonObject& JsonObject::number(std::string_view key, double value)
     return *this;
 }
 
+JsonObject& JsonObject::integer(std::string_view key, long long value)
+{
+    appendKey(key);
+    text_ += std::to_string(value);
+    return *this;
+}
+
 JsonObject& JsonObject::text(std::string_view key, std::string_view value)
 {
     appendKey(key);

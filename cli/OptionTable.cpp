@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 #include "NumberText.h"
 #include "Quoted.h"
@@ -16,28 +17,47 @@ std::string mustBe(std::string_view what, std::string_view value)
     return "must be " + std::string(what) + ": " + quoted(value);
 }
 
-bool parseInt(std::string_view text, int& value)
+// `range` says what the range is, after a blank; empty: the range of a double.
+std::string outOfRange(std::string_view range, std::string_view value)
+{
+    return "is out of range" + std::string(range) + ": " + quoted(value);
+}
+
+NumberParse parseInt(std::string_view text, int& value)
 {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
+    if (ptr != end)
+        return NumberParse::NotANumber;
+    if (ec == std::errc::result_out_of_range)
+        return NumberParse::OutOfRange;
+    return ec == std::errc() ? NumberParse::Ok : NumberParse::NotANumber;
 }
 
 std::string readInteger(std::string_view text, int& value)
 {
-    return parseInt(text, value) ? std::string() : mustBe("an integer", text);
+    const NumberParse parsed = parseInt(text, value);
+    if (parsed == NumberParse::OutOfRange)
+        return outOfRange(" (" + std::to_string(std::numeric_limits<int>::min()) + " to " +
+                              std::to_string(std::numeric_limits<int>::max()) + ")",
+                          text);
+    return parsed == NumberParse::Ok ? std::string() : mustBe("an integer", text);
 }
 
+// The bounds are the range, so every value outside them gets the same words.
 std::string readInteger(std::string_view text, int low, int high, int& value)
 {
-    if (parseInt(text, value) && value >= low && value <= high)
+    if (parseInt(text, value) == NumberParse::Ok && value >= low && value <= high)
         return {};
     return mustBe("an integer from " + std::to_string(low) + " to " + std::to_string(high), text);
 }
 
 std::string readPositive(std::string_view text, double& value)
 {
-    return parseNumber(text, value) && value > 0 ? std::string() : mustBe("a positive number", text);
+    const NumberParse parsed = parseNumberText(text, value);
+    if (parsed == NumberParse::OutOfRange)
+        return outOfRange("", text);
+    return parsed == NumberParse::Ok && value > 0 ? std::string() : mustBe("a positive number", text);
 }
 
 std::string readFileName(std::string_view text, std::string& name)

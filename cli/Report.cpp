@@ -9,12 +9,37 @@
 
 namespace {
 
+void addNumber(JsonObject& object, std::string_view key, const Number& value)
+{
+    if (const long long* whole = std::get_if<long long>(&value))
+        object.integer(key, *whole);
+    else
+        object.number(key, std::get<double>(value));
+}
+
 // Two significant digits: "3.4e-13".
 std::string exponentForm(double value)
 {
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1).ptr;
     return std::string(buffer, end);
+}
+
+std::string measureText(double value, Unit unit, int decimals)
+{
+    switch (unit) {
+    case Unit::Ohm:
+        return formatFixed(value, decimals) + " ohm";
+    case Unit::Percent: {
+        std::string text = value < 0 ? "-" : "+";
+        return text.append(formatFixed(std::fabs(value) * 100, decimals)).append(" %");
+    }
+    case Unit::RelativeError:
+        return exponentForm(value);
+    case Unit::None:
+        break;
+    }
+    return formatFixed(value, decimals);
 }
 
 }  // namespace
@@ -30,16 +55,10 @@ std::string humanText(const Report& report, int decimals)
         text += q.label;
         text.append(labelWidth - q.label.size(), ' ');
         text += " = ";
-        if (q.unit == Unit::Count)
-            text += std::to_string(static_cast<long long>(q.value));
-        else if (q.unit == Unit::RelativeError)
-            text += exponentForm(q.value);
-        else if (q.unit == Unit::Percent)
-            text.append(q.value < 0 ? "-" : "+").append(formatFixed(std::fabs(q.value) * 100, decimals)).append(" %");
+        if (const long long* whole = std::get_if<long long>(&q.value))
+            text += std::to_string(*whole);
         else
-            text += formatFixed(q.value, decimals);
-        if (q.unit == Unit::Ohm)
-            text += " ohm";
+            text += measureText(std::get<double>(q.value), q.unit, decimals);
         text += '\n';
     }
     return text;
@@ -48,7 +67,7 @@ std::string humanText(const Report& report, int decimals)
 void addToJson(JsonObject& object, const Report& report)
 {
     for (const auto& [key, value] : report.inputs)
-        object.number(key, value);
+        addNumber(object, key, value);
     if (!report.method.empty())
         object.text("method", report.method);
     if (!report.error.empty()) {
@@ -56,7 +75,7 @@ void addToJson(JsonObject& object, const Report& report)
         return;
     }
     for (const Quantity& q : report.results)
-        object.number(q.key, q.value);
+        addNumber(object, q.key, q.value);
     if (report.status)
         object.text("status", *report.status);
     if (!report.warning.empty())

@@ -9,7 +9,9 @@
 #include "Help.h"
 #include "Json.h"
 
-int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     Options options;
     if (std::string problem = parseArgs(args, options); !problem.empty()) {
@@ -44,4 +46,18 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (!report.warning.empty())
         err << "duvane-calc: " << report.warning << '\n';
     return report.error.empty() && report.warning.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    const int status = runCommand(args, in, out, err);
+    // A buffered stream fails only when it hands its text on, perhaps not
+    // before this flush; results lost on a full disk are no success.
+    if (!out.flush()) {
+        err << "duvane-calc: cannot write standard output\n";
+        return 1;
+    }
+    return status;
 }

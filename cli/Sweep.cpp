@@ -4,6 +4,8 @@
 #include <cmath>
 #include <tuple>
 
+#include "Quoted.h"
+
 namespace {
 
 std::vector<std::string_view> split(std::string_view text, char separator)
@@ -21,7 +23,7 @@ std::vector<std::string_view> split(std::string_view text, char separator)
 std::string readPart(std::string_view text, const char* what, const ValueReader& read, double& value)
 {
     if (std::string problem = read(text, value); !problem.empty())
-        return std::string(what) + " \"" + std::string(text) + "\": " + problem;
+        return std::string(what) + " " + quoted(text) + ": " + problem;
     return {};
 }
 

@@ -20,9 +20,14 @@ std::size_t digitRun(std::string_view text, std::size_t pos)
 
 bool parseNumber(std::string_view text, double& value)
 {
+    return parseNumberText(text, value) == NumberParse::Ok;
+}
+
+NumberParse parseNumberText(std::string_view text, double& value)
+{
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
-        return false;
+        return NumberParse::NotANumber;
     text = text.substr(first, text.find_last_not_of(' ') - first + 1);
 
     // Check the grammar ourselves: from_chars alone would take "inf" and "nan".
@@ -38,18 +43,18 @@ bool parseNumber(std::string_view text, double& value)
         pos += fracDigits;
     }
     if (intDigits + fracDigits == 0)
-        return false;
+        return NumberParse::NotANumber;
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         ++pos;
         if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
             ++pos;
         const std::size_t expDigits = digitRun(text, pos);
         if (expDigits == 0)
-            return false;
+            return NumberParse::NotANumber;
         pos += expDigits;
     }
     if (pos != text.size())
-        return false;
+        return NumberParse::NotANumber;
 
     // from_chars takes neither a leading '+' nor a bare trailing '.' the same
     // way everywhere, so hand it the sign-free part.
@@ -57,10 +62,12 @@ bool parseNumber(std::string_view text, double& value)
     const std::string_view body = text.substr(text[0] == '+' || negative ? 1 : 0);
     double parsed = 0;
     const auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), parsed);
+    if (ec == std::errc::result_out_of_range)
+        return NumberParse::OutOfRange;
     if (ec != std::errc() || end != body.data() + body.size() || !std::isfinite(parsed))
-        return false;
+        return NumberParse::NotANumber;
     value = negative ? -parsed : parsed;
-    return true;
+    return NumberParse::Ok;
 }
 
 std::string formatFixed(double value, int decimals)

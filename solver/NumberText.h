@@ -11,6 +11,16 @@
 // "nan", hex, thousands separators, or values outside the range of a double.
 bool parseNumber(std::string_view text, double& value);
 
+enum class NumberParse {
+    Ok,
+    NotANumber,  // not of the grammar above
+    OutOfRange,  // of the grammar, but too large for a double or too close to 0 (1e400, 1e-400)
+};
+
+// As parseNumber, telling why a text was refused; `value` is written only
+// with Ok.
+NumberParse parseNumberText(std::string_view text, double& value);
+
 // Fixed-point with exactly `decimals` digits after the point (at least one
 // before it), rounded to nearest; no exponent, no grouping. A value that
 // rounds to zero carries no minus sign. Non-finite values give "nan", "inf"

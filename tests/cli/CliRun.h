@@ -8,6 +8,7 @@
 #include <limits>
 #include <regex>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -84,3 +85,18 @@ inline std::filesystem::path makeScratchDir()
     std::filesystem::create_directories(dir);
     return dir;
 }
+
+// A stream buffer standing for a full disk: it takes `room` characters
+// without complaint, as a buffered stream does, but never gets them further:
+// a write beyond them fails, and so does every flush.
+class FullDeviceBuffer : public std::streambuf {
+public:
+    explicit FullDeviceBuffer(std::size_t room) : held_(room, '\0') { setp(held_.data(), held_.data() + room); }
+
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    int sync() override { return -1; }
+
+private:
+    std::string held_;
+};

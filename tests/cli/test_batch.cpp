@@ -75,6 +75,50 @@ TEST(Batch, MixedLinesEachGiveTheirObject)
     EXPECT_NEAR(jsonNumberAt(lines[8], "zo"), 51.089, 0.0005);
 }
 
+TEST(Batch, OutOfRangeFieldIsNotCalledNotANumber)
+{
+    const CliResult r = runWith({"impedance", "--batch"}, "0.5 1e400\n1e-400,10\n");
+    EXPECT_EQ(r.out, R"({"line":1,"input":"0.5 1e400","error":"DD is out of range: \"1e400\""})"
+                     "\n"
+                     R"({"line":2,"input":"1e-400,10","error":"SD is out of range: \"1e-400\""})"
+                     "\n");
+}
+
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
+struct MarkedInput {
+    const char* name;
+    std::string input;  // without the mark
+};
+
+class ByteOrderMark : public testing::TestWithParam<MarkedInput> {};
+
+// The mark some editors start a file with is no part of the first line.
+TEST_P(ByteOrderMark, AtTheStartIsSkipped)
+{
+    const CliResult unmarked = runWith({"impedance", "--batch"}, GetParam().input);
+    ASSERT_NE(unmarked.out, "");
+    const CliResult marked = runWith({"impedance", "--batch"}, kByteOrderMark + GetParam().input);
+    EXPECT_EQ(marked.status, unmarked.status);
+    EXPECT_EQ(marked.out, unmarked.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ByteOrderMark,
+                         testing::Values(MarkedInput{"BeforeACase", "0.5 10\n0.3 5\n"},
+                                         MarkedInput{"BeforeCommas", "0.5,10,2.25\n"},
+                                         MarkedInput{"BeforeAComment", "# S/D, D/d\n0.5 10\n"},
+                                         MarkedInput{"BeforeABlankLine", "\n0.5 10\n"},
+                                         MarkedInput{"BeforeAFailingLine", "0.5 ten\n"}),
+                         CaseName());
+
+// Elsewhere the mark is no number.
+TEST(ByteOrderMarkLater, IsNotSkipped)
+{
+    const auto lines = linesOf(runWith({"impedance", "--batch"}, "0.5 10\n" + kByteOrderMark + "0.3 5\n").out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(jsonTextAt(lines[1], "error").rfind("SD is not a number: ", 0), 0u) << lines[1];
+}
+
 TEST(Batch, ModeOptionsApplyToEveryLine)
 {
     const CliResult r = runWith({"shape", "--batch", "--limit", "3", "--width", "0.1", "--english"},
@@ -139,6 +183,20 @@ TEST(Batch, ReadErrorGivesStatusOne)
     EXPECT_EQ(linesOf(out.str()).size(), 1u);
     EXPECT_NEAR(jsonNumberAt(out.str(), "ze"), 133.229, 0.0005);
     EXPECT_EQ(err.str(), "duvane-calc: cannot read standard input\n");
+}
+
+// Once the output is lost, the cases still to come would be lost as well.
+TEST(Batch, LostOutputStopsTheRun)
+{
+    FullDeviceBuffer buffer(0);
+    std::ostream out(&buffer);
+    std::istringstream in("0.5 10\n0.3 5\n");
+    std::ostringstream err;
+    Calculator calculator(Mode::Impedance, SolveSettings{});
+    runBatch(calculator, in, out, err);
+    std::string unread;
+    EXPECT_TRUE(std::getline(in, unread));
+    EXPECT_EQ(unread, "0.3 5");
 }
 
 }  // namespace

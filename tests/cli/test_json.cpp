@@ -74,6 +74,29 @@ INSTANTIATE_TEST_SUITE_P(
                     StringCase{"Truncated", "x\xe8\xa8", "\"x\uFFFD\uFFFD\""}),
     CaseName());
 
+struct IntegerCase {
+    const char* name;
+    long long value;
+    const char* text;
+};
+
+class JsonIntegerForm : public testing::TestWithParam<IntegerCase> {};
+
+// Whole numbers never take the exponent form, which the shortest form of a
+// double would give them from 100000 on.
+TEST_P(JsonIntegerForm, IsPlainDigits)
+{
+    EXPECT_EQ(JsonObject().integer("n", GetParam().value).str(), std::string(R"({"n":)") + GetParam().text + "}");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, JsonIntegerForm,
+                         testing::Values(IntegerCase{"Zero", 0, "0"}, IntegerCase{"HundredThousand", 100000, "100000"},
+                                         IntegerCase{"Million", 1000000, "1000000"},
+                                         IntegerCase{"Negative", -200000, "-200000"},
+                                         IntegerCase{"Largest", std::numeric_limits<long long>::max(),
+                                                     "9223372036854775807"}),
+                         CaseName());
+
 TEST(JsonObject, JoinsMembersInOrder)
 {
     EXPECT_EQ(JsonObject().str(), "{}");

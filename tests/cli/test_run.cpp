@@ -69,6 +69,28 @@ INSTANTIATE_TEST_SUITE_P(
                    "duvane-calc: 内部導体オフセットが小さすぎます\n"},
         OutputCase{"ConductorTouchesShield", {"impedance", "0.75", "4"}, 1, "",
                    "duvane-calc: 外部導体半径が小さすぎます\n"},
+        OutputCase{"ConductorsTouchEnglish", {"impedance", "0.25", "4", "--english"}, 1, "",
+                   "duvane-calc: inner conductors too close (they touch or overlap)\n"},
+        OutputCase{"ConductorTouchesShieldEnglish", {"impedance", "0.75", "4", "--english"}, 1, "",
+                   "duvane-calc: outer conductor radius too small (an inner conductor touches the shield)\n"},
+        OutputCase{"StartConductorsTouchEnglish", {"shape", "300", "10", "--english"}, 1, "",
+                   "duvane-calc: zCalcSDDd():inner conductors too close (they touch or overlap)\n"},
+        OutputCase{"TrialTouchesShield", {"shape", "35.5", "24"}, 1, "",
+                   "duvane-calc: 計算不能です３：外部導体半径が小さすぎます\n"},
+        OutputCase{"TrialTouchesShieldEnglish", {"shape", "35.5", "24", "--english"}, 1, "",
+                   "duvane-calc: Calculation Failed:outer conductor radius too small (an inner conductor touches "
+                   "the shield)\n"},
+        OutputCase{"ZeroPivot", {"impedance", "0.20000000000000004", "5"}, 1, "",
+                   "duvane-calc: Gij44 =0 - 連立方程式が特異になりました：この形状は５電荷の計算で扱える範囲を超えています。\n"},
+        OutputCase{"OddCapacitanceInvalidEnglish", {"impedance", "0.25000000000000006", "4", "--english"}, 1, "",
+                   "duvane-calc: capO invalid in zCalcOddModeZC... - The five-charge calculation broke down: the "
+                   "shape is beyond the calculator's reach.\n"},
+        OutputCase{"GradientZeroPivotEnglish", {"shape", "2000", "1940", "--english"}, 1, "",
+                   "duvane-calc: Calculation Failed:Gij33 =0 - The linear system became singular: the shape is "
+                   "beyond the five-charge calculator's reach.\n"},
+        OutputCase{"NoImprovementEnglish", {"shape", "133.229", "107.426", "--width", "1e-13", "--english"}, 1, "",
+                   "duvane-calc: Calculation Failed: no trial step improved the solution; try a wider --width (or Ze "
+                   "and Zo are beyond the calculator's reach)\n"},
         OutputCase{"ErZero", {"impedance", "0.5", "10", "0"}, 1, "",
                    "duvane-calc: Er は正の有限値にして下さい\n"},
         OutputCase{"ErNegative", {"impedance", "0.5", "10", "-2", "--english"}, 1, "",
@@ -91,6 +113,48 @@ INSTANTIATE_TEST_SUITE_P(Answers, FrontOutput,
                          testing::Values(OutputCase{"Version", {"--version"}, 0, "duvane-calc 1.0.0\n", ""}),
                          CaseName());
 
+struct LostOutputCase {
+    const char* name;
+    Args args;
+    std::string input;
+};
+
+const LostOutputCase kLostOutputCases[] = {
+    {"Text", {"impedance", "0.5", "10"}, ""},
+    {"Json", {"impedance", "0.5", "10", "--json"}, ""},
+    {"FailedCaseJson", {"impedance", "0.95", "10", "--json"}, ""},
+    {"Batch", {"impedance", "--batch"}, "0.5 10\n0.3 5\n"},
+    {"Help", {"--help"}, ""},
+    {"Version", {"--version"}, ""},
+};
+
+// Whether the text is refused at once or only when it is flushed.
+struct LostOutputRoom {
+    const char* name;
+    std::size_t room;
+};
+
+const LostOutputRoom kLostOutputRooms[] = {{"OnWrite", 0}, {"OnFlush", 1 << 16}};
+
+class LostOutput : public testing::TestWithParam<std::tuple<LostOutputCase, LostOutputRoom>> {};
+
+TEST_P(LostOutput, IsNotReportedAsSuccess)
+{
+    const auto& [c, room] = GetParam();
+    FullDeviceBuffer buffer(room.room);
+    std::ostream out(&buffer);
+    std::istringstream in(c.input);
+    std::ostringstream err;
+    EXPECT_EQ(runCli(c.args, in, out, err), 1);
+    EXPECT_EQ(err.str(), "duvane-calc: cannot write standard output\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LostOutput,
+                         testing::Combine(testing::ValuesIn(kLostOutputCases), testing::ValuesIn(kLostOutputRooms)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
+                         });
+
 TEST(FrontShape, FindsTheExampleShape)
 {
     const CliResult r = runWith({"shape", "133.229", "107.426"});
@@ -98,6 +162,18 @@ TEST(FrontShape, FindsTheExampleShape)
     EXPECT_EQ(r.err, "");
     EXPECT_TRUE(std::regex_match(r.out, std::regex("S/D   = 0\\.500\nD/d   = 10\\.000\nCount = [1-9][0-9]*\n")))
         << r.out;
+}
+
+// The Japanese text for a step that found no better shape gives the count,
+// then the same advice as the English one.
+TEST(FrontShape, NoImprovementInJapaneseGainsWords)
+{
+    const CliResult r = runWith({"shape", "133.229", "107.426", "--width", "1e-13"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(std::regex_match(r.err, std::regex("duvane-calc: 計算不能です４：計算回数=[1-9][0-9]* - "
+                                                   "改善する試行ステップがありませんでした：--width を広げて下さい"
+                                                   "（または Ze と Zo が計算できる範囲外です）。\n")))
+        << r.err;
 }
 
 struct FieldCase {
@@ -155,6 +231,40 @@ TEST(FrontJson, FailureStatusWithErrorOnStdout)
     EXPECT_EQ(r.out, R"({"ze":50,"zo":100,"er":1,"width":0.01,"limit":1000,"error":"Ze must be larger than Zo"})"
                      "\n");
 }
+
+struct IntegerField {
+    const char* name;
+    Args args;
+    std::string input;
+    std::string member;  // as it must stand in the output
+};
+
+// Comment lines up to line 99999, then a case.
+std::string caseOnLine100000()
+{
+    std::string input;
+    for (int line = 1; line < 100000; ++line)
+        input += "#\n";
+    return input + "0.5 10\n";
+}
+
+class FrontJsonIntegers : public testing::TestWithParam<IntegerField> {};
+
+TEST_P(FrontJsonIntegers, HaveNoExponent)
+{
+    const CliResult r = runWith(GetParam().args, GetParam().input);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(GetParam().member), std::string::npos) << r.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FrontJsonIntegers,
+    testing::Values(
+        IntegerField{"Line", {"impedance", "--batch"}, caseOnLine100000(), R"({"line":100000,)"},
+        IntegerField{"Limit", {"shape", "133.229", "107.426", "--limit", "100000", "--json"}, "", R"("limit":100000,)"},
+        IntegerField{"LimitInBatch", {"shape", "--batch", "--limit=100000"}, "133.229 107.426\n",
+                     R"("limit":100000,)"}),
+    CaseName());
 
 // The count is the solver's own: the solve needs exactly that limit.
 TEST(FrontShape, CountIsTheLimitTheSolveNeeds)
@@ -218,14 +328,44 @@ TEST_F(FrontTrace, WritesOneLinePerTrial)
     EXPECT_EQ(static_cast<double>(lines.size() - 3), jsonNumberAt(r.out, "count") - 1);
 }
 
-TEST_F(FrontTrace, UnwritableFileIsReportedBesideTheResults)
+// A trace file that cannot be written, given the folder of the test.
+struct UnwritableTrace {
+    const char* name;
+    std::filesystem::path (*file)(const std::filesystem::path& dir);
+    bool isDevice;  // the machine may lack it
+};
+
+class FrontTraceUnwritable : public FrontTrace, public testing::WithParamInterface<UnwritableTrace> {};
+
+TEST_P(FrontTraceUnwritable, IsReportedBesideTheResults)
 {
-    const auto file = dir_ / "missing" / "trace.txt";
+    const auto file = GetParam().file(dir_);
+    if (GetParam().isDevice && !std::filesystem::exists(file))
+        GTEST_SKIP() << file << " is not on this machine";
     const CliResult r = runWith({"shape", "100", "50", "--trace", file.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out.rfind("S/D   = 0.", 0), 0u) << r.out;
     EXPECT_EQ(r.err, "duvane-calc: cannot write the trace file \"" + file.string() + "\"\n");
 }
+
+TEST_F(FrontTrace, UnwritableFileNameIsShownEscaped)
+{
+    const auto file = dir_ / "missing" / "a\nb";
+    const CliResult r = runWith({"shape", "100", "50", "--trace", file.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "duvane-calc: cannot write the trace file \"" + (dir_ / "missing").string() + "/a\\nb\"\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FrontTraceUnwritable,
+    testing::Values(
+        // The file cannot be opened.
+        UnwritableTrace{"MissingFolder",
+                        [](const std::filesystem::path& dir) { return dir / "missing" / "trace.txt"; }, false},
+        // The file opens, but no line of it can be written: a full disk.
+        UnwritableTrace{"FullDisk", [](const std::filesystem::path&) { return std::filesystem::path("/dev/full"); },
+                        true}),
+    CaseName());
 
 TEST_F(FrontTrace, FailedCheckLeavesNoFile)
 {

@@ -72,4 +72,11 @@ TEST(SweepRange, ReadsValuesWithTheInputsReader)
     EXPECT_NE(problem.find("stop \"2cm\""), std::string::npos) << problem;
 }
 
+// A value with a line break must not break the message's line.
+TEST(SweepProblem, ShowsTheValueEscaped)
+{
+    std::vector<double> values;
+    EXPECT_EQ(sweepValues("3,4\n5", readNumber, values), R"(value "4\n5": not a number)");
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <clocale>
 #include <string>
+#include <utility>
 
 #include "CaseName.h"
 #include "NumberText.h"
@@ -57,8 +58,52 @@ INSTANTIATE_TEST_SUITE_P(Rejected, ParseNumber,
                                          Parse{"1e", false, 0}, Parse{"1e+", false, 0}, Parse{"e5", false, 0},
                                          Parse{"1 2", false, 0}, Parse{"\t1", false, 0}, Parse{"--1", false, 0},
                                          Parse{"1.2.3", false, 0}, Parse{"abc", false, 0},
-                                         Parse{"1e999", false, 0}),
+                                         Parse{"1e999", false, 0}, Parse{"1e-400", false, 0},
+                                         Parse{"-2e-324", false, 0}),
                          textName);
+
+struct Refusal {
+    const char* name;
+    const char* text;
+    NumberParse result;
+};
+
+class ParseNumberText : public testing::TestWithParam<Refusal> {};
+
+// Out of range is told from not a number, and neither writes the value.
+TEST_P(ParseNumberText, TellsWhyATextIsRefused)
+{
+    double value = 99;
+    EXPECT_EQ(parseNumberText(GetParam().text, value), GetParam().result);
+    EXPECT_EQ(value, 99);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseNumberText,
+    testing::Values(Refusal{"Overflow", "1e400", NumberParse::OutOfRange},
+                    Refusal{"NegativeOverflow", "-1.8e308", NumberParse::OutOfRange},
+                    Refusal{"Underflow", "1e-400", NumberParse::OutOfRange},
+                    Refusal{"BelowSmallestSubnormal", " 2e-324 ", NumberParse::OutOfRange},
+                    Refusal{"Word", "abc", NumberParse::NotANumber},
+                    Refusal{"ExponentWithoutDigits", "1e", NumberParse::NotANumber},
+                    Refusal{"Infinity", "inf", NumberParse::NotANumber},
+                    Refusal{"HugeAfterGarbage", "x1e400", NumberParse::NotANumber},
+                    Refusal{"Empty", "", NumberParse::NotANumber}),
+    CaseName());
+
+// The edges of a double's range are still numbers, and 0 is in range
+// whatever its exponent.
+TEST(NumberRangeEdges, AreNumbers)
+{
+    const std::pair<const char*, double> edges[] = {
+        {"1.7976931348623157e308", 1.7976931348623157e308}, {"-1.7976931348623157e308", -1.7976931348623157e308},
+        {"4.9e-324", 4.9e-324}, {"1e-320", 1e-320}, {"0e999", 0}, {"0e-999", 0}};
+    for (const auto& [text, number] : edges) {
+        double value = 99;
+        EXPECT_EQ(parseNumberText(text, value), NumberParse::Ok) << text;
+        EXPECT_EQ(value, number) << text;
+    }
+}
 
 struct Format {
     double value;
