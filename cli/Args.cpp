@@ -19,7 +19,7 @@ std::string readOption(const std::vector<std::string>& args, std::size_t& i, Opt
     const std::string name(arg.substr(0, equals));
     const OptionSpec* option = findOption(name);
     if (option == nullptr)
-        return "unknown option " + quoted(arg);
+        return "unknown option " + inQuotes(arg);
     const bool takesValue = !option->valueName.empty();
     std::string_view value;
     if (equals != std::string_view::npos) {
@@ -55,7 +55,7 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
         return "missing mode (" + modeChoice(kModes) + ")";
     const auto mode = std::ranges::find(kModes, operands[0], modeName);
     if (mode == kModes.end())
-        return "unknown mode " + quoted(operands[0]) + " (" + modeChoice(kModes) + ")";
+        return "unknown mode " + inQuotes(operands[0]) + " (" + modeChoice(kModes) + ")";
     parsed.mode = *mode;
     if (const OptionSpec* option = optionOutsideMode(parsed.mode, given))
         return std::string(option->name) + " applies to " + modeChoice(option->modes) + " mode only";
@@ -64,7 +64,7 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
     if (!parsed.batch)
         return readCase(parsed.mode, operands, parsed.input);
     if (!operands.empty())
-        return "unexpected " + quoted(operands[0]) + ": --batch reads the cases from standard input";
+        return "unexpected " + inQuotes(operands[0]) + ": --batch reads the cases from standard input";
     if (!parsed.solve.traceFile.empty())
         return "--trace cannot be used with --batch";
     return {};

@@ -90,7 +90,7 @@ void Calculator::shape(const CaseInput& input, Report& report)
     // The solver switches the trace off, silently, when it cannot open the
     // file, and marks a trace it opened but could not write in full.
     if (tracing && (solver_.mTraceOn == 0 || solver_.mTraceFailed))
-        report.warning = "cannot write the trace file " + quoted(settings_.traceFile);
+        report.warning = "cannot write the trace file " + inQuotes(settings_.traceFile);
     if (settings_.method == Method::Converged) {
         convergedShape(input, report);
         return;

@@ -37,7 +37,7 @@ std::string readCase(Mode mode, const std::vector<std::string_view>& texts, Case
     if (texts.size() < 2)
         return "missing " + std::string(names[texts.size()].name);
     if (texts.size() > names.size())
-        return "unexpected " + quoted(texts[names.size()]) + " after " + std::string(names.back().name);
+        return "unexpected " + inQuotes(texts[names.size()]) + " after " + std::string(names.back().name);
     input[2] = 1;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         std::string name(names[i].name);
@@ -45,9 +45,9 @@ std::string readCase(Mode mode, const std::vector<std::string_view>& texts, Case
             return name + " is empty";
         const NumberParse parsed = parseNumberText(texts[i], input[i]);
         if (parsed == NumberParse::OutOfRange)
-            return name + " is out of range: " + quoted(texts[i]);
+            return name + " is out of range: " + inQuotes(texts[i]);
         if (parsed == NumberParse::NotANumber)
-            return name + " is not a number: " + quoted(texts[i]);
+            return name + " is not a number: " + inQuotes(texts[i]);
     }
     return {};
 }

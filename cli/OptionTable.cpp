@@ -14,13 +14,13 @@ constexpr Mode kImpedanceOnly[] = {Mode::Impedance};
 
 std::string mustBe(std::string_view what, std::string_view value)
 {
-    return "must be " + std::string(what) + ": " + quoted(value);
+    return "must be " + std::string(what) + ": " + inQuotes(value);
 }
 
 // `range` says what the range is, after a blank; empty: the range of a double.
 std::string outOfRange(std::string_view range, std::string_view value)
 {
-    return "is out of range" + std::string(range) + ": " + quoted(value);
+    return "is out of range" + std::string(range) + ": " + inQuotes(value);
 }
 
 NumberParse parseInt(std::string_view text, int& value)

@@ -7,7 +7,7 @@
 // backslashes and control characters are escaped (\n, \r, \t, else \xHH), so
 // that no value can end the quotes early or break the message's line; other
 // text, UTF-8 included, stays as it is.
-inline std::string quoted(std::string_view text)
+inline std::string inQuotes(std::string_view text)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string out = "\"";

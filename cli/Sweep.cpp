@@ -23,7 +23,7 @@ std::vector<std::string_view> split(std::string_view text, char separator)
 std::string readPart(std::string_view text, const char* what, const ValueReader& read, double& value)
 {
     if (std::string problem = read(text, value); !problem.empty())
-        return std::string(what) + " " + quoted(text) + ": " + problem;
+        return std::string(what) + " " + inQuotes(text) + ": " + problem;
     return {};
 }
 
