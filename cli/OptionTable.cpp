@@ -105,7 +105,8 @@ constexpr OptionSpec kOptions[] = {
      "relative 1e-9 where both gaps are at least 0.01 core radii",
      [](std::string_view value, Options& options) { return readMethod(value, options.solve.method); }},
     {"--compare", "", kImpedanceOnly,
-     "both methods and the five-charge deviation from the converged solution",
+     "both methods and the five-charge deviation from the converged solution; exit 1 where the converged "
+     "solver cannot reach the shape",
      [](std::string_view, Options& options) { return setTrue(options.solve.compare); }},
     {"--width", "OHM", kShapeOnly, "convergence width, for Er = 1 (default 0.01)",
      [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
