@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "Qol_math1.h"
+
 bool FiveChargeDeviation::notable() const
 {
     return known() && (std::fabs(ze) > kNotableDeviation || std::fabs(zo) > kNotableDeviation);
@@ -16,4 +18,14 @@ FiveChargeDeviation fiveChargeDeviation(ConvergedSolver& solver, double sd, doub
         deviation.zo = fiveChargeZo / deviation.converged.zo - 1;
     }
     return deviation;
+}
+
+FiveChargeDeviation fiveChargeDeviation(ConvergedSolver& solver, double sd, double dd)
+{
+    TQol_COAXMath1 fiveCharge;
+    double ze = 0;
+    double zo = 0;
+    fiveCharge.zCalcZeAt(sd, dd, ze);
+    fiveCharge.zCalcZoAt(sd, dd, zo);
+    return fiveChargeDeviation(solver, sd, dd, ze, zo);
 }

@@ -22,3 +22,8 @@ inline constexpr double kNotableDeviation = 1e-3;
 // fiveChargeZe, fiveChargeZo: the five-charge impedances of the shape, for air.
 FiveChargeDeviation fiveChargeDeviation(ConvergedSolver& solver, double sd, double dd, double fiveChargeZe,
                                         double fiveChargeZo);
+
+// The same where the five-charge impedances are not at hand (a shape found
+// by the shape solve, whose last evaluation need not be at it): they are
+// calculated here. The shape must pass the calculator's checks.
+FiveChargeDeviation fiveChargeDeviation(ConvergedSolver& solver, double sd, double dd);

@@ -17,7 +17,6 @@
 
 #include "Colours.h"
 #include "Controls.h"
-#include "FiveChargeDeviation.h"
 #include "Fonts.h"
 #include "Impedances.h"
 #include "Info.h"
@@ -404,7 +403,7 @@ void TFormMain::CalcImpedance()
     }
     showResult(*Edit4, FormatValue(FormSetting2->mDecimals, z.ze));
     showResult(*Edit5, FormatValue(FormSetting2->mDecimals, z.zo));
-    ShowImpedanceNote(NoteOnAccuracy(sd, dd, mCalc->mZe, mCalc->mZo, er));
+    ShowImpedanceNote(NoteOnAccuracy(fiveChargeDeviation(mConverged, sd, dd, mCalc->mZe, mCalc->mZo), sd, dd, er));
 }
 
 // Impedance mode leaves its status line alone but for a note on accuracy,
@@ -447,20 +446,13 @@ void TFormMain::CalcShape()
     const double dd = mCalc->mShapeDd;
     showResult(*Edit1, FormatValue(FormSetting2->mDecimals, sd));
     showResult(*Edit2, FormatValue(FormSetting2->mDecimals, dd));
-    // The solver's last evaluation need not be at the found shape.
-    TQol_COAXMath1 fiveCharge;
-    double fiveChargeZe = 0;
-    double fiveChargeZo = 0;
-    fiveCharge.zCalcZeAt(sd, dd, fiveChargeZe);
-    fiveCharge.zCalcZoAt(sd, dd, fiveChargeZo);
-    const AccuracyNote note = NoteOnAccuracy(sd, dd, fiveChargeZe, fiveChargeZo, er);
+    const AccuracyNote note = NoteOnAccuracy(fiveChargeDeviation(mConverged, sd, dd), sd, dd, er);
     SetStatus(note.shapeStatus(Label1->text()), note.toolTip);
 }
 
-AccuracyNote TFormMain::NoteOnAccuracy(double sd, double dd, double fiveChargeZe, double fiveChargeZo, double er)
+AccuracyNote TFormMain::NoteOnAccuracy(const FiveChargeDeviation& deviation, double sd, double dd, double er)
 {
-    return accuracyNote(fiveChargeDeviation(mConverged, sd, dd, fiveChargeZe, fiveChargeZo), sd, dd, er,
-                        FormSetting2->mDecimals);
+    return accuracyNote(deviation, sd, dd, er, FormSetting2->mDecimals);
 }
 
 void TFormMain::PrepareTrace()

@@ -11,6 +11,7 @@
 #include "ConvergedSolver.h"
 #include "Qol_math2.h"
 #include "AccuracyNote.h"
+#include "FiveChargeDeviation.h"
 #include "SolverView.h"
 
 class QAction;
@@ -118,7 +119,7 @@ private:
     void CalcShape();
     void PrepareTrace();
     void ShowFailure(QLineEdit* result1, QLineEdit* result2, const QString& message);
-    AccuracyNote NoteOnAccuracy(double sd, double dd, double fiveChargeZe, double fiveChargeZo, double er);
+    AccuracyNote NoteOnAccuracy(const FiveChargeDeviation& deviation, double sd, double dd, double er);
     void ShowImpedanceNote(const AccuracyNote& note);
     QString CheckValue(const QString& text) const;
     QString FormatValue(int decimals, double value) const;

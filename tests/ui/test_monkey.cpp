@@ -915,12 +915,8 @@ private:
                     std::array{QStringLiteral("計算出来ませんでした"), QString()}};
         const double sd = solver.mShapeSD;
         const double dd = solver.mShapeDd;
-        TQol_COAXMath1 fiveCharge;
-        double fiveChargeZe = 0;
-        double fiveChargeZo = 0;
-        fiveCharge.zCalcZeAt(sd, dd, fiveChargeZe);
-        fiveCharge.zCalcZoAt(sd, dd, fiveChargeZo);
-        const AccuracyNote note = noteFor(sd, dd, fiveChargeZe, fiveChargeZo, er);
+        const AccuracyNote note =
+            accuracyNote(fiveChargeDeviation(converged_, sd, dd), sd, dd, er, model_.settings.decimals);
         const QString count = QStringLiteral("計算回数＝%1").arg(solver.mCount);
         return {{}, std::array{formatted(sd), formatted(dd)}, std::array{note.shapeStatus(count), note.toolTip}};
     }
