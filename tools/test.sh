@@ -6,5 +6,8 @@ duvane_install_missing "${duvane_build_packages[@]}"
 duvane_ensure_comma_locale
 # Benchmarks are built (not run) so that they keep compiling.
 duvane_build -DBUILD_TESTING=ON -DDUVANE_BUILD_BENCH=ON -DDUVANE_WERROR=ON
-cd "$DUVANE_BUILD"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+(cd "$DUVANE_BUILD" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure)
+
+# Every test again under the address and undefined-behaviour sanitizers.
+bash "$DUVANE_ROOT/tools/sanitize.sh"
+
