@@ -12,7 +12,8 @@
 # once the fault is fixed. The run fails when any target failed.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-duvane_fuzz_targets=(fuzz_number_text fuzz_integer_text fuzz_impedances fuzz_converged fuzz_inverse)
+duvane_fuzz_targets=(fuzz_number_text fuzz_integer_text fuzz_impedances fuzz_converged fuzz_inverse
+                     fuzz_cli_args fuzz_batch_line)
 
 duvane_fuzz_build() {
     duvane_install_missing "${duvane_build_packages[@]}" "${duvane_fuzz_packages[@]}"
