@@ -11,3 +11,8 @@ duvane_build -DBUILD_TESTING=ON -DDUVANE_BUILD_BENCH=ON -DDUVANE_WERROR=ON
 # Every test again under the address and undefined-behaviour sanitizers.
 bash "$DUVANE_ROOT/tools/sanitize.sh"
 
+# Each fuzz target for a short while on a copy of its seeds; tools/fuzz.sh
+# alone runs the long campaigns. A failure leaves the folder for a look.
+fuzz_work=$(mktemp -d)
+DUVANE_FUZZ_WORK=$fuzz_work bash "$DUVANE_ROOT/tools/fuzz.sh" all 10
+rm -rf "$fuzz_work"
