@@ -1,0 +1,47 @@
+// duvane-calc's argument parsing: the input is the argument list, arguments
+// separated by NUL bytes. Either a problem is named, or the options are
+// complete and within their documented ranges.
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Args.h"
+#include "Require.h"
+
+namespace {
+
+std::vector<std::string> splitAtNul(const std::uint8_t* data, std::size_t size)
+{
+    std::vector<std::string> args(1);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] == 0)
+            args.emplace_back();
+        else
+            args.back() += static_cast<char>(data[i]);
+    }
+    return args;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    Options options;
+    if (!parseArgs(splitAtNul(data, size), options).empty() || options.action != Options::Action::Calculate)
+        return 0;
+
+    const SolveSettings defaults;
+    require(options.mode == Mode::Impedance || options.mode == Mode::Shape, "the mode is one of the two");
+    require(options.decimals >= 1 && options.decimals <= 5, "the decimals lie from 1 to 5");
+    require(std::isfinite(options.solve.width) && options.solve.width > 0, "the width is a positive number");
+    require(options.mode == Mode::Shape || (options.solve.width == defaults.width &&
+                                            options.solve.limit == defaults.limit && options.solve.traceFile.empty()),
+            "impedance mode keeps the shape mode's settings at their defaults");
+    require(!options.batch || options.solve.traceFile.empty(), "a batch writes no trace");
+    if (!options.batch)
+        for (double number : options.input)
+            require(std::isfinite(number), "every number of the case is finite");
+    return 0;
+}
