@@ -34,7 +34,6 @@ bool parseInteger32(std::string_view text, std::int32_t& value)
 
     int base = 10;
     bool negative = false;
-    // "0x" before "x", or a hex number would pass as decimal "0" plus junk.
     constexpr std::array<std::string_view, 5> hexPrefixes{"0x", "0X", "$", "x", "X"};
     for (std::string_view prefix : hexPrefixes) {
         if (startsWith(text, prefix)) {
