@@ -125,7 +125,7 @@ void Calculator::convergedShape(const CaseInput& input, Report& report)
     request.startDd = fiveChargeFound ? solver_.mShapeDd : solver_.mDd;
     const ShapeResult found = solveConvergedShape(request);
     if (!found.error.empty()) {
-        report.error = found.error;
+        report.error = shownText(found.error, settings_.english);
         return;
     }
     report.results = {{"sd", "S/D", found.sd, Unit::None},

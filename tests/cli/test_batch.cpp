@@ -130,8 +130,8 @@ TEST(Batch, ModeOptionsApplyToEveryLine)
         EXPECT_EQ(jsonNumberAt(line, "limit"), 3) << line;
         EXPECT_EQ(jsonNumberAt(line, "width"), 0.1) << line;
     }
-    EXPECT_EQ(jsonTextAt(lines[0], "error"), "Calculation Count Over");
-    EXPECT_EQ(jsonTextAt(lines[1], "error"), "Calculation Count Over");
+    EXPECT_EQ(jsonTextAt(lines[0], "error").rfind("Calculation Count Over", 0), 0u);
+    EXPECT_EQ(jsonTextAt(lines[1], "error").rfind("Calculation Count Over", 0), 0u);
     EXPECT_EQ(jsonTextAt(lines[2], "error"), "Ze must be larger than Zo");
 }
 

@@ -102,9 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"SdAboveLimitInShape", {"shape", "100", "99.9", "--english"}, 1, "",
                    "duvane-calc: zCalcSDDd():Error : SD > 0.9\n"},
         OutputCase{"CountOverJapanese", {"shape", "133.229", "107.426", "--limit", "5"}, 1, "",
-                   "duvane-calc: 計算回数オーバーです\n"},
+                   "duvane-calc: 計算回数オーバーです - --limit を大きくするか、--width を広げて下さい。\n"},
         OutputCase{"CountOverEnglish", {"shape", "133.229", "107.426", "--limit", "5", "--english"}, 1, "",
-                   "duvane-calc: Calculation Count Over\n"},
+                   "duvane-calc: Calculation Count Over - raise --limit, or widen --width, to let the solve go on\n"},
         OutputCase{"ShapeErZero", {"shape", "100", "50", "0", "--english"}, 1, "",
                    "duvane-calc: Er must be a positive finite number\n"}),
     CaseName());
@@ -283,7 +283,7 @@ TEST(FrontShape, CountIsTheLimitTheSolveNeeds)
     const std::string below = std::to_string(static_cast<int>(count) - 1);
     const CliResult belowLimit = runWith({"shape", "80", "45", "2", "--json", "--limit", below, "--english"});
     EXPECT_EQ(belowLimit.status, 1);
-    EXPECT_EQ(jsonTextAt(belowLimit.out, "error"), "Calculation Count Over");
+    EXPECT_EQ(jsonTextAt(belowLimit.out, "error").rfind("Calculation Count Over - raise --limit", 0), 0u);
 }
 
 // The found shape gives back the wanted impedances to within the width,
