@@ -6,7 +6,9 @@
 #include "Quoted.h"
 
 Calculator::Calculator(Mode mode, const SolveSettings& settings)
-    : mode_(mode), settings_(settings), solver_(nullptr, &status_, settings.english ? 1 : 0)
+    // No status label: the solve's last progress text is its count, which the
+    // report carries as a number.
+    : mode_(mode), settings_(settings), solver_(nullptr, nullptr, settings.english ? 1 : 0)
 {
 }
 
@@ -84,7 +86,6 @@ void Calculator::shape(const CaseInput& input, Report& report)
     const bool tracing = !settings_.traceFile.empty();
     solver_.mTraceOn = tracing ? 1 : 0;
     solver_.zSetTraceFileName(settings_.traceFile.c_str());
-    status_.text.clear();
     solver_.zCalcSDDd();
 
     // The solver switches the trace off, silently, when it cannot open the
@@ -102,7 +103,6 @@ void Calculator::shape(const CaseInput& input, Report& report)
     report.results = {{"sd", "S/D", solver_.mShapeSD, Unit::None},
                       {"dd", "D/d", solver_.mShapeDd, Unit::None},
                       {"count", "Count", solver_.mCount, Unit::None}};
-    report.status = status_.text;
 }
 
 // Newton on the converged model, from the five-charge answer: close to the

@@ -18,12 +18,6 @@ public:
     Report run(const CaseInput& input);
 
 private:
-    // Keeps the solver's last progress text.
-    struct LastStatus final : StatusLabel {
-        void setCaption(const std::string& caption) override { text = caption; }
-        std::string text;
-    };
-
     Impedances impedancesBy(Method method, double sd, double dd, double er);
     void impedance(const CaseInput& input, Report& report);
     void compare(const Impedances& chosen, double sd, double dd, double er, Report& report);
@@ -32,7 +26,6 @@ private:
 
     Mode mode_;
     SolveSettings settings_;
-    LastStatus status_;
     TQol_COAXMath2 solver_;
     ConvergedSolver converged_;
 };

@@ -40,7 +40,7 @@ const std::string_view kAfterOptions =
     "\n"
     "JSON fields:\n"
     "  impedance  sd dd er ze zo zdiff zcm\n"
-    "  shape      ze zo er width limit sd dd count status\n"
+    "  shape      ze zo er width limit sd dd count\n"
     "  A failed case has \"error\" in place of the results. line, limit and count\n"
     "  are integers, written without exponent.\n"
     "\n"

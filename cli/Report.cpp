@@ -76,8 +76,6 @@ void addToJson(JsonObject& object, const Report& report)
     }
     for (const Quantity& q : report.results)
         addNumber(object, q.key, q.value);
-    if (report.status)
-        object.text("status", *report.status);
     if (!report.warning.empty())
         object.text("warning", report.warning);
 }

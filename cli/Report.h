@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,16 +31,14 @@ struct Report {
     // JSON names and values of the case and of the settings that shaped it.
     std::vector<std::pair<std::string_view, Number>> inputs;
     std::string_view method;            // named in JSON when not the default
-    std::vector<Quantity> results;      // empty when the case failed
-    std::optional<std::string> status;  // the solver's last progress text
-    std::string error;                  // why the case failed; empty on success
-    std::string warning;                // a problem beside the results
+    std::vector<Quantity> results;  // empty when the case failed
+    std::string error;              // why the case failed; empty on success
+    std::string warning;            // a problem beside the results
 };
 
 // One aligned "label = value" line per result, measures with `decimals`
 // digits after the point.
 std::string humanText(const Report& report, int decimals);
 
-// Adds the inputs, the method, then the results, status and warning, or the
-// error.
+// Adds the inputs, the method, then the results and warning, or the error.
 void addToJson(JsonObject& object, const Report& report);

@@ -199,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"Impedance", {"impedance", "0.5", "10", "--json"}, {"sd", "dd", "er", "ze", "zo", "zdiff", "zcm"}},
         FieldCase{"FailedImpedance", {"impedance", "0.95", "10", "--json"}, {"sd", "dd", "er", "error"}},
         FieldCase{"Shape", {"shape", "100", "50", "--json"},
-                  {"ze", "zo", "er", "width", "limit", "sd", "dd", "count", "status"}},
+                  {"ze", "zo", "er", "width", "limit", "sd", "dd", "count"}},
         FieldCase{"FailedShape", {"shape", "50", "100", "--json"}, {"ze", "zo", "er", "width", "limit", "error"}},
         FieldCase{"ConvergedImpedance", {"impedance", "0.5", "10", "--method", "converged", "--json"},
                   {"sd", "dd", "er", "method", "ze", "zo", "zdiff", "zcm", "error_bound"}},
@@ -209,6 +209,15 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"ConvergedShape", {"shape", "100", "50", "--method", "converged", "--json"},
                   {"ze", "zo", "er", "width", "limit", "method", "sd", "dd", "count"}}),
     CaseName());
+
+// JSON is for programs: a solved case reads the same whatever the language
+// of the messages.
+TEST(FrontJson, SolvedShapeIsTheSameInEitherLanguage)
+{
+    const CliResult japanese = runWith({"shape", "80", "45", "2", "--json"});
+    ASSERT_EQ(japanese.status, 0) << japanese.out;
+    EXPECT_EQ(runWith({"shape", "80", "45", "2", "--json", "--english"}).out, japanese.out);
+}
 
 TEST(FrontJson, CarriesFullPrecision)
 {
@@ -273,7 +282,6 @@ TEST(FrontShape, CountIsTheLimitTheSolveNeeds)
     ASSERT_EQ(free.status, 0);
     const double count = jsonNumberAt(free.out, "count");
     ASSERT_GT(count, 1);
-    EXPECT_EQ(jsonTextAt(free.out, "status"), "計算回数＝" + std::to_string(static_cast<int>(count)));
 
     const std::string limit = std::to_string(static_cast<int>(count));
     const CliResult atLimit = runWith({"shape", "80", "45", "2", "--json", "--limit", limit});
@@ -292,7 +300,6 @@ TEST(FrontShape, ShapeGivesBackTheWantedImpedances)
 {
     const CliResult shape = runWith({"shape", "60", "40", "4", "--json", "--width", "0.01", "--english"});
     ASSERT_EQ(shape.status, 0) << shape.out;
-    EXPECT_EQ(jsonTextAt(shape.out, "status").rfind("Calculation Count=", 0), 0u);
 
     Args forward{"impedance", jsonNumber(jsonNumberAt(shape.out, "sd")), jsonNumber(jsonNumberAt(shape.out, "dd")),
                  "4", "--json"};
