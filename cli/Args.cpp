@@ -81,7 +81,10 @@ std::string parseArgs(const std::vector<std::string>& args, Options& options)
     bool optionsEnded = false;             // by "--"; what follows are operands, whatever they look like
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (optionsEnded || !arg.starts_with("--"))
+        // A single dash starts a negative number, unless the word is an
+        // option's short form.
+        const bool isOption = arg.starts_with("--") || (arg.size() == 2 && findOption(arg) != nullptr);
+        if (optionsEnded || !isOption)
             operands.push_back(arg);
         else if (arg == "--")
             optionsEnded = true;

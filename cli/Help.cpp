@@ -8,7 +8,11 @@ const std::string_view kUsage =
     "usage: duvane-calc impedance SD DD [ER] [options]\n"
     "       duvane-calc shape ZE ZO [ER] [options]\n"
     "       duvane-calc impedance|shape --batch [options] < cases\n"
-    "       duvane-calc --help | --version\n";
+    "       duvane-calc -h | --help | --version\n";
+
+const std::string_view kUsageLine = "usage: duvane-calc impedance|shape NUMBERS... [options]\n";
+
+const std::string_view kHelpHint = "try duvane-calc --help\n";
 
 namespace {
 
@@ -79,7 +83,10 @@ std::string wrapped(std::string_view text, std::size_t column)
 
 std::string label(const OptionSpec& option)
 {
-    std::string text(option.name);
+    std::string text;
+    if (!option.shortName.empty())
+        text.append(option.shortName).append(", ");
+    text += option.name;
     if (!option.valueName.empty())
         text.append(" ").append(option.valueName);
     return text;

@@ -93,32 +93,32 @@ std::string raiseAction(Options::Action& action, Options::Action wanted)
 }
 
 constexpr OptionSpec kOptions[] = {
-    {"--decimals", "N", kModes,
+    {"--decimals", "", "N", kModes,
      "digits after the point in the results, 1 to 5 (default 3); JSON always carries full precision",
      [](std::string_view value, Options& options) { return readInteger(value, 1, 5, options.decimals); }},
-    {"--english", "", kModes, "the calculator's messages in English (default Japanese)",
+    {"--english", "", "", kModes, "the calculator's messages in English (default Japanese)",
      [](std::string_view, Options& options) { return setTrue(options.solve.english); }},
-    {"--json", "", kModes, "one JSON object instead of text",
+    {"--json", "", "", kModes, "one JSON object instead of text",
      [](std::string_view, Options& options) { return setTrue(options.json); }},
-    {"--method", "NAME", kModes,
+    {"--method", "", "NAME", kModes,
      "five-charge (default): the calculator of the window; converged: the converged field solution, to a "
      "relative 1e-9 where both gaps are at least 0.01 core radii",
      [](std::string_view value, Options& options) { return readMethod(value, options.solve.method); }},
-    {"--compare", "", kImpedanceOnly,
+    {"--compare", "", "", kImpedanceOnly,
      "both methods and the five-charge deviation from the converged solution; exit 1 where the converged "
      "solver cannot reach the shape",
      [](std::string_view, Options& options) { return setTrue(options.solve.compare); }},
-    {"--width", "OHM", kShapeOnly, "convergence width, for Er = 1 (default 0.01)",
+    {"--width", "", "OHM", kShapeOnly, "convergence width, for Er = 1 (default 0.01)",
      [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
-    {"--limit", "N", kShapeOnly, "largest calculation count (default 1000)",
+    {"--limit", "", "N", kShapeOnly, "largest calculation count (default 1000)",
      [](std::string_view value, Options& options) { return readInteger(value, options.solve.limit); }},
-    {"--trace", "FILE", kShapeOnly, "write the trace of the solve to FILE",
+    {"--trace", "", "FILE", kShapeOnly, "write the trace of the solve to FILE",
      [](std::string_view value, Options& options) { return readFileName(value, options.solve.traceFile); }},
-    {"--batch", "", kModes, "read one case per line from standard input and write one JSON object per line",
+    {"--batch", "", "", kModes, "read one case per line from standard input and write one JSON object per line",
      [](std::string_view, Options& options) { return setTrue(options.batch); }},
-    {"--help", "", kModes, "this text, whatever else is given",
+    {"--help", "-h", "", kModes, "this text, whatever else is given",
      [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Help); }},
-    {"--version", "", kModes, "the program's version, whatever else is given but --help",
+    {"--version", "", "", kModes, "the program's version, whatever else is given but --help",
      [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Version); }},
 };
 
@@ -131,6 +131,7 @@ std::span<const OptionSpec> optionTable()
 
 const OptionSpec* findOption(std::string_view name)
 {
-    const auto* found = std::ranges::find(kOptions, name, &OptionSpec::name);
+    const auto* found = std::ranges::find_if(
+        kOptions, [&](const OptionSpec& option) { return option.name == name || option.shortName == name; });
     return found == std::ranges::end(kOptions) ? nullptr : found;
 }

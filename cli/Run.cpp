@@ -15,7 +15,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 {
     Options options;
     if (std::string problem = parseArgs(args, options); !problem.empty()) {
-        err << "duvane-calc: " << problem << '\n' << kUsage;
+        err << "duvane-calc: " << problem << '\n' << kUsageLine << kHelpHint;
         return 2;
     }
     switch (options.action) {

@@ -232,6 +232,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, HelpAndVersion,
     testing::Values(
         AnswerCase{"HelpAlone", {"--help"}, Options::Action::Help},
+        AnswerCase{"ShortHelp", {"-h"}, Options::Action::Help},
+        AnswerCase{"ShortHelpAmongOperands", {"impedance", "0.5", "-h"}, Options::Action::Help},
+        AnswerCase{"ShortHelpOverVersion", {"--version", "-h"}, Options::Action::Help},
         AnswerCase{"HelpAfterUnknownOption", {"--bogus", "--help"}, Options::Action::Help},
         AnswerCase{"HelpBeforeUnknownOption", {"impedance", "--help", "--bogus"}, Options::Action::Help},
         AnswerCase{"HelpAmongOperands", {"impedance", "0.5", "--help"}, Options::Action::Help},
@@ -287,7 +290,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"NumberWithNewline", {"impedance", "0.5\nx", "10"}, R"(SD is not a number: "0.5\nx")"},
         BadArgs{"ModeWithNewline", {"impedance\n", "0.5", "10"}, R"(unknown mode "impedance\n" (impedance or shape))"},
         BadArgs{"ExtraWithControl", {"impedance", "0.5", "10", "1", "\x1b[2J"}, R"(unexpected "\x1b[2J" after ER)"},
-        BadArgs{"SingleDashWord", {"impedance", "-h", "10"}, R"(SD is not a number: "-h")"},
+        // Only a short form the table has is an option (-h); another
+        // single-dash word is an operand, as a negative number is.
+        BadArgs{"SingleDashWord", {"impedance", "-j", "10"}, R"(SD is not a number: "-j")"},
         BadArgs{"BatchWithNumbers", {"impedance", "--batch", "0.5"},
                 R"(unexpected "0.5": --batch reads the cases from standard input)"},
         BadArgs{"BatchWithTrace", {"shape", "--batch", "--trace", "t"}, "--trace cannot be used with --batch"}),
@@ -299,6 +304,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadArgs{"Option", {"impedance", "0.5", "10", "--", "--json"}, R"(ER is not a number: "--json")"},
         BadArgs{"Help", {"impedance", "--", "--help", "10"}, R"(SD is not a number: "--help")"},
+        BadArgs{"ShortHelp", {"impedance", "--", "-h", "10"}, R"(SD is not a number: "-h")"},
         BadArgs{"Version", {"--", "--version"}, R"(unknown mode "--version" (impedance or shape))"},
         BadArgs{"DashedOperand", {"shape", "--", "--100", "50"}, R"(ZE is not a number: "--100")"},
         BadArgs{"SecondDoubleDash", {"impedance", "--", "0.5", "--", "10"}, R"(DD is not a number: "--")"},
@@ -366,7 +372,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"OtherCase", {"impedance", "0.5", "10", "--JSON"}, R"(unknown option "--JSON")"},
         BadArgs{"ThreeDashes", {"impedance", "0.5", "10", "---json"}, R"(unknown option "---json")"},
         BadArgs{"DoubleDashWithValue", {"impedance", "0.5", "10", "--=1"}, R"(unknown option "--=1")"},
-        BadArgs{"WithNewline", {"impedance", "0.5", "10", "--json\n"}, R"(unknown option "--json\n")"}),
+        BadArgs{"WithNewline", {"impedance", "0.5", "10", "--json\n"}, R"(unknown option "--json\n")"},
+        BadArgs{"ShortFormWithValue", {"impedance", "0.5", "10", "-h=1"}, R"(ER is not a number: "-h=1")"}),
     CaseName());
 
 // Options of one mode are usage errors in the other, wherever they stand.

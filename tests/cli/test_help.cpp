@@ -103,6 +103,8 @@ TEST_P(HelpEntry, GivesTheOptionItsValueAndWhatItDoes)
 {
     const OptionSpec& option = GetParam();
     std::string label = "  ";
+    if (!option.shortName.empty())
+        label.append(option.shortName).append(", ");
     label += option.name;
     if (!option.valueName.empty())
         label.append(" ").append(option.valueName);
@@ -134,15 +136,26 @@ struct ArgumentError {
 
 class ArgumentErrors : public testing::TestWithParam<ArgumentError> {};
 
-// On standard error: the problem, then the usage the help starts with.
-TEST_P(ArgumentErrors, NameTheProblemThenGiveTheUsage)
+// On standard error: the problem, one line of usage and the way to the help;
+// not the whole usage, which would push the problem out of sight.
+TEST_P(ArgumentErrors, NameTheProblemThenOneUsageLineAndTheHint)
 {
-    const std::string usage = usageInHelp();
-    ASSERT_TRUE(usage.starts_with("usage: duvane-calc ")) << help();
     const CliResult r = runWith(GetParam().args);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "duvane-calc: " + std::string(GetParam().problem) + "\n" + usage);
+    EXPECT_EQ(r.err, "duvane-calc: " + std::string(GetParam().problem) +
+                         "\nusage: duvane-calc impedance|shape NUMBERS... [options]\ntry duvane-calc --help\n");
+}
+
+// The hint leads somewhere: the help it names answers with status 0.
+TEST(ArgumentErrorHint, NamesAWorkingHelp)
+{
+    const std::string hint = linesOf(runWith({}).err).back();
+    ASSERT_TRUE(hint.starts_with("try duvane-calc ")) << hint;
+    const std::string option = hint.substr(std::string("try duvane-calc ").size());
+    const CliResult r = runWith({option});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, help());
 }
 
 INSTANTIATE_TEST_SUITE_P(
