@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "CaseForm.h"
 #include "OptionTable.h"
 #include "Quoted.h"
 
@@ -61,13 +62,26 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
         return std::string(option->name) + " applies to " + modeChoice(option->modes) + " mode only";
 
     operands.erase(operands.begin());
-    if (!parsed.batch)
-        return readCase(parsed.mode, operands, parsed.input);
-    if (!operands.empty())
-        return "unexpected " + inQuotes(operands[0]) + ": --batch reads the cases from standard input";
-    if (!parsed.solve.traceFile.empty())
-        return "--trace cannot be used with --batch";
-    return {};
+    if (parsed.batch) {
+        if (!operands.empty())
+            return "unexpected " + inQuotes(operands[0]) + ": --batch reads the cases from standard input";
+        if (!parsed.solve.traceFile.empty())
+            return "--trace cannot be used with --batch";
+        // The lines give the operands' numbers; what the options give must
+        // make a case with them.
+        CaseInput form = parsed.input;
+        for (const Input input : operandInputs(parsed.mode, parsed.input))
+            form.set(input, 1);
+        return formProblem(parsed.mode, form);
+    }
+    // More operands than the options leave room for are read as the plain
+    // numbers, so that the form check can say what they are mixed with.
+    std::vector<Input> inputs = operandInputs(parsed.mode, parsed.input);
+    if (operands.size() > inputs.size())
+        inputs = plainOperands(parsed.mode, parsed.input);
+    if (std::string problem = readCase(inputs, operands, parsed.input); !problem.empty())
+        return problem;
+    return formProblem(parsed.mode, parsed.input);
 }
 
 }  // namespace

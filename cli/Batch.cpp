@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Calculation.h"
-#include "Case.h"
+#include "CaseForm.h"
 #include "Json.h"
 
 namespace {
@@ -54,8 +54,10 @@ std::vector<std::string_view> splitCaseLine(std::string_view line)
     }
 }
 
-int runBatch(Calculator& calculator, std::istream& in, std::ostream& out, std::ostream& err)
+int runBatch(Calculator& calculator, const CaseInput& fixed, std::istream& in, std::ostream& out,
+             std::ostream& err)
 {
+    const std::vector<Input> operands = operandInputs(calculator.mode(), fixed);
     std::string line;
     for (long long lineNumber = 1; std::getline(in, line); ++lineNumber) {
         if (lineNumber == 1 && line.starts_with(kByteOrderMark))
@@ -64,8 +66,8 @@ int runBatch(Calculator& calculator, std::istream& in, std::ostream& out, std::o
             continue;
         JsonObject object;
         object.integer("line", lineNumber);
-        CaseInput input;
-        if (std::string problem = readCase(calculator.mode(), splitCaseLine(line), input); !problem.empty())
+        CaseInput input = fixed;
+        if (std::string problem = readCase(operands, splitCaseLine(line), input); !problem.empty())
             object.text("input", line).text("error", problem);
         else
             addToJson(object, calculator.run(input));

@@ -1,9 +1,44 @@
 #include "Calculation.h"
 
+#include <cmath>
+
 #include "CalculatorText.h"
 #include "ConvergedShape.h"
-#include "Impedances.h"
 #include "Quoted.h"
+
+namespace {
+
+// The case's inputs in the order of Input; an AWG size is a whole number,
+// and the diameter it stands for is given beside it.
+std::vector<Quantity> inputQuantities(const CaseInput& input)
+{
+    std::vector<Quantity> quantities;
+    for (std::size_t i = 0; i < kInputCount; ++i) {
+        const InputSpec& spec = inputSpec(static_cast<Input>(i));
+        if (spec.input == Input::WireDiameter && input.has(Input::Awg))
+            quantities.push_back({spec.key, {}, wireDiameterMm(input), spec.unit});
+        else if (spec.input == Input::Awg && input.has(Input::Awg))
+            quantities.push_back({spec.key, {}, std::llround(input[Input::Awg]), spec.unit});
+        else if (input.has(spec.input))
+            quantities.push_back({spec.key, {}, input[spec.input], spec.unit});
+    }
+    return quantities;
+}
+
+void addRatios(const Geometry& shape, Group group, std::vector<Quantity>& results)
+{
+    results.insert(results.end(), {{"sd", "S/D", shape.sd, Unit::None, group}, {"dd", "D/d", shape.dd, Unit::None, group}});
+}
+
+// D and S, where the wire's size makes them known.
+void addDimensions(const Geometry& shape, Group group, std::vector<Quantity>& results)
+{
+    if (shape.wireMm > 0)
+        results.insert(results.end(), {{"D", "D", shape.shieldMm, Unit::Millimetre, group},
+                                       {"S", "S", shape.spacingMm, Unit::Millimetre, group}});
+}
+
+}  // namespace
 
 Calculator::Calculator(Mode mode, const SolveSettings& settings)
     // No status label: the solve's last progress text is its count, which the
@@ -15,8 +50,7 @@ Calculator::Calculator(Mode mode, const SolveSettings& settings)
 Report Calculator::run(const CaseInput& input)
 {
     Report report;
-    for (std::size_t i = 0; i < input.size(); ++i)
-        report.inputs.emplace_back(inputNames(mode_)[i].key, input[i]);
+    report.inputs = inputQuantities(input);
     if (mode_ == Mode::Impedance)
         impedance(input, report);
     else
@@ -32,30 +66,37 @@ Impedances Calculator::impedancesBy(Method method, double sd, double dd, double 
 
 void Calculator::impedance(const CaseInput& input, Report& report)
 {
-    const auto [sd, dd, er] = input;
-    const Impedances z = impedancesBy(settings_.method, sd, dd, er);
+    const Geometry shape = geometryOf(input);
+    const double er = input[Input::Er];
+    const Impedances z = impedancesBy(settings_.method, shape.sd, shape.dd, er);
     if (settings_.method == Method::Converged)
         report.method = methodName(Method::Converged);
     if (!z.error.empty()) {
         report.error = shownText(z.error, settings_.english);
         return;
     }
-    report.results = {{"ze", "Ze", z.ze, Unit::Ohm},
-                      {"zo", "Zo", z.zo, Unit::Ohm},
-                      {"zdiff", "Zdiff", 2 * z.zo, Unit::Ohm},
-                      {"zcm", "Zcm", z.ze / 2, Unit::Ohm}};
+    // The other description of the shape than the one given.
+    if (byDimensions(input))
+        addRatios(shape, Group::Shape, report.results);
+    else
+        addDimensions(shape, Group::Shape, report.results);
+    report.results.insert(report.results.end(), {{"ze", "Ze", z.ze, Unit::Ohm},
+                                                 {"zo", "Zo", z.zo, Unit::Ohm},
+                                                 {"zdiff", "Zdiff", 2 * z.zo, Unit::Ohm},
+                                                 {"zcm", "Zcm", z.ze / 2, Unit::Ohm}});
     if (settings_.method == Method::Converged)
         report.results.push_back({"error_bound", "Error bound", z.errorBound, Unit::RelativeError});
     if (settings_.compare)
-        compare(z, sd, dd, er, report);
+        compare(z, shape, er, report);
 }
 
 // The other method's Ze and Zo for the same shape, and the five-charge
 // deviation, five-charge / converged - 1: the same ratio in any dielectric.
-void Calculator::compare(const Impedances& chosen, double sd, double dd, double er, Report& report)
+void Calculator::compare(const Impedances& chosen, const Geometry& shape, double er, Report& report)
 {
     const bool fiveChargeChosen = settings_.method == Method::FiveCharge;
-    const Impedances other = impedancesBy(fiveChargeChosen ? Method::Converged : Method::FiveCharge, sd, dd, er);
+    const Impedances other =
+        impedancesBy(fiveChargeChosen ? Method::Converged : Method::FiveCharge, shape.sd, shape.dd, er);
     if (!other.error.empty()) {
         report.warning = "no comparison: " + shownText(other.error, settings_.english);
         return;
@@ -75,12 +116,13 @@ void Calculator::compare(const Impedances& chosen, double sd, double dd, double 
 
 void Calculator::shape(const CaseInput& input, Report& report)
 {
-    const auto [ze, zo, er] = input;
-    report.inputs.emplace_back("width", settings_.width);
-    report.inputs.emplace_back("limit", static_cast<long long>(settings_.limit));
+    const double ze = input[Input::Ze];
+    const double zo = input[Input::Zo];
+    report.inputs.push_back({"width", {}, settings_.width, Unit::Ohm});
+    report.inputs.push_back({"limit", {}, static_cast<long long>(settings_.limit), Unit::None});
     solver_.mZe = ze;
     solver_.mZo = zo;
-    solver_.mEr = er;
+    solver_.mEr = input[Input::Er];
     solver_.mCountLimit = settings_.limit;
     solver_.mConvWidth = settings_.width;
     const bool tracing = !settings_.traceFile.empty();
@@ -100,9 +142,7 @@ void Calculator::shape(const CaseInput& input, Report& report)
         report.error = shownText(solver_.mErrMsg, settings_.english);
         return;
     }
-    report.results = {{"sd", "S/D", solver_.mShapeSD, Unit::None},
-                      {"dd", "D/d", solver_.mShapeDd, Unit::None},
-                      {"count", "Count", solver_.mCount, Unit::None}};
+    addShapeResults(input, solver_.mShapeSD, solver_.mShapeDd, solver_.mCount, report);
 }
 
 // Newton on the converged model, from the five-charge answer: close to the
@@ -112,13 +152,12 @@ void Calculator::shape(const CaseInput& input, Report& report)
 // converged solve's too.
 void Calculator::convergedShape(const CaseInput& input, Report& report)
 {
-    const auto [ze, zo, er] = input;
     report.method = methodName(Method::Converged);
     const bool fiveChargeFound = solver_.mErrMsg.empty();
     ShapeRequest request;
-    request.ze = ze;
-    request.zo = zo;
-    request.er = er;
+    request.ze = input[Input::Ze];
+    request.zo = input[Input::Zo];
+    request.er = input[Input::Er];
     request.width = settings_.width;
     request.countLimit = settings_.limit;
     request.startSD = fiveChargeFound ? solver_.mShapeSD : solver_.mSD;
@@ -128,7 +167,13 @@ void Calculator::convergedShape(const CaseInput& input, Report& report)
         report.error = shownText(found.error, settings_.english);
         return;
     }
-    report.results = {{"sd", "S/D", found.sd, Unit::None},
-                      {"dd", "D/d", found.dd, Unit::None},
-                      {"count", "Count", found.count, Unit::None}};
+    addShapeResults(input, found.sd, found.dd, found.count, report);
+}
+
+void Calculator::addShapeResults(const CaseInput& input, double sd, double dd, long long count, Report& report) const
+{
+    const Geometry found = geometryFromRatios(sd, dd, wireDiameterMm(input));
+    addRatios(found, Group::Main, report.results);
+    addDimensions(found, Group::Main, report.results);
+    report.results.push_back({"count", "Count", count, Unit::None});
 }

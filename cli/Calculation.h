@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-
 #include "Case.h"
 #include "ConvergedSolver.h"
+#include "Dimensions.h"
 #include "Impedances.h"
+#include "Inputs.h"
 #include "Qol_math2.h"
 #include "Report.h"
 
@@ -20,9 +20,10 @@ public:
 private:
     Impedances impedancesBy(Method method, double sd, double dd, double er);
     void impedance(const CaseInput& input, Report& report);
-    void compare(const Impedances& chosen, double sd, double dd, double er, Report& report);
+    void compare(const Impedances& chosen, const Geometry& shape, double er, Report& report);
     void shape(const CaseInput& input, Report& report);
     void convergedShape(const CaseInput& input, Report& report);
+    void addShapeResults(const CaseInput& input, double sd, double dd, long long count, Report& report) const;
 
     Mode mode_;
     SolveSettings settings_;

@@ -80,6 +80,17 @@ std::string readMethod(std::string_view text, Method& method)
                   text);
 }
 
+// The value of an input of the case, read as the input reads it: "--D
+// \"4cm\": not a length (...)".
+std::string setInput(Input input, std::string_view text, Options& options)
+{
+    double value = 0;
+    if (std::string problem = inputSpec(input).read(text, value); !problem.empty())
+        return inQuotes(text) + ": " + problem;
+    options.input.set(input, value);
+    return {};
+}
+
 std::string setTrue(bool& flag)
 {
     flag = true;
@@ -108,6 +119,17 @@ constexpr OptionSpec kOptions[] = {
      "both methods and the five-charge deviation from the converged solution; exit 1 where the converged "
      "solver cannot reach the shape",
      [](std::string_view, Options& options) { return setTrue(options.solve.compare); }},
+    {"--D", "", "LENGTH", kImpedanceOnly,
+     "the shield's inner diameter D; with --S and --d (or --awg) in place of SD DD",
+     [](std::string_view value, Options& options) { return setInput(Input::ShieldDiameter, value, options); }},
+    {"--S", "", "LENGTH", kImpedanceOnly, "the distance S between the cores' centres; with --D and --d (or --awg)",
+     [](std::string_view value, Options& options) { return setInput(Input::Spacing, value, options); }},
+    {"--d", "", "LENGTH", kModes,
+     "the cores' diameter d: with --D and --S it gives the shape; with S/D and D/d, or in shape mode, it adds D "
+     "and S (mm) to the results",
+     [](std::string_view value, Options& options) { return setInput(Input::WireDiameter, value, options); }},
+    {"--awg", "", "SIZE", kModes, "the cores as solid wire of AWG SIZE, 0000 (or 4/0) to 40, in place of --d",
+     [](std::string_view value, Options& options) { return setInput(Input::Awg, value, options); }},
     {"--width", "", "OHM", kShapeOnly, "convergence width, for Er = 1 (default 0.01)",
      [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
     {"--limit", "", "N", kShapeOnly, "largest calculation count (default 1000)",

@@ -31,7 +31,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 
     Calculator calculator(options.mode, options.solve);
     if (options.batch)
-        return runBatch(calculator, in, out, err);
+        return runBatch(calculator, options.input, in, out, err);
 
     const Report report = calculator.run(options.input);
     if (options.json) {

@@ -12,21 +12,35 @@
 // Whole Options in failure messages; found by the printer through Options' namespace.
 static void PrintTo(const Options& o, std::ostream* out)
 {
-    *out << "{action " << static_cast<int>(o.action) << ", mode " << modeName(o.mode) << ", input " << o.input[0]
-         << ' ' << o.input[1] << ' ' << o.input[2] << ", decimals " << o.decimals << ", json " << o.json
-         << ", batch " << o.batch << ", english " << o.solve.english << ", width " << o.solve.width << ", limit "
-         << o.solve.limit << ", trace \"" << o.solve.traceFile << "\"}";
+    *out << "{action " << static_cast<int>(o.action) << ", mode " << modeName(o.mode) << ", input";
+    for (std::size_t i = 0; i < kInputCount; ++i)
+        if (const Input input = static_cast<Input>(i); o.input.has(input))
+            *out << ' ' << inputSpec(input).key << '=' << o.input[input];
+    *out << ", decimals " << o.decimals << ", json " << o.json << ", batch " << o.batch << ", english "
+         << o.solve.english << ", width " << o.solve.width << ", limit " << o.solve.limit << ", trace \""
+         << o.solve.traceFile << "\"}";
 }
 
 namespace {
 
 using Args = std::vector<std::string>;
+using Numbers = std::vector<double>;
 
-Options calculation(Mode mode, CaseInput input)
+// A case of `mode` by its plain numbers: SD DD ER or ZE ZO ER, as many as given.
+CaseInput plainCase(Mode mode, const Numbers& numbers)
+{
+    const Input order[2][3] = {{Input::Sd, Input::Dd, Input::Er}, {Input::Ze, Input::Zo, Input::Er}};
+    CaseInput input;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        input.set(order[mode == Mode::Impedance ? 0 : 1][i], numbers[i]);
+    return input;
+}
+
+Options calculation(Mode mode, const Numbers& numbers)
 {
     Options options;
     options.mode = mode;
-    options.input = input;
+    options.input = plainCase(mode, numbers);
     return options;
 }
 
@@ -48,7 +62,7 @@ TEST(ParseArgs, ImpedanceWithDefaults)
     ASSERT_EQ(parseArgs({"impedance", "0.5", "10"}, options), "");
     EXPECT_EQ(options.action, Options::Action::Calculate);
     EXPECT_EQ(options.mode, Mode::Impedance);
-    EXPECT_EQ(options.input, (CaseInput{0.5, 10, 1}));
+    EXPECT_EQ(options.input, plainCase(Mode::Impedance, {0.5, 10, 1}));
     EXPECT_EQ(options.decimals, 3);
     EXPECT_FALSE(options.json);
     EXPECT_FALSE(options.batch);
@@ -66,7 +80,7 @@ TEST(ParseArgs, OptionsAnywhereInBothForms)
                         options),
               "");
     EXPECT_EQ(options.mode, Mode::Shape);
-    EXPECT_EQ(options.input, (CaseInput{100, 50, 2.25}));
+    EXPECT_EQ(options.input, plainCase(Mode::Shape, {100, 50, 2.25}));
     EXPECT_TRUE(options.json);
     EXPECT_TRUE(options.solve.english);
     EXPECT_EQ(options.solve.width, 0.1);
@@ -91,6 +105,27 @@ Options impedanceCase()
     return calculation(Mode::Impedance, {0.5, 10, 1});
 }
 
+// The other options of a shape by dimensions are given with "=", so that
+// the option of the row can stand between any two words.
+Args dimensionsBut(std::string_view omitted)
+{
+    Args args{"impedance", "2.1"};
+    for (const char* option : {"--D=4.2mm", "--S=1.4mm", "--d=0.51mm"})
+        if (std::string_view(option).substr(0, 3) != omitted)
+            args.push_back(option);
+    return args;
+}
+
+Options byDimensions()
+{
+    Options o = calculation(Mode::Impedance, {});
+    o.input.set(Input::ShieldDiameter, 4.2);
+    o.input.set(Input::Spacing, 1.4);
+    o.input.set(Input::WireDiameter, 0.51);
+    o.input.set(Input::Er, 2.1);
+    return o;
+}
+
 const OptionCase kOptionCases[] = {
     {"Decimals", kShapeCase, {"--decimals", "5"}, [] { Options o = shapeCase(); o.decimals = 5; return o; }},
     {"English", kShapeCase, {"--english"}, [] { Options o = shapeCase(); o.solve.english = true; return o; }},
@@ -101,6 +136,10 @@ const OptionCase kOptionCases[] = {
     {"Width", kShapeCase, {"--width", "0.25"}, [] { Options o = shapeCase(); o.solve.width = 0.25; return o; }},
     {"Limit", kShapeCase, {"--limit", "-5"}, [] { Options o = shapeCase(); o.solve.limit = -5; return o; }},
     {"Trace", kShapeCase, {"--trace", "t.txt"}, [] { Options o = shapeCase(); o.solve.traceFile = "t.txt"; return o; }},
+    {"ShieldDiameter", dimensionsBut("--D"), {"--D", "4200um"}, byDimensions},
+    {"Spacing", dimensionsBut("--S"), {"--S", "1.4"}, byDimensions},
+    {"WireDiameter", dimensionsBut("--d"), {"--d", "0.00051m"}, byDimensions},
+    {"Awg", kShapeCase, {"--awg", "4/0"}, [] { Options o = shapeCase(); o.input.set(Input::Awg, -3); return o; }},
     {"Batch", {"shape"}, {"--batch"}, [] { Options o = calculation(Mode::Shape, {}); o.batch = true; return o; }},
     {"Help", kShapeCase, {"--help"}, [] { return answer(Options::Action::Help); }},
     {"Version", kShapeCase, {"--version"}, [] { return answer(Options::Action::Version); }},
@@ -201,6 +240,31 @@ INSTANTIATE_TEST_SUITE_P(
                  [] { Options o = shapeCase(); o.solve.traceFile = "--t.txt"; return o; }},
         GoodArgs{"ValueWithEquals", {"shape", "100", "50", "--trace=a=b"},
                  [] { Options o = shapeCase(); o.solve.traceFile = "a=b"; return o; }},
+        GoodArgs{"RatiosWithTheWire", {"impedance", "0.5", "10", "--awg", "24"},
+                 [] {
+                     Options o = calculation(Mode::Impedance, {0.5, 10, 1});
+                     o.input.set(Input::Awg, 24);
+                     return o;
+                 }},
+        GoodArgs{"DimensionsWithAwg", {"impedance", "--D", "0.2in", "--awg=00", "--S", "100mil"},
+                 [] {
+                     Options o = calculation(Mode::Impedance, {});
+                     o.input.set(Input::ShieldDiameter, 5.08);
+                     o.input.set(Input::Awg, -1);
+                     o.input.set(Input::Spacing, 2.54);
+                     o.input.set(Input::Er, 1);
+                     return o;
+                 }},
+        // The lines give ER.
+        GoodArgs{"BatchByDimensions", {"impedance", "--batch", "--D", "4", "--S", "1", "--d", "1"},
+                 [] {
+                     Options o = calculation(Mode::Impedance, {});
+                     o.batch = true;
+                     o.input.set(Input::ShieldDiameter, 4);
+                     o.input.set(Input::Spacing, 1);
+                     o.input.set(Input::WireDiameter, 1);
+                     return o;
+                 }},
         // A repeated option: the last one wins.
         GoodArgs{"RepeatedDecimals", {"impedance", "0.5", "10", "--decimals", "2", "--decimals=4"},
                  [] { Options o = calculation(Mode::Impedance, {0.5, 10, 1}); o.decimals = 4; return o; }},
@@ -374,6 +438,38 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"DoubleDashWithValue", {"impedance", "0.5", "10", "--=1"}, R"(unknown option "--=1")"},
         BadArgs{"WithNewline", {"impedance", "0.5", "10", "--json\n"}, R"(unknown option "--json\n")"},
         BadArgs{"ShortFormWithValue", {"impedance", "0.5", "10", "-h=1"}, R"(ER is not a number: "-h=1")"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Dimensions, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"RatiosAndDimensions", {"impedance", "0.5", "10", "--D", "4", "--S", "1", "--d", "0.5"},
+                "ratios and dimensions mixed: give S/D and D/d, or the dimensions --D, --S and --d (or --awg)"},
+        BadArgs{"OneRatioAndDimensions", {"impedance", "0.5", "10", "--D", "4", "--d", "0.5"},
+                "ratios and dimensions mixed: give S/D and D/d, or the dimensions --D, --S and --d (or --awg)"},
+        BadArgs{"MissingShield", {"impedance", "--S", "1", "--d", "0.5"},
+                "D is missing: the shape by dimensions needs --D, --S and --d (or --awg)"},
+        BadArgs{"MissingSpacing", {"impedance", "--D", "4", "--awg", "24", "2.1"},
+                "S is missing: the shape by dimensions needs --D, --S and --d (or --awg)"},
+        BadArgs{"MissingWire", {"impedance", "--D", "4", "--S", "1"},
+                "d is missing: the shape by dimensions needs --D, --S and --d (or --awg)"},
+        BadArgs{"MissingInBatch", {"impedance", "--batch", "--D", "4", "--d", "1"},
+                "S is missing: the shape by dimensions needs --D, --S and --d (or --awg)"},
+        BadArgs{"WireTwice", {"impedance", "0.5", "10", "--d", "0.5", "--awg", "24"},
+                "--d and --awg both give the wire's diameter: give one"},
+        BadArgs{"WireTwiceInShape", {"shape", "100", "50", "--awg=24", "--d=1"},
+                "--d and --awg both give the wire's diameter: give one"},
+        BadArgs{"UnknownUnit", {"impedance", "--D", "4.2cm", "--S", "1", "--d", "0.5"},
+                R"(--D "4.2cm": unknown unit "cm" (mm, um, m, in or mil))"},
+        BadArgs{"NotALength", {"impedance", "--D", "4", "--S", "one", "--d", "0.5"},
+                R"(--S "one": not a length (a number with mm, um, m, in or mil; a bare number is mm))"},
+        BadArgs{"ZeroLength", {"impedance", "--D", "4", "--S", "1", "--d", "0mm"},
+                R"(--d "0mm": must be a positive length)"},
+        BadArgs{"AwgOutOfTable", {"shape", "100", "50", "--awg", "41"},
+                R"(--awg "41": must be an AWG size from 0000 (or 4/0) to 40)"},
+        BadArgs{"ShieldInShapeMode", {"shape", "100", "50", "--D", "4"}, "--D applies to impedance mode only"},
+        BadArgs{"SpacingInShapeMode", {"shape", "100", "50", "--d", "0.5", "--S", "1"},
+                "--S applies to impedance mode only"}),
     CaseName());
 
 // Options of one mode are usage errors in the other, wherever they stand.

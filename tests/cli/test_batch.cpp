@@ -178,7 +178,7 @@ TEST(Batch, ReadErrorGivesStatusOne)
     std::istream in(&buffer);
     std::ostringstream out, err;
     Calculator calculator(Mode::Impedance, SolveSettings{});
-    EXPECT_EQ(runBatch(calculator, in, out, err), 1);
+    EXPECT_EQ(runBatch(calculator, CaseInput{}, in, out, err), 1);
     // The line before the error is answered.
     EXPECT_EQ(linesOf(out.str()).size(), 1u);
     EXPECT_NEAR(jsonNumberAt(out.str(), "ze"), 133.229, 0.0005);
@@ -193,7 +193,7 @@ TEST(Batch, LostOutputStopsTheRun)
     std::istringstream in("0.5 10\n0.3 5\n");
     std::ostringstream err;
     Calculator calculator(Mode::Impedance, SolveSettings{});
-    runBatch(calculator, in, out, err);
+    runBatch(calculator, CaseInput{}, in, out, err);
     std::string unread;
     EXPECT_TRUE(std::getline(in, unread));
     EXPECT_EQ(unread, "0.3 5");

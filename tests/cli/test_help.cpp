@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Case.h"
+#include "CaseForm.h"
 #include "CaseName.h"
 #include "CliRun.h"
 #include "OptionTable.h"
@@ -56,9 +57,11 @@ TEST(Help, UsageGivesEveryModeWithItsNumbers)
 {
     const std::string usage = usageInHelp();
     for (Mode mode : kModes) {
-        const auto& names = inputNames(mode);
-        const std::string form = "duvane-calc " + std::string(modeName(mode)) + " " + std::string(names[0].name) +
-                                 " " + std::string(names[1].name) + " [" + std::string(names[2].name) + "]";
+        const std::vector<Input> numbers = plainOperands(mode, CaseInput{});
+        ASSERT_EQ(numbers.size(), 3u);
+        const auto name = [&](std::size_t i) { return std::string(inputSpec(numbers[i]).operand); };
+        const std::string form =
+            "duvane-calc " + std::string(modeName(mode)) + " " + name(0) + " " + name(1) + " [" + name(2) + "]";
         EXPECT_NE(usage.find(form), std::string::npos) << form << " is not in\n" << usage;
     }
 }

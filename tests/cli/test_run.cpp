@@ -207,7 +207,15 @@ INSTANTIATE_TEST_SUITE_P(
                   {"sd", "dd", "er", "ze", "zo", "zdiff", "zcm", "ze_converged", "zo_converged", "ze_deviation",
                    "zo_deviation"}},
         FieldCase{"ConvergedShape", {"shape", "100", "50", "--method", "converged", "--json"},
-                  {"ze", "zo", "er", "width", "limit", "method", "sd", "dd", "count"}}),
+                  {"ze", "zo", "er", "width", "limit", "method", "sd", "dd", "count"}},
+        FieldCase{"ImpedanceByDimensions", {"impedance", "--D", "4", "--S", "1", "--d", "0.5", "--json"},
+                  {"D", "d", "S", "er", "sd", "dd", "ze", "zo", "zdiff", "zcm"}},
+        FieldCase{"ImpedanceByDimensionsAndAwg", {"impedance", "--D", "4", "--S", "1", "--awg", "24", "--json"},
+                  {"D", "awg", "d", "S", "er", "sd", "dd", "ze", "zo", "zdiff", "zcm"}},
+        FieldCase{"ImpedanceWithTheWire", {"impedance", "0.5", "10", "--d", "0.5", "--json"},
+                  {"sd", "dd", "d", "er", "D", "S", "ze", "zo", "zdiff", "zcm"}},
+        FieldCase{"ShapeWithTheWire", {"shape", "100", "50", "--awg", "24", "--json"},
+                  {"ze", "zo", "awg", "d", "er", "width", "limit", "sd", "dd", "D", "S", "count"}}),
     CaseName());
 
 // JSON is for programs: a solved case reads the same whatever the language
