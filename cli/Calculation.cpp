@@ -5,6 +5,7 @@
 #include "CalculatorText.h"
 #include "ConvergedShape.h"
 #include "Quoted.h"
+#include "Targets.h"
 
 namespace {
 
@@ -116,10 +117,13 @@ void Calculator::compare(const Impedances& chosen, const Geometry& shape, double
 
 void Calculator::shape(const CaseInput& input, Report& report)
 {
-    const double ze = input[Input::Ze];
-    const double zo = input[Input::Zo];
     report.inputs.push_back({"width", {}, settings_.width, Unit::Ohm});
     report.inputs.push_back({"limit", {}, static_cast<long long>(settings_.limit), Unit::None});
+    double ze = 0, zo = 0;
+    if (std::string problem = wantedImpedances(input, ze, zo); !problem.empty()) {
+        report.error = std::move(problem);
+        return;
+    }
     solver_.mZe = ze;
     solver_.mZo = zo;
     solver_.mEr = input[Input::Er];
@@ -135,7 +139,7 @@ void Calculator::shape(const CaseInput& input, Report& report)
     if (tracing && (solver_.mTraceOn == 0 || solver_.mTraceFailed))
         report.warning = "cannot write the trace file " + inQuotes(settings_.traceFile);
     if (settings_.method == Method::Converged) {
-        convergedShape(input, report);
+        convergedShape(ze, zo, input, report);
         return;
     }
     if (!solver_.mErrMsg.empty()) {
@@ -150,13 +154,13 @@ void Calculator::shape(const CaseInput& input, Report& report)
 // Where the five-charge solve failed, its closed-form start estimate (or the
 // last shape it improved on) stands in; its refusals of the inputs are the
 // converged solve's too.
-void Calculator::convergedShape(const CaseInput& input, Report& report)
+void Calculator::convergedShape(double ze, double zo, const CaseInput& input, Report& report)
 {
     report.method = methodName(Method::Converged);
     const bool fiveChargeFound = solver_.mErrMsg.empty();
     ShapeRequest request;
-    request.ze = input[Input::Ze];
-    request.zo = input[Input::Zo];
+    request.ze = ze;
+    request.zo = zo;
     request.er = input[Input::Er];
     request.width = settings_.width;
     request.countLimit = settings_.limit;

@@ -22,7 +22,7 @@ private:
     void impedance(const CaseInput& input, Report& report);
     void compare(const Impedances& chosen, const Geometry& shape, double er, Report& report);
     void shape(const CaseInput& input, Report& report);
-    void convergedShape(const CaseInput& input, Report& report);
+    void convergedShape(double ze, double zo, const CaseInput& input, Report& report);
     void addShapeResults(const CaseInput& input, double sd, double dd, long long count, Report& report) const;
 
     Mode mode_;

@@ -4,6 +4,7 @@
 
 #include "Dimensions.h"
 #include "Quoted.h"
+#include "Targets.h"
 
 std::vector<Input> plainOperands(Mode mode, const CaseInput& given)
 {
@@ -19,6 +20,8 @@ std::vector<Input> operandInputs(Mode mode, const CaseInput& given)
     std::vector<Input> operands = plainOperands(mode, given);
     if (mode == Mode::Impedance && byDimensions(given))
         std::erase_if(operands, [](Input input) { return input == Input::Sd || input == Input::Dd; });
+    if (mode == Mode::Shape && byTargets(given))
+        std::erase_if(operands, [](Input input) { return input == Input::Ze || input == Input::Zo; });
     return operands;
 }
 
@@ -55,5 +58,5 @@ std::string formProblem(Mode mode, const CaseInput& given)
 {
     if (std::string problem = wireProblem(given); !problem.empty())
         return problem;
-    return mode == Mode::Impedance ? dimensionProblem(given) : std::string();
+    return mode == Mode::Impedance ? dimensionProblem(given) : targetProblem(given);
 }

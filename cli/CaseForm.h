@@ -13,7 +13,8 @@
 std::vector<Input> plainOperands(Mode mode, const CaseInput& given);
 
 // The numbers the operands give: the plain ones, less those the options give
-// in another way (SD and DD when the dimensions give the shape). ER, when
+// in another way (SD and DD when the dimensions give the shape, ZE and ZO
+// when Zdiff or Zcm state the targets). ER, when
 // among them, may be left out.
 std::vector<Input> operandInputs(Mode mode, const CaseInput& given);
 
@@ -23,6 +24,7 @@ std::string readCase(const std::vector<Input>& operands, const std::vector<std::
                      CaseInput& input);
 
 // What is wrong with the numbers a case of `mode` is given, all together:
-// the wire given twice, ratios and dimensions mixed, a dimension missing.
+// the wire given twice, ratios and dimensions mixed, a dimension missing, a
+// target given twice or missing.
 // Empty when they describe a case.
 std::string formProblem(Mode mode, const CaseInput& given);

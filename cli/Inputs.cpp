@@ -33,6 +33,8 @@ constexpr InputSpec kInputs[] = {
     {Input::Dd, "dd", "DD", Unit::None, kImpedanceOnly, readNumber},
     {Input::Ze, "ze", "ZE", Unit::Ohm, kShapeOnly, readNumber},
     {Input::Zo, "zo", "ZO", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::Zdiff, "zdiff", "", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::Zcm, "zcm", "", Unit::Ohm, kShapeOnly, readNumber},
     {Input::ShieldDiameter, "D", "", Unit::Millimetre, kImpedanceOnly, parseLength},
     {Input::Awg, "awg", "", Unit::None, kModes, readAwgSize},
     {Input::WireDiameter, "d", "", Unit::Millimetre, kModes, parseLength},

@@ -17,6 +17,8 @@ enum class Input {
     Dd,
     Ze,              // the shape solve's targets, ohm
     Zo,
+    Zdiff,           // ... as engineers state them: 2 Zo
+    Zcm,             // ... and Ze / 2
     ShieldDiameter,  // D, mm
     Awg,             // the inner conductor by its AWG size (0 for size 0, -3 for 0000) ...
     WireDiameter,    // ... or by its diameter d, mm

@@ -116,6 +116,16 @@ Args dimensionsBut(std::string_view omitted)
     return args;
 }
 
+// A shape case with two targets and ER 1.
+Options targets(Input first, double firstValue, Input second, double secondValue)
+{
+    Options o = calculation(Mode::Shape, {});
+    o.input.set(first, firstValue);
+    o.input.set(second, secondValue);
+    o.input.set(Input::Er, 1);
+    return o;
+}
+
 Options byDimensions()
 {
     Options o = calculation(Mode::Impedance, {});
@@ -140,6 +150,10 @@ const OptionCase kOptionCases[] = {
     {"Spacing", dimensionsBut("--S"), {"--S", "1.4"}, byDimensions},
     {"WireDiameter", dimensionsBut("--d"), {"--d", "0.00051m"}, byDimensions},
     {"Awg", kShapeCase, {"--awg", "4/0"}, [] { Options o = shapeCase(); o.input.set(Input::Awg, -3); return o; }},
+    {"Zdiff", {"shape", "--zcm=40"}, {"--zdiff", "100"}, [] { return targets(Input::Zdiff, 100, Input::Zcm, 40); }},
+    {"Zcm", {"shape", "--zdiff=100"}, {"--zcm", "40"}, [] { return targets(Input::Zdiff, 100, Input::Zcm, 40); }},
+    {"Ze", {"shape", "--zdiff=100"}, {"--ze", "80"}, [] { return targets(Input::Zdiff, 100, Input::Ze, 80); }},
+    {"Zo", {"shape", "--zcm=40"}, {"--zo", "50"}, [] { return targets(Input::Zcm, 40, Input::Zo, 50); }},
     {"Batch", {"shape"}, {"--batch"}, [] { Options o = calculation(Mode::Shape, {}); o.batch = true; return o; }},
     {"Help", kShapeCase, {"--help"}, [] { return answer(Options::Action::Help); }},
     {"Version", kShapeCase, {"--version"}, [] { return answer(Options::Action::Version); }},
@@ -470,6 +484,26 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"ShieldInShapeMode", {"shape", "100", "50", "--D", "4"}, "--D applies to impedance mode only"},
         BadArgs{"SpacingInShapeMode", {"shape", "100", "50", "--d", "0.5", "--S", "1"},
                 "--S applies to impedance mode only"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"ZdiffAlone", {"shape", "--zdiff", "100"}, "the even mode has no target: give --zcm (or --ze)"},
+        BadArgs{"ZcmAlone", {"shape", "--zcm", "40", "2.1"}, "the odd mode has no target: give --zdiff (or --zo)"},
+        BadArgs{"ZeAndZcm", {"shape", "--zdiff", "100", "--zcm", "40", "--ze", "80"},
+                "Ze and Zcm both set the even mode (Ze = 2 Zcm): give one"},
+        BadArgs{"ZoAndZdiff", {"shape", "--zdiff", "100", "--zo", "50", "--ze", "80"},
+                "Zo and Zdiff both set the odd mode (Zo = Zdiff / 2): give one"},
+        // ZE ZO as operands beside a target are read as ZE ZO, and so set a
+        // mode twice.
+        BadArgs{"OperandsAndTargets", {"shape", "80", "50", "--zdiff", "100"},
+                "Zo and Zdiff both set the odd mode (Zo = Zdiff / 2): give one"},
+        BadArgs{"NotANumber", {"shape", "--zdiff", "100R", "--zcm", "40"}, R"(--zdiff "100R": not a number)"},
+        BadArgs{"InImpedanceMode", {"impedance", "0.5", "10", "--zdiff", "100"},
+                "--zdiff applies to shape mode only"},
+        BadArgs{"BatchMissingTarget", {"shape", "--batch", "--zcm", "40"},
+                "the odd mode has no target: give --zdiff (or --zo)"}),
     CaseName());
 
 // Options of one mode are usage errors in the other, wherever they stand.

@@ -214,6 +214,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {"D", "awg", "d", "S", "er", "sd", "dd", "ze", "zo", "zdiff", "zcm"}},
         FieldCase{"ImpedanceWithTheWire", {"impedance", "0.5", "10", "--d", "0.5", "--json"},
                   {"sd", "dd", "d", "er", "D", "S", "ze", "zo", "zdiff", "zcm"}},
+        FieldCase{"ShapeByTargets", {"shape", "--zdiff", "100", "--zcm", "40", "--json"},
+                  {"zdiff", "zcm", "er", "width", "limit", "sd", "dd", "count"}},
+        FieldCase{"ShapeByTargetsFailing", {"shape", "--zdiff", "200", "--zcm", "40", "--json"},
+                  {"zdiff", "zcm", "er", "width", "limit", "error"}},
         FieldCase{"ShapeWithTheWire", {"shape", "100", "50", "--awg", "24", "--json"},
                   {"ze", "zo", "awg", "d", "er", "width", "limit", "sd", "dd", "D", "S", "count"}}),
     CaseName());
