@@ -4,6 +4,7 @@
 
 #include "CalculatorText.h"
 #include "ConvergedShape.h"
+#include "PerLength.h"
 #include "Quoted.h"
 #include "Targets.h"
 
@@ -89,6 +90,7 @@ void Calculator::impedance(const CaseInput& input, Report& report)
         report.results.push_back({"error_bound", "Error bound", z.errorBound, Unit::RelativeError});
     if (settings_.compare)
         compare(z, shape, er, report);
+    addPerLength(z.ze, z.zo, er, report.results);
 }
 
 // The other method's Ze and Zo for the same shape, and the five-charge

@@ -34,6 +34,12 @@ const std::string_view kAbout =
     "  With the wire (--d or --awg) but not the dimensions, D and S (mm) are among\n"
     "  the results.\n"
     "\n"
+    "Per metre, every impedance result also gives one conductor's capacitance and\n"
+    "inductance in the even mode (both conductors driven alike against the\n"
+    "shield) and in the odd mode (driven in opposition): C even, C odd (pF/m),\n"
+    "L even, L odd (nH/m); and, the same in both modes, the velocity factor\n"
+    "1/sqrt(ER) and the delay (ns/m).\n"
+    "\n"
     "Options, anywhere among the operands, as --name VALUE or --name=VALUE; every\n"
     "word after -- is an operand:\n";
 
@@ -52,8 +58,8 @@ const std::string_view kAfterOptions =
     "fails, gives an object with \"error\", and the run goes on.\n"
     "\n"
     "JSON fields:\n"
-    "  impedance  sd dd er ze zo zdiff zcm\n"
-    "             by dimensions: D d S er sd dd ze zo zdiff zcm\n"
+    "  impedance  sd dd er ze zo zdiff zcm c_even c_odd l_even l_odd vf delay\n"
+    "             by dimensions: D d S er sd dd ze zo ...\n"
     "  shape      ze zo er width limit sd dd count\n"
     "             by targets: zdiff zcm (or ze zo as given) er width limit ...\n"
     "  Lengths are in mm. The wire's d (after awg, with --awg) stands before er;\n"

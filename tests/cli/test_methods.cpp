@@ -58,7 +58,7 @@ TEST(Compare, ShowsDeviationsAsSignedPercentages)
     const CliResult r = runWith({"impedance", "0.3", "4", "--compare", "--decimals", "2"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> lines = linesOf(r.out);
-    ASSERT_EQ(lines.size(), 8u) << r.out;
+    ASSERT_EQ(lines.size(), 15u) << r.out;
     EXPECT_EQ(lines[4], "Ze converged = 103.31 ohm");
     EXPECT_EQ(lines[5], "Zo converged = 33.41 ohm");
     EXPECT_EQ(lines[6], "Ze deviation = +0.00 %");

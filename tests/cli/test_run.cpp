@@ -33,28 +33,46 @@ TEST_P(FrontOutput, MatchesExactly)
     EXPECT_EQ(r.err, c.err);
 }
 
+// The per-length lines follow from the Ze and Zo above them by hand:
+// C = sqrt(Er) / (c Z), L = sqrt(Er) Z / c, vf = 1 / sqrt(Er), delay =
+// sqrt(Er) / c, with c = 299792458 m/s.
 INSTANTIATE_TEST_SUITE_P(
     Impedance, FrontOutput,
     testing::Values(
         OutputCase{"Example", {"impedance", "0.5", "10"},
                    0,
-                   "Ze    = 133.229 ohm\nZo    = 107.426 ohm\nZdiff = 214.851 ohm\nZcm   = 66.615 ohm\n",
+                   "Ze    = 133.229 ohm\nZo    = 107.426 ohm\nZdiff = 214.851 ohm\nZcm   = 66.615 ohm\n\n"
+                   "C even          = 25.037 pF/m\nC odd           = 31.051 pF/m\n"
+                   "L even          = 444.404 nH/m\nL odd           = 358.334 nH/m\n"
+                   "Velocity factor = 1.000\nDelay           = 3.336 ns/m\n",
                    ""},
         OutputCase{"Dielectric", {"impedance", "0.5", "10", "2.25"},
                    0,
-                   "Ze    = 88.819 ohm\nZo    = 71.617 ohm\nZdiff = 143.234 ohm\nZcm   = 44.410 ohm\n",
+                   "Ze    = 88.819 ohm\nZo    = 71.617 ohm\nZdiff = 143.234 ohm\nZcm   = 44.410 ohm\n\n"
+                   "C even          = 56.333 pF/m\nC odd           = 69.864 pF/m\n"
+                   "L even          = 444.404 nH/m\nL odd           = 358.334 nH/m\n"
+                   "Velocity factor = 0.667\nDelay           = 5.003 ns/m\n",
                    ""},
         OutputCase{"NumberForms", {"impedance", " 5e-1 ", "1.0E+1", "4"},
                    0,
-                   "Ze    = 66.615 ohm\nZo    = 53.713 ohm\nZdiff = 107.426 ohm\nZcm   = 33.307 ohm\n",
+                   "Ze    = 66.615 ohm\nZo    = 53.713 ohm\nZdiff = 107.426 ohm\nZcm   = 33.307 ohm\n\n"
+                   "C even          = 100.148 pF/m\nC odd           = 124.203 pF/m\n"
+                   "L even          = 444.404 nH/m\nL odd           = 358.334 nH/m\n"
+                   "Velocity factor = 0.500\nDelay           = 6.671 ns/m\n",
                    ""},
         OutputCase{"OneDecimal", {"impedance", "0.5", "10", "--decimals", "1"},
                    0,
-                   "Ze    = 133.2 ohm\nZo    = 107.4 ohm\nZdiff = 214.9 ohm\nZcm   = 66.6 ohm\n",
+                   "Ze    = 133.2 ohm\nZo    = 107.4 ohm\nZdiff = 214.9 ohm\nZcm   = 66.6 ohm\n\n"
+                   "C even          = 25.0 pF/m\nC odd           = 31.1 pF/m\n"
+                   "L even          = 444.4 nH/m\nL odd           = 358.3 nH/m\n"
+                   "Velocity factor = 1.0\nDelay           = 3.3 ns/m\n",
                    ""},
         OutputCase{"FiveDecimals", {"impedance", "0.5", "10", "--decimals=5"},
                    0,
-                   "Ze    = 133.22901 ohm\nZo    = 107.42574 ohm\nZdiff = 214.85148 ohm\nZcm   = 66.61451 ohm\n",
+                   "Ze    = 133.22901 ohm\nZo    = 107.42574 ohm\nZdiff = 214.85148 ohm\nZcm   = 66.61451 ohm\n\n"
+                   "C even          = 25.03690 pF/m\nC odd           = 31.05067 pF/m\n"
+                   "L even          = 444.40415 nH/m\nL odd           = 358.33371 nH/m\n"
+                   "Velocity factor = 1.00000\nDelay           = 3.33564 ns/m\n",
                    ""}),
     CaseName());
 
@@ -196,24 +214,29 @@ TEST_P(FrontJsonFields, AreTheDocumentedOnes)
 INSTANTIATE_TEST_SUITE_P(
     Cases, FrontJsonFields,
     testing::Values(
-        FieldCase{"Impedance", {"impedance", "0.5", "10", "--json"}, {"sd", "dd", "er", "ze", "zo", "zdiff", "zcm"}},
+        FieldCase{"Impedance", {"impedance", "0.5", "10", "--json"},
+                  {"sd", "dd", "er", "ze", "zo", "zdiff", "zcm", "c_even", "c_odd", "l_even", "l_odd", "vf", "delay"}},
         FieldCase{"FailedImpedance", {"impedance", "0.95", "10", "--json"}, {"sd", "dd", "er", "error"}},
         FieldCase{"Shape", {"shape", "100", "50", "--json"},
                   {"ze", "zo", "er", "width", "limit", "sd", "dd", "count"}},
         FieldCase{"FailedShape", {"shape", "50", "100", "--json"}, {"ze", "zo", "er", "width", "limit", "error"}},
         FieldCase{"ConvergedImpedance", {"impedance", "0.5", "10", "--method", "converged", "--json"},
-                  {"sd", "dd", "er", "method", "ze", "zo", "zdiff", "zcm", "error_bound"}},
+                  {"sd", "dd", "er", "method", "ze", "zo", "zdiff", "zcm", "error_bound", "c_even", "c_odd", "l_even",
+                   "l_odd", "vf", "delay"}},
         FieldCase{"Compare", {"impedance", "0.5", "10", "--compare", "--json"},
                   {"sd", "dd", "er", "ze", "zo", "zdiff", "zcm", "ze_converged", "zo_converged", "ze_deviation",
-                   "zo_deviation"}},
+                   "zo_deviation", "c_even", "c_odd", "l_even", "l_odd", "vf", "delay"}},
         FieldCase{"ConvergedShape", {"shape", "100", "50", "--method", "converged", "--json"},
                   {"ze", "zo", "er", "width", "limit", "method", "sd", "dd", "count"}},
         FieldCase{"ImpedanceByDimensions", {"impedance", "--D", "4", "--S", "1", "--d", "0.5", "--json"},
-                  {"D", "d", "S", "er", "sd", "dd", "ze", "zo", "zdiff", "zcm"}},
+                  {"D", "d", "S", "er", "sd", "dd", "ze", "zo", "zdiff", "zcm", "c_even", "c_odd", "l_even", "l_odd",
+                   "vf", "delay"}},
         FieldCase{"ImpedanceByDimensionsAndAwg", {"impedance", "--D", "4", "--S", "1", "--awg", "24", "--json"},
-                  {"D", "awg", "d", "S", "er", "sd", "dd", "ze", "zo", "zdiff", "zcm"}},
+                  {"D", "awg", "d", "S", "er", "sd", "dd", "ze", "zo", "zdiff", "zcm", "c_even", "c_odd", "l_even",
+                   "l_odd", "vf", "delay"}},
         FieldCase{"ImpedanceWithTheWire", {"impedance", "0.5", "10", "--d", "0.5", "--json"},
-                  {"sd", "dd", "d", "er", "D", "S", "ze", "zo", "zdiff", "zcm"}},
+                  {"sd", "dd", "d", "er", "D", "S", "ze", "zo", "zdiff", "zcm", "c_even", "c_odd", "l_even", "l_odd",
+                   "vf", "delay"}},
         FieldCase{"ShapeByTargets", {"shape", "--zdiff", "100", "--zcm", "40", "--json"},
                   {"zdiff", "zcm", "er", "width", "limit", "sd", "dd", "count"}},
         FieldCase{"ShapeByTargetsFailing", {"shape", "--zdiff", "200", "--zcm", "40", "--json"},
@@ -434,7 +457,8 @@ TEST_F(FrontCommaLocale, OutputAndParsingStayTheSame)
         EXPECT_EQ(comma.out, classic[i].out) << i;
         EXPECT_EQ(comma.err, classic[i].err) << i;
     }
-    EXPECT_EQ(classic[0].out, "Ze    = 88.819 ohm\nZo    = 71.617 ohm\nZdiff = 143.234 ohm\nZcm   = 44.410 ohm\n");
+    EXPECT_EQ(linesOf(classic[0].out)[0], "Ze    = 88.819 ohm");
+    EXPECT_EQ(linesOf(classic[0].out)[5], "C even          = 56.333 pF/m");
     EXPECT_EQ(classic[5].status, 2);
 }
 
