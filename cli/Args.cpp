@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "CaseForm.h"
+#include "Loss.h"
 #include "OptionTable.h"
 #include "Quoted.h"
 
@@ -72,7 +73,10 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
         CaseInput form = parsed.input;
         for (const Input input : operandInputs(parsed.mode, parsed.input))
             form.set(input, 1);
-        return formProblem(parsed.mode, form);
+        if (std::string problem = formProblem(parsed.mode, form); !problem.empty())
+            return problem;
+        setLossDefaults(parsed.input);
+        return {};
     }
     // More operands than the options leave room for are read as the plain
     // numbers, so that the form check can say what they are mixed with.
@@ -81,7 +85,10 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
         inputs = plainOperands(parsed.mode, parsed.input);
     if (std::string problem = readCase(inputs, operands, parsed.input); !problem.empty())
         return problem;
-    return formProblem(parsed.mode, parsed.input);
+    if (std::string problem = formProblem(parsed.mode, parsed.input); !problem.empty())
+        return problem;
+    setLossDefaults(parsed.input);
+    return {};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "CalculatorText.h"
 #include "ConvergedShape.h"
+#include "Loss.h"
 #include "PerLength.h"
 #include "Quoted.h"
 #include "Targets.h"
@@ -77,6 +78,13 @@ void Calculator::impedance(const CaseInput& input, Report& report)
         report.error = shownText(z.error, settings_.english);
         return;
     }
+    std::vector<Quantity> loss;
+    if (input.has(Input::Frequency)) {
+        if (std::string problem = addLoss(converged_, shape, input, loss); !problem.empty()) {
+            report.error = std::move(problem);
+            return;
+        }
+    }
     // The other description of the shape than the one given.
     if (byDimensions(input))
         addRatios(shape, Group::Shape, report.results);
@@ -91,6 +99,7 @@ void Calculator::impedance(const CaseInput& input, Report& report)
     if (settings_.compare)
         compare(z, shape, er, report);
     addPerLength(z.ze, z.zo, er, report.results);
+    report.results.insert(report.results.end(), loss.begin(), loss.end());
 }
 
 // The other method's Ze and Zo for the same shape, and the five-charge

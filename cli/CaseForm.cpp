@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Dimensions.h"
+#include "Loss.h"
 #include "Quoted.h"
 #include "Targets.h"
 
@@ -58,5 +59,9 @@ std::string formProblem(Mode mode, const CaseInput& given)
 {
     if (std::string problem = wireProblem(given); !problem.empty())
         return problem;
-    return mode == Mode::Impedance ? dimensionProblem(given) : targetProblem(given);
+    if (mode == Mode::Shape)
+        return targetProblem(given);
+    if (std::string problem = dimensionProblem(given); !problem.empty())
+        return problem;
+    return lossProblem(given);
 }

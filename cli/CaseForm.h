@@ -25,6 +25,6 @@ std::string readCase(const std::vector<Input>& operands, const std::vector<std::
 
 // What is wrong with the numbers a case of `mode` is given, all together:
 // the wire given twice, ratios and dimensions mixed, a dimension missing, a
-// target given twice or missing.
+// target given twice or missing, the loss asked for without the wire's size.
 // Empty when they describe a case.
 std::string formProblem(Mode mode, const CaseInput& given);

@@ -60,6 +60,8 @@ const std::string_view kAfterOptions =
     "JSON fields:\n"
     "  impedance  sd dd er ze zo zdiff zcm c_even c_odd l_even l_odd vf delay\n"
     "             by dimensions: D d S er sd dd ze zo ...\n"
+    "             with --freq: freq tand sigma after er; alpha_diff alpha_cm\n"
+    "             alpha_d skin_depth last\n"
     "  shape      ze zo er width limit sd dd count\n"
     "             by targets: zdiff zcm (or ze zo as given) er width limit ...\n"
     "  Lengths are in mm. The wire's d (after awg, with --awg) stands before er;\n"

@@ -18,6 +18,28 @@ std::string readNumber(std::string_view text, double& value)
     return "not a number";
 }
 
+std::string readLossTangent(std::string_view text, double& value)
+{
+    double read = 0;
+    if (std::string problem = readNumber(text, read); !problem.empty())
+        return problem;
+    if (read < 0)
+        return "must be zero or positive";
+    value = read;
+    return {};
+}
+
+std::string readConductivity(std::string_view text, double& value)
+{
+    double read = 0;
+    if (std::string problem = readNumber(text, read); !problem.empty())
+        return problem;
+    if (!(read > 0))
+        return "must be a positive number of S/m";
+    value = read;
+    return {};
+}
+
 std::string readAwgSize(std::string_view text, double& value)
 {
     int size = 0;
@@ -40,6 +62,9 @@ constexpr InputSpec kInputs[] = {
     {Input::WireDiameter, "d", "", Unit::Millimetre, kModes, parseLength},
     {Input::Spacing, "S", "", Unit::Millimetre, kImpedanceOnly, parseLength},
     {Input::Er, "er", "ER", Unit::None, kModes, readNumber},
+    {Input::Frequency, "freq", "", Unit::Hertz, kImpedanceOnly, parseFrequency},
+    {Input::LossTangent, "tand", "", Unit::None, kImpedanceOnly, readLossTangent},
+    {Input::Conductivity, "sigma", "", Unit::SiemensPerMetre, kImpedanceOnly, readConductivity},
 };
 
 constexpr bool inInputOrder()

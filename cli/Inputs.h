@@ -24,9 +24,12 @@ enum class Input {
     WireDiameter,    // ... or by its diameter d, mm
     Spacing,         // S, mm
     Er,
+    Frequency,       // the loss's: Hz
+    LossTangent,
+    Conductivity,    // S/m
 };
 
-inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Er) + 1;
+inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Conductivity) + 1;
 
 struct InputSpec {
     Input input;

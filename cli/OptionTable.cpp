@@ -130,6 +130,16 @@ constexpr OptionSpec kOptions[] = {
      [](std::string_view value, Options& options) { return setInput(Input::WireDiameter, value, options); }},
     {"--awg", "", "SIZE", kModes, "the cores as solid wire of AWG SIZE, 0000 (or 4/0) to 40, in place of --d",
      [](std::string_view value, Options& options) { return setInput(Input::Awg, value, options); }},
+    {"--freq", "", "FREQ", kImpedanceOnly,
+     "the loss at FREQ (Hz, kHz, MHz or GHz; a bare number is Hz): alpha_diff and alpha_cm, the differential "
+     "and common mode's (dB/m, conductors and dielectric), alpha_d, the dielectric's part, and the skin depth. "
+     "Always on the converged model, whatever --method says; needs the wire's size (--d, --awg or the "
+     "dimensions)",
+     [](std::string_view value, Options& options) { return setInput(Input::Frequency, value, options); }},
+    {"--tand", "", "TAN", kImpedanceOnly, "the dielectric's loss tangent, with --freq (default 0)",
+     [](std::string_view value, Options& options) { return setInput(Input::LossTangent, value, options); }},
+    {"--sigma", "", "S/M", kImpedanceOnly, "the conductors' conductivity in S/m, with --freq (default 5.8e7, copper)",
+     [](std::string_view value, Options& options) { return setInput(Input::Conductivity, value, options); }},
     {"--zdiff", "", "OHM", kShapeOnly,
      "the wanted differential impedance, Zdiff = 2 Zo; with --zcm (or --ze) in place of ZE ZO",
      [](std::string_view value, Options& options) { return setInput(Input::Zdiff, value, options); }},

@@ -126,6 +126,17 @@ Options targets(Input first, double firstValue, Input second, double secondValue
     return o;
 }
 
+// An impedance case of 24 AWG wire with the loss at `frequency`.
+Options withLoss(double frequency, double tanDelta, double conductivity)
+{
+    Options o = calculation(Mode::Impedance, {0.5, 10, 1});
+    o.input.set(Input::Awg, 24);
+    o.input.set(Input::Frequency, frequency);
+    o.input.set(Input::LossTangent, tanDelta);
+    o.input.set(Input::Conductivity, conductivity);
+    return o;
+}
+
 Options byDimensions()
 {
     Options o = calculation(Mode::Impedance, {});
@@ -154,6 +165,11 @@ const OptionCase kOptionCases[] = {
     {"Zcm", {"shape", "--zdiff=100"}, {"--zcm", "40"}, [] { return targets(Input::Zdiff, 100, Input::Zcm, 40); }},
     {"Ze", {"shape", "--zdiff=100"}, {"--ze", "80"}, [] { return targets(Input::Zdiff, 100, Input::Ze, 80); }},
     {"Zo", {"shape", "--zcm=40"}, {"--zo", "50"}, [] { return targets(Input::Zcm, 40, Input::Zo, 50); }},
+    {"Frequency", {"impedance", "0.5", "10", "--awg=24"}, {"--freq", "2.5GHz"}, [] { return withLoss(2.5e9, 0, 5.8e7); }},
+    {"LossTangent", {"impedance", "0.5", "10", "--awg=24", "--freq=2.5GHz"}, {"--tand", "1e-3"},
+     [] { return withLoss(2.5e9, 1e-3, 5.8e7); }},
+    {"Conductivity", {"impedance", "0.5", "10", "--awg=24", "--freq=2.5GHz"}, {"--sigma", "3.5e7"},
+     [] { return withLoss(2.5e9, 0, 3.5e7); }},
     {"Batch", {"shape"}, {"--batch"}, [] { Options o = calculation(Mode::Shape, {}); o.batch = true; return o; }},
     {"Help", kShapeCase, {"--help"}, [] { return answer(Options::Action::Help); }},
     {"Version", kShapeCase, {"--version"}, [] { return answer(Options::Action::Version); }},
@@ -504,6 +520,27 @@ INSTANTIATE_TEST_SUITE_P(
                 "--zdiff applies to shape mode only"},
         BadArgs{"BatchMissingTarget", {"shape", "--batch", "--zcm", "40"},
                 "the odd mode has no target: give --zdiff (or --zo)"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Loss, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"WithoutTheWire", {"impedance", "0.5", "10", "--freq", "1GHz"},
+                "the loss (--freq) needs the wire's size: give --d or --awg, or the dimensions --D, --S and --d"},
+        BadArgs{"WithoutTheWireInBatch", {"impedance", "--batch", "--freq", "1GHz"},
+                "the loss (--freq) needs the wire's size: give --d or --awg, or the dimensions --D, --S and --d"},
+        BadArgs{"TanDeltaWithoutFrequency", {"impedance", "0.5", "10", "--awg", "24", "--tand", "0.001"},
+                "--tand applies with --freq only"},
+        BadArgs{"ConductivityWithoutFrequency", {"impedance", "0.5", "10", "--sigma", "1e7"},
+                "--sigma applies with --freq only"},
+        BadArgs{"UnknownFrequencyUnit", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1THz"},
+                R"(--freq "1THz": unknown unit "THz" (Hz, kHz, MHz or GHz))"},
+        BadArgs{"NegativeTanDelta", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--tand", "-1e-4"},
+                R"(--tand "-1e-4": must be zero or positive)"},
+        BadArgs{"ZeroConductivity", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--sigma", "0"},
+                R"(--sigma "0": must be a positive number of S/m)"},
+        BadArgs{"InShapeMode", {"shape", "100", "50", "--awg", "24", "--freq", "1GHz"},
+                "--freq applies to impedance mode only"}),
     CaseName());
 
 // Options of one mode are usage errors in the other, wherever they stand.

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Dimensions.h"
+#include "Inputs.h"
+#include "Report.h"
+
+class ConvergedSolver;
+
+// The loss of an impedance case at a frequency (--freq), from the loss
+// tangent (--tand) and the conductors' conductivity (--sigma), always on the
+// converged model: the rule it follows needs the field the five charges only
+// approximate.
+
+// What is wrong with the way a case asks for the loss: --tand or --sigma
+// without --freq, or --freq without the wire's size. Empty when nothing is.
+std::string lossProblem(const CaseInput& given);
+
+// Gives a case that asks for the loss the defaults of what it leaves out: a
+// loss tangent of 0, copper.
+void setLossDefaults(CaseInput& input);
+
+// Adds alpha_diff, alpha_cm and alpha_d (dB/m) and skin_depth (um) to
+// `results`. Returns why the loss cannot be had for the shape (out of the
+// converged solver's reach, a skin depth too large for the rule), or the
+// empty text.
+std::string addLoss(ConvergedSolver& solver, const Geometry& shape, const CaseInput& input,
+                    std::vector<Quantity>& results);
