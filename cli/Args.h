@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Case.h"
+#include "CaseSweep.h"
 #include "Inputs.h"
 
 // The command line of duvane-calc, read into Options.
@@ -18,6 +19,7 @@ struct Options {
     // The numbers the command line gives, by options and operands; with
     // --batch, only those of the options, the lines giving the rest.
     CaseInput input;
+    std::vector<SweptInput> sweeps;  // in the order given
     int decimals = 3;
     bool json = false;
     bool batch = false;

@@ -10,6 +10,7 @@ const std::string_view kUsage =
     "       duvane-calc shape ZE ZO [ER] [options]\n"
     "       duvane-calc shape --zdiff OHM --zcm OHM [ER] [options]\n"
     "       duvane-calc impedance|shape --batch [options] < cases\n"
+    "       duvane-calc impedance|shape --sweep NAME=VALUES... [NUMBERS] [options]\n"
     "       duvane-calc -h | --help | --version\n";
 
 const std::string_view kUsageLine = "usage: duvane-calc impedance|shape NUMBERS... [options]\n";
@@ -71,7 +72,8 @@ const std::string_view kAfterOptions =
     "  are integers, written without exponent.\n"
     "\n"
     "Exit status:\n"
-    "  0  success; with --batch: all input was read, even when some cases failed\n"
+    "  0  success; with --batch: all input was read, even when some cases failed;\n"
+    "     with --sweep: all cases ran, even when some failed\n"
     "  1  the calculation failed, the trace file could not be written, standard\n"
     "     input could not be read, or standard output could not be written\n"
     "  2  a bad or missing argument\n";

@@ -18,8 +18,6 @@ std::string lossProblem(const CaseInput& given)
 
 void setLossDefaults(CaseInput& input)
 {
-    if (!input.has(Input::Frequency))
-        return;
     const LossRequest defaults;
     if (!input.has(Input::LossTangent))
         input.set(Input::LossTangent, defaults.tanDelta);

@@ -18,8 +18,8 @@ class ConvergedSolver;
 // without --freq, or --freq without the wire's size. Empty when nothing is.
 std::string lossProblem(const CaseInput& given);
 
-// Gives a case that asks for the loss the defaults of what it leaves out: a
-// loss tangent of 0, copper.
+// Gives the loss's inputs that a case leaves out their defaults: a loss
+// tangent of 0, copper.
 void setLossDefaults(CaseInput& input);
 
 // Adds alpha_diff, alpha_cm and alpha_d (dB/m) and skin_depth (um) to

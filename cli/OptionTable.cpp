@@ -91,6 +91,15 @@ std::string setInput(Input input, std::string_view text, Options& options)
     return {};
 }
 
+std::string addSweep(std::string_view text, Options& options)
+{
+    SweptInput sweep;
+    if (std::string problem = readSweep(text, sweep); !problem.empty())
+        return problem;
+    options.sweeps.push_back(std::move(sweep));
+    return {};
+}
+
 std::string setTrue(bool& flag)
 {
     flag = true;
@@ -158,6 +167,12 @@ constexpr OptionSpec kOptions[] = {
      [](std::string_view value, Options& options) { return readFileName(value, options.solve.traceFile); }},
     {"--batch", "", "", kModes, "read one case per line from standard input and write one JSON object per line",
      [](std::string_view, Options& options) { return setTrue(options.batch); }},
+    {"--sweep", "", "NAME=VALUES", kModes,
+     "every combination of the swept inputs' values, one JSON object per case with its inputs, the last --sweep "
+     "varying fastest. NAME is an input as JSON names it (impedance: sd dd er, D d S awg, freq tand sigma; "
+     "shape: ze zo zdiff zcm er, d awg); VALUES a list 3,4,6,8 or a range start:stop:step (0.1:0.9:0.05), "
+     "each value as the input takes it (1mm:2mm:0.1mm). A swept input is not given otherwise",
+     [](std::string_view value, Options& options) { return addSweep(value, options); }},
     {"--help", "-h", "", kModes, "this text, whatever else is given",
      [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Help); }},
     {"--version", "", "", kModes, "the program's version, whatever else is given but --help",

@@ -6,6 +6,7 @@
 #include "Args.h"
 #include "Batch.h"
 #include "Calculation.h"
+#include "CaseSweep.h"
 #include "Help.h"
 #include "Json.h"
 
@@ -32,6 +33,15 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     Calculator calculator(options.mode, options.solve);
     if (options.batch)
         return runBatch(calculator, options.input, in, out, err);
+    if (!options.sweeps.empty()) {
+        forEachSweptCase(options.input, options.sweeps, [&](const CaseInput& input) {
+            JsonObject object;
+            addToJson(object, calculator.run(input));
+            out << object.str() << '\n';
+            return static_cast<bool>(out);  // every further case would be lost as well
+        });
+        return 0;
+    }
 
     const Report report = calculator.run(options.input);
     if (options.json) {
