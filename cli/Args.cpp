@@ -48,9 +48,10 @@ const OptionSpec* optionOutsideMode(Mode mode, const std::vector<const OptionSpe
     return nullptr;
 }
 
-// What is wrong with the sweeps in `mode`: an input the mode does not
-// take, one swept twice or also given by its option, too many cases.
-std::string sweepProblem(const Options& parsed)
+// What is wrong with the output and the sweeps in `mode`: two formats, an
+// input the mode does not take, one swept twice or also given by its
+// option, too many cases.
+std::string outputProblem(const Options& parsed)
 {
     for (auto sweep = parsed.sweeps.begin(); sweep != parsed.sweeps.end(); ++sweep) {
         const InputSpec& spec = inputSpec(sweep->input);
@@ -62,6 +63,8 @@ std::string sweepProblem(const Options& parsed)
         if (std::ranges::find(parsed.sweeps.begin(), sweep, sweep->input, &SweptInput::input) != sweep)
             return name + " is given twice";
     }
+    if (parsed.json && parsed.csv)
+        return "--json and --csv: choose one";
     if (parsed.sweeps.empty())
         return {};
     if (parsed.batch)
@@ -98,7 +101,7 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
     parsed.mode = *mode;
     if (const OptionSpec* option = optionOutsideMode(parsed.mode, given))
         return std::string(option->name) + " applies to " + modeChoice(option->modes) + " mode only";
-    if (std::string problem = sweepProblem(parsed); !problem.empty())
+    if (std::string problem = outputProblem(parsed); !problem.empty())
         return problem;
 
     operands.erase(operands.begin());
@@ -111,10 +114,7 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
             return "--trace cannot be used with --batch";
         // The lines give the operands' numbers; what the options give must
         // make a case with them.
-        CaseInput form = byOptions;
-        for (const Input input : inputs)
-            form.set(input, 1);
-        return completeCase(form, parsed);
+        return completeCase(withOperandStandIns(parsed.mode, byOptions), parsed);
     }
     // More operands than the options leave room for are read as the plain
     // numbers, so that the form check can say what they are mixed with.

@@ -22,6 +22,7 @@ struct Options {
     std::vector<SweptInput> sweeps;  // in the order given
     int decimals = 3;
     bool json = false;
+    bool csv = false;
     bool batch = false;
     SolveSettings solve;
 

@@ -52,12 +52,36 @@ Calculator::Calculator(Mode mode, const SolveSettings& settings)
 
 Report Calculator::run(const CaseInput& input)
 {
-    Report report;
-    report.inputs = inputQuantities(input);
+    Report report = framed(input);
     if (mode_ == Mode::Impedance)
         impedance(input, report);
     else
         shape(input, report);
+    return report;
+}
+
+Report Calculator::layout(const CaseInput& prototype) const
+{
+    Report report = framed(prototype);
+    if (mode_ == Mode::Impedance)
+        listImpedance(prototype, {.shape = geometryOf(prototype), .chosen = {}, .other = {}, .loss = {}},
+                      report.results);
+    else
+        addShapeResults(prototype, 0, 0, 0, report);
+    return report;
+}
+
+// The inputs, the settings that shape the results, the method.
+Report Calculator::framed(const CaseInput& input) const
+{
+    Report report;
+    report.inputs = inputQuantities(input);
+    if (mode_ == Mode::Shape) {
+        report.inputs.push_back({"width", {}, settings_.width, Unit::Ohm});
+        report.inputs.push_back({"limit", {}, static_cast<long long>(settings_.limit), Unit::None});
+    }
+    if (settings_.method == Method::Converged)
+        report.method = methodName(Method::Converged);
     return report;
 }
 
@@ -69,67 +93,68 @@ Impedances Calculator::impedancesBy(Method method, double sd, double dd, double 
 
 void Calculator::impedance(const CaseInput& input, Report& report)
 {
-    const Geometry shape = geometryOf(input);
+    ImpedanceOutcome found{.shape = geometryOf(input), .chosen = {}, .other = {}, .loss = {}};
     const double er = input[Input::Er];
-    const Impedances z = impedancesBy(settings_.method, shape.sd, shape.dd, er);
-    if (settings_.method == Method::Converged)
-        report.method = methodName(Method::Converged);
-    if (!z.error.empty()) {
-        report.error = shownText(z.error, settings_.english);
+    found.chosen = impedancesBy(settings_.method, found.shape.sd, found.shape.dd, er);
+    if (!found.chosen.error.empty()) {
+        report.error = shownText(found.chosen.error, settings_.english);
         return;
     }
-    std::vector<Quantity> loss;
     if (input.has(Input::Frequency)) {
-        if (std::string problem = addLoss(converged_, shape, input, loss); !problem.empty()) {
-            report.error = std::move(problem);
+        found.loss = lossOf(converged_, found.shape, input);
+        if (!found.loss.error.empty()) {
+            report.error = found.loss.error;
             return;
         }
     }
-    // The other description of the shape than the one given.
-    if (byDimensions(input))
-        addRatios(shape, Group::Shape, report.results);
-    else
-        addDimensions(shape, Group::Shape, report.results);
-    report.results.insert(report.results.end(), {{"ze", "Ze", z.ze, Unit::Ohm},
-                                                 {"zo", "Zo", z.zo, Unit::Ohm},
-                                                 {"zdiff", "Zdiff", 2 * z.zo, Unit::Ohm},
-                                                 {"zcm", "Zcm", z.ze / 2, Unit::Ohm}});
-    if (settings_.method == Method::Converged)
-        report.results.push_back({"error_bound", "Error bound", z.errorBound, Unit::RelativeError});
-    if (settings_.compare)
-        compare(z, shape, er, report);
-    addPerLength(z.ze, z.zo, er, report.results);
-    report.results.insert(report.results.end(), loss.begin(), loss.end());
+    if (settings_.compare) {
+        const Method other = settings_.method == Method::FiveCharge ? Method::Converged : Method::FiveCharge;
+        found.other = impedancesBy(other, found.shape.sd, found.shape.dd, er);
+        if (!found.other.error.empty())
+            report.warning = "no comparison: " + shownText(found.other.error, settings_.english);
+    }
+    listImpedance(input, found, report.results);
 }
 
-// The other method's Ze and Zo for the same shape, and the five-charge
-// deviation, five-charge / converged - 1: the same ratio in any dielectric.
-void Calculator::compare(const Impedances& chosen, const Geometry& shape, double er, Report& report)
+void Calculator::listImpedance(const CaseInput& input, const ImpedanceOutcome& found,
+                               std::vector<Quantity>& results) const
 {
-    const bool fiveChargeChosen = settings_.method == Method::FiveCharge;
-    const Impedances other =
-        impedancesBy(fiveChargeChosen ? Method::Converged : Method::FiveCharge, shape.sd, shape.dd, er);
-    if (!other.error.empty()) {
-        report.warning = "no comparison: " + shownText(other.error, settings_.english);
-        return;
-    }
-    const Impedances& fiveCharge = fiveChargeChosen ? chosen : other;
-    const Impedances& converged = fiveChargeChosen ? other : chosen;
-    if (fiveChargeChosen)
-        report.results.insert(report.results.end(), {{"ze_converged", "Ze converged", other.ze, Unit::Ohm},
-                                                     {"zo_converged", "Zo converged", other.zo, Unit::Ohm}});
+    const Impedances& z = found.chosen;
+    // The other description of the shape than the one given.
+    if (byDimensions(input))
+        addRatios(found.shape, Group::Shape, results);
     else
-        report.results.insert(report.results.end(), {{"ze_five_charge", "Ze five-charge", other.ze, Unit::Ohm},
-                                                     {"zo_five_charge", "Zo five-charge", other.zo, Unit::Ohm}});
-    report.results.insert(report.results.end(),
-                          {{"ze_deviation", "Ze deviation", fiveCharge.ze / converged.ze - 1, Unit::Percent},
-                           {"zo_deviation", "Zo deviation", fiveCharge.zo / converged.zo - 1, Unit::Percent}});
+        addDimensions(found.shape, Group::Shape, results);
+    results.insert(results.end(), {{"ze", "Ze", z.ze, Unit::Ohm},
+                                   {"zo", "Zo", z.zo, Unit::Ohm},
+                                   {"zdiff", "Zdiff", 2 * z.zo, Unit::Ohm},
+                                   {"zcm", "Zcm", z.ze / 2, Unit::Ohm}});
+    const bool fiveChargeChosen = settings_.method == Method::FiveCharge;
+    if (!fiveChargeChosen)
+        results.push_back({"error_bound", "Error bound", z.errorBound, Unit::RelativeError});
+    // The other method's Ze and Zo for the same shape, and the five-charge
+    // deviation, five-charge / converged - 1: the same ratio in any dielectric.
+    if (settings_.compare && found.other.error.empty()) {
+        const Impedances& other = found.other;
+        const Impedances& fiveCharge = fiveChargeChosen ? z : other;
+        const Impedances& converged = fiveChargeChosen ? other : z;
+        if (fiveChargeChosen)
+            results.insert(results.end(), {{"ze_converged", "Ze converged", other.ze, Unit::Ohm},
+                                           {"zo_converged", "Zo converged", other.zo, Unit::Ohm}});
+        else
+            results.insert(results.end(), {{"ze_five_charge", "Ze five-charge", other.ze, Unit::Ohm},
+                                           {"zo_five_charge", "Zo five-charge", other.zo, Unit::Ohm}});
+        results.insert(results.end(),
+                       {{"ze_deviation", "Ze deviation", fiveCharge.ze / converged.ze - 1, Unit::Percent},
+                        {"zo_deviation", "Zo deviation", fiveCharge.zo / converged.zo - 1, Unit::Percent}});
+    }
+    addPerLength(z.ze, z.zo, input[Input::Er], results);
+    if (input.has(Input::Frequency))
+        addLoss(found.loss, results);
 }
 
 void Calculator::shape(const CaseInput& input, Report& report)
 {
-    report.inputs.push_back({"width", {}, settings_.width, Unit::Ohm});
-    report.inputs.push_back({"limit", {}, static_cast<long long>(settings_.limit), Unit::None});
     double ze = 0, zo = 0;
     if (std::string problem = wantedImpedances(input, ze, zo); !problem.empty()) {
         report.error = std::move(problem);
@@ -167,7 +192,6 @@ void Calculator::shape(const CaseInput& input, Report& report)
 // converged solve's too.
 void Calculator::convergedShape(double ze, double zo, const CaseInput& input, Report& report)
 {
-    report.method = methodName(Method::Converged);
     const bool fiveChargeFound = solver_.mErrMsg.empty();
     ShapeRequest request;
     request.ze = ze;

@@ -26,6 +26,13 @@ std::vector<Input> operandInputs(Mode mode, const CaseInput& given)
     return operands;
 }
 
+CaseInput withOperandStandIns(Mode mode, CaseInput given)
+{
+    for (const Input input : operandInputs(mode, given))
+        given.set(input, 1);
+    return given;
+}
+
 std::string readCase(const std::vector<Input>& operands, const std::vector<std::string_view>& texts,
                      CaseInput& input)
 {

@@ -18,6 +18,11 @@ std::vector<Input> plainOperands(Mode mode, const CaseInput& given);
 // among them, may be left out.
 std::vector<Input> operandInputs(Mode mode, const CaseInput& given);
 
+// `given` with stand-ins for the numbers its operands would give: a case
+// with the inputs every case of a batch has, for checks and a table's
+// columns.
+CaseInput withOperandStandIns(Mode mode, CaseInput given);
+
 // Reads the operand texts into `input` as the numbers of `operands`; ER left
 // out is 1. Returns the problem, naming the number, or the empty text.
 std::string readCase(const std::vector<Input>& operands, const std::vector<std::string_view>& texts,

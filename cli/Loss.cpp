@@ -25,8 +25,7 @@ void setLossDefaults(CaseInput& input)
         input.set(Input::Conductivity, defaults.conductivity);
 }
 
-std::string addLoss(ConvergedSolver& solver, const Geometry& shape, const CaseInput& input,
-                    std::vector<Quantity>& results)
+TwinLoss lossOf(ConvergedSolver& solver, const Geometry& shape, const CaseInput& input)
 {
     LossRequest request;
     request.sd = shape.sd;
@@ -36,13 +35,14 @@ std::string addLoss(ConvergedSolver& solver, const Geometry& shape, const CaseIn
     request.frequency = input[Input::Frequency];
     request.tanDelta = input[Input::LossTangent];
     request.conductivity = input[Input::Conductivity];
-    const TwinLoss loss = twinLoss(solver, request);
-    if (!loss.error.empty())
-        return loss.error;
+    return twinLoss(solver, request);
+}
+
+void addLoss(const TwinLoss& loss, std::vector<Quantity>& results)
+{
     constexpr Group kGroup = Group::PerLength;
     results.insert(results.end(), {{"alpha_diff", "Loss diff", loss.alphaDiff, Unit::DecibelPerMetre, kGroup},
                                    {"alpha_cm", "Loss cm", loss.alphaCm, Unit::DecibelPerMetre, kGroup},
                                    {"alpha_d", "Loss dielectric", loss.alphaDielectric, Unit::DecibelPerMetre, kGroup},
                                    {"skin_depth", "Skin depth", loss.skinDepth * 1e6, Unit::Micrometre, kGroup}});
-    return {};
 }

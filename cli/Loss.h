@@ -6,6 +6,7 @@
 #include "Dimensions.h"
 #include "Inputs.h"
 #include "Report.h"
+#include "TwinLoss.h"
 
 class ConvergedSolver;
 
@@ -22,9 +23,10 @@ std::string lossProblem(const CaseInput& given);
 // tangent of 0, copper.
 void setLossDefaults(CaseInput& input);
 
-// Adds alpha_diff, alpha_cm and alpha_d (dB/m) and skin_depth (um) to
-// `results`. Returns why the loss cannot be had for the shape (out of the
-// converged solver's reach, a skin depth too large for the rule), or the
-// empty text.
-std::string addLoss(ConvergedSolver& solver, const Geometry& shape, const CaseInput& input,
-                    std::vector<Quantity>& results);
+// The loss of the case at its frequency; its error says why the loss cannot
+// be had for the shape (out of the converged solver's reach, a skin depth
+// too large for the rule).
+TwinLoss lossOf(ConvergedSolver& solver, const Geometry& shape, const CaseInput& input);
+
+// Adds alpha_diff, alpha_cm and alpha_d (dB/m) and skin_depth (um).
+void addLoss(const TwinLoss& loss, std::vector<Quantity>& results);

@@ -120,6 +120,10 @@ constexpr OptionSpec kOptions[] = {
      [](std::string_view, Options& options) { return setTrue(options.solve.english); }},
     {"--json", "", "", kModes, "one JSON object instead of text",
      [](std::string_view, Options& options) { return setTrue(options.json); }},
+    {"--csv", "", "", kModes,
+     "CSV instead of text or JSON, also with --batch and --sweep: a header row naming each column with its unit "
+     "(ze_ohm, c_even_pF_per_m), then one row per case, an error in the last column",
+     [](std::string_view, Options& options) { return setTrue(options.csv); }},
     {"--method", "", "NAME", kModes,
      "five-charge (default): the calculator of the window; converged: the converged field solution, to a "
      "relative 1e-9 where both gaps are at least 0.01 core radii",

@@ -6,6 +6,7 @@
 
 #include "Batch.h"
 #include "Calculation.h"
+#include "CaseOutput.h"
 #include "CaseName.h"
 #include "CliRun.h"
 
@@ -179,7 +180,8 @@ TEST(Batch, ReadErrorGivesStatusOne)
     std::istream in(&buffer);
     std::ostringstream out, err;
     Calculator calculator(Mode::Impedance, SolveSettings{});
-    EXPECT_EQ(runBatch(calculator, CaseInput{}, in, out, err), 1);
+    CaseOutput output(out, Format::JsonLines, Report{}, false, true);
+    EXPECT_EQ(runBatch(calculator, CaseInput{}, in, output, err), 1);
     // The line before the error is answered.
     EXPECT_EQ(linesOf(out.str()).size(), 1u);
     EXPECT_NEAR(jsonNumberAt(out.str(), "ze"), 133.229, 0.0005);
@@ -194,7 +196,8 @@ TEST(Batch, LostOutputStopsTheRun)
     std::istringstream in("0.5 10\n0.3 5\n");
     std::ostringstream err;
     Calculator calculator(Mode::Impedance, SolveSettings{});
-    runBatch(calculator, CaseInput{}, in, out, err);
+    CaseOutput output(out, Format::JsonLines, Report{}, false, true);
+    runBatch(calculator, CaseInput{}, in, output, err);
     std::string unread;
     EXPECT_TRUE(std::getline(in, unread));
     EXPECT_EQ(unread, "0.3 5");

@@ -142,6 +142,8 @@ const LostOutputCase kLostOutputCases[] = {
     {"Json", {"impedance", "0.5", "10", "--json"}, ""},
     {"FailedCaseJson", {"impedance", "0.95", "10", "--json"}, ""},
     {"Batch", {"impedance", "--batch"}, "0.5 10\n0.3 5\n"},
+    {"Csv", {"impedance", "0.5", "10", "--csv"}, ""},
+    {"CsvSweep", {"impedance", "--sweep", "sd=0.3:0.7:0.1", "10", "--csv"}, ""},
     {"Help", {"--help"}, ""},
     {"Version", {"--version"}, ""},
 };
