@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,62 @@ INSTANTIATE_TEST_SUITE_P(Table, HelpEntry, testing::ValuesIn(optionTable().begin
                          OptionName());
 
 using Args = std::vector<std::string>;
+
+struct Example {
+    Args args;                       // after "duvane-calc"
+    std::vector<std::string> shown;  // the output lines the help shows, "..." for those it leaves out
+};
+
+// The help's examples: a "$ duvane-calc" line, perhaps continued after a
+// backslash, then the output it shows.
+std::vector<Example> examplesInHelp()
+{
+    const std::string heading = "\nExamples:\n";
+    const std::size_t at = help().find(heading);
+    if (at == std::string::npos)
+        return {};
+    std::vector<Example> examples;
+    bool continued = false;
+    for (const std::string& line : linesOf(help().substr(at + heading.size()))) {
+        if (line.empty())
+            break;
+        std::string text = line.substr(line.find_first_not_of(' '));
+        if (text.starts_with("$ duvane-calc ") || continued) {
+            if (!continued)
+                examples.push_back({{}, {}});
+            continued = text.ends_with(" \\");
+            if (continued)
+                text.resize(text.size() - 2);
+            std::istringstream words(text.starts_with("$ ") ? text.substr(std::string("$ duvane-calc ").size()) : text);
+            for (std::string word; words >> word;)
+                examples.back().args.push_back(word);
+        } else if (!examples.empty() && line.starts_with("    ")) {
+            examples.back().shown.push_back(line.substr(4));
+        }
+    }
+    return examples;
+}
+
+// Each example runs as shown: its command succeeds, and the lines it shows
+// are lines of the output, in their order.
+TEST(HelpExamples, GiveTheOutputTheyShow)
+{
+    const std::vector<Example> examples = examplesInHelp();
+    ASSERT_EQ(examples.size(), 2u) << help();
+    for (const Example& example : examples) {
+        const CliResult r = runWith(example.args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::vector<std::string> lines = linesOf(r.out);
+        auto next = lines.begin();
+        for (const std::string& shown : example.shown) {
+            if (shown == "...")
+                continue;
+            next = std::find(next, lines.end(), shown);
+            ASSERT_NE(next, lines.end()) << shown << " is not, in its place, in\n" << r.out;
+            ++next;
+        }
+    }
+}
 
 struct ArgumentError {
     const char* name;
