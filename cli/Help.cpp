@@ -73,6 +73,7 @@ const std::string_view kAfterOptions =
     "  Lengths are in mm. The wire's d (after awg, with --awg) stands before er;\n"
     "  D and S, where the wire gives them, follow dd in shape mode and lead the\n"
     "  results in impedance mode.\n"
+    "  A batch's objects start with \"line\"; a sweep's are those of its cases.\n"
     "  A failed case has \"error\" in place of the results. line, limit and count\n"
     "  are integers, written without exponent.\n"
     "\n"
