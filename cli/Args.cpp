@@ -48,10 +48,10 @@ const OptionSpec* optionOutsideMode(Mode mode, const std::vector<const OptionSpe
     return nullptr;
 }
 
-// What is wrong with the output and the sweeps in `mode`: two formats, an
-// input the mode does not take, one swept twice or also given by its
-// option, too many cases.
-std::string outputProblem(const Options& parsed)
+// What is wrong with the sweeps in `mode`: an input the mode does not take,
+// one swept twice or also given by its option, a batch or a trace beside
+// them, too many cases.
+std::string sweepProblem(const Options& parsed)
 {
     for (auto sweep = parsed.sweeps.begin(); sweep != parsed.sweeps.end(); ++sweep) {
         const InputSpec& spec = inputSpec(sweep->input);
@@ -63,8 +63,6 @@ std::string outputProblem(const Options& parsed)
         if (std::ranges::find(parsed.sweeps.begin(), sweep, sweep->input, &SweptInput::input) != sweep)
             return name + " is given twice";
     }
-    if (parsed.json && parsed.csv)
-        return "--json and --csv: choose one";
     if (parsed.sweeps.empty())
         return {};
     if (parsed.batch)
@@ -101,12 +99,13 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
     parsed.mode = *mode;
     if (const OptionSpec* option = optionOutsideMode(parsed.mode, given))
         return std::string(option->name) + " applies to " + modeChoice(option->modes) + " mode only";
-    if (std::string problem = outputProblem(parsed); !problem.empty())
+    if (parsed.json && parsed.csv)
+        return "--json and --csv: choose one";
+    if (std::string problem = sweepProblem(parsed); !problem.empty())
         return problem;
 
     operands.erase(operands.begin());
     const CaseInput byOptions = withSweeps(parsed.input, parsed.sweeps);
-    std::vector<Input> inputs = operandInputs(parsed.mode, byOptions);
     if (parsed.batch) {
         if (!operands.empty())
             return "unexpected " + inQuotes(operands[0]) + ": --batch reads the cases from standard input";
@@ -118,6 +117,7 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
     }
     // More operands than the options leave room for are read as the plain
     // numbers, so that the form check can say what they are mixed with.
+    std::vector<Input> inputs = operandInputs(parsed.mode, byOptions);
     if (operands.size() > inputs.size())
         inputs = plainOperands(parsed.mode, byOptions);
     if (std::string problem = readCase(inputs, operands, parsed.input); !problem.empty())

@@ -30,7 +30,8 @@ std::vector<Quantity> inputQuantities(const CaseInput& input)
 
 void addRatios(const Geometry& shape, Group group, std::vector<Quantity>& results)
 {
-    results.insert(results.end(), {{"sd", "S/D", shape.sd, Unit::None, group}, {"dd", "D/d", shape.dd, Unit::None, group}});
+    results.insert(results.end(),
+                   {{"sd", "S/D", shape.sd, Unit::None, group}, {"dd", "D/d", shape.dd, Unit::None, group}});
 }
 
 // D and S, where the wire's size makes them known.

@@ -18,26 +18,27 @@ std::string readNumber(std::string_view text, double& value)
     return "not a number";
 }
 
-std::string readLossTangent(std::string_view text, double& value)
+// A number that `accepts` takes; `requirement` says what it takes.
+std::string readNumberThat(std::string_view text, bool (*accepts)(double), std::string_view requirement,
+                           double& value)
 {
     double read = 0;
     if (std::string problem = readNumber(text, read); !problem.empty())
         return problem;
-    if (read < 0)
-        return "must be zero or positive";
+    if (!accepts(read))
+        return std::string(requirement);
     value = read;
     return {};
 }
 
+std::string readLossTangent(std::string_view text, double& value)
+{
+    return readNumberThat(text, [](double read) { return read >= 0; }, "must be zero or positive", value);
+}
+
 std::string readConductivity(std::string_view text, double& value)
 {
-    double read = 0;
-    if (std::string problem = readNumber(text, read); !problem.empty())
-        return problem;
-    if (!(read > 0))
-        return "must be a positive number of S/m";
-    value = read;
-    return {};
+    return readNumberThat(text, [](double read) { return read > 0; }, "must be a positive number of S/m", value);
 }
 
 std::string readAwgSize(std::string_view text, double& value)

@@ -169,7 +169,8 @@ constexpr OptionSpec kOptions[] = {
      [](std::string_view value, Options& options) { return readInteger(value, options.solve.limit); }},
     {"--trace", "", "FILE", kShapeOnly, "write the trace of the solve to FILE",
      [](std::string_view value, Options& options) { return readFileName(value, options.solve.traceFile); }},
-    {"--batch", "", "", kModes, "read one case per line from standard input and write one JSON object (or, with --csv, a CSV row) per case",
+    {"--batch", "", "", kModes,
+     "read one case per line from standard input and write one JSON object (or, with --csv, a CSV row) per case",
      [](std::string_view, Options& options) { return setTrue(options.batch); }},
     {"--sweep", "", "NAME=VALUES", kModes,
      "every combination of the swept inputs' values, one JSON object per case with its inputs, the last --sweep "

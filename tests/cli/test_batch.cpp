@@ -60,8 +60,8 @@ TEST(Batch, MixedLinesEachGiveTheirObject)
     const auto lines = linesOf(r.out);
     ASSERT_EQ(lines.size(), 9u) << r.out;
 
-    EXPECT_EQ(jsonKeys(lines[0]), (std::vector<std::string>{"line", "sd", "dd", "er", "ze", "zo", "zdiff", "zcm", "c_even",
-                                                             "c_odd", "l_even", "l_odd", "vf", "delay"}));
+    EXPECT_EQ(jsonKeys(lines[0]), (std::vector<std::string>{"line", "sd", "dd", "er", "ze", "zo", "zdiff", "zcm",
+                                                             "c_even", "c_odd", "l_even", "l_odd", "vf", "delay"}));
     EXPECT_EQ(jsonNumberAt(lines[0], "line"), 2);
     EXPECT_EQ(jsonNumberAt(lines[0], "er"), 1);
     EXPECT_NEAR(jsonNumberAt(lines[0], "ze"), 133.229, 0.0005);

@@ -108,7 +108,7 @@ TEST(SweepCaseCount, IsTheProductUpToTheLimit)
 {
     const std::vector<double> thousand(1000, 1.0);
     EXPECT_EQ(sweepCaseCount({{Input::Sd, {1, 2}}, {Input::Dd, {1, 2, 3}}}), 6u);
-    EXPECT_EQ(sweepCaseCount({{Input::Sd, thousand}, {Input::Dd, thousand}, {Input::Er, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}}),
+    EXPECT_EQ(sweepCaseCount({{Input::Sd, thousand}, {Input::Dd, thousand}, {Input::Er, std::vector<double>(10, 1.0)}}),
               kMaxSweepCases);
     EXPECT_EQ(sweepCaseCount({{Input::Sd, thousand}, {Input::Dd, thousand}, {Input::Er, std::vector<double>(11, 1.0)}}),
               0u);

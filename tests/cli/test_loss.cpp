@@ -97,7 +97,8 @@ class LossFrequency : public testing::TestWithParam<FrequencySpelling> {};
 
 TEST_P(LossFrequency, ReadsEveryUnit)
 {
-    EXPECT_EQ(jsonAt(cable({"--freq", GetParam().text}), "alpha_diff"), jsonAt(cable({"--freq", "1GHz"}), "alpha_diff"));
+    EXPECT_EQ(jsonAt(cable({"--freq", GetParam().text}), "alpha_diff"),
+              jsonAt(cable({"--freq", "1GHz"}), "alpha_diff"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LossFrequency,
@@ -109,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, LossFrequency,
 TEST(Loss, IsTheConvergedModelsWhateverTheMethod)
 {
     for (const char* key : {"alpha_diff", "alpha_cm", "skin_depth"})
-        EXPECT_EQ(jsonAt(cable({"--freq", "1GHz", "--method", "converged"}), key), jsonAt(cable({"--freq", "1GHz"}), key))
+        EXPECT_EQ(jsonAt(cable({"--freq", "1GHz", "--method", "converged"}), key),
+                  jsonAt(cable({"--freq", "1GHz"}), key))
             << key;
 }
 

@@ -80,7 +80,8 @@ TEST_P(UnitProblem, SaysWhatIsWrong)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnitProblem,
-    testing::Values(ProblemCase{"UnknownLengthUnit", parseLength, "4.2cm", R"(unknown unit "cm" (mm, um, m, in or mil))"},
+    testing::Values(ProblemCase{"UnknownLengthUnit", parseLength, "4.2cm",
+                                R"(unknown unit "cm" (mm, um, m, in or mil))"},
                     ProblemCase{"UnknownFrequencyUnit", parseFrequency, "1 THz",
                                 R"(unknown unit "THz" (Hz, kHz, MHz or GHz))"},
                     ProblemCase{"NoNumber", parseLength, "four mm",
