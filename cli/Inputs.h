@@ -10,8 +10,8 @@
 #include "Case.h"
 #include "Report.h"
 
-// Every number a case can be given, as an operand, by an option or on a
-// batch line, in the order JSON and CSV list them.
+// Every number a case can be given, as an operand, by an option, on a batch
+// line or by a sweep, in the order JSON and CSV list them.
 enum class Input {
     Sd,              // the shape by its ratios S/D and D/d
     Dd,
