@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "CaseForm.h"
+#include "Loss.h"
 #include "OptionTable.h"
 #include "Quoted.h"
 
@@ -46,8 +48,46 @@ const OptionSpec* optionOutsideMode(Mode mode, const std::vector<const OptionSpe
     return nullptr;
 }
 
-// Reads the mode from the first operand and checks the given options against
-// it, then reads the case from the other operands (none with --batch).
+// What is wrong with the sweeps in `mode`: an input the mode does not take,
+// one swept twice or also given by its option, a batch or a trace beside
+// them, too many cases.
+std::string sweepProblem(const Options& parsed)
+{
+    for (auto sweep = parsed.sweeps.begin(); sweep != parsed.sweeps.end(); ++sweep) {
+        const InputSpec& spec = inputSpec(sweep->input);
+        const std::string name = "--sweep " + std::string(spec.key);
+        if (std::ranges::find(spec.modes, parsed.mode) == spec.modes.end())
+            return name + " applies to " + modeChoice(spec.modes) + " mode only";
+        if (parsed.input.has(spec.input))
+            return std::string(spec.key) + " is both swept and given: give one";
+        if (std::ranges::find(parsed.sweeps.begin(), sweep, sweep->input, &SweptInput::input) != sweep)
+            return name + " is given twice";
+    }
+    if (parsed.sweeps.empty())
+        return {};
+    if (parsed.batch)
+        return "--sweep cannot be used with --batch";
+    if (!parsed.solve.traceFile.empty())
+        return "--trace cannot be used with --sweep";
+    if (sweepCaseCount(parsed.sweeps) == 0)
+        return "--sweep makes more than " + std::to_string(kMaxSweepCases) + " cases";
+    return {};
+}
+
+// Checks that `form`, a case as the command line gives it, is a case of the
+// mode, and gives what it leaves out its defaults.
+std::string completeCase(const CaseInput& form, Options& parsed)
+{
+    if (std::string problem = formProblem(parsed.mode, form); !problem.empty())
+        return problem;
+    if (form.has(Input::Frequency))
+        setLossDefaults(parsed.input);
+    return {};
+}
+
+// Reads the mode from the first operand and checks the given options and
+// sweeps against it, then reads the case from the other operands (none with
+// --batch).
 std::string readOperands(std::vector<std::string_view> operands, const std::vector<const OptionSpec*>& given,
                          Options& parsed)
 {
@@ -59,15 +99,30 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
     parsed.mode = *mode;
     if (const OptionSpec* option = optionOutsideMode(parsed.mode, given))
         return std::string(option->name) + " applies to " + modeChoice(option->modes) + " mode only";
+    if (parsed.json && parsed.csv)
+        return "--json and --csv: choose one";
+    if (std::string problem = sweepProblem(parsed); !problem.empty())
+        return problem;
 
     operands.erase(operands.begin());
-    if (!parsed.batch)
-        return readCase(parsed.mode, operands, parsed.input);
-    if (!operands.empty())
-        return "unexpected " + inQuotes(operands[0]) + ": --batch reads the cases from standard input";
-    if (!parsed.solve.traceFile.empty())
-        return "--trace cannot be used with --batch";
-    return {};
+    const CaseInput byOptions = withSweeps(parsed.input, parsed.sweeps);
+    if (parsed.batch) {
+        if (!operands.empty())
+            return "unexpected " + inQuotes(operands[0]) + ": --batch reads the cases from standard input";
+        if (!parsed.solve.traceFile.empty())
+            return "--trace cannot be used with --batch";
+        // The lines give the operands' numbers; what the options give must
+        // make a case with them.
+        return completeCase(withOperandStandIns(parsed.mode, byOptions), parsed);
+    }
+    // More operands than the options leave room for are read as the plain
+    // numbers, so that the form check can say what they are mixed with.
+    std::vector<Input> inputs = operandInputs(parsed.mode, byOptions);
+    if (operands.size() > inputs.size())
+        inputs = plainOperands(parsed.mode, byOptions);
+    if (std::string problem = readCase(inputs, operands, parsed.input); !problem.empty())
+        return problem;
+    return completeCase(withSweeps(parsed.input, parsed.sweeps), parsed);
 }
 
 }  // namespace
@@ -81,7 +136,10 @@ std::string parseArgs(const std::vector<std::string>& args, Options& options)
     bool optionsEnded = false;             // by "--"; what follows are operands, whatever they look like
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (optionsEnded || !arg.starts_with("--"))
+        // A single dash starts a negative number, unless the word is an
+        // option's short form.
+        const bool isOption = arg.starts_with("--") || (arg.size() == 2 && findOption(arg) != nullptr);
+        if (optionsEnded || !isOption)
             operands.push_back(arg);
         else if (arg == "--")
             optionsEnded = true;

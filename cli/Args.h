@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "Case.h"
+#include "CaseSweep.h"
+#include "Inputs.h"
 
 // The command line of duvane-calc, read into Options.
 
@@ -14,9 +16,13 @@ struct Options {
     enum class Action { Calculate, Version, Help };
     Action action = Action::Calculate;
     Mode mode = Mode::Impedance;
-    CaseInput input{};  // unused with batch
+    // The numbers the command line gives, by options and operands; with
+    // --batch, only those of the options, the lines giving the rest.
+    CaseInput input;
+    std::vector<SweptInput> sweeps;  // in the order given
     int decimals = 3;
     bool json = false;
+    bool csv = false;
     bool batch = false;
     SolveSettings solve;
 

@@ -4,10 +4,12 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "Calculation.h"
-#include "Case.h"
-#include "Json.h"
+#include "CaseForm.h"
+#include "CaseOutput.h"
+#include "NumberText.h"
 
 namespace {
 
@@ -36,6 +38,18 @@ bool isSkipped(std::string_view line)
     return first == std::string_view::npos || line[first] == '#';
 }
 
+// A CSV file's header: words, not one of them a number ("sd,dd,er").
+bool isHeader(const std::vector<std::string_view>& texts)
+{
+    const auto isWord = [](std::string_view text) {
+        double number = 0;
+        return !text.empty() && !parseNumber(text, number);
+    };
+    const char first = texts.empty() || texts[0].empty() ? '\0' : texts[0][0];
+    const bool startsAsAWord = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z') || first == '"';
+    return startsAsAWord && std::ranges::all_of(texts, isWord);
+}
+
 }  // namespace
 
 std::vector<std::string_view> splitCaseLine(std::string_view line)
@@ -54,23 +68,25 @@ std::vector<std::string_view> splitCaseLine(std::string_view line)
     }
 }
 
-int runBatch(Calculator& calculator, std::istream& in, std::ostream& out, std::ostream& err)
+int runBatch(Calculator& calculator, const CaseInput& fixed, std::istream& in, CaseOutput& output,
+             std::ostream& err)
 {
+    const std::vector<Input> operands = operandInputs(calculator.mode(), fixed);
+    bool firstCase = true;
     std::string line;
     for (long long lineNumber = 1; std::getline(in, line); ++lineNumber) {
         if (lineNumber == 1 && line.starts_with(kByteOrderMark))
             line.erase(0, kByteOrderMark.size());
         if (isSkipped(line))
             continue;
-        JsonObject object;
-        object.integer("line", lineNumber);
-        CaseInput input;
-        if (std::string problem = readCase(calculator.mode(), splitCaseLine(line), input); !problem.empty())
-            object.text("input", line).text("error", problem);
-        else
-            addToJson(object, calculator.run(input));
-        out << object.str() << '\n';
-        if (!out)
+        const std::vector<std::string_view> texts = splitCaseLine(line);
+        if (std::exchange(firstCase, false) && isHeader(texts))
+            continue;
+        CaseInput input = fixed;
+        const std::string problem = readCase(operands, texts, input);
+        const bool written = problem.empty() ? output.write(calculator.run(input), lineNumber)
+                                             : output.writeUnreadable(lineNumber, line, problem);
+        if (!written)
             break;  // every further case would be lost as well; the caller reports it
     }
     if (in.bad()) {

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <string>
-
 #include "Case.h"
 #include "ConvergedSolver.h"
+#include "Dimensions.h"
 #include "Impedances.h"
+#include "Inputs.h"
 #include "Qol_math2.h"
 #include "Report.h"
+#include "TwinLoss.h"
 
 // Runs the cases of one mode with one set of settings. One solver serves all
 // cases of a run, so a batch pays for its set-up once.
@@ -17,22 +18,32 @@ public:
     Mode mode() const { return mode_; }
     Report run(const CaseInput& input);
 
+    // Every field a case with the inputs of `prototype` has when it succeeds,
+    // in order, the values meaningless: the columns of a table of such cases.
+    Report layout(const CaseInput& prototype) const;
+
+    // Whether a case can have a warning beside its results.
+    bool mayWarn() const { return settings_.compare || !settings_.traceFile.empty(); }
+
 private:
-    // Keeps the solver's last progress text.
-    struct LastStatus final : StatusLabel {
-        void setCaption(const std::string& caption) override { text = caption; }
-        std::string text;
+    // What an impedance case found, to be listed as its results.
+    struct ImpedanceOutcome {
+        Geometry shape;
+        Impedances chosen;
+        Impedances other;  // with --compare, by the other method; listed only without an error
+        TwinLoss loss;     // with --freq
     };
 
+    Report framed(const CaseInput& input) const;
     Impedances impedancesBy(Method method, double sd, double dd, double er);
     void impedance(const CaseInput& input, Report& report);
-    void compare(const Impedances& chosen, double sd, double dd, double er, Report& report);
+    void listImpedance(const CaseInput& input, const ImpedanceOutcome& found, std::vector<Quantity>& results) const;
     void shape(const CaseInput& input, Report& report);
-    void convergedShape(const CaseInput& input, Report& report);
+    void convergedShape(double ze, double zo, const CaseInput& input, Report& report);
+    void addShapeResults(const CaseInput& input, double sd, double dd, long long count, Report& report) const;
 
     Mode mode_;
     SolveSettings settings_;
-    LastStatus status_;
     TQol_COAXMath2 solver_;
     ConvergedSolver converged_;
 };

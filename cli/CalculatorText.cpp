@@ -29,6 +29,10 @@ constexpr Note kBrokeDown{
 constexpr Note kNoImprovement{
     " no trial step improved the solution; try a wider --width (or Ze and Zo are beyond the calculator's reach)",
     " - 改善する試行ステップがありませんでした：--width を広げて下さい（または Ze と Zo が計算できる範囲外です）。"};
+// The five-charge solve's count-over text says nothing of what to change; the
+// converged solve's names the limit but not the option.
+constexpr Note kCountOver{" - raise --limit, or widen --width, to let the solve go on",
+                          " - --limit を大きくするか、--width を広げて下さい。"};
 constexpr Note kSetUp{" - The calculator was set up wrongly: this is a fault of duvane-calc, not of the input.",
                       " - 計算の設定が正しくありません：入力ではなく duvane-calc の不具合です。"};
 
@@ -45,6 +49,9 @@ constexpr KnownText kKnownTexts[] = {
     // The shape solve's texts for a step that found no better shape.
     {"Calculation Failed:", Match::Whole, "", &kNoImprovement},
     {"計算不能です４：", Match::Start, "", &kNoImprovement},
+    {"Calculation Count Over", Match::Whole, "", &kCountOver},
+    {"計算回数オーバーです", Match::Whole, "", &kCountOver},
+    {"Calculation count over:", Match::Start, "", &kCountOver},
     // The shape solve puts these before the text of the step that failed.
     {"zCalcSDDd():", Match::Prefix, "", nullptr},
     {"Calculation Failed:", Match::Prefix, "", nullptr},

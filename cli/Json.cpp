@@ -36,20 +36,22 @@ std::size_t utf8Length(std::string_view text)
     return length;
 }
 
-}  // namespace
-
-std::string jsonNumber(double value)
+// A JSON object is built by appending to one text, so that no number or
+// key of a batch's many cases costs a string of its own.
+void appendJsonNumber(std::string& out, double value)
 {
-    if (!std::isfinite(value))
-        return "null";
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
     std::array<char, 32> buffer;
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), end);
+    out.append(buffer.data(), end);
 }
 
-std::string jsonString(std::string_view text)
+void appendJsonString(std::string& out, std::string_view text)
 {
-    std::string out = "\"";
+    out += '"';
     while (!text.empty()) {
         const unsigned char c = static_cast<unsigned char>(text[0]);
         std::size_t length = 1;
@@ -77,13 +79,28 @@ std::string jsonString(std::string_view text)
         text.remove_prefix(length);
     }
     out += '"';
+}
+
+}  // namespace
+
+std::string jsonNumber(double value)
+{
+    std::string out;
+    appendJsonNumber(out, value);
+    return out;
+}
+
+std::string jsonString(std::string_view text)
+{
+    std::string out;
+    appendJsonString(out, text);
     return out;
 }
 
 JsonObject& JsonObject::number(std::string_view key, double value)
 {
     appendKey(key);
-    text_ += jsonNumber(value);
+    appendJsonNumber(text_, value);
     return *this;
 }
 
@@ -97,7 +114,7 @@ JsonObject& JsonObject::integer(std::string_view key, long long value)
 JsonObject& JsonObject::text(std::string_view key, std::string_view value)
 {
     appendKey(key);
-    text_ += jsonString(value);
+    appendJsonString(text_, value);
     return *this;
 }
 
@@ -110,6 +127,6 @@ void JsonObject::appendKey(std::string_view key)
 {
     if (text_.size() > 1)
         text_ += ',';
-    text_ += jsonString(key);
+    appendJsonString(text_, key);
     text_ += ':';
 }

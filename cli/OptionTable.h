@@ -11,6 +11,7 @@
 // adding its row.
 struct OptionSpec {
     std::string_view name;        // with its leading "--"
+    std::string_view shortName;   // a one-letter form, "-h"; empty: none
     std::string_view valueName;   // the value as the help names it; empty: the option takes no value
     std::span<const Mode> modes;  // the modes that accept it
     std::string_view help;        // what it does, for --help; the help adds which modes accept it
@@ -23,5 +24,5 @@ struct OptionSpec {
 
 std::span<const OptionSpec> optionTable();
 
-// The row of the option called `name` (with its "--"), or null.
+// The row of the option called `name` (with its "--", or its short form), or null.
 const OptionSpec* findOption(std::string_view name);

@@ -9,14 +9,6 @@
 
 namespace {
 
-void addNumber(JsonObject& object, std::string_view key, const Number& value)
-{
-    if (const long long* whole = std::get_if<long long>(&value))
-        object.integer(key, *whole);
-    else
-        object.number(key, std::get<double>(value));
-}
-
 // Two significant digits: "3.4e-13".
 std::string exponentForm(double value)
 {
@@ -28,56 +20,77 @@ std::string exponentForm(double value)
 std::string measureText(double value, Unit unit, int decimals)
 {
     switch (unit) {
-    case Unit::Ohm:
-        return formatFixed(value, decimals) + " ohm";
     case Unit::Percent: {
         std::string text = value < 0 ? "-" : "+";
         return text.append(formatFixed(std::fabs(value) * 100, decimals)).append(" %");
     }
     case Unit::RelativeError:
         return exponentForm(value);
-    case Unit::None:
+    default:
         break;
     }
-    return formatFixed(value, decimals);
+    std::string text = formatFixed(value, decimals);
+    if (const std::string_view symbol = unitSymbol(unit); !symbol.empty())
+        text.append(" ").append(symbol);
+    return text;
 }
 
 }  // namespace
 
+std::string_view unitSymbol(Unit unit)
+{
+    switch (unit) {
+    case Unit::Ohm: return "ohm";
+    case Unit::Millimetre: return "mm";
+    case Unit::Micrometre: return "um";
+    case Unit::PicofaradPerMetre: return "pF/m";
+    case Unit::NanohenryPerMetre: return "nH/m";
+    case Unit::NanosecondPerMetre: return "ns/m";
+    case Unit::DecibelPerMetre: return "dB/m";
+    case Unit::Hertz: return "Hz";
+    case Unit::SiemensPerMetre: return "S/m";
+    case Unit::None:
+    case Unit::Percent:
+    case Unit::RelativeError:
+        break;
+    }
+    return {};
+}
+
 std::string humanText(const Report& report, int decimals)
 {
-    std::size_t labelWidth = 0;
-    for (const Quantity& q : report.results)
-        labelWidth = std::max(labelWidth, q.label.size());
-
     std::string text;
-    for (const Quantity& q : report.results) {
-        text += q.label;
-        text.append(labelWidth - q.label.size(), ' ');
-        text += " = ";
-        if (const long long* whole = std::get_if<long long>(&q.value))
-            text += std::to_string(*whole);
-        else
-            text += measureText(std::get<double>(q.value), q.unit, decimals);
-        text += '\n';
+    const auto& results = report.results;
+    for (auto group = results.begin(); group != results.end();) {
+        const auto end = std::find_if(group, results.end(), [&](const Quantity& q) { return q.group != group->group; });
+        std::size_t labelWidth = 0;
+        for (auto q = group; q != end; ++q)
+            labelWidth = std::max(labelWidth, q->label.size());
+        if (group != results.begin())
+            text += '\n';
+        for (auto q = group; q != end; ++q) {
+            text += q->label;
+            text.append(labelWidth - q->label.size(), ' ');
+            text += " = ";
+            if (const long long* whole = std::get_if<long long>(&q->value))
+                text += std::to_string(*whole);
+            else
+                text += measureText(std::get<double>(q->value), q->unit, decimals);
+            text += '\n';
+        }
+        group = end;
     }
     return text;
 }
 
 void addToJson(JsonObject& object, const Report& report)
 {
-    for (const auto& [key, value] : report.inputs)
-        addNumber(object, key, value);
-    if (!report.method.empty())
-        object.text("method", report.method);
-    if (!report.error.empty()) {
-        object.text("error", report.error);
-        return;
-    }
-    for (const Quantity& q : report.results)
-        addNumber(object, q.key, q.value);
-    if (report.status)
-        object.text("status", *report.status);
-    if (!report.warning.empty())
-        object.text("warning", report.warning);
+    visitFields(report, [&](std::string_view key, Unit, const FieldValue& value) {
+        if (const auto* whole = std::get_if<long long>(&value))
+            object.integer(key, *whole);
+        else if (const auto* measure = std::get_if<double>(&value))
+            object.number(key, *measure);
+        else
+            object.text(key, std::get<std::string_view>(value));
+    });
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <variant>
 #include <vector>
 
@@ -13,35 +11,81 @@ class JsonObject;
 // which is kept and written as an integer.
 using Number = std::variant<double, long long>;
 
-// How a measure is shown to people; JSON always carries the full number. A
-// percent is a ratio in JSON (0.01) and a signed percentage in text (+1.000 %);
-// a relative error is shown with two digits in exponent form (3.4e-13), as
-// fixed decimals would show 0.
-enum class Unit { Ohm, None, Percent, RelativeError };
+// The unit a measure is in, in JSON and CSV alike, and how text shows it. A
+// percent is a ratio in JSON (0.01) and a signed percentage in text
+// (+1.000 %); a relative error is shown with two digits in exponent form
+// (3.4e-13), as fixed decimals would show 0.
+enum class Unit {
+    None,
+    Ohm,
+    Percent,
+    RelativeError,
+    Millimetre,
+    Micrometre,
+    PicofaradPerMetre,
+    NanohenryPerMetre,
+    NanosecondPerMetre,
+    DecibelPerMetre,
+    Hertz,
+    SiemensPerMetre,
+};
 
-// One result of a case.
+// The unit's symbol as text shows it after a value ("pF/m"); empty for none,
+// a percent and a relative error.
+std::string_view unitSymbol(Unit unit);
+
+// Text puts a blank line between groups of results and aligns each group on
+// its own, so that the impedances keep their column whatever follows them.
+enum class Group { Main, Shape, PerLength };
+
+// One input or result of a case.
 struct Quantity {
     std::string_view key;    // JSON name
-    std::string_view label;  // name shown to people
+    std::string_view label;  // name shown to people; empty for an input
     Number value;
     Unit unit;
+    Group group = Group::Main;
 };
 
 // Outcome of one case.
 struct Report {
-    // JSON names and values of the case and of the settings that shaped it.
-    std::vector<std::pair<std::string_view, Number>> inputs;
-    std::string_view method;            // named in JSON when not the default
-    std::vector<Quantity> results;      // empty when the case failed
-    std::optional<std::string> status;  // the solver's last progress text
-    std::string error;                  // why the case failed; empty on success
-    std::string warning;                // a problem beside the results
+    // The case's inputs and the settings that shaped it.
+    std::vector<Quantity> inputs;
+    std::string_view method;        // named in JSON when not the default
+    std::vector<Quantity> results;  // empty when the case failed
+    std::string error;              // why the case failed; empty on success
+    std::string warning;            // a problem beside the results
 };
 
 // One aligned "label = value" line per result, measures with `decimals`
 // digits after the point.
 std::string humanText(const Report& report, int decimals);
 
-// Adds the inputs, the method, then the results, status and warning, or the
-// error.
+// A number or a text of a report, as JSON and CSV write it.
+using FieldValue = std::variant<double, long long, std::string_view>;
+
+// Calls visit(key, unit, value) for each field of the report in the order
+// JSON and CSV write them: the inputs, the method, then the results and the
+// warning, or the error.
+template <class Visit>
+void visitFields(const Report& report, Visit&& visit)
+{
+    const auto visitNumber = [&](const Quantity& q) {
+        std::visit([&](auto value) { visit(q.key, q.unit, FieldValue(value)); }, q.value);
+    };
+    for (const Quantity& q : report.inputs)
+        visitNumber(q);
+    if (!report.method.empty())
+        visit(std::string_view("method"), Unit::None, FieldValue(report.method));
+    if (!report.error.empty()) {
+        visit(std::string_view("error"), Unit::None, FieldValue(std::string_view(report.error)));
+        return;
+    }
+    for (const Quantity& q : report.results)
+        visitNumber(q);
+    if (!report.warning.empty())
+        visit(std::string_view("warning"), Unit::None, FieldValue(std::string_view(report.warning)));
+}
+
+// Adds the fields of the report.
 void addToJson(JsonObject& object, const Report& report);

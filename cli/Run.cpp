@@ -6,16 +6,35 @@
 #include "Args.h"
 #include "Batch.h"
 #include "Calculation.h"
+#include "CaseForm.h"
+#include "CaseOutput.h"
+#include "CaseSweep.h"
 #include "Help.h"
-#include "Json.h"
 
 namespace {
+
+// A single case's status, the warning said on standard error.
+int exitStatus(const Report& report, std::ostream& err)
+{
+    if (!report.warning.empty())
+        err << "duvane-calc: " << report.warning << '\n';
+    return report.error.empty() && report.warning.empty() ? 0 : 1;
+}
+
+int writeText(const Report& report, int decimals, std::ostream& out, std::ostream& err)
+{
+    if (report.error.empty())
+        out << humanText(report, decimals);
+    else
+        err << "duvane-calc: " << report.error << '\n';
+    return exitStatus(report, err);
+}
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     Options options;
     if (std::string problem = parseArgs(args, options); !problem.empty()) {
-        err << "duvane-calc: " << problem << '\n' << kUsage;
+        err << "duvane-calc: " << problem << '\n' << kUsageLine << kHelpHint;
         return 2;
     }
     switch (options.action) {
@@ -30,22 +49,24 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
 
     Calculator calculator(options.mode, options.solve);
-    if (options.batch)
-        return runBatch(calculator, in, out, err);
+    const bool table = options.batch || !options.sweeps.empty();
+    if (!table && !options.json && !options.csv)
+        return writeText(calculator.run(options.input), options.decimals, out, err);
 
-    const Report report = calculator.run(options.input);
-    if (options.json) {
-        JsonObject object;
-        addToJson(object, report);
-        out << object.str() << '\n';
-    } else if (report.error.empty()) {
-        out << humanText(report, options.decimals);
-    } else {
-        err << "duvane-calc: " << report.error << '\n';
+    // Every case of the run has these inputs, so a table has their columns.
+    const CaseInput prototype = withOperandStandIns(options.mode, withSweeps(options.input, options.sweeps));
+    CaseOutput output(out, options.csv ? Format::Csv : Format::JsonLines, calculator.layout(prototype),
+                      calculator.mayWarn(), options.batch);
+    if (options.batch)
+        return runBatch(calculator, options.input, in, output, err);
+    if (!options.sweeps.empty()) {
+        forEachSweptCase(options.input, options.sweeps,
+                         [&](const CaseInput& input) { return output.write(calculator.run(input)); });
+        return 0;
     }
-    if (!report.warning.empty())
-        err << "duvane-calc: " << report.warning << '\n';
-    return report.error.empty() && report.warning.empty() ? 0 : 1;
+    const Report report = calculator.run(options.input);
+    output.write(report);
+    return exitStatus(report, err);
 }
 
 }  // namespace

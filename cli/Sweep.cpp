@@ -27,6 +27,19 @@ std::string readPart(std::string_view text, const char* what, const ValueReader&
     return {};
 }
 
+// `value` as the decimal it stands for: start + i step gives
+// 0.30000000000000004 for 0.1 + 0.2, which a table should show as 0.3. The
+// decimal is taken nine digits below the step's first, far below any step a
+// sweep can make, and division by a power of ten rounds it correctly.
+double nearestDecimal(double value, double step)
+{
+    const double scale = std::pow(10.0, 9 - std::floor(std::log10(std::fabs(step))));
+    const double scaled = value * scale;
+    constexpr double kExact = 9007199254740992.0;  // 2^53: beyond it every double is a whole number
+    // Adding 0 turns a -0, which a table would show as such, into 0.
+    return std::fabs(scaled) < kExact ? std::round(scaled) / scale + 0.0 : value;
+}
+
 std::string rangeValues(std::string_view start, std::string_view stop, std::string_view step, const ValueReader& read,
                         std::vector<double>& values)
 {
@@ -44,7 +57,7 @@ std::string rangeValues(std::string_view start, std::string_view stop, std::stri
         return "more than " + std::to_string(kMaxSweepValues) + " values";
     std::vector<double> range;
     for (double i = 0; i <= whole; ++i)
-        range.push_back(first + i * increment);  // multiplied, so errors do not add up
+        range.push_back(nearestDecimal(first + i * increment, increment));  // multiplied, so errors do not add up
     if (std::fabs(steps - whole) <= rounding)
         range.back() = last;
     values = std::move(range);

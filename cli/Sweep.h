@@ -7,7 +7,8 @@
 
 // The values one input takes in a sweep: a list "3,4,6,8", or a range
 // "start:stop:step" that includes stop when the steps reach it within
-// rounding ("0.1:0.9:0.05" ends at 0.9, not at 0.8999999999999999).
+// rounding ("0.1:0.9:0.05" ends at 0.9, not at 0.8999999999999999), each
+// value the decimal it stands for (0.3, not 0.30000000000000004).
 
 // Reads one value of the input (a number, a length with its unit, ...).
 // Returns the problem, or the empty text when `value` was written.

@@ -12,27 +12,50 @@
 // Whole Options in failure messages; found by the printer through Options' namespace.
 static void PrintTo(const Options& o, std::ostream* out)
 {
-    *out << "{action " << static_cast<int>(o.action) << ", mode " << modeName(o.mode) << ", input " << o.input[0]
-         << ' ' << o.input[1] << ' ' << o.input[2] << ", decimals " << o.decimals << ", json " << o.json
-         << ", batch " << o.batch << ", english " << o.solve.english << ", width " << o.solve.width << ", limit "
-         << o.solve.limit << ", trace \"" << o.solve.traceFile << "\"}";
+    *out << "{action " << static_cast<int>(o.action) << ", mode " << modeName(o.mode) << ", input";
+    for (std::size_t i = 0; i < kInputCount; ++i)
+        if (const Input input = static_cast<Input>(i); o.input.has(input))
+            *out << ' ' << inputSpec(input).key << '=' << o.input[input];
+    *out << ", decimals " << o.decimals << ", json " << o.json << ", batch " << o.batch << ", english "
+         << o.solve.english << ", width " << o.solve.width << ", limit " << o.solve.limit << ", trace \""
+         << o.solve.traceFile << "\"}";
 }
 
 namespace {
 
 using Args = std::vector<std::string>;
+using Numbers = std::vector<double>;
 
-Options calculation(Mode mode, CaseInput input)
+// A case of `mode` by its plain numbers: SD DD ER or ZE ZO ER, as many as given.
+CaseInput plainCase(Mode mode, const Numbers& numbers)
+{
+    const Input order[2][3] = {{Input::Sd, Input::Dd, Input::Er}, {Input::Ze, Input::Zo, Input::Er}};
+    CaseInput input;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        input.set(order[mode == Mode::Impedance ? 0 : 1][i], numbers[i]);
+    return input;
+}
+
+Options calculation(Mode mode, const Numbers& numbers)
 {
     Options options;
     options.mode = mode;
-    options.input = input;
+    options.input = plainCase(mode, numbers);
     return options;
 }
 
 Options shapeCase()
 {
     return calculation(Mode::Shape, {100, 50, 1});
+}
+
+// Built outside the table's lambdas: inlined there, the assignment of a
+// string literal draws a false -Wrestrict from GCC 12.
+Options tracedShapeCase(const std::string& file)
+{
+    Options options = shapeCase();
+    options.solve.traceFile = file;
+    return options;
 }
 
 Options answer(Options::Action action)
@@ -48,7 +71,7 @@ TEST(ParseArgs, ImpedanceWithDefaults)
     ASSERT_EQ(parseArgs({"impedance", "0.5", "10"}, options), "");
     EXPECT_EQ(options.action, Options::Action::Calculate);
     EXPECT_EQ(options.mode, Mode::Impedance);
-    EXPECT_EQ(options.input, (CaseInput{0.5, 10, 1}));
+    EXPECT_EQ(options.input, plainCase(Mode::Impedance, {0.5, 10, 1}));
     EXPECT_EQ(options.decimals, 3);
     EXPECT_FALSE(options.json);
     EXPECT_FALSE(options.batch);
@@ -66,7 +89,7 @@ TEST(ParseArgs, OptionsAnywhereInBothForms)
                         options),
               "");
     EXPECT_EQ(options.mode, Mode::Shape);
-    EXPECT_EQ(options.input, (CaseInput{100, 50, 2.25}));
+    EXPECT_EQ(options.input, plainCase(Mode::Shape, {100, 50, 2.25}));
     EXPECT_TRUE(options.json);
     EXPECT_TRUE(options.solve.english);
     EXPECT_EQ(options.solve.width, 0.1);
@@ -91,16 +114,81 @@ Options impedanceCase()
     return calculation(Mode::Impedance, {0.5, 10, 1});
 }
 
+// The other options of a shape by dimensions are given with "=", so that
+// the option of the row can stand between any two words.
+Args dimensionsBut(std::string_view omitted)
+{
+    Args args{"impedance", "2.1"};
+    for (const char* option : {"--D=4.2mm", "--S=1.4mm", "--d=0.51mm"})
+        if (std::string_view(option).substr(0, 3) != omitted)
+            args.push_back(option);
+    return args;
+}
+
+// A shape case with two targets and ER 1.
+Options targets(Input first, double firstValue, Input second, double secondValue)
+{
+    Options o = calculation(Mode::Shape, {});
+    o.input.set(first, firstValue);
+    o.input.set(second, secondValue);
+    o.input.set(Input::Er, 1);
+    return o;
+}
+
+// An impedance case of 24 AWG wire with the loss at `frequency`.
+Options withLoss(double frequency, double tanDelta, double conductivity)
+{
+    Options o = calculation(Mode::Impedance, {0.5, 10, 1});
+    o.input.set(Input::Awg, 24);
+    o.input.set(Input::Frequency, frequency);
+    o.input.set(Input::LossTangent, tanDelta);
+    o.input.set(Input::Conductivity, conductivity);
+    return o;
+}
+
+Options byDimensions()
+{
+    Options o = calculation(Mode::Impedance, {});
+    o.input.set(Input::ShieldDiameter, 4.2);
+    o.input.set(Input::Spacing, 1.4);
+    o.input.set(Input::WireDiameter, 0.51);
+    o.input.set(Input::Er, 2.1);
+    return o;
+}
+
 const OptionCase kOptionCases[] = {
     {"Decimals", kShapeCase, {"--decimals", "5"}, [] { Options o = shapeCase(); o.decimals = 5; return o; }},
     {"English", kShapeCase, {"--english"}, [] { Options o = shapeCase(); o.solve.english = true; return o; }},
     {"Json", kShapeCase, {"--json"}, [] { Options o = shapeCase(); o.json = true; return o; }},
+    {"Csv", kShapeCase, {"--csv"}, [] { Options o = shapeCase(); o.csv = true; return o; }},
     {"Method", kShapeCase, {"--method", "converged"},
      [] { Options o = shapeCase(); o.solve.method = Method::Converged; return o; }},
     {"Compare", kImpedanceCase, {"--compare"}, [] { Options o = impedanceCase(); o.solve.compare = true; return o; }},
     {"Width", kShapeCase, {"--width", "0.25"}, [] { Options o = shapeCase(); o.solve.width = 0.25; return o; }},
     {"Limit", kShapeCase, {"--limit", "-5"}, [] { Options o = shapeCase(); o.solve.limit = -5; return o; }},
-    {"Trace", kShapeCase, {"--trace", "t.txt"}, [] { Options o = shapeCase(); o.solve.traceFile = "t.txt"; return o; }},
+    {"Trace", kShapeCase, {"--trace", "t.txt"}, [] { return tracedShapeCase("t.txt"); }},
+    {"ShieldDiameter", dimensionsBut("--D"), {"--D", "4200um"}, byDimensions},
+    {"Spacing", dimensionsBut("--S"), {"--S", "1.4"}, byDimensions},
+    {"WireDiameter", dimensionsBut("--d"), {"--d", "0.00051m"}, byDimensions},
+    {"Awg", kShapeCase, {"--awg", "4/0"}, [] { Options o = shapeCase(); o.input.set(Input::Awg, -3); return o; }},
+    {"Zdiff", {"shape", "--zcm=40"}, {"--zdiff", "100"}, [] { return targets(Input::Zdiff, 100, Input::Zcm, 40); }},
+    {"Zcm", {"shape", "--zdiff=100"}, {"--zcm", "40"}, [] { return targets(Input::Zdiff, 100, Input::Zcm, 40); }},
+    {"Ze", {"shape", "--zdiff=100"}, {"--ze", "80"}, [] { return targets(Input::Zdiff, 100, Input::Ze, 80); }},
+    {"Zo", {"shape", "--zcm=40"}, {"--zo", "50"}, [] { return targets(Input::Zcm, 40, Input::Zo, 50); }},
+    {"Frequency", {"impedance", "0.5", "10", "--awg=24"}, {"--freq", "2.5GHz"},
+     [] { return withLoss(2.5e9, 0, 5.8e7); }},
+    {"LossTangent", {"impedance", "0.5", "10", "--awg=24", "--freq=2.5GHz"}, {"--tand", "1e-3"},
+     [] { return withLoss(2.5e9, 1e-3, 5.8e7); }},
+    {"Conductivity", {"impedance", "0.5", "10", "--awg=24", "--freq=2.5GHz"}, {"--sigma", "3.5e7"},
+     [] { return withLoss(2.5e9, 0, 3.5e7); }},
+    {"Sweep", {"impedance", "10"}, {"--sweep", "sd=0.2,0.5"},
+     [] {
+         Options o = calculation(Mode::Impedance, {});
+         o.input.set(Input::Dd, 10);
+         o.input.set(Input::Er, 1);
+         o.sweeps = {{Input::Sd, {0.2, 0.5}}};
+         return o;
+     }},
     {"Batch", {"shape"}, {"--batch"}, [] { Options o = calculation(Mode::Shape, {}); o.batch = true; return o; }},
     {"Help", kShapeCase, {"--help"}, [] { return answer(Options::Action::Help); }},
     {"Version", kShapeCase, {"--version"}, [] { return answer(Options::Action::Version); }},
@@ -198,14 +286,39 @@ INSTANTIATE_TEST_SUITE_P(
                      return o;
                  }},
         GoodArgs{"ValueStartingWithDashes", {"shape", "100", "50", "--trace", "--t.txt"},
-                 [] { Options o = shapeCase(); o.solve.traceFile = "--t.txt"; return o; }},
+                 [] { return tracedShapeCase("--t.txt"); }},
         GoodArgs{"ValueWithEquals", {"shape", "100", "50", "--trace=a=b"},
-                 [] { Options o = shapeCase(); o.solve.traceFile = "a=b"; return o; }},
+                 [] { return tracedShapeCase("a=b"); }},
+        GoodArgs{"RatiosWithTheWire", {"impedance", "0.5", "10", "--awg", "24"},
+                 [] {
+                     Options o = calculation(Mode::Impedance, {0.5, 10, 1});
+                     o.input.set(Input::Awg, 24);
+                     return o;
+                 }},
+        GoodArgs{"DimensionsWithAwg", {"impedance", "--D", "0.2in", "--awg=00", "--S", "100mil"},
+                 [] {
+                     Options o = calculation(Mode::Impedance, {});
+                     o.input.set(Input::ShieldDiameter, 5.08);
+                     o.input.set(Input::Awg, -1);
+                     o.input.set(Input::Spacing, 2.54);
+                     o.input.set(Input::Er, 1);
+                     return o;
+                 }},
+        // The lines give ER.
+        GoodArgs{"BatchByDimensions", {"impedance", "--batch", "--D", "4", "--S", "1", "--d", "1"},
+                 [] {
+                     Options o = calculation(Mode::Impedance, {});
+                     o.batch = true;
+                     o.input.set(Input::ShieldDiameter, 4);
+                     o.input.set(Input::Spacing, 1);
+                     o.input.set(Input::WireDiameter, 1);
+                     return o;
+                 }},
         // A repeated option: the last one wins.
         GoodArgs{"RepeatedDecimals", {"impedance", "0.5", "10", "--decimals", "2", "--decimals=4"},
                  [] { Options o = calculation(Mode::Impedance, {0.5, 10, 1}); o.decimals = 4; return o; }},
         GoodArgs{"RepeatedTrace", {"shape", "--trace=a", "100", "50", "--trace", "b"},
-                 [] { Options o = shapeCase(); o.solve.traceFile = "b"; return o; }},
+                 [] { return tracedShapeCase("b"); }},
         GoodArgs{"RepeatedFlag", {"--json", "shape", "100", "50", "--json"},
                  [] { Options o = shapeCase(); o.json = true; return o; }}),
     CaseName());
@@ -232,6 +345,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, HelpAndVersion,
     testing::Values(
         AnswerCase{"HelpAlone", {"--help"}, Options::Action::Help},
+        AnswerCase{"ShortHelp", {"-h"}, Options::Action::Help},
+        AnswerCase{"ShortHelpAmongOperands", {"impedance", "0.5", "-h"}, Options::Action::Help},
+        AnswerCase{"ShortHelpOverVersion", {"--version", "-h"}, Options::Action::Help},
         AnswerCase{"HelpAfterUnknownOption", {"--bogus", "--help"}, Options::Action::Help},
         AnswerCase{"HelpBeforeUnknownOption", {"impedance", "--help", "--bogus"}, Options::Action::Help},
         AnswerCase{"HelpAmongOperands", {"impedance", "0.5", "--help"}, Options::Action::Help},
@@ -287,7 +403,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"NumberWithNewline", {"impedance", "0.5\nx", "10"}, R"(SD is not a number: "0.5\nx")"},
         BadArgs{"ModeWithNewline", {"impedance\n", "0.5", "10"}, R"(unknown mode "impedance\n" (impedance or shape))"},
         BadArgs{"ExtraWithControl", {"impedance", "0.5", "10", "1", "\x1b[2J"}, R"(unexpected "\x1b[2J" after ER)"},
-        BadArgs{"SingleDashWord", {"impedance", "-h", "10"}, R"(SD is not a number: "-h")"},
+        // Only a short form the table has is an option (-h); another
+        // single-dash word is an operand, as a negative number is.
+        BadArgs{"SingleDashWord", {"impedance", "-j", "10"}, R"(SD is not a number: "-j")"},
         BadArgs{"BatchWithNumbers", {"impedance", "--batch", "0.5"},
                 R"(unexpected "0.5": --batch reads the cases from standard input)"},
         BadArgs{"BatchWithTrace", {"shape", "--batch", "--trace", "t"}, "--trace cannot be used with --batch"}),
@@ -299,6 +417,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadArgs{"Option", {"impedance", "0.5", "10", "--", "--json"}, R"(ER is not a number: "--json")"},
         BadArgs{"Help", {"impedance", "--", "--help", "10"}, R"(SD is not a number: "--help")"},
+        BadArgs{"ShortHelp", {"impedance", "--", "-h", "10"}, R"(SD is not a number: "-h")"},
         BadArgs{"Version", {"--", "--version"}, R"(unknown mode "--version" (impedance or shape))"},
         BadArgs{"DashedOperand", {"shape", "--", "--100", "50"}, R"(ZE is not a number: "--100")"},
         BadArgs{"SecondDoubleDash", {"impedance", "--", "0.5", "--", "10"}, R"(DD is not a number: "--")"},
@@ -366,7 +485,111 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"OtherCase", {"impedance", "0.5", "10", "--JSON"}, R"(unknown option "--JSON")"},
         BadArgs{"ThreeDashes", {"impedance", "0.5", "10", "---json"}, R"(unknown option "---json")"},
         BadArgs{"DoubleDashWithValue", {"impedance", "0.5", "10", "--=1"}, R"(unknown option "--=1")"},
-        BadArgs{"WithNewline", {"impedance", "0.5", "10", "--json\n"}, R"(unknown option "--json\n")"}),
+        BadArgs{"WithNewline", {"impedance", "0.5", "10", "--json\n"}, R"(unknown option "--json\n")"},
+        BadArgs{"ShortFormWithValue", {"impedance", "0.5", "10", "-h=1"}, R"(ER is not a number: "-h=1")"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Dimensions, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"RatiosAndDimensions", {"impedance", "0.5", "10", "--D", "4", "--S", "1", "--d", "0.5"},
+                "ratios and dimensions mixed: give S/D and D/d, or the dimensions --D, --S and --d (or --awg)"},
+        BadArgs{"OneRatioAndDimensions", {"impedance", "0.5", "10", "--D", "4", "--d", "0.5"},
+                "ratios and dimensions mixed: give S/D and D/d, or the dimensions --D, --S and --d (or --awg)"},
+        BadArgs{"MissingShield", {"impedance", "--S", "1", "--d", "0.5"},
+                "D is missing: the shape by dimensions needs --D, --S and --d (or --awg)"},
+        BadArgs{"MissingSpacing", {"impedance", "--D", "4", "--awg", "24", "2.1"},
+                "S is missing: the shape by dimensions needs --D, --S and --d (or --awg)"},
+        BadArgs{"MissingWire", {"impedance", "--D", "4", "--S", "1"},
+                "d is missing: the shape by dimensions needs --D, --S and --d (or --awg)"},
+        BadArgs{"MissingInBatch", {"impedance", "--batch", "--D", "4", "--d", "1"},
+                "S is missing: the shape by dimensions needs --D, --S and --d (or --awg)"},
+        BadArgs{"WireTwice", {"impedance", "0.5", "10", "--d", "0.5", "--awg", "24"},
+                "--d and --awg both give the wire's diameter: give one"},
+        BadArgs{"WireTwiceInShape", {"shape", "100", "50", "--awg=24", "--d=1"},
+                "--d and --awg both give the wire's diameter: give one"},
+        BadArgs{"UnknownUnit", {"impedance", "--D", "4.2cm", "--S", "1", "--d", "0.5"},
+                R"(--D "4.2cm": unknown unit "cm" (mm, um, m, in or mil))"},
+        BadArgs{"NotALength", {"impedance", "--D", "4", "--S", "one", "--d", "0.5"},
+                R"(--S "one": not a length (a number with mm, um, m, in or mil; a bare number is mm))"},
+        BadArgs{"ZeroLength", {"impedance", "--D", "4", "--S", "1", "--d", "0mm"},
+                R"(--d "0mm": must be a positive length)"},
+        BadArgs{"AwgOutOfTable", {"shape", "100", "50", "--awg", "41"},
+                R"(--awg "41": must be an AWG size from 0000 (or 4/0) to 40)"},
+        BadArgs{"ShieldInShapeMode", {"shape", "100", "50", "--D", "4"}, "--D applies to impedance mode only"},
+        BadArgs{"SpacingInShapeMode", {"shape", "100", "50", "--d", "0.5", "--S", "1"},
+                "--S applies to impedance mode only"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"ZdiffAlone", {"shape", "--zdiff", "100"}, "the even mode has no target: give --zcm (or --ze)"},
+        BadArgs{"ZcmAlone", {"shape", "--zcm", "40", "2.1"}, "the odd mode has no target: give --zdiff (or --zo)"},
+        BadArgs{"ZeAndZcm", {"shape", "--zdiff", "100", "--zcm", "40", "--ze", "80"},
+                "Ze and Zcm both set the even mode (Ze = 2 Zcm): give one"},
+        BadArgs{"ZoAndZdiff", {"shape", "--zdiff", "100", "--zo", "50", "--ze", "80"},
+                "Zo and Zdiff both set the odd mode (Zo = Zdiff / 2): give one"},
+        // ZE ZO as operands beside a target are read as ZE ZO, and so set a
+        // mode twice.
+        BadArgs{"OperandsAndTargets", {"shape", "80", "50", "--zdiff", "100"},
+                "Zo and Zdiff both set the odd mode (Zo = Zdiff / 2): give one"},
+        BadArgs{"NotANumber", {"shape", "--zdiff", "100R", "--zcm", "40"}, R"(--zdiff "100R": not a number)"},
+        BadArgs{"InImpedanceMode", {"impedance", "0.5", "10", "--zdiff", "100"},
+                "--zdiff applies to shape mode only"},
+        BadArgs{"BatchMissingTarget", {"shape", "--batch", "--zcm", "40"},
+                "the odd mode has no target: give --zdiff (or --zo)"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Loss, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"WithoutTheWire", {"impedance", "0.5", "10", "--freq", "1GHz"},
+                "the loss (--freq) needs the wire's size: give --d or --awg, or the dimensions --D, --S and --d"},
+        BadArgs{"WithoutTheWireInBatch", {"impedance", "--batch", "--freq", "1GHz"},
+                "the loss (--freq) needs the wire's size: give --d or --awg, or the dimensions --D, --S and --d"},
+        BadArgs{"TanDeltaWithoutFrequency", {"impedance", "0.5", "10", "--awg", "24", "--tand", "0.001"},
+                "--tand applies with --freq only"},
+        BadArgs{"ConductivityWithoutFrequency", {"impedance", "0.5", "10", "--sigma", "1e7"},
+                "--sigma applies with --freq only"},
+        BadArgs{"UnknownFrequencyUnit", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1THz"},
+                R"(--freq "1THz": unknown unit "THz" (Hz, kHz, MHz or GHz))"},
+        BadArgs{"NegativeTanDelta", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--tand", "-1e-4"},
+                R"(--tand "-1e-4": must be zero or positive)"},
+        BadArgs{"ZeroConductivity", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--sigma", "0"},
+                R"(--sigma "0": must be a positive number of S/m)"},
+        BadArgs{"InShapeMode", {"shape", "100", "50", "--awg", "24", "--freq", "1GHz"},
+                "--freq applies to impedance mode only"}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Sweeps, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"SweptTwice", {"impedance", "--sweep", "sd=0.5", "--sweep", "sd=0.6", "10"},
+                "--sweep sd is given twice"},
+        BadArgs{"SweptAndGiven", {"impedance", "--D", "4", "--sweep", "D=1,2", "--S", "1", "--d", "1"},
+                "D is both swept and given: give one"},
+        BadArgs{"OtherModesInput", {"shape", "100", "50", "--sweep", "D=1,2"},
+                "--sweep D applies to impedance mode only"},
+        BadArgs{"ZdiffInImpedance", {"impedance", "0.5", "10", "--sweep", "zdiff=90,100"},
+                "--sweep zdiff applies to shape mode only"},
+        BadArgs{"BadRange", {"impedance", "--sweep", "sd=0.1:0.9", "10"}, "--sweep sd: a range is start:stop:step"},
+        BadArgs{"WithBatch", {"impedance", "--batch", "--sweep", "sd=0.1,0.2"}, "--sweep cannot be used with --batch"},
+        BadArgs{"JsonAndCsv", {"impedance", "--sweep", "sd=0.1,0.2", "10", "--csv", "--json"},
+                "--json and --csv: choose one"},
+        BadArgs{"WithTrace", {"shape", "--sweep", "ze=80,90", "50", "--trace", "t"},
+                "--trace cannot be used with --sweep"},
+        BadArgs{"TooManyCases", {"impedance", "--sweep", "sd=0:1:1e-4", "--sweep", "dd=1:1000:1", "--sweep", "er=1,2"},
+                "--sweep makes more than 10000000 cases"},
+        // A swept input leaves its place among the operands to the next.
+        BadArgs{"OperandBeyondTheOthers", {"impedance", "--sweep", "sd=0.5,0.6", "10", "2.1", "3"},
+                R"(unexpected "3" after ER)"},
+        BadArgs{"SweptWireBesideAwg", {"impedance", "0.5", "10", "--awg", "24", "--sweep", "d=1,2"},
+                "--d and --awg both give the wire's diameter: give one"},
+        BadArgs{"SweptRatioWithDimensions", {"impedance", "--D=4", "--S=1", "--d=1", "--sweep", "dd=4,5"},
+                "ratios and dimensions mixed: give S/D and D/d, or the dimensions --D, --S and --d (or --awg)"},
+        BadArgs{"SweptFrequencyWithoutTheWire", {"impedance", "0.5", "10", "--sweep", "freq=1GHz,2GHz"},
+                "the loss (--freq) needs the wire's size: give --d or --awg, or the dimensions --D, --S and --d"}),
     CaseName());
 
 // Options of one mode are usage errors in the other, wherever they stand.

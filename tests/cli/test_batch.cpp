@@ -6,6 +6,7 @@
 
 #include "Batch.h"
 #include "Calculation.h"
+#include "CaseOutput.h"
 #include "CaseName.h"
 #include "CliRun.h"
 
@@ -59,7 +60,8 @@ TEST(Batch, MixedLinesEachGiveTheirObject)
     const auto lines = linesOf(r.out);
     ASSERT_EQ(lines.size(), 9u) << r.out;
 
-    EXPECT_EQ(jsonKeys(lines[0]), (std::vector<std::string>{"line", "sd", "dd", "er", "ze", "zo", "zdiff", "zcm"}));
+    EXPECT_EQ(jsonKeys(lines[0]), (std::vector<std::string>{"line", "sd", "dd", "er", "ze", "zo", "zdiff", "zcm",
+                                                             "c_even", "c_odd", "l_even", "l_odd", "vf", "delay"}));
     EXPECT_EQ(jsonNumberAt(lines[0], "line"), 2);
     EXPECT_EQ(jsonNumberAt(lines[0], "er"), 1);
     EXPECT_NEAR(jsonNumberAt(lines[0], "ze"), 133.229, 0.0005);
@@ -130,8 +132,8 @@ TEST(Batch, ModeOptionsApplyToEveryLine)
         EXPECT_EQ(jsonNumberAt(line, "limit"), 3) << line;
         EXPECT_EQ(jsonNumberAt(line, "width"), 0.1) << line;
     }
-    EXPECT_EQ(jsonTextAt(lines[0], "error"), "Calculation Count Over");
-    EXPECT_EQ(jsonTextAt(lines[1], "error"), "Calculation Count Over");
+    EXPECT_EQ(jsonTextAt(lines[0], "error").rfind("Calculation Count Over", 0), 0u);
+    EXPECT_EQ(jsonTextAt(lines[1], "error").rfind("Calculation Count Over", 0), 0u);
     EXPECT_EQ(jsonTextAt(lines[2], "error"), "Ze must be larger than Zo");
 }
 
@@ -178,7 +180,8 @@ TEST(Batch, ReadErrorGivesStatusOne)
     std::istream in(&buffer);
     std::ostringstream out, err;
     Calculator calculator(Mode::Impedance, SolveSettings{});
-    EXPECT_EQ(runBatch(calculator, in, out, err), 1);
+    CaseOutput output(out, Format::JsonLines, Report{}, false, true);
+    EXPECT_EQ(runBatch(calculator, CaseInput{}, in, output, err), 1);
     // The line before the error is answered.
     EXPECT_EQ(linesOf(out.str()).size(), 1u);
     EXPECT_NEAR(jsonNumberAt(out.str(), "ze"), 133.229, 0.0005);
@@ -193,7 +196,8 @@ TEST(Batch, LostOutputStopsTheRun)
     std::istringstream in("0.5 10\n0.3 5\n");
     std::ostringstream err;
     Calculator calculator(Mode::Impedance, SolveSettings{});
-    runBatch(calculator, in, out, err);
+    CaseOutput output(out, Format::JsonLines, Report{}, false, true);
+    runBatch(calculator, CaseInput{}, in, output, err);
     std::string unread;
     EXPECT_TRUE(std::getline(in, unread));
     EXPECT_EQ(unread, "0.3 5");

@@ -101,6 +101,19 @@ INSTANTIATE_TEST_SUITE_P(
                              "を広げて下さい（または Ze と Zo が計算できる範囲外です）。"}),
     CaseName());
 
+const std::string kCountOver = " - raise --limit, or widen --width, to let the solve go on";
+
+// A count over says which options let the solve go on, after either solve's text.
+INSTANTIATE_TEST_SUITE_P(
+    CountOver, ShownText,
+    testing::Values(TextCase{"FiveCharge", "Calculation Count Over", true, "Calculation Count Over" + kCountOver},
+                    TextCase{"FiveChargeInJapanese", "計算回数オーバーです", false,
+                             "計算回数オーバーです - --limit を大きくするか、--width を広げて下さい。"},
+                    TextCase{"Converged", "Calculation count over: the limit is 7 and the width was not reached",
+                             true, "Calculation count over: the limit is 7 and the width was not reached" + kCountOver},
+                    TextCase{"ConvergedWithoutTheLimit", "Calculation count over:", true, "Calculation count over:"}),
+    CaseName());
+
 // Only the calculator's texts as a whole are its texts.
 INSTANTIATE_TEST_SUITE_P(
     OtherTexts, ShownText,

@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "Case.h"
+#include "CaseForm.h"
 #include "CaseName.h"
 #include "CliRun.h"
 #include "OptionTable.h"
@@ -56,9 +58,11 @@ TEST(Help, UsageGivesEveryModeWithItsNumbers)
 {
     const std::string usage = usageInHelp();
     for (Mode mode : kModes) {
-        const auto& names = inputNames(mode);
-        const std::string form = "duvane-calc " + std::string(modeName(mode)) + " " + std::string(names[0].name) +
-                                 " " + std::string(names[1].name) + " [" + std::string(names[2].name) + "]";
+        const std::vector<Input> numbers = plainOperands(mode, CaseInput{});
+        ASSERT_EQ(numbers.size(), 3u);
+        const auto name = [&](std::size_t i) { return std::string(inputSpec(numbers[i]).operand); };
+        const std::string form =
+            "duvane-calc " + std::string(modeName(mode)) + " " + name(0) + " " + name(1) + " [" + name(2) + "]";
         EXPECT_NE(usage.find(form), std::string::npos) << form << " is not in\n" << usage;
     }
 }
@@ -103,6 +107,8 @@ TEST_P(HelpEntry, GivesTheOptionItsValueAndWhatItDoes)
 {
     const OptionSpec& option = GetParam();
     std::string label = "  ";
+    if (!option.shortName.empty())
+        label.append(option.shortName).append(", ");
     label += option.name;
     if (!option.valueName.empty())
         label.append(" ").append(option.valueName);
@@ -126,6 +132,62 @@ INSTANTIATE_TEST_SUITE_P(Table, HelpEntry, testing::ValuesIn(optionTable().begin
 
 using Args = std::vector<std::string>;
 
+struct Example {
+    Args args;                       // after "duvane-calc"
+    std::vector<std::string> shown;  // the output lines the help shows, "..." for those it leaves out
+};
+
+// The help's examples: a "$ duvane-calc" line, perhaps continued after a
+// backslash, then the output it shows.
+std::vector<Example> examplesInHelp()
+{
+    const std::string heading = "\nExamples:\n";
+    const std::size_t at = help().find(heading);
+    if (at == std::string::npos)
+        return {};
+    std::vector<Example> examples;
+    bool continued = false;
+    for (const std::string& line : linesOf(help().substr(at + heading.size()))) {
+        if (line.empty())
+            break;
+        std::string text = line.substr(line.find_first_not_of(' '));
+        if (text.starts_with("$ duvane-calc ") || continued) {
+            if (!continued)
+                examples.push_back({{}, {}});
+            continued = text.ends_with(" \\");
+            if (continued)
+                text.resize(text.size() - 2);
+            std::istringstream words(text.starts_with("$ ") ? text.substr(std::string("$ duvane-calc ").size()) : text);
+            for (std::string word; words >> word;)
+                examples.back().args.push_back(word);
+        } else if (!examples.empty() && line.starts_with("    ")) {
+            examples.back().shown.push_back(line.substr(4));
+        }
+    }
+    return examples;
+}
+
+// Each example runs as shown: its command succeeds, and the lines it shows
+// are lines of the output, in their order.
+TEST(HelpExamples, GiveTheOutputTheyShow)
+{
+    const std::vector<Example> examples = examplesInHelp();
+    ASSERT_EQ(examples.size(), 2u) << help();
+    for (const Example& example : examples) {
+        const CliResult r = runWith(example.args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::vector<std::string> lines = linesOf(r.out);
+        auto next = lines.begin();
+        for (const std::string& shown : example.shown) {
+            if (shown == "...")
+                continue;
+            next = std::find(next, lines.end(), shown);
+            ASSERT_NE(next, lines.end()) << shown << " is not, in its place, in\n" << r.out;
+            ++next;
+        }
+    }
+}
+
 struct ArgumentError {
     const char* name;
     Args args;
@@ -134,15 +196,26 @@ struct ArgumentError {
 
 class ArgumentErrors : public testing::TestWithParam<ArgumentError> {};
 
-// On standard error: the problem, then the usage the help starts with.
-TEST_P(ArgumentErrors, NameTheProblemThenGiveTheUsage)
+// On standard error: the problem, one line of usage and the way to the help;
+// not the whole usage, which would push the problem out of sight.
+TEST_P(ArgumentErrors, NameTheProblemThenOneUsageLineAndTheHint)
 {
-    const std::string usage = usageInHelp();
-    ASSERT_TRUE(usage.starts_with("usage: duvane-calc ")) << help();
     const CliResult r = runWith(GetParam().args);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "duvane-calc: " + std::string(GetParam().problem) + "\n" + usage);
+    EXPECT_EQ(r.err, "duvane-calc: " + std::string(GetParam().problem) +
+                         "\nusage: duvane-calc impedance|shape NUMBERS... [options]\ntry duvane-calc --help\n");
+}
+
+// The hint leads somewhere: the help it names answers with status 0.
+TEST(ArgumentErrorHint, NamesAWorkingHelp)
+{
+    const std::string hint = linesOf(runWith({}).err).back();
+    ASSERT_TRUE(hint.starts_with("try duvane-calc ")) << hint;
+    const std::string option = hint.substr(std::string("try duvane-calc ").size());
+    const CliResult r = runWith({option});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, help());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -58,7 +58,7 @@ TEST(Compare, ShowsDeviationsAsSignedPercentages)
     const CliResult r = runWith({"impedance", "0.3", "4", "--compare", "--decimals", "2"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> lines = linesOf(r.out);
-    ASSERT_EQ(lines.size(), 8u) << r.out;
+    ASSERT_EQ(lines.size(), 15u) << r.out;
     EXPECT_EQ(lines[4], "Ze converged = 103.31 ohm");
     EXPECT_EQ(lines[5], "Zo converged = 33.41 ohm");
     EXPECT_EQ(lines[6], "Ze deviation = +0.00 %");
@@ -93,11 +93,13 @@ TEST(ConvergedShape, ReproducesTheTargetOnTheConvergedModel)
     EXPECT_LT(std::fabs(jsonNumberAt(back.out, "zo") - 33.41), 0.01 / 1.5);
 }
 
-TEST(ConvergedShape, CountOverNamesTheLimit)
+TEST(ConvergedShape, CountOverNamesTheLimitAndTheOption)
 {
-    const CliResult r = runWith({"shape", "103.31", "33.41", "--method", "converged", "--limit", "1", "--width", "1e-9"});
+    const CliResult r = runWith(
+        {"shape", "103.31", "33.41", "--method", "converged", "--limit", "1", "--width", "1e-9", "--english"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("limit"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("the limit is 1 "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("raise --limit"), std::string::npos) << r.err;
 }
 
 TEST(ConvergedBatch, EveryLineOnTheConvergedModel)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,26 @@ TEST(SweepRange, EndsExactlyAtAStopReachedWithinRounding)
     ASSERT_EQ(values.size(), 17u);
     EXPECT_EQ(values.back(), 0.9);
     EXPECT_EQ(values[8], 0.1 + 8 * 0.05);
+}
+
+// 0.1 + 0.2 is 0.30000000000000004 in doubles; a table of the sweep must
+// show the 0.3 the user meant, and so must every other step.
+TEST(SweepRange, GivesTheDecimalsTheStepsStandFor)
+{
+    std::vector<double> values;
+    ASSERT_EQ(sweepValues("0.1:0.9:0.1", readNumber, values), "");
+    ASSERT_EQ(values.size(), 9u);
+    for (int i = 0; i < 9; ++i) {
+        double decimal = 0;
+        ASSERT_TRUE(parseNumber("0." + std::to_string(i + 1), decimal));
+        EXPECT_EQ(values[i], decimal) << i;
+    }
+    ASSERT_EQ(sweepValues("1e9:3e9:0.25e9", readNumber, values), "");
+    EXPECT_EQ(values[1], 1.25e9);
+    ASSERT_EQ(sweepValues("-0.3:0.3:0.1", readNumber, values), "");
+    EXPECT_EQ(values[1], -0.2);
+    EXPECT_EQ(values[3], 0.0);
+    EXPECT_FALSE(std::signbit(values[3])) << "a zero, not -0";
 }
 
 // Dimensions sweep in their own units: the reader decides what a value is.

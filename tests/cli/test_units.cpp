@@ -49,6 +49,61 @@ INSTANTIATE_TEST_SUITE_P(
                     length("Zero", "0", 0), length("Overflow", "1e308in", 0), length("NotANumber", "nan", 0)),
     CaseName{});
 
+UnitCase frequency(const char* name, const char* text, double hz)
+{
+    return {name, parseFrequency, text, hz, 1e-12 * hz};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frequency, Units,
+    testing::Values(frequency("BareIsHz", "50", 50), frequency("Hz", "50Hz", 50), frequency("KHz", "2.5kHz", 2500),
+                    frequency("MHz", "100 MHz", 1e8), frequency("GHz", "1GHz", 1e9), frequency("Exponent", "1e9", 1e9),
+                    frequency("OtherCase", "1ghz", 0), frequency("UnknownUnit", "1THz", 0),
+                    frequency("Negative", "-1GHz", 0), frequency("Zero", "0Hz", 0), frequency("UnitAlone", "GHz", 0)),
+    CaseName{});
+
+struct ProblemCase {
+    const char* name;
+    std::string (*read)(std::string_view text, double& value);
+    const char* text;
+    const char* problem;
+};
+
+class UnitProblem : public testing::TestWithParam<ProblemCase> {};
+
+// A number with a unit the reader does not know names that unit.
+TEST_P(UnitProblem, SaysWhatIsWrong)
+{
+    double value = 0;
+    EXPECT_EQ(GetParam().read(GetParam().text, value), GetParam().problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnitProblem,
+    testing::Values(ProblemCase{"UnknownLengthUnit", parseLength, "4.2cm",
+                                R"(unknown unit "cm" (mm, um, m, in or mil))"},
+                    ProblemCase{"UnknownFrequencyUnit", parseFrequency, "1 THz",
+                                R"(unknown unit "THz" (Hz, kHz, MHz or GHz))"},
+                    ProblemCase{"NoNumber", parseLength, "four mm",
+                                "not a length (a number with mm, um, m, in or mil; a bare number is mm)"},
+                    ProblemCase{"NegativeFrequency", parseFrequency, "-5MHz", "must be a positive frequency"}),
+    CaseName{});
+
+class AwgSize : public testing::TestWithParam<std::pair<const char*, int>> {};
+
+// The number the diameter formula takes: size 0 is 0, each aught one less.
+TEST_P(AwgSize, IsTheFormulasNumber)
+{
+    int size = 99;
+    ASSERT_EQ(parseAwgSize(GetParam().first, size), "");
+    EXPECT_EQ(size, GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AwgSize,
+                         testing::Values(std::pair{"24", 24}, std::pair{"0", 0}, std::pair{"00", -1},
+                                         std::pair{"3/0", -2}, std::pair{"0000", -3}),
+                         [](const auto& info) { return "Size" + std::to_string(info.index); });
+
 UnitCase awg(const char* name, const char* text, double mm)
 {
     return {name, parseAwg, text, mm, 0.0005};
