@@ -6,12 +6,12 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <string_view>
 #include <vector>
 
 #include "Args.h"
 #include "Batch.h"
+#include "CaseForm.h"
 #include "Require.h"
 
 namespace {
@@ -39,14 +39,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!text.empty() || hasCommas, "only commas leave empty texts");
     }
 
-    // NaN, so that a number left unwritten fails the finiteness check.
+    const std::vector<Input> operands = operandInputs(mode, CaseInput{});
     CaseInput input;
-    input.fill(std::numeric_limits<double>::quiet_NaN());
-    if (!readCase(mode, texts, input).empty())
+    if (!readCase(operands, texts, input).empty())
         return 0;
     require(texts.size() == 2 || texts.size() == 3, "a case has two or three numbers");
-    for (double number : input)
-        require(std::isfinite(number), "every number of the case is finite");
-    require(texts.size() == 3 || input[2] == 1, "a missing Er is 1");
+    for (const Input operand : operands) {
+        require(input.has(operand), "every operand of the mode is given");
+        require(std::isfinite(input[operand]), "every number of the case is finite");
+    }
+    require(texts.size() == 3 || input[Input::Er] == 1, "a missing Er is 1");
     return 0;
 }

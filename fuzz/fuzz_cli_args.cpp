@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Args.h"
+#include "Inputs.h"
 #include "Require.h"
 
 namespace {
@@ -40,8 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                             options.solve.limit == defaults.limit && options.solve.traceFile.empty()),
             "impedance mode keeps the shape mode's settings at their defaults");
     require(!options.batch || options.solve.traceFile.empty(), "a batch writes no trace");
-    if (!options.batch)
-        for (double number : options.input)
-            require(std::isfinite(number), "every number of the case is finite");
+    for (std::size_t i = 0; i < kInputCount; ++i) {
+        const Input input = static_cast<Input>(i);
+        if (options.input.has(input))
+            require(std::isfinite(options.input[input]), "every number given is finite");
+    }
     return 0;
 }
