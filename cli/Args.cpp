@@ -14,12 +14,12 @@ namespace {
 // leaves `i` at the last word read and adds the option's row to `given`.
 // Returns the problem, naming the argument, or the empty text.
 std::string readOption(const std::vector<std::string>& args, std::size_t& i, Options& options,
-                       std::vector<const OptionSpec*>& given)
+                       std::vector<const OptionRow*>& given)
 {
     const std::string_view arg = args[i];
     const std::size_t equals = arg.find('=');
     const std::string name(arg.substr(0, equals));
-    const OptionSpec* option = findOption(name);
+    const OptionRow* option = findOption(name);
     if (option == nullptr)
         return "unknown option " + inQuotes(arg);
     const bool takesValue = !option->valueName.empty();
@@ -40,9 +40,9 @@ std::string readOption(const std::vector<std::string>& args, std::size_t& i, Opt
 }
 
 // The first of `given` that `mode` does not accept, or null.
-const OptionSpec* optionOutsideMode(Mode mode, const std::vector<const OptionSpec*>& given)
+const OptionRow* optionOutsideMode(Mode mode, const std::vector<const OptionRow*>& given)
 {
-    for (const OptionSpec* option : given)
+    for (const OptionRow* option : given)
         if (std::ranges::find(option->modes, mode) == option->modes.end())
             return option;
     return nullptr;
@@ -54,12 +54,12 @@ const OptionSpec* optionOutsideMode(Mode mode, const std::vector<const OptionSpe
 std::string sweepProblem(const Options& parsed)
 {
     for (auto sweep = parsed.sweeps.begin(); sweep != parsed.sweeps.end(); ++sweep) {
-        const InputSpec& spec = inputSpec(sweep->input);
-        const std::string name = "--sweep " + std::string(spec.key);
-        if (std::ranges::find(spec.modes, parsed.mode) == spec.modes.end())
-            return name + " applies to " + modeChoice(spec.modes) + " mode only";
-        if (parsed.input.has(spec.input))
-            return std::string(spec.key) + " is both swept and given: give one";
+        const InputInfo& info = inputInfo(sweep->input);
+        const std::string name = "--sweep " + std::string(info.key);
+        if (std::ranges::find(info.modes, parsed.mode) == info.modes.end())
+            return name + " applies to " + modeChoice(info.modes) + " mode only";
+        if (parsed.input.has(info.input))
+            return std::string(info.key) + " is both swept and given: give one";
         if (std::ranges::find(parsed.sweeps.begin(), sweep, sweep->input, &SweptInput::input) != sweep)
             return name + " is given twice";
     }
@@ -88,7 +88,7 @@ std::string completeCase(const CaseInput& form, Options& parsed)
 // Reads the mode from the first operand and checks the given options and
 // sweeps against it, then reads the case from the other operands (none with
 // --batch).
-std::string readOperands(std::vector<std::string_view> operands, const std::vector<const OptionSpec*>& given,
+std::string readOperands(std::vector<std::string_view> operands, const std::vector<const OptionRow*>& given,
                          Options& parsed)
 {
     if (operands.empty())
@@ -97,7 +97,7 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
     if (mode == kModes.end())
         return "unknown mode " + inQuotes(operands[0]) + " (" + modeChoice(kModes) + ")";
     parsed.mode = *mode;
-    if (const OptionSpec* option = optionOutsideMode(parsed.mode, given))
+    if (const OptionRow* option = optionOutsideMode(parsed.mode, given))
         return std::string(option->name) + " applies to " + modeChoice(option->modes) + " mode only";
     if (parsed.json && parsed.csv)
         return "--json and --csv: choose one";
@@ -131,7 +131,7 @@ std::string parseArgs(const std::vector<std::string>& args, Options& options)
 {
     Options parsed;
     std::vector<std::string_view> operands;
-    std::vector<const OptionSpec*> given;  // checked against the mode once it is known
+    std::vector<const OptionRow*> given;  // checked against the mode once it is known
     std::string problem;                   // the first; kept until --help and --version have had their say
     bool optionsEnded = false;             // by "--"; what follows are operands, whatever they look like
     for (std::size_t i = 0; i < args.size(); ++i) {

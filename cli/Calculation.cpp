@@ -17,13 +17,13 @@ std::vector<Quantity> inputQuantities(const CaseInput& input)
 {
     std::vector<Quantity> quantities;
     for (std::size_t i = 0; i < kInputCount; ++i) {
-        const InputSpec& spec = inputSpec(static_cast<Input>(i));
-        if (spec.input == Input::WireDiameter && input.has(Input::Awg))
-            quantities.push_back({spec.key, {}, wireDiameterMm(input), spec.unit});
-        else if (spec.input == Input::Awg && input.has(Input::Awg))
-            quantities.push_back({spec.key, {}, std::llround(input[Input::Awg]), spec.unit});
-        else if (input.has(spec.input))
-            quantities.push_back({spec.key, {}, input[spec.input], spec.unit});
+        const InputInfo& info = inputInfo(static_cast<Input>(i));
+        if (info.input == Input::WireDiameter && input.has(Input::Awg))
+            quantities.push_back({info.key, {}, wireDiameterMm(input), info.unit});
+        else if (info.input == Input::Awg && input.has(Input::Awg))
+            quantities.push_back({info.key, {}, std::llround(input[Input::Awg]), info.unit});
+        else if (input.has(info.input))
+            quantities.push_back({info.key, {}, input[info.input], info.unit});
     }
     return quantities;
 }

@@ -39,23 +39,23 @@ std::string readCase(const std::vector<Input>& operands, const std::vector<std::
     const bool erLast = !operands.empty() && operands.back() == Input::Er;
     const std::size_t needed = operands.size() - (erLast ? 1 : 0);
     if (texts.size() < needed)
-        return "missing " + std::string(inputSpec(operands[texts.size()]).operand);
+        return "missing " + std::string(inputInfo(operands[texts.size()]).operand);
     if (texts.size() > operands.size()) {
         std::string problem = "unexpected " + inQuotes(texts[operands.size()]);
         if (!operands.empty())
-            problem.append(" after ").append(inputSpec(operands.back()).operand);
+            problem.append(" after ").append(inputInfo(operands.back()).operand);
         return problem;
     }
     CaseInput read = input;
     if (erLast)
         read.set(Input::Er, 1);
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const InputSpec& spec = inputSpec(operands[i]);
+        const InputInfo& info = inputInfo(operands[i]);
         if (texts[i].empty())
-            return std::string(spec.operand) + " is empty";
+            return std::string(info.operand) + " is empty";
         double value = 0;
-        if (std::string problem = spec.read(texts[i], value); !problem.empty())
-            return std::string(spec.operand) + " is " + problem + ": " + inQuotes(texts[i]);
+        if (std::string problem = info.read(texts[i], value); !problem.empty())
+            return std::string(info.operand) + " is " + problem + ": " + inQuotes(texts[i]);
         read.set(operands[i], value);
     }
     input = read;

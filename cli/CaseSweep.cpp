@@ -12,16 +12,16 @@ std::string allKeys()
     for (std::size_t i = 0; i < kInputCount; ++i) {
         if (!keys.empty())
             keys += ", ";
-        keys += inputSpec(static_cast<Input>(i)).key;
+        keys += inputInfo(static_cast<Input>(i)).key;
     }
     return keys;
 }
 
-const InputSpec* findInput(std::string_view key)
+const InputInfo* findInput(std::string_view key)
 {
     for (std::size_t i = 0; i < kInputCount; ++i)
-        if (const InputSpec& spec = inputSpec(static_cast<Input>(i)); spec.key == key)
-            return &spec;
+        if (const InputInfo& info = inputInfo(static_cast<Input>(i)); info.key == key)
+            return &info;
     return nullptr;
 }
 
@@ -33,13 +33,13 @@ std::string readSweep(std::string_view text, SweptInput& sweep)
     if (equals == std::string_view::npos)
         return "must be NAME=VALUES, as sd=0.1:0.9:0.05 or dd=3,4,6,8: " + inQuotes(text);
     const std::string_view key = text.substr(0, equals);
-    const InputSpec* spec = findInput(key);
-    if (spec == nullptr)
+    const InputInfo* info = findInput(key);
+    if (info == nullptr)
         return "names no input: " + inQuotes(key) + " (" + allKeys() + ")";
     std::vector<double> values;
-    if (std::string problem = sweepValues(text.substr(equals + 1), spec->read, values); !problem.empty())
+    if (std::string problem = sweepValues(text.substr(equals + 1), info->read, values); !problem.empty())
         return std::string(key) + ": " + problem;
-    sweep = {spec->input, std::move(values)};
+    sweep = {info->input, std::move(values)};
     return {};
 }
 

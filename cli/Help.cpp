@@ -132,7 +132,7 @@ std::string wrapped(std::string_view text, std::size_t column)
     return out + '\n';
 }
 
-std::string label(const OptionSpec& option)
+std::string label(const OptionRow& option)
 {
     std::string text;
     if (!option.shortName.empty())
@@ -148,12 +148,12 @@ std::string label(const OptionSpec& option)
 std::string optionList()
 {
     std::size_t labelWidth = 0;
-    for (const OptionSpec& option : optionTable())
+    for (const OptionRow& option : optionTable())
         labelWidth = std::max(labelWidth, label(option).size());
     const std::size_t column = 2 + labelWidth + 2;
 
     std::string list;
-    for (const OptionSpec& option : optionTable()) {
+    for (const OptionRow& option : optionTable()) {
         std::string entry = "  " + label(option);
         entry.resize(column, ' ');
         std::string description(option.help);

@@ -51,7 +51,7 @@ std::string readAwgSize(std::string_view text, double& value)
 }
 
 // In the order of Input.
-constexpr InputSpec kInputs[] = {
+constexpr InputInfo kInputs[] = {
     {Input::Sd, "sd", "SD", Unit::None, kImpedanceOnly, readNumber},
     {Input::Dd, "dd", "DD", Unit::None, kImpedanceOnly, readNumber},
     {Input::Ze, "ze", "ZE", Unit::Ohm, kShapeOnly, readNumber},
@@ -79,7 +79,7 @@ static_assert(inInputOrder(), "one row per input, in the order of Input");
 
 }  // namespace
 
-const InputSpec& inputSpec(Input input)
+const InputInfo& inputInfo(Input input)
 {
     return kInputs[static_cast<std::size_t>(input)];
 }

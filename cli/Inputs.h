@@ -31,7 +31,7 @@ enum class Input {
 
 inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Conductivity) + 1;
 
-struct InputSpec {
+struct InputInfo {
     Input input;
     std::string_view key;         // in JSON and CSV
     std::string_view operand;     // as an operand, in messages ("SD"); empty: not an operand
@@ -41,7 +41,7 @@ struct InputSpec {
     std::string (*read)(std::string_view text, double& value);
 };
 
-const InputSpec& inputSpec(Input input);
+const InputInfo& inputInfo(Input input);
 
 // The values of one case: each input is given, or not.
 class CaseInput {

@@ -85,7 +85,7 @@ std::string readMethod(std::string_view text, Method& method)
 std::string setInput(Input input, std::string_view text, Options& options)
 {
     double value = 0;
-    if (std::string problem = inputSpec(input).read(text, value); !problem.empty())
+    if (std::string problem = inputInfo(input).read(text, value); !problem.empty())
         return inQuotes(text) + ": " + problem;
     options.input.set(input, value);
     return {};
@@ -112,7 +112,7 @@ std::string raiseAction(Options::Action& action, Options::Action wanted)
     return {};
 }
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRow kOptions[] = {
     {"--decimals", "", "N", kModes,
      "digits after the point in the results, 1 to 5 (default 3); JSON always carries full precision",
      [](std::string_view value, Options& options) { return readInteger(value, 1, 5, options.decimals); }},
@@ -186,14 +186,14 @@ constexpr OptionSpec kOptions[] = {
 
 }  // namespace
 
-std::span<const OptionSpec> optionTable()
+std::span<const OptionRow> optionTable()
 {
     return kOptions;
 }
 
-const OptionSpec* findOption(std::string_view name)
+const OptionRow* findOption(std::string_view name)
 {
     const auto* found = std::ranges::find_if(
-        kOptions, [&](const OptionSpec& option) { return option.name == name || option.shortName == name; });
+        kOptions, [&](const OptionRow& option) { return option.name == name || option.shortName == name; });
     return found == std::ranges::end(kOptions) ? nullptr : found;
 }

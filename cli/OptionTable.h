@@ -9,7 +9,7 @@
 // The options of duvane-calc, one row each. Reading the command line,
 // checking the mode and the help go by these rows, so an option is added by
 // adding its row.
-struct OptionSpec {
+struct OptionRow {
     std::string_view name;        // with its leading "--"
     std::string_view shortName;   // a one-letter form, "-h"; empty: none
     std::string_view valueName;   // the value as the help names it; empty: the option takes no value
@@ -22,7 +22,7 @@ struct OptionSpec {
     std::string (*set)(std::string_view value, Options& options);
 };
 
-std::span<const OptionSpec> optionTable();
+std::span<const OptionRow> optionTable();
 
 // The row of the option called `name` (with its "--", or its short form), or null.
-const OptionSpec* findOption(std::string_view name);
+const OptionRow* findOption(std::string_view name);

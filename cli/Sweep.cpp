@@ -66,15 +66,15 @@ std::string rangeValues(std::string_view start, std::string_view stop, std::stri
 
 }  // namespace
 
-std::string sweepValues(std::string_view spec, const ValueReader& read, std::vector<double>& values)
+std::string sweepValues(std::string_view text, const ValueReader& read, std::vector<double>& values)
 {
-    if (spec.find(':') != std::string_view::npos) {
-        const std::vector<std::string_view> parts = split(spec, ':');
+    if (text.find(':') != std::string_view::npos) {
+        const std::vector<std::string_view> parts = split(text, ':');
         if (parts.size() != 3)
             return "a range is start:stop:step";
         return rangeValues(parts[0], parts[1], parts[2], read, values);
     }
-    const std::vector<std::string_view> parts = split(spec, ',');
+    const std::vector<std::string_view> parts = split(text, ',');
     if (parts.size() > kMaxSweepValues)
         return "more than " + std::to_string(kMaxSweepValues) + " values";
     std::vector<double> list(parts.size());

@@ -17,5 +17,5 @@ using ValueReader = std::function<std::string(std::string_view text, double& val
 // No sweep may run away with the machine.
 inline constexpr std::size_t kMaxSweepValues = 1'000'000;
 
-// Fills `values` from `spec`; returns the problem, or the empty text.
-std::string sweepValues(std::string_view spec, const ValueReader& read, std::vector<double>& values);
+// Fills `values` from `text`; returns the problem, or the empty text.
+std::string sweepValues(std::string_view text, const ValueReader& read, std::vector<double>& values);

@@ -15,7 +15,7 @@ static void PrintTo(const Options& o, std::ostream* out)
     *out << "{action " << static_cast<int>(o.action) << ", mode " << modeName(o.mode) << ", input";
     for (std::size_t i = 0; i < kInputCount; ++i)
         if (const Input input = static_cast<Input>(i); o.input.has(input))
-            *out << ' ' << inputSpec(input).key << '=' << o.input[input];
+            *out << ' ' << inputInfo(input).key << '=' << o.input[input];
     *out << ", decimals " << o.decimals << ", json " << o.json << ", batch " << o.batch << ", english "
          << o.solve.english << ", width " << o.solve.width << ", limit " << o.solve.limit << ", trace \""
          << o.solve.traceFile << "\"}";
@@ -227,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(Table, EachOption, testing::ValuesIn(kOptionCases), Cas
 
 TEST(OptionTable, EveryRowHasACase)
 {
-    for (const OptionSpec& option : optionTable()) {
+    for (const OptionRow& option : optionTable()) {
         const bool covered = std::ranges::any_of(kOptionCases, [&](const OptionCase& c) {
             return c.option[0] == option.name && c.option.size() == (option.valueName.empty() ? 1u : 2u);
         });

@@ -60,7 +60,7 @@ TEST(Help, UsageGivesEveryModeWithItsNumbers)
     for (Mode mode : kModes) {
         const std::vector<Input> numbers = plainOperands(mode, CaseInput{});
         ASSERT_EQ(numbers.size(), 3u);
-        const auto name = [&](std::size_t i) { return std::string(inputSpec(numbers[i]).operand); };
+        const auto name = [&](std::size_t i) { return std::string(inputInfo(numbers[i]).operand); };
         const std::string form =
             "duvane-calc " + std::string(modeName(mode)) + " " + name(0) + " " + name(1) + " [" + name(2) + "]";
         EXPECT_NE(usage.find(form), std::string::npos) << form << " is not in\n" << usage;
@@ -91,7 +91,7 @@ TEST(Help, EndsWithTheExitStatusesTheProgramUses)
 }
 
 struct OptionName {
-    std::string operator()(const testing::TestParamInfo<OptionSpec>& info) const
+    std::string operator()(const testing::TestParamInfo<OptionRow>& info) const
     {
         std::string name(info.param.name.substr(2));
         std::ranges::replace(name, '-', '_');
@@ -99,13 +99,13 @@ struct OptionName {
     }
 };
 
-class HelpEntry : public testing::TestWithParam<OptionSpec> {};
+class HelpEntry : public testing::TestWithParam<OptionRow> {};
 
 // The option with its value name at the head of an entry, then its
 // description, which names the modes when not every mode accepts it.
 TEST_P(HelpEntry, GivesTheOptionItsValueAndWhatItDoes)
 {
-    const OptionSpec& option = GetParam();
+    const OptionRow& option = GetParam();
     std::string label = "  ";
     if (!option.shortName.empty())
         label.append(option.shortName).append(", ");

@@ -18,7 +18,7 @@ std::string readNumber(std::string_view text, double& value)
 
 struct SweepCase {
     const char* name;
-    const char* spec;
+    const char* text;
     std::vector<double> values;  // empty: refused
 };
 
@@ -28,7 +28,7 @@ TEST_P(Sweep, GivesEveryValue)
 {
     const SweepCase& c = GetParam();
     std::vector<double> values{-1};
-    const std::string problem = sweepValues(c.spec, readNumber, values);
+    const std::string problem = sweepValues(c.text, readNumber, values);
     if (c.values.empty()) {
         EXPECT_NE(problem, "");
         EXPECT_EQ(values, std::vector<double>{-1});  // untouched
