@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ConvergedSolver.h"
+#include "Impedances.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ std::string requestError(const ShapeRequest& request)
     if (!(request.ze > request.zo))
         return "Ze must be larger than Zo";
     if (!(std::isfinite(request.er) && request.er > 0))
-        return "Er must be a positive finite number";
+        return erNotPositiveText(true);
     if (!(std::isfinite(request.ze) && request.ze > 0 && std::isfinite(request.zo) && request.zo > 0))
         return "Ze and Zo must be positive finite numbers";
     if (!(request.width > 0))
