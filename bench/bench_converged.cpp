@@ -3,10 +3,10 @@
 // from the five-charge answer, and the loss at one frequency. Run with --benchmark_repetitions=5 for medians.
 #include <benchmark/benchmark.h>
 
-#include "ConvergedShape.h"
-#include "ConvergedSolver.h"
-#include "Qol_math2.h"
-#include "TwinLoss.h"
+#include "field/ConvergedShape.h"
+#include "field/ConvergedSolver.h"
+#include "fivecharge/Qol_math2.h"
+#include "line/TwinLoss.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // shape-mode solve. Run with --benchmark_repetitions=10 for medians.
 #include <benchmark/benchmark.h>
 
-#include "Qol_math2.h"
+#include "fivecharge/Qol_math2.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <benchmark/benchmark.h>
 
 #include "Coaxmain.h"
+#include "fivecharge/Qol_math2.h"
 #include "Fonts.h"
 #include "Forms.h"
-#include "Qol_math2.h"
 #include "Setting2.h"
 #include "UserDialogs.h"
 

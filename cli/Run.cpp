@@ -3,13 +3,13 @@
 #include <istream>
 #include <ostream>
 
-#include "Args.h"
-#include "Batch.h"
-#include "Calculation.h"
-#include "CaseForm.h"
-#include "CaseOutput.h"
-#include "CaseSweep.h"
-#include "Help.h"
+#include "cases/Batch.h"
+#include "cases/CaseForm.h"
+#include "cases/CaseRunner.h"
+#include "cases/CaseSweep.h"
+#include "commandline/Args.h"
+#include "commandline/Help.h"
+#include "output/CaseOutput.h"
 
 namespace {
 
@@ -48,23 +48,23 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         break;
     }
 
-    Calculator calculator(options.mode, options.solve);
+    CaseRunner runner(options.mode, options.solve);
     const bool table = options.batch || !options.sweeps.empty();
     if (!table && !options.json && !options.csv)
-        return writeText(calculator.run(options.input), options.decimals, out, err);
+        return writeText(runner.run(options.input), options.decimals, out, err);
 
     // Every case of the run has these inputs, so a table has their columns.
     const CaseInput prototype = withOperandStandIns(options.mode, withSweeps(options.input, options.sweeps));
-    CaseOutput output(out, options.csv ? Format::Csv : Format::JsonLines, calculator.layout(prototype),
-                      calculator.mayWarn(), options.batch);
+    CaseOutput output(out, options.csv ? Format::Csv : Format::JsonLines, runner.layout(prototype),
+                      runner.mayWarn(), options.batch);
     if (options.batch)
-        return runBatch(calculator, options.input, in, output, err);
+        return runBatch(runner, options.input, in, output, err);
     if (!options.sweeps.empty()) {
         forEachSweptCase(options.input, options.sweeps,
-                         [&](const CaseInput& input) { return output.write(calculator.run(input)); });
+                         [&](const CaseInput& input) { return output.write(runner.run(input)); });
         return 0;
     }
-    const Report report = calculator.run(options.input);
+    const Report report = runner.run(options.input);
     output.write(report);
     return exitStatus(report, err);
 }

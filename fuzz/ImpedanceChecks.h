@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Impedances.h"
+#include "commands/Impedances.h"
 
 // What every result of calculateImpedances must satisfy, whatever its input:
 // success only for a valid shape and a positive finite Er, with finite

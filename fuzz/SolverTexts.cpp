@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "Impedances.h"
+#include "commands/Impedances.h"
 
 namespace {
 

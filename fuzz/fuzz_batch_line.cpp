@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Args.h"
-#include "Batch.h"
-#include "CaseForm.h"
+#include "cases/Batch.h"
+#include "cases/CaseForm.h"
+#include "commandline/Args.h"
 #include "Require.h"
 
 namespace {

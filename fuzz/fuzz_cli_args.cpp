@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Args.h"
-#include "Inputs.h"
+#include "cases/Inputs.h"
+#include "commandline/Args.h"
 #include "Require.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "ConvergedSolver.h"
+#include "field/ConvergedSolver.h"
+#include "fivecharge/Qol_math1.h"
 #include "FuzzBytes.h"
-#include "Qol_math1.h"
 #include "Require.h"
 #include "SolverTexts.h"
 

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
+#include "commands/Impedances.h"
+#include "fivecharge/Qol_math1.h"
 #include "FuzzBytes.h"
 #include "ImpedanceChecks.h"
-#include "Impedances.h"
-#include "Qol_math1.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -6,10 +6,10 @@
 #include <cmath>
 #include <cstdint>
 
+#include "commands/Impedances.h"
+#include "fivecharge/Qol_math2.h"
 #include "FuzzBytes.h"
 #include "ImpedanceChecks.h"
-#include "Impedances.h"
-#include "Qol_math2.h"
 #include "Require.h"
 #include "SolverTexts.h"
 

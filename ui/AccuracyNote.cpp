@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "FiveChargeDeviation.h"
+#include "commands/FiveChargeDeviation.h"
 #include "NumberText.h"
 
 namespace {

@@ -16,9 +16,9 @@
 #include <QStyle>
 
 #include "Colours.h"
+#include "commands/Impedances.h"
 #include "Controls.h"
 #include "Fonts.h"
-#include "Impedances.h"
 #include "Info.h"
 #include "NumberText.h"
 #include "Setting2.h"

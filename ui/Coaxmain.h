@@ -8,10 +8,10 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 
-#include "ConvergedSolver.h"
-#include "Qol_math2.h"
 #include "AccuracyNote.h"
-#include "FiveChargeDeviation.h"
+#include "commands/FiveChargeDeviation.h"
+#include "field/ConvergedSolver.h"
+#include "fivecharge/Qol_math2.h"
 #include "SolverView.h"
 
 class QAction;

@@ -8,7 +8,7 @@
 
 #include "CaseName.h"
 #include "CliRun.h"
-#include "Json.h"
+#include "output/Json.h"
 
 namespace {
 

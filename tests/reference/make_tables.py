@@ -3,7 +3,7 @@
     python3 tests/reference/make_tables.py [--out DIR]
 
 writes reference_cases.inc and reference_trace.inc into DIR (by default
-tests/solver, where the tests include them) from the Python model in
+tests/solver/fivecharge, where the tests include them) from the Python model in
 duvane_reference.py.  Re-run it after changing the model or the case lists
 below; never edit the generated files by hand.  A CTest regenerates them into
 the build folder and fails when the committed ones differ.
@@ -19,7 +19,7 @@ sys.path.insert(0, HERE)
 
 import duvane_reference as ref  # noqa: E402
 
-OUT_DIR = os.path.normpath(os.path.join(HERE, "..", "solver"))
+OUT_DIR = os.path.normpath(os.path.join(HERE, "..", "solver", "fivecharge"))
 COMMAND = "python3 tests/reference/make_tables.py"
 
 # (sd, dd) for the impedance mode.

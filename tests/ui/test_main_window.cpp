@@ -17,9 +17,9 @@
 #include <memory>
 
 #include "Colours.h"
+#include "FormsFixture.h"
 #include "Info.h"
 #include "Setting2.h"
-#include "FormsFixture.h"
 #include "UiTestSupport.h"
 #include "Version.h"
 

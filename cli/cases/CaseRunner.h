@@ -1,0 +1,49 @@
+#pragma once
+
+#include "cases/Dimensions.h"
+#include "cases/Inputs.h"
+#include "cases/RunSettings.h"
+#include "commands/Impedances.h"
+#include "field/ConvergedSolver.h"
+#include "fivecharge/Qol_math2.h"
+#include "line/TwinLoss.h"
+#include "output/Report.h"
+
+// Runs the cases of one mode with one set of settings. One solver serves all
+// cases of a run, so a batch pays for its set-up once.
+class CaseRunner {
+public:
+    CaseRunner(Mode mode, const SolveSettings& settings);
+
+    Mode mode() const { return mode_; }
+    Report run(const CaseInput& input);
+
+    // Every field a case with the inputs of `prototype` has when it succeeds,
+    // in order, the values meaningless: the columns of a table of such cases.
+    Report layout(const CaseInput& prototype) const;
+
+    // Whether a case can have a warning beside its results.
+    bool mayWarn() const { return settings_.compare || !settings_.traceFile.empty(); }
+
+private:
+    // What an impedance case found, to be listed as its results.
+    struct ImpedanceOutcome {
+        CableShape shape;
+        Impedances chosen;
+        Impedances other;  // with --compare, by the other method; listed only without an error
+        TwinLoss loss;     // with --freq
+    };
+
+    Report framed(const CaseInput& input) const;
+    Impedances impedancesBy(Method method, double sd, double dd, double er);
+    void impedance(const CaseInput& input, Report& report);
+    void listImpedance(const CaseInput& input, const ImpedanceOutcome& found, std::vector<Quantity>& results) const;
+    void shape(const CaseInput& input, Report& report);
+    void convergedShape(double ze, double zo, const CaseInput& input, Report& report);
+    void addShapeResults(const CaseInput& input, double sd, double dd, long long count, Report& report) const;
+
+    Mode mode_;
+    SolveSettings settings_;
+    TQol_COAXMath2 solver_;
+    ConvergedSolver converged_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "cases/Inputs.h"
+
+// The shape of a case by its ratios S/D and D/d, or by its dimensions D, S
+// and d, the wire's diameter d also by its AWG size.
+
+// Whether an impedance case gives its shape by dimensions: D or S is given.
+bool byDimensions(const CaseInput& given);
+
+// What is wrong with the way a case gives the wire (d or AWG, not both).
+std::string wireProblem(const CaseInput& given);
+
+// What is wrong with the way an impedance case gives its shape: ratios and
+// dimensions mixed, or a dimension missing; empty when nothing is.
+std::string dimensionProblem(const CaseInput& given);
+
+// The wire's diameter, mm: d, or the diameter of its AWG size; 0 when the
+// case gives neither.
+double wireDiameterMm(const CaseInput& input);
+
+struct CableShape {
+    double sd = 0;
+    double dd = 0;
+    double wireMm = 0;  // d; 0 when the wire's size is not known, and so are D and S
+    double shieldMm = 0;
+    double spacingMm = 0;
+};
+
+// The shape from its ratios, with D and S where the wire's size is known.
+CableShape geometryFromRatios(double sd, double dd, double wireMm);
+
+// The shape of an impedance case, whichever way it is given.
+CableShape geometryOf(const CaseInput& input);

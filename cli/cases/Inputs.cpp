@@ -1,0 +1,85 @@
+#include "cases/Inputs.h"
+
+#include "cases/UnitParsers.h"
+#include "NumberText.h"
+
+namespace {
+
+constexpr Mode kImpedanceOnly[] = {Mode::Impedance};
+constexpr Mode kShapeOnly[] = {Mode::Shape};
+
+std::string readNumber(std::string_view text, double& value)
+{
+    switch (parseNumberText(text, value)) {
+    case NumberParse::Ok: return {};
+    case NumberParse::OutOfRange: return "out of range";
+    case NumberParse::NotANumber: break;
+    }
+    return "not a number";
+}
+
+// A number that `accepts` takes; `requirement` says what it takes.
+std::string readNumberThat(std::string_view text, bool (*accepts)(double), std::string_view requirement,
+                           double& value)
+{
+    double read = 0;
+    if (std::string problem = readNumber(text, read); !problem.empty())
+        return problem;
+    if (!accepts(read))
+        return std::string(requirement);
+    value = read;
+    return {};
+}
+
+std::string readLossTangent(std::string_view text, double& value)
+{
+    return readNumberThat(text, [](double read) { return read >= 0; }, "must be zero or positive", value);
+}
+
+std::string readConductivity(std::string_view text, double& value)
+{
+    return readNumberThat(text, [](double read) { return read > 0; }, "must be a positive number of S/m", value);
+}
+
+std::string readAwgSize(std::string_view text, double& value)
+{
+    int size = 0;
+    std::string problem = parseAwgSize(text, size);
+    if (problem.empty())
+        value = size;
+    return problem;
+}
+
+// In the order of Input.
+constexpr InputInfo kInputs[] = {
+    {Input::Sd, "sd", "SD", Unit::None, kImpedanceOnly, readNumber},
+    {Input::Dd, "dd", "DD", Unit::None, kImpedanceOnly, readNumber},
+    {Input::Ze, "ze", "ZE", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::Zo, "zo", "ZO", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::Zdiff, "zdiff", "", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::Zcm, "zcm", "", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::ShieldDiameter, "D", "", Unit::Millimetre, kImpedanceOnly, parseLength},
+    {Input::Awg, "awg", "", Unit::None, kModes, readAwgSize},
+    {Input::WireDiameter, "d", "", Unit::Millimetre, kModes, parseLength},
+    {Input::Spacing, "S", "", Unit::Millimetre, kImpedanceOnly, parseLength},
+    {Input::Er, "er", "ER", Unit::None, kModes, readNumber},
+    {Input::Frequency, "freq", "", Unit::Hertz, kImpedanceOnly, parseFrequency},
+    {Input::LossTangent, "tand", "", Unit::None, kImpedanceOnly, readLossTangent},
+    {Input::Conductivity, "sigma", "", Unit::SiemensPerMetre, kImpedanceOnly, readConductivity},
+};
+
+constexpr bool inInputOrder()
+{
+    for (std::size_t i = 0; i < std::size(kInputs); ++i)
+        if (static_cast<std::size_t>(kInputs[i].input) != i)
+            return false;
+    return std::size(kInputs) == kInputCount;
+}
+static_assert(inInputOrder(), "one row per input, in the order of Input");
+
+}  // namespace
+
+const InputInfo& inputInfo(Input input)
+{
+    return kInputs[static_cast<std::size_t>(input)];
+}

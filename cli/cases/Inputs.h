@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cases/RunSettings.h"
+#include "output/Unit.h"
+
+// Every number a case can be given, as an operand, by an option, on a batch
+// line or by a sweep, in the order JSON and CSV list them.
+enum class Input {
+    Sd,              // the shape by its ratios S/D and D/d
+    Dd,
+    Ze,              // the shape solve's targets, ohm
+    Zo,
+    Zdiff,           // ... as engineers state them: 2 Zo
+    Zcm,             // ... and Ze / 2
+    ShieldDiameter,  // D, mm
+    Awg,             // the inner conductor by its AWG size (0 for size 0, -3 for 0000) ...
+    WireDiameter,    // ... or by its diameter d, mm
+    Spacing,         // S, mm
+    Er,
+    Frequency,       // the loss's: Hz
+    LossTangent,
+    Conductivity,    // S/m
+};
+
+inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Conductivity) + 1;
+
+struct InputInfo {
+    Input input;
+    std::string_view key;         // in JSON and CSV
+    std::string_view operand;     // as an operand, in messages ("SD"); empty: not an operand
+    Unit unit;                    // of the value, in JSON and CSV
+    std::span<const Mode> modes;  // the modes that take it
+    // Reads one value from its text; returns the problem, or the empty text.
+    std::string (*read)(std::string_view text, double& value);
+};
+
+const InputInfo& inputInfo(Input input);
+
+// The values of one case: each input is given, or not.
+class CaseInput {
+public:
+    bool has(Input input) const { return given_[index(input)]; }
+    double operator[](Input input) const { return values_[index(input)]; }
+    void set(Input input, double value)
+    {
+        values_[index(input)] = value;
+        given_.set(index(input));
+    }
+
+    bool operator==(const CaseInput&) const = default;
+
+private:
+    static std::size_t index(Input input) { return static_cast<std::size_t>(input); }
+
+    std::array<double, kInputCount> values_{};
+    std::bitset<kInputCount> given_;
+};

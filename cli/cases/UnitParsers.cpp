@@ -1,0 +1,121 @@
+#include "cases/UnitParsers.h"
+
+#include <charconv>
+#include <cmath>
+#include <span>
+
+#include "NumberText.h"
+#include "output/Quoted.h"
+
+namespace {
+
+struct UnitScale {
+    std::string_view name;
+    double scale;  // of one unit, in the quantity's base unit
+};
+
+// Longest names first, so that "mm" is not read as "m" after a number "4.2m".
+constexpr UnitScale kLengthUnits[] = {
+    {"mil", 0.0254}, {"mm", 1}, {"um", 0.001}, {"µm", 0.001}, {"in", 25.4}, {"m", 1000},
+};
+
+constexpr UnitScale kFrequencyUnits[] = {{"GHz", 1e9}, {"MHz", 1e6}, {"kHz", 1e3}, {"Hz", 1}};
+
+struct Measure {
+    std::span<const UnitScale> units;  // a bare number is in the base unit
+    std::string_view notOfIt;          // the problem of a text that is no such quantity
+    std::string_view notPositive;
+    std::string_view unitChoice;       // the units, for a message on another one
+};
+
+constexpr Measure kLength{kLengthUnits, "not a length (a number with mm, um, m, in or mil; a bare number is mm)",
+                          "must be a positive length", "mm, um, m, in or mil"};
+constexpr Measure kFrequency{kFrequencyUnits,
+                             "not a frequency (a number with Hz, kHz, MHz or GHz; a bare number is Hz)",
+                             "must be a positive frequency", "Hz, kHz, MHz or GHz"};
+
+bool isLetter(char c)
+{
+    // Every byte of a multi-byte UTF-8 character counts, so that "µm" is one word.
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// "4.2cm": a number, then a word that is no unit of the measure.
+std::string unknownUnit(std::string_view text, const Measure& measure)
+{
+    std::size_t start = text.size();
+    while (start > 0 && isLetter(text[start - 1]))
+        --start;
+    double number = 0;
+    if (start == text.size() || !parseNumber(text.substr(0, start), number))
+        return {};
+    return "unknown unit " + inQuotes(text.substr(start)) + " (" + std::string(measure.unitChoice) + ")";
+}
+
+std::string parseMeasure(std::string_view text, const Measure& measure, double& value)
+{
+    std::string_view number = text;
+    double scale = 1;
+    for (const UnitScale& unit : measure.units) {
+        if (text.ends_with(unit.name)) {
+            number = text.substr(0, text.size() - unit.name.size());
+            scale = unit.scale;
+            break;
+        }
+    }
+    double read = 0;
+    if (!parseNumber(number, read)) {
+        std::string problem = unknownUnit(text, measure);
+        return problem.empty() ? std::string(measure.notOfIt) : problem;
+    }
+    const double scaled = read * scale;
+    if (!(scaled > 0 && std::isfinite(scaled)))
+        return std::string(measure.notPositive);
+    value = scaled;
+    return {};
+}
+
+}  // namespace
+
+std::string parseLength(std::string_view text, double& mm)
+{
+    return parseMeasure(text, kLength, mm);
+}
+
+std::string parseFrequency(std::string_view text, double& hz)
+{
+    return parseMeasure(text, kFrequency, hz);
+}
+
+double awgDiameterMm(int n)
+{
+    return 0.127 * std::pow(92.0, (36.0 - n) / 39.0);
+}
+
+std::string parseAwgSize(std::string_view text, int& size)
+{
+    constexpr std::string_view kProblem = "must be an AWG size from 0000 (or 4/0) to 40";
+    int n = 0;
+    if (text.size() >= 2 && text.find_first_not_of('0') == std::string_view::npos) {
+        n = 1 - static_cast<int>(text.size());  // "00" is size -1, "0000" size -3
+    } else if (text.size() == 3 && text.substr(1) == "/0" && text[0] >= '2' && text[0] <= '4') {
+        n = 1 - (text[0] - '0');
+    } else {
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+        if (text.empty() || ec != std::errc() || end != text.data() + text.size() || text[0] == '-')
+            return std::string(kProblem);
+    }
+    if (n < -3 || n > 40)
+        return std::string(kProblem);
+    size = n;
+    return {};
+}
+
+std::string parseAwg(std::string_view text, double& mm)
+{
+    int size = 0;
+    if (std::string problem = parseAwgSize(text, size); !problem.empty())
+        return problem;
+    mm = awgDiameterMm(size);
+    return {};
+}

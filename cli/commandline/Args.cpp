@@ -1,0 +1,159 @@
+#include "commandline/Args.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "cases/CaseForm.h"
+#include "cases/Loss.h"
+#include "commandline/OptionTable.h"
+#include "output/Quoted.h"
+
+namespace {
+
+// Reads the option args[i] and its value, when it takes one, into `options`;
+// leaves `i` at the last word read and adds the option's row to `given`.
+// Returns the problem, naming the argument, or the empty text.
+std::string readOption(const std::vector<std::string>& args, std::size_t& i, Options& options,
+                       std::vector<const OptionRow*>& given)
+{
+    const std::string_view arg = args[i];
+    const std::size_t equals = arg.find('=');
+    const std::string name(arg.substr(0, equals));
+    const OptionRow* option = findOption(name);
+    if (option == nullptr)
+        return "unknown option " + inQuotes(arg);
+    const bool takesValue = !option->valueName.empty();
+    std::string_view value;
+    if (equals != std::string_view::npos) {
+        if (!takesValue)
+            return name + " takes no value";
+        value = arg.substr(equals + 1);
+    } else if (takesValue) {
+        if (i + 1 == args.size())
+            return "missing value for " + name;
+        value = args[++i];
+    }
+    if (std::string problem = option->set(value, options); !problem.empty())
+        return name + ' ' + problem;
+    given.push_back(option);
+    return {};
+}
+
+// The first of `given` that `mode` does not accept, or null.
+const OptionRow* optionOutsideMode(Mode mode, const std::vector<const OptionRow*>& given)
+{
+    for (const OptionRow* option : given)
+        if (std::ranges::find(option->modes, mode) == option->modes.end())
+            return option;
+    return nullptr;
+}
+
+// What is wrong with the sweeps in `mode`: an input the mode does not take,
+// one swept twice or also given by its option, a batch or a trace beside
+// them, too many cases.
+std::string sweepProblem(const Options& parsed)
+{
+    for (auto sweep = parsed.sweeps.begin(); sweep != parsed.sweeps.end(); ++sweep) {
+        const InputInfo& info = inputInfo(sweep->input);
+        const std::string name = "--sweep " + std::string(info.key);
+        if (std::ranges::find(info.modes, parsed.mode) == info.modes.end())
+            return name + " applies to " + modeChoice(info.modes) + " mode only";
+        if (parsed.input.has(info.input))
+            return std::string(info.key) + " is both swept and given: give one";
+        if (std::ranges::find(parsed.sweeps.begin(), sweep, sweep->input, &SweptInput::input) != sweep)
+            return name + " is given twice";
+    }
+    if (parsed.sweeps.empty())
+        return {};
+    if (parsed.batch)
+        return "--sweep cannot be used with --batch";
+    if (!parsed.solve.traceFile.empty())
+        return "--trace cannot be used with --sweep";
+    if (sweepCaseCount(parsed.sweeps) == 0)
+        return "--sweep makes more than " + std::to_string(kMaxSweepCases) + " cases";
+    return {};
+}
+
+// Checks that `form`, a case as the command line gives it, is a case of the
+// mode, and gives what it leaves out its defaults.
+std::string completeCase(const CaseInput& form, Options& parsed)
+{
+    if (std::string problem = formProblem(parsed.mode, form); !problem.empty())
+        return problem;
+    if (form.has(Input::Frequency))
+        setLossDefaults(parsed.input);
+    return {};
+}
+
+// Reads the mode from the first operand and checks the given options and
+// sweeps against it, then reads the case from the other operands (none with
+// --batch).
+std::string readOperands(std::vector<std::string_view> operands, const std::vector<const OptionRow*>& given,
+                         Options& parsed)
+{
+    if (operands.empty())
+        return "missing mode (" + modeChoice(kModes) + ")";
+    const auto mode = std::ranges::find(kModes, operands[0], modeName);
+    if (mode == kModes.end())
+        return "unknown mode " + inQuotes(operands[0]) + " (" + modeChoice(kModes) + ")";
+    parsed.mode = *mode;
+    if (const OptionRow* option = optionOutsideMode(parsed.mode, given))
+        return std::string(option->name) + " applies to " + modeChoice(option->modes) + " mode only";
+    if (parsed.json && parsed.csv)
+        return "--json and --csv: choose one";
+    if (std::string problem = sweepProblem(parsed); !problem.empty())
+        return problem;
+
+    operands.erase(operands.begin());
+    const CaseInput byOptions = withSweeps(parsed.input, parsed.sweeps);
+    if (parsed.batch) {
+        if (!operands.empty())
+            return "unexpected " + inQuotes(operands[0]) + ": --batch reads the cases from standard input";
+        if (!parsed.solve.traceFile.empty())
+            return "--trace cannot be used with --batch";
+        // The lines give the operands' numbers; what the options give must
+        // make a case with them.
+        return completeCase(withOperandStandIns(parsed.mode, byOptions), parsed);
+    }
+    // More operands than the options leave room for are read as the plain
+    // numbers, so that the form check can say what they are mixed with.
+    std::vector<Input> inputs = operandInputs(parsed.mode, byOptions);
+    if (operands.size() > inputs.size())
+        inputs = plainOperands(parsed.mode, byOptions);
+    if (std::string problem = readCase(inputs, operands, parsed.input); !problem.empty())
+        return problem;
+    return completeCase(withSweeps(parsed.input, parsed.sweeps), parsed);
+}
+
+}  // namespace
+
+std::string parseArgs(const std::vector<std::string>& args, Options& options)
+{
+    Options parsed;
+    std::vector<std::string_view> operands;
+    std::vector<const OptionRow*> given;  // checked against the mode once it is known
+    std::string problem;                   // the first; kept until --help and --version have had their say
+    bool optionsEnded = false;             // by "--"; what follows are operands, whatever they look like
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        // A single dash starts a negative number, unless the word is an
+        // option's short form.
+        const bool isOption = arg.starts_with("--") || (arg.size() == 2 && findOption(arg) != nullptr);
+        if (optionsEnded || !isOption)
+            operands.push_back(arg);
+        else if (arg == "--")
+            optionsEnded = true;
+        else if (std::string found = readOption(args, i, parsed, given); problem.empty())
+            problem = std::move(found);
+    }
+    if (parsed.action != Options::Action::Calculate) {
+        options = Options{};
+        options.action = parsed.action;
+        return {};
+    }
+    if (problem.empty())
+        problem = readOperands(std::move(operands), given, parsed);
+    if (problem.empty())
+        options = parsed;
+    return problem;
+}

@@ -1,0 +1,132 @@
+#include "output/Json.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// Length of the valid UTF-8 sequence that `text` starts with, or 0.
+std::size_t utf8Length(std::string_view text)
+{
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // overlong
+        if (lead == 0xED) high = 0x9F;  // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;   // overlong
+        if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
+
+// A JSON object is built by appending to one text, so that no number or
+// key of a batch's many cases costs a string of its own.
+void appendJsonNumber(std::string& out, double value)
+{
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
+    std::array<char, 32> buffer;
+    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    out.append(buffer.data(), end);
+}
+
+void appendJsonString(std::string& out, std::string_view text)
+{
+    out += '"';
+    while (!text.empty()) {
+        const unsigned char c = static_cast<unsigned char>(text[0]);
+        std::size_t length = 1;
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        default:
+            if (c < 0x20) {
+                static constexpr char kHex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += kHex[c >> 4];
+                out += kHex[c & 0xF];
+            } else if ((length = utf8Length(text)) != 0) {
+                out += text.substr(0, length);
+            } else {
+                out += "\uFFFD";
+                length = 1;
+            }
+        }
+        text.remove_prefix(length);
+    }
+    out += '"';
+}
+
+}  // namespace
+
+std::string jsonNumber(double value)
+{
+    std::string out;
+    appendJsonNumber(out, value);
+    return out;
+}
+
+std::string jsonString(std::string_view text)
+{
+    std::string out;
+    appendJsonString(out, text);
+    return out;
+}
+
+JsonObject& JsonObject::number(std::string_view key, double value)
+{
+    appendKey(key);
+    appendJsonNumber(text_, value);
+    return *this;
+}
+
+JsonObject& JsonObject::integer(std::string_view key, long long value)
+{
+    appendKey(key);
+    text_ += std::to_string(value);
+    return *this;
+}
+
+JsonObject& JsonObject::text(std::string_view key, std::string_view value)
+{
+    appendKey(key);
+    appendJsonString(text_, value);
+    return *this;
+}
+
+std::string JsonObject::str() const
+{
+    return text_ + "}";
+}
+
+void JsonObject::appendKey(std::string_view key)
+{
+    if (text_.size() > 1)
+        text_ += ',';
+    appendJsonString(text_, key);
+    text_ += ':';
+}

@@ -1,0 +1,76 @@
+#include "output/Report.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "NumberText.h"
+#include "output/Json.h"
+
+namespace {
+
+// Two significant digits: "3.4e-13".
+std::string exponentForm(double value)
+{
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1).ptr;
+    return std::string(buffer, end);
+}
+
+std::string measureText(double value, Unit unit, int decimals)
+{
+    switch (unit) {
+    case Unit::Percent: {
+        std::string text = value < 0 ? "-" : "+";
+        return text.append(formatFixed(std::fabs(value) * 100, decimals)).append(" %");
+    }
+    case Unit::RelativeError:
+        return exponentForm(value);
+    default:
+        break;
+    }
+    std::string text = formatFixed(value, decimals);
+    if (const std::string_view symbol = unitSymbol(unit); !symbol.empty())
+        text.append(" ").append(symbol);
+    return text;
+}
+
+}  // namespace
+
+std::string humanText(const Report& report, int decimals)
+{
+    std::string text;
+    const auto& results = report.results;
+    for (auto group = results.begin(); group != results.end();) {
+        const auto end = std::find_if(group, results.end(), [&](const Quantity& q) { return q.group != group->group; });
+        std::size_t labelWidth = 0;
+        for (auto q = group; q != end; ++q)
+            labelWidth = std::max(labelWidth, q->label.size());
+        if (group != results.begin())
+            text += '\n';
+        for (auto q = group; q != end; ++q) {
+            text += q->label;
+            text.append(labelWidth - q->label.size(), ' ');
+            text += " = ";
+            if (const long long* whole = std::get_if<long long>(&q->value))
+                text += std::to_string(*whole);
+            else
+                text += measureText(std::get<double>(q->value), q->unit, decimals);
+            text += '\n';
+        }
+        group = end;
+    }
+    return text;
+}
+
+void addToJson(JsonObject& object, const Report& report)
+{
+    visitFields(report, [&](std::string_view key, Unit, const FieldValue& value) {
+        if (const auto* whole = std::get_if<long long>(&value))
+            object.integer(key, *whole);
+        else if (const auto* measure = std::get_if<double>(&value))
+            object.number(key, *measure);
+        else
+            object.text(key, std::get<std::string_view>(value));
+    });
+}

@@ -1,0 +1,227 @@
+// Tables of cases as CSV: the fields, the header, and that each case's
+// fields stand under the columns JSON names them by.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "CaseName.h"
+#include "CliRun.h"
+#include "output/Csv.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+// The fields of one CSV line, quotes undone.
+std::vector<std::string> csvFields(const std::string& line)
+{
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"')
+            fields.back() += line[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ',' && !quoted)
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+struct FieldCase {
+    const char* name;
+    std::string text;
+    std::string field;
+};
+
+class CsvField : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(CsvField, IsQuotedWhereItMustBe)
+{
+    EXPECT_EQ(csvField(GetParam().text), GetParam().field);
+    EXPECT_EQ(csvFields(csvField(GetParam().text)), std::vector<std::string>{GetParam().text}) << "reads back";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvField,
+    testing::Values(FieldCase{"Plain", "Error : SD > 0.9", "Error : SD > 0.9"},
+                    FieldCase{"Japanese", "外部導体半径が小さすぎます", "外部導体半径が小さすぎます"},
+                    FieldCase{"Comma", "a, b", "\"a, b\""},
+                    FieldCase{"Quotes", R"(DD is not a number: "abc")", R"("DD is not a number: ""abc""")"},
+                    FieldCase{"LineBreak", "a\nb", "\"a\nb\""}, FieldCase{"Return", "a\rb", "\"a\rb\""},
+                    FieldCase{"Empty", "", ""}),
+    CaseName());
+
+// Units after an underscore, "/" read as "per", so that a header is plain
+// words a spreadsheet and a script can both take.
+TEST(CsvHeader, NamesEachColumnWithItsUnit)
+{
+    const std::vector<CsvColumn> columns{
+        {"sd", Unit::None},           {"ze", Unit::Ohm},
+        {"D", Unit::Millimetre},      {"skin_depth", Unit::Micrometre},
+        {"c_even", Unit::PicofaradPerMetre}, {"l_odd", Unit::NanohenryPerMetre},
+        {"delay", Unit::NanosecondPerMetre}, {"alpha_diff", Unit::DecibelPerMetre},
+        {"freq", Unit::Hertz},        {"sigma", Unit::SiemensPerMetre},
+        {"ze_deviation", Unit::Percent}, {"error_bound", Unit::RelativeError}};
+    EXPECT_EQ(csvHeader(columns), "sd,ze_ohm,D_mm,skin_depth_um,c_even_pF_per_m,l_odd_nH_per_m,delay_ns_per_m,"
+                                  "alpha_diff_dB_per_m,freq_Hz,sigma_S_per_m,ze_deviation,error_bound\n");
+}
+
+// The JSON key a header column stands for.
+std::string keyOf(const std::string& column)
+{
+    for (const char* unit : {"_ohm", "_mm", "_um", "_pF_per_m", "_nH_per_m", "_ns_per_m", "_dB_per_m", "_Hz",
+                             "_S_per_m"})
+        if (column.ends_with(unit))
+            return column.substr(0, column.size() - std::string(unit).size());
+    return column;
+}
+
+// The members of a flat JSON object as their texts, strings without quotes.
+std::map<std::string, std::string> jsonMembers(const std::string& object)
+{
+    static const std::regex member(R"re("([A-Za-z_]+)":("(?:[^"\\]|\\.)*"|[^,}]*))re");
+    std::map<std::string, std::string> members;
+    for (auto it = std::sregex_iterator(object.begin(), object.end(), member); it != std::sregex_iterator(); ++it) {
+        std::string value = (*it)[2];
+        if (value.starts_with('"'))
+            value = value.substr(1, value.size() - 2);
+        members[(*it)[1]] = value;
+    }
+    return members;
+}
+
+struct TableCase {
+    const char* name;
+    Args args;
+};
+
+class CsvTable : public testing::TestWithParam<TableCase> {};
+
+// Each field of the JSON object stands under the column of its key, with the
+// same text; the columns are in JSON's order and no other column is filled
+// but an empty error.
+TEST_P(CsvTable, HoldsEachJsonFieldUnderItsColumn)
+{
+    Args json = GetParam().args, csv = GetParam().args;
+    json.push_back("--json");
+    csv.push_back("--csv");
+    const CliResult asJson = runWith(json);
+    const CliResult asCsv = runWith(csv);
+    EXPECT_EQ(asCsv.status, asJson.status);
+    const std::vector<std::string> lines = linesOf(asCsv.out);
+    ASSERT_EQ(lines.size(), 2u) << asCsv.out;
+    const std::vector<std::string> header = csvFields(lines[0]);
+    const std::vector<std::string> row = csvFields(lines[1]);
+    ASSERT_EQ(row.size(), header.size()) << lines[1];
+    EXPECT_EQ(header.back(), "error");
+
+    const std::map<std::string, std::string> members = jsonMembers(asJson.out);
+    std::vector<std::string> filled;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const auto member = members.find(keyOf(header[i]));
+        if (member == members.end()) {
+            EXPECT_EQ(row[i], "") << header[i] << " is no field of " << asJson.out;
+            continue;
+        }
+        EXPECT_EQ(row[i], member->second) << header[i];
+        filled.push_back(member->first);
+    }
+    EXPECT_EQ(filled, jsonKeys(asJson.out)) << "every field, in JSON's order";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvTable,
+    testing::Values(
+        TableCase{"Impedance", {"impedance", "0.5", "10", "2.25"}},
+        TableCase{"Converged", {"impedance", "0.5", "10", "--method", "converged"}},
+        TableCase{"Compare", {"impedance", "0.3", "4", "--compare"}},
+        TableCase{"ConvergedCompare", {"impedance", "0.3", "4", "--compare", "--method", "converged"}},
+        TableCase{"Dimensions", {"impedance", "--D=4.2", "--S=1.4", "--awg=24", "2.1"}},
+        TableCase{"Loss", {"impedance", "0.5", "10", "--d=0.5", "--freq=1GHz", "--tand=2e-4"}},
+        TableCase{"FailedImpedance", {"impedance", "0.95", "10"}},
+        TableCase{"Shape", {"shape", "100", "50", "--d", "0.5"}},
+        TableCase{"ShapeByTargets", {"shape", "--zdiff", "100", "--zcm", "40", "--method", "converged"}},
+        TableCase{"FailedShape", {"shape", "--zdiff", "100", "--zcm", "20", "--english"}}),
+    CaseName());
+
+// The header comes from the run's settings, not from the first case, which
+// may have failed.
+TEST(CsvSweep, HasEveryColumnWhenTheFirstCaseFails)
+{
+    const CliResult r = runWith({"impedance", "--sweep", "sd=0.95,0.5", "10", "--csv", "--english"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 3u) << r.out;
+    const std::vector<std::string> header = csvFields(lines[0]);
+    EXPECT_EQ(header[3], "ze_ohm");
+    EXPECT_EQ(csvFields(lines[1]).back(), "Error : SD > 0.9");
+    EXPECT_EQ(csvFields(lines[2]), csvFields(linesOf(runWith({"impedance", "0.5", "10", "--csv"}).out).at(1)));
+}
+
+// A batch's rows start with their input line; a header row of the input is
+// skipped, an unreadable line gets its error, quoted as CSV requires, and a
+// missing comparison its warning.
+TEST(CsvBatch, RowsByLineWithErrorsAndWarnings)
+{
+    const CliResult r = runWith({"impedance", "--batch", "--csv", "--compare", "--english"},
+                                "sd,dd,er\n0.5,10,2.1\n0.5 abc\n0.2511,4\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 4u) << r.out;
+    const std::vector<std::string> header = csvFields(lines[0]);
+    ASSERT_EQ(header.front(), "line");
+    ASSERT_EQ(header[header.size() - 2], "warning");
+    const std::vector<std::string> solved = csvFields(lines[1]);
+    EXPECT_EQ(solved[0], "2");
+    EXPECT_EQ(solved[3], "2.1");
+    const std::vector<std::string> unreadable = csvFields(lines[2]);
+    EXPECT_EQ(unreadable[0], "3");
+    EXPECT_EQ(unreadable.back(), R"(DD is not a number: "abc")");
+    EXPECT_EQ(std::count(lines[2].begin(), lines[2].end(), ','), std::count(lines[0].begin(), lines[0].end(), ','));
+    const std::vector<std::string> unreached = csvFields(lines[3]);
+    EXPECT_EQ(unreached[header.size() - 2].rfind("no comparison: Gap too narrow", 0), 0u) << lines[3];
+    EXPECT_EQ(unreached.back(), "");
+}
+
+struct HeaderCase {
+    const char* name;
+    std::string firstLine;
+    bool skipped;
+};
+
+class CsvInputHeader : public testing::TestWithParam<HeaderCase> {};
+
+// Only a first line of words is a header; a case with a typo is reported.
+TEST_P(CsvInputHeader, IsSkippedWhenItIsWords)
+{
+    const CliResult r = runWith({"impedance", "--batch"}, GetParam().firstLine + "\n0.5 10\n");
+    EXPECT_EQ(linesOf(r.out).size(), GetParam().skipped ? 1u : 2u) << r.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CsvInputHeader,
+                         testing::Values(HeaderCase{"Keys", "sd,dd,er", true},
+                                         HeaderCase{"WithUnits", "S/D, D/d, Er", true},
+                                         HeaderCase{"Quoted", R"("sd","dd")", true},
+                                         HeaderCase{"AfterAComment", "# cable\nsd dd", true},
+                                         HeaderCase{"CaseWithATypo", "0.5 1o", false},
+                                         HeaderCase{"WordThenNumber", "sd 10", false}),
+                         CaseName());
+
+// Only the first line of the input may be a header.
+TEST(CsvInputHeader, SecondWordLineIsAnError)
+{
+    const CliResult r = runWith({"impedance", "--batch"}, "0.3 5\nsd dd\n");
+    const std::vector<std::string> lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], R"({"line":2,"input":"sd dd","error":"SD is not a number: \"sd\""})");
+}
+
+}  // namespace
