@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "Require.h"
-#include "SolverTexts.h"
+#include "TextChecks.h"
 
 namespace {
 

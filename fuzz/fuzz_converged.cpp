@@ -13,6 +13,7 @@
 #include "FuzzBytes.h"
 #include "Require.h"
 #include "SolverTexts.h"
+#include "TextChecks.h"
 
 namespace {
 
@@ -26,18 +27,19 @@ std::string calculatorShapeText(double sd, double dd)
     return isShapeText(calc.mErrMsg) ? calc.mErrMsg : std::string();
 }
 
-bool textFitsStatus(ConvergedStatus status, std::string_view text)
+bool textFitsStatus(ConvergedStatus status, std::string_view text, double sd, double dd)
 {
+    const std::string_view beforeOrder = text.substr(0, text.find(" at order "));
     switch (status) {
     case ConvergedStatus::ShapeRejected:
         return isShapeText(text);
-    case ConvergedStatus::GapTooNarrow:
-        return text.starts_with("Gap too narrow for the converged solver (at least " +
-                                convergedNumberText(kConvergedMinGap) + " r): ");
+    case ConvergedStatus::GapTooNarrow: {
+        const ShapeGaps gaps = shapeGaps(sd, dd);
+        return text == gapTooNarrowText(gaps.core, gaps.shield, kConvergedMinGap);
+    }
     case ConvergedStatus::NotConverged:
-        return text.starts_with("Not converged: error bound ") ||
-               text.starts_with("Singular collocation system at order ") ||
-               text.starts_with("No positive capacitance at order ");
+        return text.starts_with(kNotConvergedStart) ||
+               beforeOrder == kSingularCollocationText || beforeOrder == kNoPositiveCapacitanceText;
     case ConvergedStatus::Solved:
     case ConvergedStatus::OrderOutOfRange:
         break;
@@ -61,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require((result.status == ConvergedStatus::ShapeRejected) == !shapeText.empty(),
             "the converged solver refuses exactly the shapes the calculator refuses");
     if (result.status != ConvergedStatus::Solved) {
-        require(textFitsStatus(result.status, result.error), "a failure's text fits its status");
+        require(textFitsStatus(result.status, result.error, sd, dd), "a failure's text fits its status");
         require(result.status != ConvergedStatus::ShapeRejected || result.error == shapeText,
                 "a refused shape gets the calculator's text");
         require(result.ze == 0 && result.zo == 0, "a failure gives no impedances");

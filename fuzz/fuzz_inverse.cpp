@@ -12,6 +12,7 @@
 #include "ImpedanceChecks.h"
 #include "Require.h"
 #include "SolverTexts.h"
+#include "TextChecks.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(solver.mShapeSD == kUntouchedSD && solver.mShapeDd == kUntouchedDd,
                 "a failed solve leaves the shape alone");
         // A request refused before the solve counts nothing, whatever the limit.
-        const bool countOver = solver.mErrMsg == (english ? "Calculation Count Over" : "計算回数オーバーです");
+        const bool countOver = solver.mErrMsg == kCountOverText.in(english);
         require(countOver == (solver.mCount > 0 && solver.mCount > solver.mCountLimit),
                 "the count is over exactly when the solve says so");
         return 0;

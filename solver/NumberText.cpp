@@ -81,3 +81,31 @@ std::string formatFixed(double value, int decimals)
         text.erase(0, 1);
     return text;
 }
+
+std::string formatSignificant(double value, int digits)
+{
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
+    return std::string(buffer, end);
+}
+
+std::string formatShortest(double value)
+{
+    std::string text;
+    appendShortest(text, value);
+    return text;
+}
+
+void appendShortest(std::string& text, double value)
+{
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    text.append(buffer, end);
+}
+
+std::string formatExponent(double value, int digits)
+{
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits).ptr;
+    return std::string(buffer, end);
+}

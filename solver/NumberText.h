@@ -26,3 +26,14 @@ NumberParse parseNumberText(std::string_view text, double& value);
 // rounds to zero carries no minus sign. Non-finite values give "nan", "inf"
 // or "-inf", which callers are expected never to pass.
 std::string formatFixed(double value, int decimals);
+
+// `digits` significant digits, in exponent form only where the value needs
+// it ("0.01", "1.5e-07"), as messages show a number.
+std::string formatSignificant(double value, int digits);
+
+// The shortest text that reads back to the same double ("0.1", "1e+300").
+std::string formatShortest(double value);
+void appendShortest(std::string& text, double value);
+
+// Exponent form with `digits` after the point: 3.4e-13 for one.
+std::string formatExponent(double value, int digits);

@@ -4,6 +4,7 @@
 
 #include "commands/FiveChargeDeviation.h"
 #include "NumberText.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ QString gapsText(double sd, double dd)
 {
     const ShapeGaps gaps = shapeGaps(sd, dd);
     return QStringLiteral("内部導体間 %1 r、内部導体とシールド間 %2 r（r は内部導体の半径）")
-        .arg(QString::fromStdString(convergedNumberText(gaps.core)),
-             QString::fromStdString(convergedNumberText(gaps.shield)));
+        .arg(QString::fromStdString(formatSignificant(gaps.core, kTextDigits)),
+             QString::fromStdString(formatSignificant(gaps.shield, kTextDigits)));
 }
 
 } // namespace
@@ -40,7 +41,7 @@ AccuracyNote accuracyNote(const FiveChargeDeviation& deviation, double sd, doubl
     if (converged.status == ConvergedStatus::GapTooNarrow)
         return {QStringLiteral("精度不明"), QStringLiteral("隙間が狭すぎます"),
                 QStringLiteral("隙間が %1 r より狭く、収束解で確かめられません\n")
-                        .arg(QString::fromStdString(convergedNumberText(kConvergedMinGap))) +
+                        .arg(QString::fromStdString(formatSignificant(kConvergedMinGap, kTextDigits))) +
                     gapsText(sd, dd)};
     if (!deviation.known())
         return {QStringLiteral("精度不明"), QStringLiteral("収束解が得られません"),

@@ -205,10 +205,8 @@ void TFormMain::FormDestroy()
 
 // A repaint takes about 0.3 ms and a trial step a few microseconds: painting
 // every step kept a long solve in the window 85 times the solver's own time.
-// Every count still reaches the label; the eye needs no more than this.
-// A repaint takes about 0.3 ms and a trial step a few microseconds: painting
-// every step kept a long solve in the window 85 times the solver's own time.
-// The eye needs no more than this.
+// So a count that comes within the interval is skipped, and the label shows
+// the last one when the solve ends; the eye needs no more than this.
 void TFormMain::repaintNow()
 {
     constexpr qint64 kRepaintIntervalMs = 16;

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "SolverTexts.h"
+
 namespace {
 
 // How a row's text stands in what the calculator gives.
 enum class Match {
     Whole,   // the text and nothing else
-    Start,   // the start of the text, as "Gij" of "Gij11 =0"
+    Start,   // the start of the text, as the zero pivot's "Gij" of "Gij11 =0"
     Prefix,  // the text, then another of the calculator's texts
 };
 
@@ -47,35 +49,33 @@ struct KnownText {
 
 constexpr KnownText kKnownTexts[] = {
     // The shape solve's texts for a step that found no better shape.
-    {"Calculation Failed:", Match::Whole, "", &kNoImprovement},
-    {"計算不能です４：", Match::Start, "", &kNoImprovement},
-    {"Calculation Count Over", Match::Whole, "", &kCountOver},
-    {"計算回数オーバーです", Match::Whole, "", &kCountOver},
-    {"Calculation count over:", Match::Start, "", &kCountOver},
+    {kNoImprovementText.english, Match::Whole, "", &kNoImprovement},
+    {kNoImprovementText.japanese, Match::Start, "", &kNoImprovement},
+    {kCountOverText.english, Match::Whole, "", &kCountOver},
+    {kCountOverText.japanese, Match::Whole, "", &kCountOver},
+    {kConvergedCountOverStart, Match::Start, "", &kCountOver},
     // The shape solve puts these before the text of the step that failed.
-    {"zCalcSDDd():", Match::Prefix, "", nullptr},
-    {"Calculation Failed:", Match::Prefix, "", nullptr},
-    {"計算不能です１：", Match::Prefix, "", nullptr},
-    {"計算不能です３：", Match::Prefix, "", nullptr},
+    {kShapeSolvePrefix, Match::Prefix, "", nullptr},
+    {kFailedOnTrialsPrefix.english, Match::Prefix, "", nullptr},
+    {kFailedOnDerivativesPrefix.japanese, Match::Prefix, "", nullptr},
+    {kFailedOnTrialsPrefix.japanese, Match::Prefix, "", nullptr},
     // The checks of the shape.
-    {"内部導体半径が大きすぎます", Match::Whole, "inner conductor radius too large", nullptr},
-    {"内部導体オフセットが小さすぎます", Match::Whole, "inner conductors too close (they touch or overlap)", nullptr},
-    {"外部導体半径が小さすぎます", Match::Whole,
-     "outer conductor radius too small (an inner conductor touches the shield)", nullptr},
-    // A zero pivot ("Gij", its index twice, " =0"), of the charges' system or
-    // of the Newton step's.
-    {"Gij", Match::Start, "", &kSingular},
-    {"div by 0 in mCalcDeltaSDDd()", Match::Whole, "", &kSingular},
-    {"div by 0 in mCalcG()...", Match::Whole, "", &kBrokeDown},
-    {"div by 0 in zCalcEvenModeZC...", Match::Whole, "", &kBrokeDown},
-    {"capO = 0 in zCalcOddModeZC...", Match::Whole, "", &kBrokeDown},
-    {"capO invalid in zCalcOddModeZC...", Match::Whole, "", &kBrokeDown},
-    {"Zo invalid in zCalcOddModeZC...", Match::Whole, "", &kBrokeDown},
-    {"capE = 0 in zCalcEvenModeZC...", Match::Whole, "", &kBrokeDown},
-    {"capE invalid in zCalcEvenModeZC...", Match::Whole, "", &kBrokeDown},
-    {"Ze invalid in zCalcEvenModeZC...", Match::Whole, "", &kBrokeDown},
-    {"Qnum Invalid", Match::Whole, "", &kSetUp},
-    {"order too small in zDoGaussCalc()", Match::Whole, "", &kSetUp},
+    {kCoreRadiusTooLargeText.japanese, Match::Whole, kCoreRadiusTooLargeText.english, nullptr},
+    {kCoresTooCloseText.japanese, Match::Whole, kCoresTooCloseText.english, nullptr},
+    {kShieldTooSmallText.japanese, Match::Whole, kShieldTooSmallText.english, nullptr},
+    // A zero pivot, of the charges' system or of the Newton step's.
+    {kZeroPivotStart, Match::Start, "", &kSingular},
+    {kStepDivisionByZeroText, Match::Whole, "", &kSingular},
+    {kPotentialDivisionByZeroText, Match::Whole, "", &kBrokeDown},
+    {kEvenDivisionByZeroText, Match::Whole, "", &kBrokeDown},
+    {kOddCapacitanceZeroText, Match::Whole, "", &kBrokeDown},
+    {kOddCapacitanceInvalidText, Match::Whole, "", &kBrokeDown},
+    {kOddImpedanceInvalidText, Match::Whole, "", &kBrokeDown},
+    {kEvenCapacitanceZeroText, Match::Whole, "", &kBrokeDown},
+    {kEvenCapacitanceInvalidText, Match::Whole, "", &kBrokeDown},
+    {kEvenImpedanceInvalidText, Match::Whole, "", &kBrokeDown},
+    {kChargeCountInvalidText, Match::Whole, "", &kSetUp},
+    {kOrderTooSmallText, Match::Whole, "", &kSetUp},
 };
 
 bool matches(const KnownText& known, std::string_view text)

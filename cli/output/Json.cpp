@@ -1,8 +1,8 @@
 #include "output/Json.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
+
+#include "NumberText.h"
 
 namespace {
 
@@ -44,9 +44,7 @@ void appendJsonNumber(std::string& out, double value)
         out += "null";
         return;
     }
-    std::array<char, 32> buffer;
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.append(buffer.data(), end);
+    appendShortest(out, value);
 }
 
 void appendJsonString(std::string& out, std::string_view text)

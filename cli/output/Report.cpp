@@ -1,21 +1,12 @@
 #include "output/Report.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "NumberText.h"
 #include "output/Json.h"
 
 namespace {
-
-// Two significant digits: "3.4e-13".
-std::string exponentForm(double value)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1).ptr;
-    return std::string(buffer, end);
-}
 
 std::string measureText(double value, Unit unit, int decimals)
 {
@@ -25,7 +16,7 @@ std::string measureText(double value, Unit unit, int decimals)
         return text.append(formatFixed(std::fabs(value) * 100, decimals)).append(" %");
     }
     case Unit::RelativeError:
-        return exponentForm(value);
+        return formatExponent(value, 1);
     default:
         break;
     }

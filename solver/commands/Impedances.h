@@ -21,10 +21,3 @@ Impedances calculateImpedances(TQol_COAXMath1& calc, double sd, double dd, doubl
 // The same on the converged solution. Its own texts are English; Er and the
 // shape checks it shares with the calculator speak the chosen language.
 Impedances calculateConvergedImpedances(ConvergedSolver& solver, double sd, double dd, double er, bool english);
-
-// The text for a result with Zo not below Ze, which no shape of this cable has.
-const char* beyondReachText(bool english);
-
-// The text for an Er that is not a positive finite number, in either language;
-// the shape solve says the same.
-const char* erNotPositiveText(bool english);

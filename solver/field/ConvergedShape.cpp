@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "commands/Impedances.h"
 #include "field/ConvergedSolver.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ Gaps clampedToReach(Gaps gaps, double floor)
 {
     gaps.core = std::max(gaps.core, floor);
     const double a = 1 + gaps.core / 2;
-    gaps.shield = std::max({gaps.shield, floor, a / kConvergedMaxSD * kInside - a - 1});
+    gaps.shield = std::max({gaps.shield, floor, a / kMaxShapeSD * kInside - a - 1});
     return gaps;
 }
 
@@ -66,7 +66,7 @@ bool atEdgeOfReach(Shape shape)
     const Gaps gaps = gapsOf(shape);
     constexpr double kNear = 1 + 1e-6;
     return gaps.core < kConvergedMinGap * kNear || gaps.shield < kConvergedMinGap * kNear ||
-           shape.sd * kNear > kConvergedMaxSD;
+           shape.sd * kNear > kMaxShapeSD;
 }
 
 struct Trial {
@@ -78,11 +78,6 @@ struct Step {
     double logCore;
     double logShield;
 };
-
-std::string shapeText(Shape shape)
-{
-    return "S/D " + convergedNumberText(shape.sd) + ", D/d " + convergedNumberText(shape.dd);
-}
 
 ShapeResult failure(ShapeOutcome outcome, std::string error, long long count)
 {
@@ -96,13 +91,13 @@ ShapeResult failure(ShapeOutcome outcome, std::string error, long long count)
 std::string requestError(const ShapeRequest& request)
 {
     if (!(request.ze > request.zo))
-        return "Ze must be larger than Zo";
+        return std::string(kZeNotAboveZoText.english);
     if (!(std::isfinite(request.er) && request.er > 0))
-        return erNotPositiveText(true);
+        return std::string(kErNotPositiveText.english);
     if (!(std::isfinite(request.ze) && request.ze > 0 && std::isfinite(request.zo) && request.zo > 0))
-        return "Ze and Zo must be positive finite numbers";
+        return std::string(kTargetsNotPositiveText.english);
     if (!(request.width > 0))
-        return "The convergence width must be a positive number of ohm";
+        return std::string(kWidthNotPositiveText);
     return {};
 }
 
@@ -190,8 +185,7 @@ ShapeResult solveConvergedShape(const ShapeRequest& request)
     Trial current{};
     if (!startFrom(solver, {request.startSD, request.startDd}, current))
         return failure(ShapeOutcome::StartOutOfReach,
-                       "The start " + shapeText({request.startSD, request.startDd}) +
-                           " cannot be brought into the converged solver's reach: " + current.z.error,
+                       startOutOfReachText(request.startSD, request.startDd, current.z.error),
                        0);
 
     long long count = 1;
@@ -199,19 +193,14 @@ ShapeResult solveConvergedShape(const ShapeRequest& request)
         Step step{};
         if (!newtonStep(solver, current, wanted, step))
             return failure(ShapeOutcome::NoDerivatives,
-                           "No Newton step at " + shapeText(current.shape) +
-                               ": the slopes of Ze and Zo are unusable there",
+                           noNewtonStepText(current.shape.sd, current.shape.dd),
                            count);
         std::string lastRefusal;
         for (double fraction = 1;; fraction *= kStepShrink) {
             if (fraction < kMinStepFactor)
                 return failure(ShapeOutcome::NoImprovement,
-                               "No trial step improves on " + shapeText(current.shape) +
-                                   (atEdgeOfReach(current.shape)
-                                        ? ", at the edge of the converged solver's reach: the wanted Ze and Zo "
-                                          "probably need a shape beyond it"
-                                        : "") +
-                                   (lastRefusal.empty() ? "" : "; the last refusal: " + lastRefusal),
+                               noTrialImprovesText(current.shape.sd, current.shape.dd,
+                                                   atEdgeOfReach(current.shape), lastRefusal),
                                count);
             const Shape shape = trialShape(current, step, fraction);
             const Trial trial{shape, solver.solve(shape.sd, shape.dd)};
@@ -221,8 +210,7 @@ ShapeResult solveConvergedShape(const ShapeRequest& request)
                 lastRefusal = trial.z.error;
             if (count > request.countLimit)
                 return failure(ShapeOutcome::CountOver,
-                               "Calculation count over: the limit is " + std::to_string(request.countLimit) +
-                                   " and the width was not reached within it",
+                               convergedCountOverText(request.countLimit),
                                count);
             if (solved && misfit(wanted, trial.z) < misfit(wanted, current.z)) {
                 current = trial;

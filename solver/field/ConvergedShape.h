@@ -5,7 +5,7 @@
 // Shape solve on the converged model: S/D and D/d for wanted Ze and Zo in the
 // dielectric Er, by a damped Newton iteration over ConvergedSolver. Every
 // trial shape lies inside the solver's reach: a step that would cross its
-// edge (a gap of kConvergedMinGap, S/D of kConvergedMaxSD) stops on it.
+// edge (a gap of kConvergedMinGap, S/D of kMaxShapeSD) stops on it.
 //
 // Where to start: the five-charge solve (TQol_COAXMath2::zCalcSDDd) lands
 // close to the answer, so pass its mShapeSD and mShapeDd. When it failed, pass

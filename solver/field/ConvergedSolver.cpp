@@ -1,7 +1,6 @@
 #include "field/ConvergedSolver.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <complex>
 #include <limits>
@@ -9,6 +8,7 @@
 #include <optional>
 
 #include "Codata.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -198,34 +198,24 @@ std::string shapeError(double sd, double dd)
 {
     // Written as "passes unless" so that NaN fails.
     if (!(sd > 0))
-        return "Error : SD <= 0";
-    if (sd > kConvergedMaxSD)
-        return "Error : SD > 0.9";
-    if (!(dd > 2))
-        return "Error : Dd <= 2";
+        return std::string(kSdNotPositiveText);
+    if (sd > kMaxShapeSD)
+        return std::string(kSdAboveLimitText);
+    if (!(dd > kMinShapeDd))
+        return std::string(kDdNotAboveTwoText);
     const double R = dd;
     const double a = R * sd;
     if (!(1 < a))
-        return "内部導体オフセットが小さすぎます";
+        return std::string(kCoresTooCloseText.japanese);
     if (!(1 + a < R))
-        return "外部導体半径が小さすぎます";
+        return std::string(kShieldTooSmallText.japanese);
     return {};
 }
 
 std::string gapError(double sd, double dd)
 {
     const auto [coreGap, shieldGap] = shapeGaps(sd, dd);
-    // A gap of 0.01 r as typed comes out of the products a hair below.
-    constexpr double kMinGapAfterRounding = kConvergedMinGap * (1 - 1e-12);
-    std::string narrow;
-    if (!(coreGap >= kMinGapAfterRounding))
-        narrow = "core to core " + convergedNumberText(coreGap) + " r";
-    if (!(shieldGap >= kMinGapAfterRounding))
-        narrow += (narrow.empty() ? "" : ", ") + ("core to shield " + convergedNumberText(shieldGap) + " r");
-    if (narrow.empty())
-        return {};
-    return "Gap too narrow for the converged solver (at least " + convergedNumberText(kConvergedMinGap) +
-           " r): " + narrow;
+    return gapTooNarrowText(coreGap, shieldGap, kConvergedMinGap);
 }
 
 // Rejected shapes and narrow gaps; nothing when the shape is in reach.
@@ -277,13 +267,6 @@ ShapeGaps shapeGaps(double sd, double dd)
     return {2 * a - 2, R - a - 1};
 }
 
-std::string convergedNumberText(double value)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6).ptr;
-    return std::string(buffer, end);
-}
-
 ConvergedImpedance ConvergedSolver::solve(double sd, double dd)
 {
     if (std::optional<ConvergedImpedance> refused = refusal(sd, dd))
@@ -295,17 +278,14 @@ ConvergedImpedance ConvergedSolver::solve(double sd, double dd)
             return result;
         if (order == kMaxOrder)
             return failure(ConvergedStatus::NotConverged,
-                           "Not converged: error bound " + convergedNumberText(result.errorBound) +
-                               " at the highest order " + std::to_string(kMaxOrder) + ", wanted " +
-                               convergedNumberText(kOrderTarget));
+                           notConvergedText(result.errorBound, kMaxOrder, kOrderTarget));
     }
 }
 
 ConvergedImpedance ConvergedSolver::solveAtOrder(double sd, double dd, int order)
 {
     if (!(order >= 1 && order <= kMaxOrder))
-        return failure(ConvergedStatus::OrderOutOfRange,
-                       "Order " + std::to_string(order) + " out of range 1 to " + std::to_string(kMaxOrder));
+        return failure(ConvergedStatus::OrderOutOfRange, orderOutOfRangeText(order, kMaxOrder));
     if (std::optional<ConvergedImpedance> refused = refusal(sd, dd))
         return *refused;
     return solveInReach(sd, dd, order);
@@ -331,16 +311,16 @@ ConvergedImpedance ConvergedSolver::solveInReach(double sd, double dd, int order
             oddRow[k] = own - mirror;
         });
     }
-    const auto notConverged = [order](const char* what) {
-        return failure(ConvergedStatus::NotConverged, what + (" at order " + std::to_string(order)));
+    const auto notConverged = [order](std::string_view what) {
+        return failure(ConvergedStatus::NotConverged, atOrderText(what, order));
     };
     if (!solveWithPivoting(n, even_.data(), evenCoefficients_.data()) ||
         !solveWithPivoting(n, odd_.data(), oddCoefficients_.data()))
-        return notConverged("Singular collocation system");
+        return notConverged(kSingularCollocationText);
     const double evenCharge = evenCoefficients_[0];
     const double oddCharge = oddCoefficients_[0];
     if (!(evenCharge > 0 && oddCharge > 0 && std::isfinite(evenCharge) && std::isfinite(oddCharge)))
-        return notConverged("No positive capacitance");
+        return notConverged(kNoPositiveCapacitanceText);
     ConvergedImpedance result;
     result.status = ConvergedStatus::Solved;
     result.ze = kOhmPerInverseCharge / evenCharge;

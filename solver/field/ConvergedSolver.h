@@ -24,9 +24,6 @@
 // wide enough.
 inline constexpr double kConvergedMinGap = 0.01;
 
-// The largest S/D the calculator's checks accept.
-inline constexpr double kConvergedMaxSD = 0.9;
-
 // The promised relative error of Ze and Zo for every shape in reach.
 inline constexpr double kConvergedAccuracy = 1e-9;
 
@@ -58,10 +55,6 @@ struct ConvergedImpedance {
     int order = 0;      // highest multipole order K used
     std::string error;  // empty exactly when Solved
 };
-
-// Numbers in the texts of the converged solver and its shape solve: six
-// significant digits, "." whatever the locale.
-std::string convergedNumberText(double value);
 
 class ConvergedSolver {
 public:

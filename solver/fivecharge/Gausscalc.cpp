@@ -3,14 +3,9 @@
 #include <algorithm>
 
 #include "fivecharge/WorkArray.h"
+#include "SolverTexts.h"
 
 namespace {
-
-std::string zeroPivotText(int k)
-{
-    const std::string index = std::to_string(k);
-    return "Gij" + index + index + " =0";
-}
 
 // Elimination without pivoting and back substitution, on working copies so
 // that the caller can reuse a and b. Order > 0 fixes n at compile time for the
@@ -58,7 +53,7 @@ void eliminate(int n, const double* a, const double* b, double* x, std::string& 
 void TGaussCalc::zDoGaussCalc(int n, const double* a, const double* b, double* x, std::string& err) const
 {
     if (n < 2) {
-        err = "order too small in zDoGaussCalc()";
+        err = kOrderTooSmallText;
         return;
     }
     for (int k = 0; k < n; ++k) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fivecharge/WorkArray.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -11,8 +12,6 @@ constexpr double kEpsilon0 = 8.854e-12;              // F/m
 constexpr double kPiCapacitance = 3.141592654;       // the capacitance keeps this 10-digit pi
 constexpr double kInvLightSpeed = 3.3356404846685622e-09;  // s/m, 1/c for c = 2.997925e8 m/s
 constexpr double kChargeSpread = 0.05;               // charges spread over 5 % of r
-constexpr double kMaxShapeSD = 0.9;
-constexpr double kMinShapeDd = 2;
 
 constexpr unsigned char kModeEven = 1;
 constexpr unsigned char kModeOdd = 2;
@@ -51,27 +50,25 @@ double sumInOrder(const double* values, int n)
     return sum;
 }
 
-struct ModeNames {
-    const char* capacitance;
-    const char* impedance;
-    const char* routine;
+// What a mode's calculation says when its capacitance or impedance fails.
+struct ModeTexts {
+    std::string_view capacitanceZero;
+    std::string_view capacitanceInvalid;
+    std::string_view impedanceInvalid;
 };
 
 // Z = 1 / (c C). Touching conductors and D/d near 2 break the 5-charge model
 // down into negative or unbounded capacitances: no impedance is better than a
 // wrong one. Returns the error text, empty when z was written.
-std::string impedanceFrom(double capacitance, const ModeNames& names, double& z)
+std::string impedanceFrom(double capacitance, const ModeTexts& texts, double& z)
 {
-    const auto failure = [&](const char* quantity, const char* what) {
-        return std::string(quantity) + what + " in " + names.routine + "...";
-    };
     if (capacitance == 0)
-        return failure(names.capacitance, " = 0");
+        return std::string(texts.capacitanceZero);
     if (!(std::isfinite(capacitance) && capacitance > 0))
-        return failure(names.capacitance, " invalid");
+        return std::string(texts.capacitanceInvalid);
     const double impedance = (1 / capacitance) * kInvLightSpeed;
     if (!std::isfinite(impedance))
-        return failure(names.impedance, " invalid");
+        return std::string(texts.impedanceInvalid);
     z = impedance;
     return {};
 }
@@ -137,15 +134,15 @@ void TQol_COAXMath1::mSetGeometryAt(double sd, double dd)
 {
     // Written as "passes unless" so that NaN fails.
     if (!(sd > 0)) {
-        mErrMsg = "Error : SD <= 0";
+        mErrMsg = kSdNotPositiveText;
         return;
     }
     if (sd > kMaxShapeSD) {
-        mErrMsg = "Error : SD > 0.9";
+        mErrMsg = kSdAboveLimitText;
         return;
     }
     if (!(dd > kMinShapeDd)) {
-        mErrMsg = "Error : Dd <= 2";
+        mErrMsg = kDdNotAboveTwoText;
         return;
     }
     mInRadius = 1.0;
@@ -159,11 +156,11 @@ void TQol_COAXMath1::mCheckGeometry()
     const double R = mOutRadius;
     const double a = mInOffset;
     if (!(R * 0.5 > r))
-        mErrMsg = "内部導体半径が大きすぎます";
+        mErrMsg = kCoreRadiusTooLargeText.japanese;
     else if (!(r < a))
-        mErrMsg = "内部導体オフセットが小さすぎます";
+        mErrMsg = kCoresTooCloseText.japanese;
     else if (!(r + a < R))
-        mErrMsg = "外部導体半径が小さすぎます";
+        mErrMsg = kShieldTooSmallText.japanese;
 }
 
 // ---- Capacitance and impedance ---------------------------------------------
@@ -171,7 +168,7 @@ void TQol_COAXMath1::mCheckGeometry()
 void TQol_COAXMath1::zCalcOddModeZC()
 {
     if (mQnum < 2) {
-        mErrMsg = "Qnum Invalid";
+        mErrMsg = kChargeCountInvalidText;
         return;
     }
     WorkArray work(mQnum);
@@ -181,13 +178,13 @@ void TQol_COAXMath1::zCalcOddModeZC()
         return;
 
     mCapO = sumInOrder(q, mQnum) * 4 * kPiCapacitance * kEpsilon0;
-    mErrMsg = impedanceFrom(mCapO, {"capO", "Zo", "zCalcOddModeZC"}, mZo);
+    mErrMsg = impedanceFrom(mCapO, {kOddCapacitanceZeroText, kOddCapacitanceInvalidText, kOddImpedanceInvalidText}, mZo);
 }
 
 void TQol_COAXMath1::zCalcEvenModeZC()
 {
     if (mQnum < 2) {
-        mErrMsg = "Qnum Invalid";
+        mErrMsg = kChargeCountInvalidText;
         return;
     }
     WorkArray work(2 * mQnum);
@@ -210,11 +207,11 @@ void TQol_COAXMath1::zCalcEvenModeZC()
         shieldPotential = shieldPotential + std::log(R / s[j]) * 4 * q[j];
     const double sumQ = sumInOrder(q, mQnum);
     if (1 - shieldPotential == 0) {
-        mErrMsg = "div by 0 in zCalcEvenModeZC...";
+        mErrMsg = kEvenDivisionByZeroText;
         return;
     }
     mCapE = sumQ / (1 - shieldPotential) * 4 * kPiCapacitance * kEpsilon0;
-    mErrMsg = impedanceFrom(mCapE, {"capE", "Ze", "zCalcEvenModeZC"}, mZe);
+    mErrMsg = impedanceFrom(mCapE, {kEvenCapacitanceZeroText, kEvenCapacitanceInvalidText, kEvenImpedanceInvalidText}, mZe);
 }
 
 // ---- Charge placement and potential matrix -----------------------------------
@@ -268,7 +265,7 @@ void TQol_COAXMath1::mCalcG(double& g, unsigned char mode, double s, double y, d
     const double d1 = (x - s) * (x - s) + y * y;
     const double d2 = (x + s) * (x + s) + y * y;
     if (d1 == 0 || d2 == 0) {
-        mErrMsg = "div by 0 in mCalcG()...";
+        mErrMsg = kPotentialDivisionByZeroText;
         return;
     }
     const double e1 = (x - t) * (x - t) + y * y;

@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "commands/Impedances.h"
 #include "NumberText.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -33,9 +33,9 @@ void TQol_COAXMath2::zSetTraceFileName(const char* name)
     mTraceFileName = name ? name : "";
 }
 
-const char* TQol_COAXMath2::mText(const char* english, const char* japanese) const
+std::string TQol_COAXMath2::mText(const Bilingual& text) const
 {
-    return mEnglish == 1 ? english : japanese;
+    return std::string(text.in(mEnglish == 1));
 }
 
 void TQol_COAXMath2::mShowStatus(const std::string& text)
@@ -54,24 +54,24 @@ void TQol_COAXMath2::zCalcSDDd()
     mCount = 0;
     mTraceFailed = false;
     if (!(mZe > mZo)) {
-        mErrMsg = mText("Ze must be larger than Zo", "Ze は Zo より大きくして下さい");
+        mErrMsg = mText(kZeNotAboveZoText);
         return;
     }
     // The square root of Er, the start estimate and the relative errors of
     // mIsImproved are meaningless outside these ranges.
     if (!(std::isfinite(mEr) && mEr > 0)) {
-        mErrMsg = erNotPositiveText(mEnglish == 1);
+        mErrMsg = mText(kErNotPositiveText);
         return;
     }
     if (!(std::isfinite(mZe) && mZe > 0 && std::isfinite(mZo) && mZo > 0)) {
-        mErrMsg = mText("Ze and Zo must be positive finite numbers", "Ze と Zo は正の有限値にして下さい");
+        mErrMsg = mText(kTargetsNotPositiveText);
         return;
     }
 
     mOpenTrace();
     mZeE = std::sqrt(mEr) * mZe;
     mZoE = std::sqrt(mEr) * mZo;
-    mShowStatus(mText("Calculating Initial Value...", "初期値を計算中"));
+    mShowStatus(mText(kCalculatingStartText));
 
     mCalcInitialValue();
     zCalcZeAt(mSD, mDd, mZeS);
@@ -79,20 +79,20 @@ void TQol_COAXMath2::zCalcSDDd()
         zCalcZoAt(mSD, mDd, mZoS);
     if (!mErrMsg.empty()) {
         mCloseTrace();
-        mErrMsg = "zCalcSDDd():" + mErrMsg;
+        mErrMsg = std::string(kShapeSolvePrefix) + mErrMsg;
         return;
     }
     if (mTraceFile)
         mWriteTraceHeader();
 
     mCount = 1;
-    const auto countText = [&] { return mText("Calculation Count=", "計算回数＝") + std::to_string(mCount); };
+    const auto countText = [&] { return mText(kCountCaption) + std::to_string(mCount); };
     bool failed = false;
 
     while (!(std::fabs(mZeE - mZeS) < mConvWidth && std::fabs(mZoE - mZoS) < mConvWidth)) {
         mCalcGradient();
         if (!mErrMsg.empty()) {
-            mErrMsg = mText("Calculation Failed:", "計算不能です１：") + mErrMsg;
+            mErrMsg = mText(kFailedOnDerivativesPrefix) + mErrMsg;
             failed = true;
             break;
         }
@@ -118,7 +118,7 @@ void TQol_COAXMath2::zCalcSDDd()
             if (!mErrMsg.empty()) {
                 k = k * kStepShrink;
                 if (k < kMinStepFactor) {
-                    mErrMsg = mText("Calculation Failed:", "計算不能です３：") + mErrMsg;
+                    mErrMsg = mText(kFailedOnTrialsPrefix) + mErrMsg;
                     failed = true;
                     break;
                 }
@@ -131,8 +131,7 @@ void TQol_COAXMath2::zCalcSDDd()
             } else {
                 k = k * kStepShrink;
                 if (k < kMinStepFactor) {
-                    mErrMsg = mEnglish == 1 ? std::string("Calculation Failed:")
-                                            : "計算不能です４：計算回数=" + std::to_string(mCount);
+                    mErrMsg = noImprovementText(mEnglish == 1, mCount);
                     failed = true;
                     break;
                 }
@@ -151,7 +150,7 @@ void TQol_COAXMath2::zCalcSDDd()
     mCloseTrace();
     if (failed) {
         if (mCount > mCountLimit)
-            mErrMsg = mText("Calculation Count Over", "計算回数オーバーです");
+            mErrMsg = mText(kCountOverText);
         return;
     }
     mShapeSD = mSD;
@@ -240,7 +239,7 @@ void TQol_COAXMath2::mCalcDeltaSDDd()
     }
     // Triangular Jacobian: solve it directly.
     if (mGradZoDd == 0 || mGradZeSD == 0) {
-        mErrMsg = "div by 0 in mCalcDeltaSDDd()";
+        mErrMsg = kStepDivisionByZeroText;
         return;
     }
     mDelatDd = mDeltaZo / mGradZoDd;

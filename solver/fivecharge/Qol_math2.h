@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fivecharge/Qol_math1.h"
+#include "SolverTexts.h"
 #include "SolverView.h"
 
 // Inverse solver: finds S/D and D/d for wanted Ze and Zo (in the dielectric Er)
@@ -69,5 +70,5 @@ private:
 
     // Progress text and repaint request.
     void mShowStatus(const std::string& text);
-    const char* mText(const char* english, const char* japanese) const;
+    std::string mText(const Bilingual& text) const;
 };

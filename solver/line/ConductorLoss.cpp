@@ -10,9 +10,9 @@ double skinDepth(double frequency, double conductivity)
     return 1 / std::sqrt(std::numbers::pi * frequency * kMu0 * conductivity);
 }
 
-double inductanceSlope(const RecededInductance& inductance, double step)
+double inductanceSlope(double receded, double advanced, double step)
 {
-    return (inductance(step) - inductance(-step)) / (2 * step);
+    return (receded - advanced) / (2 * step);
 }
 
 double conductorAttenuation(double slope, double frequency, double conductivity, double impedance)

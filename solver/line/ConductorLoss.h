@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 // Conductor loss by the incremental-inductance rule: the series resistance
 // per length of a mode is (Rs / mu0) dL/dn, where L(n) is the mode's
 // inductance when every conductor surface recedes by n into its metal, and
@@ -10,13 +8,10 @@
 // Depth (m) at which the current density falls to 1/e: 1 / sqrt(pi f mu0 sigma).
 double skinDepth(double frequency, double conductivity);
 
-// Inductance (H/m) of a mode with every conductor surface receded by n (m);
-// a negative n advances the surfaces.
-using RecededInductance = std::function<double(double recession)>;
-
-// dL/dn (H/m per m) as the central difference over +-step of recession; half a
-// skin depth is the natural step, and the result must not depend on it.
-double inductanceSlope(const RecededInductance& inductance, double step);
+// dL/dn (H/m per m) as the central difference of a mode's inductance (H/m)
+// with every conductor surface receded by `step` (m) and advanced by it; half
+// a skin depth is the natural step, and the result must not depend on it.
+double inductanceSlope(double receded, double advanced, double step);
 
 // Attenuation (Np/m) of a mode of impedance `impedance` (ohm, in the
 // dielectric) whose inductance rises by `slope` (dL/dn): R / (2 Z).

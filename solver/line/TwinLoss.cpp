@@ -6,6 +6,7 @@
 #include "field/ConvergedSolver.h"
 #include "line/ConductorLoss.h"
 #include "line/LineQuantities.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -17,15 +18,15 @@ bool positiveFinite(double value)
 std::string requestError(const LossRequest& r)
 {
     if (!positiveFinite(r.frequency))
-        return "the frequency must be a positive number";
+        return std::string(kFrequencyNotPositiveText);
     if (!positiveFinite(r.conductivity))
-        return "the conductivity must be a positive number";
+        return std::string(kConductivityNotPositiveText);
     if (!(std::isfinite(r.tanDelta) && r.tanDelta >= 0))
-        return "the loss tangent must be zero or positive";
+        return std::string(kLossTangentNegativeText);
     if (!positiveFinite(r.wireDiameter))
-        return "the loss needs the wire's diameter";
+        return std::string(kNoWireDiameterText);
     if (!positiveFinite(r.er))
-        return "Er must be a positive finite number";
+        return std::string(kErNotPositiveText.english);
     return {};
 }
 
@@ -35,7 +36,7 @@ TwinLoss twinLoss(ConvergedSolver& solver, const LossRequest& request)
 {
     TwinLoss loss;
     if (std::string error = requestError(request); !error.empty()) {
-        loss.error = "Loss: " + error;
+        loss.error = std::string(kLossPrefix) + error;
         return loss;
     }
     const double r = request.wireDiameter / 2;
@@ -43,15 +44,13 @@ TwinLoss twinLoss(ConvergedSolver& solver, const LossRequest& request)
     const double a = R * request.sd;
     const double depth = skinDepth(request.frequency, request.conductivity);
     if (!(depth <= kMaxSkinDepthOverRadius * r)) {
-        loss.error = "Loss: the skin depth (" + convergedNumberText(depth * 1e6) +
-                     " um) is not small against the core radius (" + convergedNumberText(r * 1e6) +
-                     " um), which the incremental-inductance rule needs: use a higher frequency";
+        loss.error = skinDepthTooLargeText(depth, r);
         return loss;
     }
 
     const ConvergedImpedance base = solver.solve(request.sd, request.dd);
     if (!base.error.empty()) {
-        loss.error = "Loss: " + base.error;
+        loss.error = std::string(kLossPrefix) + base.error;
         return loss;
     }
     // Both modes' air impedances with every surface receded by n metres, the
@@ -61,13 +60,13 @@ TwinLoss twinLoss(ConvergedSolver& solver, const LossRequest& request)
     const ConvergedImpedance advanced = solver.solve(a / (R - step), (R - step) / (r + step));
     for (const ConvergedImpedance* moved : {&receded, &advanced}) {
         if (!moved->error.empty()) {
-            loss.error = "Loss: a surface moved by the skin depth leaves the converged solver's reach: " + moved->error;
+            loss.error = std::string(kLossPrefix) + std::string(kSurfaceMovedOutOfReachText) + moved->error;
             return loss;
         }
     }
     const double rootEr = std::sqrt(request.er);
     const auto attenuation = [&](double zReceded, double zAdvanced, double airImpedance) {
-        const double slope = (zReceded - zAdvanced) / kSpeedOfLight / (2 * step);
+        const double slope = inductanceSlope(zReceded / kSpeedOfLight, zAdvanced / kSpeedOfLight, step);
         return conductorAttenuation(slope, request.frequency, request.conductivity, airImpedance / rootEr) *
                kNeperInDecibel;
     };

@@ -9,6 +9,7 @@
 #include "CaseName.h"
 #include "CliRun.h"
 #include "output/Json.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -80,51 +81,51 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Failures, FrontOutput,
     testing::Values(
-        OutputCase{"SdAboveLimit", {"impedance", "0.95", "10"}, 1, "", "duvane-calc: Error : SD > 0.9\n"},
-        OutputCase{"SdZero", {"impedance", "0", "1"}, 1, "", "duvane-calc: Error : SD <= 0\n"},
-        OutputCase{"DdTwo", {"impedance", "0.5", "2"}, 1, "", "duvane-calc: Error : Dd <= 2\n"},
+        OutputCase{"SdAboveLimit", {"impedance", "0.95", "10"}, 1, "", "duvane-calc: " + std::string(kSdAboveLimitText) + "\n"},
+        OutputCase{"SdZero", {"impedance", "0", "1"}, 1, "", "duvane-calc: " + std::string(kSdNotPositiveText) + "\n"},
+        OutputCase{"DdTwo", {"impedance", "0.5", "2"}, 1, "", "duvane-calc: " + std::string(kDdNotAboveTwoText) + "\n"},
         OutputCase{"ConductorsTouch", {"impedance", "0.25", "4"}, 1, "",
-                   "duvane-calc: 内部導体オフセットが小さすぎます\n"},
+                   "duvane-calc: " + std::string(kCoresTooCloseText.japanese) + "\n"},
         OutputCase{"ConductorTouchesShield", {"impedance", "0.75", "4"}, 1, "",
-                   "duvane-calc: 外部導体半径が小さすぎます\n"},
+                   "duvane-calc: " + std::string(kShieldTooSmallText.japanese) + "\n"},
         OutputCase{"ConductorsTouchEnglish", {"impedance", "0.25", "4", "--english"}, 1, "",
-                   "duvane-calc: inner conductors too close (they touch or overlap)\n"},
+                   "duvane-calc: " + std::string(kCoresTooCloseText.english) + "\n"},
         OutputCase{"ConductorTouchesShieldEnglish", {"impedance", "0.75", "4", "--english"}, 1, "",
-                   "duvane-calc: outer conductor radius too small (an inner conductor touches the shield)\n"},
+                   "duvane-calc: " + std::string(kShieldTooSmallText.english) + "\n"},
         OutputCase{"StartConductorsTouchEnglish", {"shape", "300", "10", "--english"}, 1, "",
-                   "duvane-calc: zCalcSDDd():inner conductors too close (they touch or overlap)\n"},
+                   "duvane-calc: " + std::string(kShapeSolvePrefix) + std::string(kCoresTooCloseText.english) + "\n"},
         OutputCase{"TrialTouchesShield", {"shape", "35.5", "24"}, 1, "",
-                   "duvane-calc: 計算不能です３：外部導体半径が小さすぎます\n"},
+                   "duvane-calc: " + std::string(kFailedOnTrialsPrefix.japanese) + std::string(kShieldTooSmallText.japanese) + "\n"},
         OutputCase{"TrialTouchesShieldEnglish", {"shape", "35.5", "24", "--english"}, 1, "",
-                   "duvane-calc: Calculation Failed:outer conductor radius too small (an inner conductor touches "
-                   "the shield)\n"},
+                   "duvane-calc: " + std::string(kFailedOnTrialsPrefix.english) +
+                       std::string(kShieldTooSmallText.english) + "\n"},
         OutputCase{"ZeroPivot", {"impedance", "0.20000000000000004", "5"}, 1, "",
-                   "duvane-calc: Gij44 =0 - 連立方程式が特異になりました：この形状は５電荷の計算で扱える範囲を超えています。\n"},
+                   "duvane-calc: " + zeroPivotText(4) + " - 連立方程式が特異になりました：この形状は５電荷の計算で扱える範囲を超えています。\n"},
         OutputCase{"OddCapacitanceInvalidEnglish", {"impedance", "0.25000000000000006", "4", "--english"}, 1, "",
-                   "duvane-calc: capO invalid in zCalcOddModeZC... - The five-charge calculation broke down: the "
+                   "duvane-calc: " + std::string(kOddCapacitanceInvalidText) + " - The five-charge calculation broke down: the "
                    "shape is beyond the calculator's reach.\n"},
         OutputCase{"GradientZeroPivotEnglish", {"shape", "2000", "1940", "--english"}, 1, "",
-                   "duvane-calc: Calculation Failed:Gij33 =0 - The linear system became singular: the shape is "
+                   "duvane-calc: " + std::string(kFailedOnDerivativesPrefix.english) + zeroPivotText(3) + " - The linear system became singular: the shape is "
                    "beyond the five-charge calculator's reach.\n"},
         OutputCase{"NoImprovementEnglish", {"shape", "133.229", "107.426", "--width", "1e-13", "--english"}, 1, "",
-                   "duvane-calc: Calculation Failed: no trial step improved the solution; try a wider --width (or Ze "
+                   "duvane-calc: " + std::string(kNoImprovementText.english) + " no trial step improved the solution; try a wider --width (or Ze "
                    "and Zo are beyond the calculator's reach)\n"},
         OutputCase{"ErZero", {"impedance", "0.5", "10", "0"}, 1, "",
-                   "duvane-calc: Er は正の有限値にして下さい\n"},
+                   "duvane-calc: " + std::string(kErNotPositiveText.japanese) + "\n"},
         OutputCase{"ErNegative", {"impedance", "0.5", "10", "-2", "--english"}, 1, "",
-                   "duvane-calc: Er must be a positive finite number\n"},
+                   "duvane-calc: " + std::string(kErNotPositiveText.english) + "\n"},
         OutputCase{"ZeEqualsZo", {"shape", "100", "100"}, 1, "",
-                   "duvane-calc: Ze は Zo より大きくして下さい\n"},
+                   "duvane-calc: " + std::string(kZeNotAboveZoText.japanese) + "\n"},
         OutputCase{"ZeBelowZo", {"shape", "50", "100", "--english"}, 1, "",
-                   "duvane-calc: Ze must be larger than Zo\n"},
+                   "duvane-calc: " + std::string(kZeNotAboveZoText.english) + "\n"},
         OutputCase{"SdAboveLimitInShape", {"shape", "100", "99.9", "--english"}, 1, "",
-                   "duvane-calc: zCalcSDDd():Error : SD > 0.9\n"},
+                   "duvane-calc: " + std::string(kShapeSolvePrefix) + std::string(kSdAboveLimitText) + "\n"},
         OutputCase{"CountOverJapanese", {"shape", "133.229", "107.426", "--limit", "5"}, 1, "",
-                   "duvane-calc: 計算回数オーバーです - --limit を大きくするか、--width を広げて下さい。\n"},
+                   "duvane-calc: " + std::string(kCountOverText.japanese) + " - --limit を大きくするか、--width を広げて下さい。\n"},
         OutputCase{"CountOverEnglish", {"shape", "133.229", "107.426", "--limit", "5", "--english"}, 1, "",
-                   "duvane-calc: Calculation Count Over - raise --limit, or widen --width, to let the solve go on\n"},
+                   "duvane-calc: " + std::string(kCountOverText.english) + " - raise --limit, or widen --width, to let the solve go on\n"},
         OutputCase{"ShapeErZero", {"shape", "100", "50", "0", "--english"}, 1, "",
-                   "duvane-calc: Er must be a positive finite number\n"}),
+                   "duvane-calc: " + std::string(kErNotPositiveText.english) + "\n"}),
     CaseName());
 
 INSTANTIATE_TEST_SUITE_P(Answers, FrontOutput,
@@ -190,7 +191,7 @@ TEST(FrontShape, NoImprovementInJapaneseGainsWords)
 {
     const CliResult r = runWith({"shape", "133.229", "107.426", "--width", "1e-13"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(std::regex_match(r.err, std::regex("duvane-calc: 計算不能です４：計算回数=[1-9][0-9]* - "
+    EXPECT_TRUE(std::regex_match(r.err, std::regex("duvane-calc: " + std::string(kNoImprovementText.japanese) + "[1-9][0-9]* - "
                                                    "改善する試行ステップがありませんでした：--width を広げて下さい"
                                                    "（または Ze と Zo が計算できる範囲外です）。\n")))
         << r.err;
@@ -278,7 +279,7 @@ TEST(FrontJson, FailureStatusWithErrorOnStdout)
 {
     const CliResult r = runWith({"shape", "50", "100", "--json", "--english"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, R"({"ze":50,"zo":100,"er":1,"width":0.01,"limit":1000,"error":"Ze must be larger than Zo"})"
+    EXPECT_EQ(r.out, R"({"ze":50,"zo":100,"er":1,"width":0.01,"limit":1000,"error":")" + std::string(kZeNotAboveZoText.english) + R"("})"
                      "\n");
 }
 
@@ -332,7 +333,7 @@ TEST(FrontShape, CountIsTheLimitTheSolveNeeds)
     const std::string below = std::to_string(static_cast<int>(count) - 1);
     const CliResult belowLimit = runWith({"shape", "80", "45", "2", "--json", "--limit", below, "--english"});
     EXPECT_EQ(belowLimit.status, 1);
-    EXPECT_EQ(jsonTextAt(belowLimit.out, "error").rfind("Calculation Count Over - raise --limit", 0), 0u);
+    EXPECT_EQ(jsonTextAt(belowLimit.out, "error").rfind(std::string(kCountOverText.english) + " - raise --limit", 0), 0u);
 }
 
 // The found shape gives back the wanted impedances to within the width,

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include <QAbstractButton>
@@ -20,6 +21,12 @@
 
 #include "Fonts.h"
 #include "UserDialogs.h"
+
+// A text of the solver's catalogue, as the window shows it.
+inline QString shown(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A modal window that nobody expected would hang a test in its event loop;
 // the watchdog fails the test instead and closes the window. Expected modal

@@ -20,6 +20,7 @@
 #include "FormsFixture.h"
 #include "Info.h"
 #include "Setting2.h"
+#include "SolverTexts.h"
 #include "UiTestSupport.h"
 #include "Version.h"
 
@@ -152,10 +153,10 @@ void typeCharacters(QWidget* box, const QString& characters)
     }
 }
 
-// Counts the calculations in "計算回数＝N".
+// Counts the calculations in the count caption, "計算回数＝N".
 int countOf(const QString& status)
 {
-    static const QRegularExpression pattern(QStringLiteral("^計算回数＝(\\d+)$"));
+    static const QRegularExpression pattern("^" + shown(kCountCaption.japanese) + "(\\d+)$");
     const QRegularExpressionMatch match = pattern.match(status);
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
@@ -604,7 +605,7 @@ void TestMainWindow::accuracyNotes_data()
     QTest::addColumn<QString>("status"); // a pattern
     QTest::addColumn<QString>("toolTip"); // a part of it
 
-    const QString count = QStringLiteral("計算回数＝\\d+");
+    const QString count = shown(kCountCaption.japanese) + "\\d+";
     QTest::newRow("wide gaps say nothing") << false << "0.5" << "10" << "1" << "" << "" << "^$" << "";
     QTest::newRow("cores 0.4 r apart") << false << "0.3" << "4" << "1" << "" << ""
                                        << "^精度注意: Zo −0\\.[5-7]\\d %$" << "Ze = 103.310 Ω, Zo = 33.411 Ω";
@@ -684,13 +685,13 @@ void TestMainWindow::impedanceFailure_data()
     QTest::addColumn<QString>("er");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("S/D above 0.9") << "0.95" << "10" << "1" << "Error : SD > 0.9";
-    QTest::newRow("S/D 0") << "0" << "10" << "1" << "Error : SD <= 0";
-    QTest::newRow("D/d 2") << "0.5" << "2" << "1" << "Error : Dd <= 2";
-    QTest::newRow("conductors touch") << "0.25" << "4" << "1" << "内部導体オフセットが小さすぎます";
-    QTest::newRow("conductor touches shield") << "0.75" << "4" << "1" << "外部導体半径が小さすぎます";
-    QTest::newRow("Er 0") << "0.5" << "10" << "0" << "Er は正の有限値にして下さい";
-    QTest::newRow("Er negative") << "0.5" << "10" << "-2.25" << "Er は正の有限値にして下さい";
+    QTest::newRow("S/D above 0.9") << "0.95" << "10" << "1" << shown(kSdAboveLimitText);
+    QTest::newRow("S/D 0") << "0" << "10" << "1" << shown(kSdNotPositiveText);
+    QTest::newRow("D/d 2") << "0.5" << "2" << "1" << shown(kDdNotAboveTwoText);
+    QTest::newRow("conductors touch") << "0.25" << "4" << "1" << shown(kCoresTooCloseText.japanese);
+    QTest::newRow("conductor touches shield") << "0.75" << "4" << "1" << shown(kShieldTooSmallText.japanese);
+    QTest::newRow("Er 0") << "0.5" << "10" << "0" << shown(kErNotPositiveText.japanese);
+    QTest::newRow("Er negative") << "0.5" << "10" << "-2.25" << shown(kErNotPositiveText.japanese);
 }
 
 void TestMainWindow::impedanceFailure()
@@ -766,10 +767,11 @@ void TestMainWindow::shapeFailure_data()
     QTest::addColumn<QString>("zo");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("Ze equal to Zo") << "1" << "100" << "100" << "Ze は Zo より大きくして下さい";
-    QTest::newRow("start S/D above 0.9") << "1" << "100" << "99.5" << "zCalcSDDd():Error : SD > 0.9";
-    QTest::newRow("Er 0") << "0" << "100" << "50" << "Er は正の有限値にして下さい";
-    QTest::newRow("Ze and Zo negative") << "1" << "-1" << "-2" << "Ze と Zo は正の有限値にして下さい";
+    QTest::newRow("Ze equal to Zo") << "1" << "100" << "100" << shown(kZeNotAboveZoText.japanese);
+    QTest::newRow("start S/D above 0.9") << "1" << "100" << "99.5"
+                                         << shown(kShapeSolvePrefix) + shown(kSdAboveLimitText);
+    QTest::newRow("Er 0") << "0" << "100" << "50" << shown(kErNotPositiveText.japanese);
+    QTest::newRow("Ze and Zo negative") << "1" << "-1" << "-2" << shown(kTargetsNotPositiveText.japanese);
 }
 
 void TestMainWindow::shapeFailure()
@@ -863,7 +865,7 @@ void TestMainWindow::shapeReadsSettingsEachTime()
 
     FormSetting2->mIterLimit = fineCount - 2;
     calculate();
-    QCOMPARE(dialogs_->messageTexts(), QStringList("計算回数オーバーです"));
+    QCOMPARE(dialogs_->messageTexts(), QStringList(shown(kCountOverText.japanese)));
     QCOMPARE(FormMain->Edit1->text(), QString("---"));
 
     FormSetting2->mIterLimit = 1000;
@@ -886,10 +888,10 @@ void TestMainWindow::shapeRepaintsWhileCounting()
     QCoreApplication::processEvents();
     PaintRecorder recorder(FormMain->Label1);
     FormMain->CalcBtn->click(); // runs to its end without an event loop
-    QCOMPARE(dialogs_->messageTexts(), QStringList("計算回数オーバーです"));
+    QCOMPARE(dialogs_->messageTexts(), QStringList(shown(kCountOverText.japanese)));
     QVERIFY(!recorder.painted.isEmpty());
-    QCOMPARE(recorder.painted.first(), QString("初期値を計算中"));
-    QCOMPARE(recorder.painted.last(), QString("計算回数＝20001"));
+    QCOMPARE(recorder.painted.first(), shown(kCalculatingStartText.japanese));
+    QCOMPARE(recorder.painted.last(), shown(kCountCaption.japanese) + "20001");
     QVERIFY2(recorder.painted.size() < 2000, qPrintable(QString::number(recorder.painted.size()) + " paints"));
 }
 

@@ -46,6 +46,7 @@
 #include "Info.h"
 #include "NumberText.h"
 #include "Setting2.h"
+#include "SolverTexts.h"
 #include "UiTestSupport.h"
 #include "Version.h"
 
@@ -917,7 +918,7 @@ private:
         const double dd = solver.mShapeDd;
         const AccuracyNote note =
             accuracyNote(fiveChargeDeviation(converged_, sd, dd), sd, dd, er, model_.settings.decimals);
-        const QString count = QStringLiteral("計算回数＝%1").arg(solver.mCount);
+        const QString count = shown(kCountCaption.japanese) + QString::number(solver.mCount);
         return {{}, std::array{formatted(sd), formatted(dd)}, std::array{note.shapeStatus(count), note.toolTip}};
     }
 

@@ -9,6 +9,7 @@
 #include "cases/CaseRunner.h"
 #include "CliRun.h"
 #include "output/CaseOutput.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -67,12 +68,12 @@ TEST(Batch, MixedLinesEachGiveTheirObject)
     EXPECT_NEAR(jsonNumberAt(lines[0], "ze"), 133.229, 0.0005);
     EXPECT_EQ(jsonNumberAt(lines[1], "line"), 6);
     EXPECT_NEAR(jsonNumberAt(lines[1], "zo"), 71.617, 0.0005);
-    EXPECT_EQ(lines[2], R"({"line":7,"sd":0.95,"dd":10,"er":1,"error":"Error : SD > 0.9"})");
+    EXPECT_EQ(lines[2], R"({"line":7,"sd":0.95,"dd":10,"er":1,"error":")" + std::string(kSdAboveLimitText) + R"("})");
     EXPECT_EQ(lines[3], R"({"line":8,"input":"0.5 abc","error":"DD is not a number: \"abc\""})");
     EXPECT_EQ(lines[4], R"({"line":9,"input":"0.5,,10","error":"DD is empty"})");
     EXPECT_EQ(lines[5], R"({"line":10,"input":"0.5 10 1 7","error":"unexpected \"7\" after ER"})");
     EXPECT_EQ(lines[6], R"({"line":11,"input":"0.5","error":"missing DD"})");
-    EXPECT_EQ(lines[7], R"({"line":12,"sd":0.5,"dd":10,"er":0,"error":"Er must be a positive finite number"})");
+    EXPECT_EQ(lines[7], R"({"line":12,"sd":0.5,"dd":10,"er":0,"error":")" + std::string(kErNotPositiveText.english) + R"("})");
     EXPECT_EQ(jsonNumberAt(lines[8], "line"), 13);
     EXPECT_NEAR(jsonNumberAt(lines[8], "zo"), 51.089, 0.0005);
 }
@@ -132,9 +133,9 @@ TEST(Batch, ModeOptionsApplyToEveryLine)
         EXPECT_EQ(jsonNumberAt(line, "limit"), 3) << line;
         EXPECT_EQ(jsonNumberAt(line, "width"), 0.1) << line;
     }
-    EXPECT_EQ(jsonTextAt(lines[0], "error").rfind("Calculation Count Over", 0), 0u);
-    EXPECT_EQ(jsonTextAt(lines[1], "error").rfind("Calculation Count Over", 0), 0u);
-    EXPECT_EQ(jsonTextAt(lines[2], "error"), "Ze must be larger than Zo");
+    EXPECT_EQ(jsonTextAt(lines[0], "error").rfind(std::string(kCountOverText.english), 0), 0u);
+    EXPECT_EQ(jsonTextAt(lines[1], "error").rfind(std::string(kCountOverText.english), 0), 0u);
+    EXPECT_EQ(jsonTextAt(lines[2], "error"), std::string(kZeNotAboveZoText.english));
 }
 
 // A solve that fails must not spoil the next one on the same solver.
@@ -143,8 +144,8 @@ TEST(Batch, CasesDoNotLeakIntoEachOther)
     const CliResult batch = runWith({"shape", "--batch"}, "100 50\n50 100\n100 99.9\n100 50\n");
     const auto lines = linesOf(batch.out);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(jsonTextAt(lines[1], "error"), "Ze は Zo より大きくして下さい");
-    EXPECT_EQ(jsonTextAt(lines[2], "error"), "zCalcSDDd():Error : SD > 0.9");
+    EXPECT_EQ(jsonTextAt(lines[1], "error"), std::string(kZeNotAboveZoText.japanese));
+    EXPECT_EQ(jsonTextAt(lines[2], "error"), std::string(kShapeSolvePrefix) + std::string(kSdAboveLimitText));
     const std::string single = runWith({"shape", "100", "50", "--json"}).out;
     EXPECT_EQ(lines[0].substr(lines[0].find(",\"ze\"") + 1), single.substr(1, single.size() - 2));
     EXPECT_EQ(lines[3].substr(lines[3].find(",\"ze\"") + 1), single.substr(1, single.size() - 2));

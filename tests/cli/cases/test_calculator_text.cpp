@@ -6,6 +6,7 @@
 
 #include "CaseName.h"
 #include "cases/CalculatorText.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -23,27 +24,27 @@ TEST_P(ShownText, IsTheTextInTheChosenLanguage)
     EXPECT_EQ(shownText(GetParam().text, GetParam().english), GetParam().shown);
 }
 
-const std::string kRadiusTooLarge = "内部導体半径が大きすぎます";
-const std::string kTooClose = "内部導体オフセットが小さすぎます";
-const std::string kShieldTooSmall = "外部導体半径が小さすぎます";
+const std::string kRadiusTooLarge = std::string(kCoreRadiusTooLargeText.japanese);
+const std::string kTooClose = std::string(kCoresTooCloseText.japanese);
+const std::string kShieldTooSmall = std::string(kShieldTooSmallText.japanese);
 
 // Texts the calculator has only in Japanese: English with --english.
 INSTANTIATE_TEST_SUITE_P(
     EnglishThatIsJapanese, ShownText,
     testing::Values(
-        TextCase{"RadiusTooLarge", kRadiusTooLarge, true, "inner conductor radius too large"},
-        TextCase{"TooClose", kTooClose, true, "inner conductors too close (they touch or overlap)"},
+        TextCase{"RadiusTooLarge", kRadiusTooLarge, true, std::string(kCoreRadiusTooLargeText.english)},
+        TextCase{"TooClose", kTooClose, true, std::string(kCoresTooCloseText.english)},
         TextCase{"ShieldTooSmall", kShieldTooSmall, true,
-                 "outer conductor radius too small (an inner conductor touches the shield)"},
-        TextCase{"AtTheStart", "zCalcSDDd():" + kTooClose, true,
-                 "zCalcSDDd():inner conductors too close (they touch or overlap)"},
-        TextCase{"InATrial", "Calculation Failed:" + kShieldTooSmall, true,
-                 "Calculation Failed:outer conductor radius too small (an inner conductor touches the shield)"},
+                 std::string(kShieldTooSmallText.english)},
+        TextCase{"AtTheStart", std::string(kShapeSolvePrefix) + kTooClose, true,
+                 std::string(kShapeSolvePrefix) + std::string(kCoresTooCloseText.english)},
+        TextCase{"InATrial", std::string(kFailedOnTrialsPrefix.english) + kShieldTooSmall, true,
+                 std::string(kFailedOnTrialsPrefix.english) + std::string(kShieldTooSmallText.english)},
         // Without --english they stay as the calculator gives them.
         TextCase{"RadiusTooLargeInJapanese", kRadiusTooLarge, false, kRadiusTooLarge},
         TextCase{"TooCloseInJapanese", kTooClose, false, kTooClose},
         TextCase{"ShieldTooSmallInJapanese", kShieldTooSmall, false, kShieldTooSmall},
-        TextCase{"InATrialInJapanese", "計算不能です３：" + kShieldTooSmall, false, "計算不能です３：" + kShieldTooSmall}),
+        TextCase{"InATrialInJapanese", std::string(kFailedOnTrialsPrefix.japanese) + kShieldTooSmall, false, std::string(kFailedOnTrialsPrefix.japanese) + kShieldTooSmall}),
     CaseName());
 
 const std::string kSingular =
@@ -58,46 +59,47 @@ const std::string kSetUpJapanese = " - 計算の設定が正しくありませ�
 INSTANTIATE_TEST_SUITE_P(
     MessagesAUserCannotActOn, ShownText,
     testing::Values(
-        TextCase{"ZeroPivot", "Gij11 =0", true, "Gij11 =0" + kSingular},
-        TextCase{"ZeroPivotInJapanese", "Gij44 =0", false, "Gij44 =0" + kSingularJapanese},
-        TextCase{"SingularNewtonStep", "div by 0 in mCalcDeltaSDDd()", true,
-                 "div by 0 in mCalcDeltaSDDd()" + kSingular},
-        TextCase{"ChargeOnMatchingPoint", "div by 0 in mCalcG()...", true, "div by 0 in mCalcG()..." + kBrokeDown},
-        TextCase{"ShieldPotentialOne", "div by 0 in zCalcEvenModeZC...", false,
-                 "div by 0 in zCalcEvenModeZC..." + kBrokeDownJapanese},
-        TextCase{"OddCapacitanceZero", "capO = 0 in zCalcOddModeZC...", true,
-                 "capO = 0 in zCalcOddModeZC..." + kBrokeDown},
-        TextCase{"OddCapacitanceInvalid", "capO invalid in zCalcOddModeZC...", true,
-                 "capO invalid in zCalcOddModeZC..." + kBrokeDown},
-        TextCase{"OddImpedanceInvalid", "Zo invalid in zCalcOddModeZC...", true,
-                 "Zo invalid in zCalcOddModeZC..." + kBrokeDown},
-        TextCase{"EvenCapacitanceZero", "capE = 0 in zCalcEvenModeZC...", true,
-                 "capE = 0 in zCalcEvenModeZC..." + kBrokeDown},
-        TextCase{"EvenCapacitanceInvalid", "capE invalid in zCalcEvenModeZC...", false,
-                 "capE invalid in zCalcEvenModeZC..." + kBrokeDownJapanese},
-        TextCase{"EvenImpedanceInvalid", "Ze invalid in zCalcEvenModeZC...", true,
-                 "Ze invalid in zCalcEvenModeZC..." + kBrokeDown},
-        TextCase{"ChargeCount", "Qnum Invalid", true, "Qnum Invalid" + kSetUp},
-        TextCase{"EliminationOrder", "order too small in zDoGaussCalc()", false,
-                 "order too small in zDoGaussCalc()" + kSetUpJapanese},
-        TextCase{"AtTheStart", "zCalcSDDd():capO invalid in zCalcOddModeZC...", true,
-                 "zCalcSDDd():capO invalid in zCalcOddModeZC..." + kBrokeDown},
-        TextCase{"InAGradient", "Calculation Failed:Gij33 =0", true, "Calculation Failed:Gij33 =0" + kSingular},
-        TextCase{"InAGradientInJapanese", "計算不能です１：Gij33 =0", false,
-                 "計算不能です１：Gij33 =0" + kSingularJapanese},
-        TextCase{"InATrialInJapanese", "計算不能です３：div by 0 in mCalcG()...", false,
-                 "計算不能です３：div by 0 in mCalcG()..." + kBrokeDownJapanese}),
+        TextCase{"ZeroPivot", zeroPivotText(1), true, zeroPivotText(1) + kSingular},
+        TextCase{"ZeroPivotInJapanese", zeroPivotText(4), false, zeroPivotText(4) + kSingularJapanese},
+        TextCase{"SingularNewtonStep", std::string(kStepDivisionByZeroText), true,
+                 std::string(kStepDivisionByZeroText) + kSingular},
+        TextCase{"ChargeOnMatchingPoint", std::string(kPotentialDivisionByZeroText), true, std::string(kPotentialDivisionByZeroText) + kBrokeDown},
+        TextCase{"ShieldPotentialOne", std::string(kEvenDivisionByZeroText), false,
+                 std::string(kEvenDivisionByZeroText) + kBrokeDownJapanese},
+        TextCase{"OddCapacitanceZero", std::string(kOddCapacitanceZeroText), true,
+                 std::string(kOddCapacitanceZeroText) + kBrokeDown},
+        TextCase{"OddCapacitanceInvalid", std::string(kOddCapacitanceInvalidText), true,
+                 std::string(kOddCapacitanceInvalidText) + kBrokeDown},
+        TextCase{"OddImpedanceInvalid", std::string(kOddImpedanceInvalidText), true,
+                 std::string(kOddImpedanceInvalidText) + kBrokeDown},
+        TextCase{"EvenCapacitanceZero", std::string(kEvenCapacitanceZeroText), true,
+                 std::string(kEvenCapacitanceZeroText) + kBrokeDown},
+        TextCase{"EvenCapacitanceInvalid", std::string(kEvenCapacitanceInvalidText), false,
+                 std::string(kEvenCapacitanceInvalidText) + kBrokeDownJapanese},
+        TextCase{"EvenImpedanceInvalid", std::string(kEvenImpedanceInvalidText), true,
+                 std::string(kEvenImpedanceInvalidText) + kBrokeDown},
+        TextCase{"ChargeCount", std::string(kChargeCountInvalidText), true, std::string(kChargeCountInvalidText) + kSetUp},
+        TextCase{"EliminationOrder", std::string(kOrderTooSmallText), false,
+                 std::string(kOrderTooSmallText) + kSetUpJapanese},
+        TextCase{"AtTheStart", std::string(kShapeSolvePrefix) + std::string(kOddCapacitanceInvalidText), true,
+                 std::string(kShapeSolvePrefix) + std::string(kOddCapacitanceInvalidText) + kBrokeDown},
+        TextCase{"InAGradient", std::string(kFailedOnDerivativesPrefix.english) + zeroPivotText(3), true,
+                 std::string(kFailedOnDerivativesPrefix.english) + zeroPivotText(3) + kSingular},
+        TextCase{"InAGradientInJapanese", std::string(kFailedOnDerivativesPrefix.japanese) + zeroPivotText(3), false,
+                 std::string(kFailedOnDerivativesPrefix.japanese) + zeroPivotText(3) + kSingularJapanese},
+        TextCase{"InATrialInJapanese", std::string(kFailedOnTrialsPrefix.japanese) + std::string(kPotentialDivisionByZeroText), false,
+                 std::string(kFailedOnTrialsPrefix.japanese) + std::string(kPotentialDivisionByZeroText) + kBrokeDownJapanese}),
     CaseName());
 
 // The solve's text for a step that found no better shape has nothing after its
 // colon in English; in Japanese it has the count.
 INSTANTIATE_TEST_SUITE_P(
     CalculationFailedWithoutWords, ShownText,
-    testing::Values(TextCase{"English", "Calculation Failed:", true,
-                             "Calculation Failed: no trial step improved the solution; try a wider --width (or Ze and "
+    testing::Values(TextCase{"English", std::string(kNoImprovementText.english), true,
+                             std::string(kNoImprovementText.english) + " no trial step improved the solution; try a wider --width (or Ze and "
                              "Zo are beyond the calculator's reach)"},
-                    TextCase{"Japanese", "計算不能です４：計算回数=361", false,
-                             "計算不能です４：計算回数=361 - 改善する試行ステップがありませんでした：--width "
+                    TextCase{"Japanese", std::string(kNoImprovementText.japanese) + "361", false,
+                             std::string(kNoImprovementText.japanese) + "361 - 改善する試行ステップがありませんでした：--width "
                              "を広げて下さい（または Ze と Zo が計算できる範囲外です）。"}),
     CaseName());
 
@@ -106,23 +108,23 @@ const std::string kCountOver = " - raise --limit, or widen --width, to let the s
 // A count over says which options let the solve go on, after either solve's text.
 INSTANTIATE_TEST_SUITE_P(
     CountOver, ShownText,
-    testing::Values(TextCase{"FiveCharge", "Calculation Count Over", true, "Calculation Count Over" + kCountOver},
-                    TextCase{"FiveChargeInJapanese", "計算回数オーバーです", false,
-                             "計算回数オーバーです - --limit を大きくするか、--width を広げて下さい。"},
-                    TextCase{"Converged", "Calculation count over: the limit is 7 and the width was not reached",
-                             true, "Calculation count over: the limit is 7 and the width was not reached" + kCountOver},
-                    TextCase{"ConvergedWithoutTheLimit", "Calculation count over:", true, "Calculation count over:"}),
+    testing::Values(TextCase{"FiveCharge", std::string(kCountOverText.english), true, std::string(kCountOverText.english) + kCountOver},
+                    TextCase{"FiveChargeInJapanese", std::string(kCountOverText.japanese), false,
+                             std::string(kCountOverText.japanese) + " - --limit を大きくするか、--width を広げて下さい。"},
+                    TextCase{"Converged", std::string(kConvergedCountOverStart) + " the limit is 7 and the width was not reached",
+                             true, std::string(kConvergedCountOverStart) + " the limit is 7 and the width was not reached" + kCountOver},
+                    TextCase{"ConvergedWithoutTheLimit", std::string(kConvergedCountOverStart), true, std::string(kConvergedCountOverStart)}),
     CaseName());
 
 // Only the calculator's texts as a whole are its texts.
 INSTANTIATE_TEST_SUITE_P(
     OtherTexts, ShownText,
-    testing::Values(TextCase{"English", "Error : SD > 0.9", true, "Error : SD > 0.9"},
-                    TextCase{"EnglishBehindAPrefix", "zCalcSDDd():Error : Dd <= 2", true,
-                             "zCalcSDDd():Error : Dd <= 2"},
+    testing::Values(TextCase{"English", std::string(kSdAboveLimitText), true, std::string(kSdAboveLimitText)},
+                    TextCase{"EnglishBehindAPrefix", std::string(kShapeSolvePrefix) + std::string(kDdNotAboveTwoText), true,
+                             std::string(kShapeSolvePrefix) + std::string(kDdNotAboveTwoText)},
                     TextCase{"KnownTextWithMore", kTooClose + "!", true, kTooClose + "!"},
                     TextCase{"KnownTextInside", "x" + kTooClose, true, "x" + kTooClose},
-                    TextCase{"InternalTextWithMore", "Qnum Invalid!", true, "Qnum Invalid!"},
+                    TextCase{"InternalTextWithMore", std::string(kChargeCountInvalidText) + "!", true, std::string(kChargeCountInvalidText) + "!"},
                     TextCase{"Empty", "", true, ""}),
     CaseName());
 

@@ -10,6 +10,7 @@
 #include "CaseName.h"
 #include "cases/CaseSweep.h"
 #include "CliRun.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -179,7 +180,7 @@ TEST(SweepRun, FailedCasesDoNotStopIt)
     const std::vector<std::string> lines = linesOf(r.out);
     ASSERT_EQ(lines.size(), 3u) << r.out;
     EXPECT_GT(jsonNumberAt(lines[1], "ze"), 0);
-    EXPECT_EQ(lines[2], R"({"sd":0.95,"dd":20,"er":1,"error":"Error : SD > 0.9"})");
+    EXPECT_EQ(lines[2], R"({"sd":0.95,"dd":20,"er":1,"error":")" + std::string(kSdAboveLimitText) + R"("})");
 }
 
 // Once the output is lost, every further case would be lost as well.

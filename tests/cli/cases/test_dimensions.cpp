@@ -10,6 +10,7 @@
 #include "CaseName.h"
 #include "CliRun.h"
 #include "output/Json.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -139,7 +140,7 @@ TEST(DimensionsCheck, CoresThatTouchFailTheCase)
 {
     const CliResult r = runWith({"impedance", "--D", "4", "--S", "0.9", "--d", "1", "--english"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "duvane-calc: inner conductors too close (they touch or overlap)\n");
+    EXPECT_EQ(r.err, "duvane-calc: " + std::string(kCoresTooCloseText.english) + "\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "CaseName.h"
 #include "CliRun.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ TEST(Compare, BeyondTheConvergedReachSaysSo)
     const CliResult r = runWith({"impedance", "0.2511", "4", "--compare"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out.rfind("Ze    = ", 0), 0u) << r.out;
-    EXPECT_NE(r.err.find("no comparison: Gap too narrow"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("no comparison: " + std::string(kGapTooNarrowStart)), std::string::npos) << r.err;
 }
 
 // The converged method's shape gives back the wanted impedances on the
@@ -110,7 +111,7 @@ TEST(ConvergedBatch, EveryLineOnTheConvergedModel)
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NEAR(jsonNumberAt(lines[0], "ze"), 133.2262051, 1e-7);
     EXPECT_EQ(jsonTextAt(lines[0], "method"), "converged");
-    EXPECT_NE(jsonTextAt(lines[1], "error").find("Gap too narrow"), std::string::npos) << lines[1];
+    EXPECT_NE(jsonTextAt(lines[1], "error").find(kGapTooNarrowStart), std::string::npos) << lines[1];
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "CaseName.h"
 #include "commands/Impedances.h"
 #include "fivecharge/Qol_math1.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ struct Refusal {
     const char* name;
     double sd, dd, er;
     bool english;
-    const char* error;
+    std::string error;
 };
 
 class ImpedancesRefused : public testing::TestWithParam<Refusal> {};
@@ -32,16 +33,16 @@ TEST_P(ImpedancesRefused, GivesTheTextAndNoValues)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ImpedancesRefused,
-    testing::Values(Refusal{"ErZero", 0.5, 10, 0, false, "Er は正の有限値にして下さい"},
-                    Refusal{"ErNegativeEnglish", 0.5, 10, -2.25, true, "Er must be a positive finite number"},
-                    Refusal{"ErNaN", 0.5, 10, NAN, false, "Er は正の有限値にして下さい"},
-                    Refusal{"ErInfinite", 0.5, 10, INFINITY, true, "Er must be a positive finite number"},
-                    Refusal{"ErBeforeShape", 0.95, 10, 0, true, "Er must be a positive finite number"},
-                    Refusal{"ShapeText", 0.95, 10, 1, true, "Error : SD > 0.9"},
-                    Refusal{"JapaneseShapeText", 0.25, 4, 1, true, "内部導体オフセットが小さすぎます"},
+    testing::Values(Refusal{"ErZero", 0.5, 10, 0, false, std::string(kErNotPositiveText.japanese)},
+                    Refusal{"ErNegativeEnglish", 0.5, 10, -2.25, true, std::string(kErNotPositiveText.english)},
+                    Refusal{"ErNaN", 0.5, 10, NAN, false, std::string(kErNotPositiveText.japanese)},
+                    Refusal{"ErInfinite", 0.5, 10, INFINITY, true, std::string(kErNotPositiveText.english)},
+                    Refusal{"ErBeforeShape", 0.95, 10, 0, true, std::string(kErNotPositiveText.english)},
+                    Refusal{"ShapeText", 0.95, 10, 1, true, std::string(kSdAboveLimitText)},
+                    Refusal{"JapaneseShapeText", 0.25, 4, 1, true, std::string(kCoresTooCloseText.japanese)},
                     // the five charges give Ze 0.09815, Zo 0.09854 here; the true values are about 0.851 / 0.820
-                    Refusal{"ZoAboveZeNearTheShield", 0.5121, 2.05, 1, false, beyondReachText(false)},
-                    Refusal{"ZoAboveZeEnglish", 0.5121, 2.05, 2.25, true, beyondReachText(true)}),
+                    Refusal{"ZoAboveZeNearTheShield", 0.5121, 2.05, 1, false, std::string(kBeyondReachText.japanese)},
+                    Refusal{"ZoAboveZeEnglish", 0.5121, 2.05, 2.25, true, std::string(kBeyondReachText.english)}),
     CaseName{});
 
 // The results are the calculator's air impedances over √Er, and the

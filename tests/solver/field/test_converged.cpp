@@ -9,6 +9,7 @@
 
 #include "CaseName.h"
 #include "field/ConvergedSolver.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -192,23 +193,23 @@ TEST_P(ConvergedRefused, GivesTextAndNoValues)
     }
 }
 
-const std::string kNarrow = "Gap too narrow for the converged solver (at least 0.01 r): ";
+const std::string kNarrow = std::string(kGapTooNarrowStart) + " (at least 0.01 r): ";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConvergedRefused,
     testing::Values(
-        Refused{"SDNaN", kNaN, 10, ConvergedStatus::ShapeRejected, "Error : SD <= 0"},
-        Refused{"SDZero", 0, 10, ConvergedStatus::ShapeRejected, "Error : SD <= 0"},
-        Refused{"SDNegative", -0.5, 10, ConvergedStatus::ShapeRejected, "Error : SD <= 0"},
-        Refused{"SDAbove0_9", 0.9000001, 10, ConvergedStatus::ShapeRejected, "Error : SD > 0.9"},
-        Refused{"SDInfinite", kInf, 10, ConvergedStatus::ShapeRejected, "Error : SD > 0.9"},
-        Refused{"DdNaN", 0.5, kNaN, ConvergedStatus::ShapeRejected, "Error : Dd <= 2"},
-        Refused{"DdTwo", 0.5, 2, ConvergedStatus::ShapeRejected, "Error : Dd <= 2"},
-        Refused{"DdMinusInfinity", 0.5, -kInf, ConvergedStatus::ShapeRejected, "Error : Dd <= 2"},
-        Refused{"DdInfinite", 0.5, kInf, ConvergedStatus::ShapeRejected, "外部導体半径が小さすぎます"},
-        Refused{"CoresTouching", 0.1, 10, ConvergedStatus::ShapeRejected, "内部導体オフセットが小さすぎます"},
-        Refused{"CoresOverlapping", 0.05, 10, ConvergedStatus::ShapeRejected, "内部導体オフセットが小さすぎます"},
-        Refused{"CoreTouchingShield", 0.8, 5, ConvergedStatus::ShapeRejected, "外部導体半径が小さすぎます"},
+        Refused{"SDNaN", kNaN, 10, ConvergedStatus::ShapeRejected, std::string(kSdNotPositiveText)},
+        Refused{"SDZero", 0, 10, ConvergedStatus::ShapeRejected, std::string(kSdNotPositiveText)},
+        Refused{"SDNegative", -0.5, 10, ConvergedStatus::ShapeRejected, std::string(kSdNotPositiveText)},
+        Refused{"SDAbove0_9", 0.9000001, 10, ConvergedStatus::ShapeRejected, std::string(kSdAboveLimitText)},
+        Refused{"SDInfinite", kInf, 10, ConvergedStatus::ShapeRejected, std::string(kSdAboveLimitText)},
+        Refused{"DdNaN", 0.5, kNaN, ConvergedStatus::ShapeRejected, std::string(kDdNotAboveTwoText)},
+        Refused{"DdTwo", 0.5, 2, ConvergedStatus::ShapeRejected, std::string(kDdNotAboveTwoText)},
+        Refused{"DdMinusInfinity", 0.5, -kInf, ConvergedStatus::ShapeRejected, std::string(kDdNotAboveTwoText)},
+        Refused{"DdInfinite", 0.5, kInf, ConvergedStatus::ShapeRejected, std::string(kShieldTooSmallText.japanese)},
+        Refused{"CoresTouching", 0.1, 10, ConvergedStatus::ShapeRejected, std::string(kCoresTooCloseText.japanese)},
+        Refused{"CoresOverlapping", 0.05, 10, ConvergedStatus::ShapeRejected, std::string(kCoresTooCloseText.japanese)},
+        Refused{"CoreTouchingShield", 0.8, 5, ConvergedStatus::ShapeRejected, std::string(kShieldTooSmallText.japanese)},
         Refused{"CoreGap0_005", 0.10025, 10, ConvergedStatus::GapTooNarrow, kNarrow + "core to core 0.005 r"},
         Refused{"ShieldGap0_005", 2 / 3.005, 3.005, ConvergedStatus::GapTooNarrow, kNarrow + "core to shield 0.005 r"},
         Refused{"BothGaps0_005", 1.0025 / 2.0075, 2.0075, ConvergedStatus::GapTooNarrow,

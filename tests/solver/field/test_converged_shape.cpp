@@ -8,6 +8,7 @@
 #include "field/ConvergedShape.h"
 #include "field/ConvergedSolver.h"
 #include "fivecharge/Qol_math2.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ TEST(ConvergedShapeCount, FailsOnlyAboveTheLimit)
     const ShapeResult over = solveConvergedShape(request);
     EXPECT_EQ(over.outcome, ShapeOutcome::CountOver);
     EXPECT_EQ(over.count, free.count);
-    EXPECT_EQ(over.error, "Calculation count over: the limit is " + std::to_string(request.countLimit) +
+    EXPECT_EQ(over.error, std::string(kConvergedCountOverStart) + " the limit is " + std::to_string(request.countLimit) +
                               " and the width was not reached within it");
     EXPECT_EQ(over.sd, 0);
     EXPECT_EQ(over.dd, 0);
@@ -155,10 +156,10 @@ TEST_P(ConvergedShapeRefused, GivesTextAndNoShape)
     EXPECT_EQ(result.count, 0);
 }
 
-const std::string kZeAboveZo = "Ze must be larger than Zo";
-const std::string kPositiveEr = "Er must be a positive finite number";
-const std::string kPositiveZ = "Ze and Zo must be positive finite numbers";
-const std::string kPositiveWidth = "The convergence width must be a positive number of ohm";
+const std::string kZeAboveZo = std::string(kZeNotAboveZoText.english);
+const std::string kPositiveEr = std::string(kErNotPositiveText.english);
+const std::string kPositiveZ = std::string(kTargetsNotPositiveText.english);
+const std::string kPositiveWidth = std::string(kWidthNotPositiveText);
 const std::string kNoStart = "cannot be brought into the converged solver's reach: ";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -175,11 +176,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"WidthZero", 100, 50, 1, 0, 0.5, 10, ShapeOutcome::BadRequest, kPositiveWidth},
         Refused{"WidthNaN", 100, 50, 1, kNaN, 0.5, 10, ShapeOutcome::BadRequest, kPositiveWidth},
         Refused{"StartSDNaN", 100, 50, 1, 0.01, kNaN, 10, ShapeOutcome::StartOutOfReach,
-                "The start S/D nan, D/d 10 " + kNoStart + "Error : SD <= 0"},
+                "The start S/D nan, D/d 10 " + kNoStart + std::string(kSdNotPositiveText)},
         Refused{"StartSDNegative", 100, 50, 1, 0.01, -0.5, 10, ShapeOutcome::StartOutOfReach,
-                "The start S/D -0.5, D/d 10 " + kNoStart + "Error : SD <= 0"},
+                "The start S/D -0.5, D/d 10 " + kNoStart + std::string(kSdNotPositiveText)},
         Refused{"StartDdInfinite", 100, 50, 1, 0.01, 0.5, kInf, ShapeOutcome::StartOutOfReach,
-                "The start S/D 0.5, D/d inf " + kNoStart + "外部導体半径が小さすぎます"}),
+                "The start S/D 0.5, D/d inf " + kNoStart + std::string(kShieldTooSmallText.japanese)}),
     CaseName{});
 
 struct Beyond {

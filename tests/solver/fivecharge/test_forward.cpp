@@ -5,6 +5,7 @@
 
 #include "CaseName.h"
 #include "fivecharge/Qol_math1.h"
+#include "SolverTexts.h"
 
 // The charge placement and the potential matrix are private to the
 // calculator; this reaches them for the tests below.
@@ -83,7 +84,7 @@ TEST(Forward, CapacitancesApproachTheThinWireLimit)
 
 struct Rejected {
     double sd, dd;
-    const char* error;
+    std::string error;
 };
 
 class ForwardRejected : public testing::TestWithParam<Rejected> {};
@@ -107,13 +108,13 @@ TEST_P(ForwardRejected, ReportsTextAndKeepsResults)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ForwardRejected,
-    testing::Values(Rejected{0, 10, "Error : SD <= 0"}, Rejected{-0.5, 10, "Error : SD <= 0"},
-                    Rejected{NAN, 10, "Error : SD <= 0"}, Rejected{0, 1, "Error : SD <= 0"},
-                    Rejected{std::nextafter(0.9, 1.0), 20, "Error : SD > 0.9"}, Rejected{0.95, 10, "Error : SD > 0.9"},
-                    Rejected{0.5, 2, "Error : Dd <= 2"}, Rejected{0.5, NAN, "Error : Dd <= 2"},
-                    Rejected{0.25, 4, "内部導体オフセットが小さすぎます"},
-                    Rejected{0.75, 4, "外部導体半径が小さすぎます"},
-                    Rejected{0.5, INFINITY, "外部導体半径が小さすぎます"}),
+    testing::Values(Rejected{0, 10, std::string(kSdNotPositiveText)}, Rejected{-0.5, 10, std::string(kSdNotPositiveText)},
+                    Rejected{NAN, 10, std::string(kSdNotPositiveText)}, Rejected{0, 1, std::string(kSdNotPositiveText)},
+                    Rejected{std::nextafter(0.9, 1.0), 20, std::string(kSdAboveLimitText)}, Rejected{0.95, 10, std::string(kSdAboveLimitText)},
+                    Rejected{0.5, 2, std::string(kDdNotAboveTwoText)}, Rejected{0.5, NAN, std::string(kDdNotAboveTwoText)},
+                    Rejected{0.25, 4, std::string(kCoresTooCloseText.japanese)},
+                    Rejected{0.75, 4, std::string(kShieldTooSmallText.japanese)},
+                    Rejected{0.5, INFINITY, std::string(kShieldTooSmallText.japanese)}),
     [](const testing::TestParamInfo<Rejected>& info) {
         return nameFromInputs(info.index, {{"sd", info.param.sd}, {"dd", info.param.dd}});
     });
@@ -125,7 +126,7 @@ TEST(ForwardAt, FailedValidationLeavesOutParameterAndShape)
     calc.mShapeDd = 10;
     double zo = -1;
     calc.zCalcZoAt(0.95, 10, zo);
-    EXPECT_EQ(calc.mErrMsg, "Error : SD > 0.9");
+    EXPECT_EQ(calc.mErrMsg, std::string(kSdAboveLimitText));
     EXPECT_EQ(zo, -1);
     EXPECT_EQ(calc.mShapeSD, 0.5);
     EXPECT_EQ(calc.mShapeDd, 10);
@@ -183,9 +184,9 @@ TEST(Forward, TooFewChargesIsReported)
     calc.mShapeSD = 0.5;
     calc.mShapeDd = 10;
     calc.zCalcZe();
-    EXPECT_EQ(calc.mErrMsg, "Qnum Invalid");
+    EXPECT_EQ(calc.mErrMsg, std::string(kChargeCountInvalidText));
     calc.zCalcZo();
-    EXPECT_EQ(calc.mErrMsg, "Qnum Invalid");
+    EXPECT_EQ(calc.mErrMsg, std::string(kChargeCountInvalidText));
 }
 
 // S/D 0.5, D/d 10: r = 1, R = 10, a = 5; charge 0 at x = 5, matching point 0 at (6, 0).
@@ -205,11 +206,11 @@ TEST(PotentialMatrix, PointOnAChargeIsReported)
     PotentialMatrixProbe probe(0.5, 10);
     double g = 42;
     probe.coefficient(g, 1, 5, 0, 5);
-    EXPECT_EQ(probe.calc.mErrMsg, "div by 0 in mCalcG()...");
+    EXPECT_EQ(probe.calc.mErrMsg, std::string(kPotentialDivisionByZeroText));
     EXPECT_EQ(g, 42);
     probe.calc.mErrMsg.clear();
     probe.coefficient(g, 2, 5, 0, -5);  // on the mirror charge
-    EXPECT_EQ(probe.calc.mErrMsg, "div by 0 in mCalcG()...");
+    EXPECT_EQ(probe.calc.mErrMsg, std::string(kPotentialDivisionByZeroText));
 }
 
 // The single charges alternate and are large (the system is nearly singular);

@@ -5,6 +5,7 @@
 
 #include "CaseName.h"
 #include "fivecharge/Gausscalc.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ struct Failure {
     const char* name;
     int n;
     std::vector<double> a;
-    const char* error;
+    std::string error;
 };
 
 class GaussFailure : public testing::TestWithParam<Failure> {};
@@ -41,15 +42,15 @@ std::vector<double> identityWithZeroAt(int n, std::initializer_list<int> zeros)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GaussFailure,
-    testing::Values(Failure{"OrderOne", 1, {5.0}, "order too small in zDoGaussCalc()"},
-                    Failure{"OrderZero", 0, {0.0}, "order too small in zDoGaussCalc()"},
-                    Failure{"OrderNegative", -3, {0.0}, "order too small in zDoGaussCalc()"},
-                    Failure{"ZeroDiagonalMiddle", 3, identityWithZeroAt(3, {1}), "Gij11 =0"},
-                    Failure{"SmallestZeroDiagonalWins", 3, identityWithZeroAt(3, {0, 2}), "Gij00 =0"},
-                    Failure{"TwoDigitIndex", 13, identityWithZeroAt(13, {12}), "Gij1212 =0"},
+    testing::Values(Failure{"OrderOne", 1, {5.0}, std::string(kOrderTooSmallText)},
+                    Failure{"OrderZero", 0, {0.0}, std::string(kOrderTooSmallText)},
+                    Failure{"OrderNegative", -3, {0.0}, std::string(kOrderTooSmallText)},
+                    Failure{"ZeroDiagonalMiddle", 3, identityWithZeroAt(3, {1}), zeroPivotText(1)},
+                    Failure{"SmallestZeroDiagonalWins", 3, identityWithZeroAt(3, {0, 2}), zeroPivotText(0)},
+                    Failure{"TwoDigitIndex", 13, identityWithZeroAt(13, {12}), zeroPivotText(12)},
                     // Non-zero diagonal, but the second pivot becomes exactly 0.
-                    Failure{"SingularPivot", 2, {1, 1, 1, 1}, "Gij11 =0"},
-                    Failure{"SingularLastPivot", 3, {1, 2, 3, 2, 5, 8, 1, 3, 5}, "Gij22 =0"}),
+                    Failure{"SingularPivot", 2, {1, 1, 1, 1}, zeroPivotText(1)},
+                    Failure{"SingularLastPivot", 3, {1, 2, 3, 2, 5, 8, 1, 3, 5}, zeroPivotText(2)}),
     CaseName{});
 
 TEST(Gauss, SolvesAndKeepsInputs)

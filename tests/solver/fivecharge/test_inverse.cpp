@@ -4,6 +4,7 @@
 
 #include "CaseName.h"
 #include "SolverFixture.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -37,8 +38,8 @@ TEST_P(InverseConverges, FoundShapeReproducesTarget)
     EXPECT_LT(std::fabs(zo / std::sqrt(t.er) - t.zo), t.width / std::sqrt(t.er));
     // The last progress text is the final count, one more than the trials made.
     ASSERT_FALSE(view.captions.empty());
-    EXPECT_EQ(view.captions.front(), "初期値を計算中");
-    EXPECT_EQ(view.captions.back(), "計算回数＝" + std::to_string(calc.mCount));
+    EXPECT_EQ(view.captions.front(), std::string(kCalculatingStartText.japanese));
+    EXPECT_EQ(view.captions.back(), std::string(kCountCaption.japanese) + std::to_string(calc.mCount));
     EXPECT_EQ(view.repaints, static_cast<int>(view.captions.size()));
 }
 
@@ -79,7 +80,7 @@ struct Refused {
     const char* name;
     double ze, zo, er;
     unsigned char english;
-    const char* error;
+    std::string error;
 };
 
 class InverseRefused : public SolverTest, public testing::WithParamInterface<Refused> {};
@@ -105,15 +106,15 @@ TEST_P(InverseRefused, BeforeLabelOrTrace)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, InverseRefused,
-    testing::Values(Refused{"ZeEqualsZo", 100, 100, 1, 0, "Ze は Zo より大きくして下さい"},
-                    Refused{"ZeBelowZo", 50, 100, 1, 1, "Ze must be larger than Zo"},
-                    Refused{"ErZero", 100, 50, 0, 0, "Er は正の有限値にして下さい"},
-                    Refused{"ErNegative", 100, 50, -2, 1, "Er must be a positive finite number"},
-                    Refused{"ErNaN", 100, 50, NAN, 0, "Er は正の有限値にして下さい"},
-                    Refused{"ErInfinite", 100, 50, INFINITY, 0, "Er は正の有限値にして下さい"},
-                    Refused{"ZoNegative", 100, -50, 1, 0, "Ze と Zo は正の有限値にして下さい"},
-                    Refused{"ZoZero", 100, 0, 1, 1, "Ze and Zo must be positive finite numbers"},
-                    Refused{"ZeInfinite", INFINITY, 50, 1, 0, "Ze と Zo は正の有限値にして下さい"}),
+    testing::Values(Refused{"ZeEqualsZo", 100, 100, 1, 0, std::string(kZeNotAboveZoText.japanese)},
+                    Refused{"ZeBelowZo", 50, 100, 1, 1, std::string(kZeNotAboveZoText.english)},
+                    Refused{"ErZero", 100, 50, 0, 0, std::string(kErNotPositiveText.japanese)},
+                    Refused{"ErNegative", 100, 50, -2, 1, std::string(kErNotPositiveText.english)},
+                    Refused{"ErNaN", 100, 50, NAN, 0, std::string(kErNotPositiveText.japanese)},
+                    Refused{"ErInfinite", 100, 50, INFINITY, 0, std::string(kErNotPositiveText.japanese)},
+                    Refused{"ZoNegative", 100, -50, 1, 0, std::string(kTargetsNotPositiveText.japanese)},
+                    Refused{"ZoZero", 100, 0, 1, 1, std::string(kTargetsNotPositiveText.english)},
+                    Refused{"ZeInfinite", INFINITY, 50, 1, 0, std::string(kTargetsNotPositiveText.japanese)}),
     CaseName{});
 
 // Ze and Zo less than about 0.66 ohm apart put the start estimate above S/D 0.9.
@@ -121,8 +122,8 @@ TEST_F(SolverTest, StartEstimateRejectedLeavesEmptyTrace)
 {
     const std::string trace = traceTo("start.txt");
     solve(100.3, 100, 1);
-    EXPECT_EQ(calc.mErrMsg, "zCalcSDDd():Error : SD > 0.9");
-    EXPECT_EQ(view.captions, std::vector<std::string>{"初期値を計算中"});
+    EXPECT_EQ(calc.mErrMsg, std::string(kShapeSolvePrefix) + std::string(kSdAboveLimitText));
+    EXPECT_EQ(view.captions, std::vector<std::string>{std::string(kCalculatingStartText.japanese)});
     ASSERT_TRUE(std::filesystem::exists(trace));
     EXPECT_EQ(readFile(trace), "");
 }
@@ -135,7 +136,7 @@ TEST_F(SolverTest, StartEstimateWithinWidthNeedsNoTrial)
     calc.mCountLimit = 0;  // the limit is only tested after a trial
     solve(133.229, 107.426, 1);
     ASSERT_EQ(calc.mErrMsg, "");
-    EXPECT_EQ(view.captions.back(), "計算回数＝1");
+    EXPECT_EQ(view.captions.back(), std::string(kCountCaption.japanese) + "1");
     EXPECT_EQ(calc.mShapeSD, calc.mSD);
     EXPECT_EQ(calc.mShapeDd, calc.mDd);
     const std::string text = readFile(trace);
@@ -161,8 +162,8 @@ TEST_F(SolverTest, FarApartTargetsStillGetAStart)
 struct CountLimit {
     int limit;
     unsigned char english;
-    const char* error;
-    const char* finalCaption;
+    std::string error;
+    std::string finalCaption;
 };
 
 class InverseCountOver : public SolverTest, public testing::WithParamInterface<CountLimit> {};
@@ -181,10 +182,10 @@ TEST_P(InverseCountOver, ReplacesTheResult)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, InverseCountOver,
-                         testing::Values(CountLimit{1, 0, "計算回数オーバーです", "計算回数＝2"},
-                                         CountLimit{0, 0, "計算回数オーバーです", "計算回数＝2"},
-                                         CountLimit{-5, 1, "Calculation Count Over", "Calculation Count=2"},
-                                         CountLimit{2, 1, "Calculation Count Over", "Calculation Count=3"}),
+                         testing::Values(CountLimit{1, 0, std::string(kCountOverText.japanese), std::string(kCountCaption.japanese) + "2"},
+                                         CountLimit{0, 0, std::string(kCountOverText.japanese), std::string(kCountCaption.japanese) + "2"},
+                                         CountLimit{-5, 1, std::string(kCountOverText.english), std::string(kCountCaption.english) + "2"},
+                                         CountLimit{2, 1, std::string(kCountOverText.english), std::string(kCountCaption.english) + "3"}),
                          [](const testing::TestParamInfo<CountLimit>& info) {
                              return nameFromInputs(info.index, {{"limit", info.param.limit}, {"english", info.param.english}});
                          });

@@ -39,7 +39,7 @@ TEST_P(CoaxLoss, MatchesTheClosedForm)
     const double rs = std::sqrt(std::numbers::pi * c.frequency * kMu0 / kCopper);
     const double closedForm = rs * (1 / c.a + 1 / c.b) / (2 * eta * std::log(c.b / c.a));
     const double halfDepth = skinDepth(c.frequency, kCopper) / 2;
-    const double slope = inductanceSlope(inductance, halfDepth);
+    const double slope = inductanceSlope(inductance(halfDepth), inductance(-halfDepth), halfDepth);
     EXPECT_NEAR(conductorAttenuation(slope, c.frequency, kCopper, impedance) / closedForm, 1, 1e-4);
 }
 
