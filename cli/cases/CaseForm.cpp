@@ -55,7 +55,7 @@ std::string readCase(const std::vector<Input>& operands, const std::vector<std::
             return std::string(info.operand) + " is empty";
         double value = 0;
         if (std::string problem = info.read(texts[i], value); !problem.empty())
-            return std::string(info.operand) + " is " + problem + ": " + inQuotes(texts[i]);
+            return std::string(info.operand) + ' ' + inQuotes(texts[i]) + ": " + problem;
         read.set(operands[i], value);
     }
     input = read;

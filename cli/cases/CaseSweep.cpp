@@ -31,14 +31,14 @@ std::string readSweep(std::string_view text, SweptInput& sweep)
 {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos)
-        return "must be NAME=VALUES, as sd=0.1:0.9:0.05 or dd=3,4,6,8: " + inQuotes(text);
+        return "not NAME=VALUES - write it as sd=0.1:0.9:0.05 or dd=3,4,6,8";
     const std::string_view key = text.substr(0, equals);
     const InputInfo* info = findInput(key);
     if (info == nullptr)
-        return "names no input: " + inQuotes(key) + " (" + allKeys() + ")";
+        return "no input is called " + inQuotes(key) + " - name one of " + allKeys();
     std::vector<double> values;
     if (std::string problem = sweepValues(text.substr(equals + 1), info->read, values); !problem.empty())
-        return std::string(key) + ": " + problem;
+        return problem;
     sweep = {info->input, std::move(values)};
     return {};
 }

@@ -52,20 +52,20 @@ std::string readAwgSize(std::string_view text, double& value)
 
 // In the order of Input.
 constexpr InputInfo kInputs[] = {
-    {Input::Sd, "sd", "SD", Unit::None, kImpedanceOnly, readNumber},
-    {Input::Dd, "dd", "DD", Unit::None, kImpedanceOnly, readNumber},
-    {Input::Ze, "ze", "ZE", Unit::Ohm, kShapeOnly, readNumber},
-    {Input::Zo, "zo", "ZO", Unit::Ohm, kShapeOnly, readNumber},
-    {Input::Zdiff, "zdiff", "", Unit::Ohm, kShapeOnly, readNumber},
-    {Input::Zcm, "zcm", "", Unit::Ohm, kShapeOnly, readNumber},
-    {Input::ShieldDiameter, "D", "", Unit::Millimetre, kImpedanceOnly, parseLength},
-    {Input::Awg, "awg", "", Unit::None, kModes, readAwgSize},
-    {Input::WireDiameter, "d", "", Unit::Millimetre, kModes, parseLength},
-    {Input::Spacing, "S", "", Unit::Millimetre, kImpedanceOnly, parseLength},
-    {Input::Er, "er", "ER", Unit::None, kModes, readNumber},
-    {Input::Frequency, "freq", "", Unit::Hertz, kImpedanceOnly, parseFrequency},
-    {Input::LossTangent, "tand", "", Unit::None, kImpedanceOnly, readLossTangent},
-    {Input::Conductivity, "sigma", "", Unit::SiemensPerMetre, kImpedanceOnly, readConductivity},
+    {Input::Sd, "sd", "SD", "NUMBER", Unit::None, kImpedanceOnly, readNumber},
+    {Input::Dd, "dd", "DD", "NUMBER", Unit::None, kImpedanceOnly, readNumber},
+    {Input::Ze, "ze", "ZE", "OHM", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::Zo, "zo", "ZO", "OHM", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::Zdiff, "zdiff", "", "OHM", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::Zcm, "zcm", "", "OHM", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::ShieldDiameter, "D", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseLength},
+    {Input::Awg, "awg", "", "SIZE", Unit::None, kModes, readAwgSize},
+    {Input::WireDiameter, "d", "", "LENGTH", Unit::Millimetre, kModes, parseLength},
+    {Input::Spacing, "S", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseLength},
+    {Input::Er, "er", "ER", "NUMBER", Unit::None, kModes, readNumber},
+    {Input::Frequency, "freq", "", "FREQ", Unit::Hertz, kImpedanceOnly, parseFrequency},
+    {Input::LossTangent, "tand", "", "TAN", Unit::None, kImpedanceOnly, readLossTangent},
+    {Input::Conductivity, "sigma", "", "S/M", Unit::SiemensPerMetre, kImpedanceOnly, readConductivity},
 };
 
 constexpr bool inInputOrder()

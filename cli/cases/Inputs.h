@@ -35,9 +35,11 @@ struct InputInfo {
     Input input;
     std::string_view key;         // in JSON and CSV
     std::string_view operand;     // as an operand, in messages ("SD"); empty: not an operand
+    std::string_view valueName;   // what the value is, as the help names it ("LENGTH")
     Unit unit;                    // of the value, in JSON and CSV
     std::span<const Mode> modes;  // the modes that take it
-    // Reads one value from its text; returns the problem, or the empty text.
+    // Reads one value from its text; returns the problem (without the text,
+    // which the caller quotes), or the empty text.
     std::string (*read)(std::string_view text, double& value);
 };
 

@@ -28,10 +28,10 @@ struct Measure {
     std::string_view unitChoice;       // the units, for a message on another one
 };
 
-constexpr Measure kLength{kLengthUnits, "not a length (a number with mm, um, m, in or mil; a bare number is mm)",
+constexpr Measure kLength{kLengthUnits, "not a length - write a number with mm, um, m, in or mil; a bare number is mm",
                           "must be a positive length", "mm, um, m, in or mil"};
 constexpr Measure kFrequency{kFrequencyUnits,
-                             "not a frequency (a number with Hz, kHz, MHz or GHz; a bare number is Hz)",
+                             "not a frequency - write a number with Hz, kHz, MHz or GHz; a bare number is Hz",
                              "must be a positive frequency", "Hz, kHz, MHz or GHz"};
 
 bool isLetter(char c)
@@ -49,7 +49,7 @@ std::string unknownUnit(std::string_view text, const Measure& measure)
     double number = 0;
     if (start == text.size() || !parseNumber(text.substr(0, start), number))
         return {};
-    return "unknown unit " + inQuotes(text.substr(start)) + " (" + std::string(measure.unitChoice) + ")";
+    return "unknown unit " + inQuotes(text.substr(start)) + " - use " + std::string(measure.unitChoice);
 }
 
 std::string parseMeasure(std::string_view text, const Measure& measure, double& value)

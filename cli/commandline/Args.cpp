@@ -33,8 +33,9 @@ std::string readOption(const std::vector<std::string>& args, std::size_t& i, Opt
             return "missing value for " + name;
         value = args[++i];
     }
-    if (std::string problem = option->set(value, options); !problem.empty())
-        return name + ' ' + problem;
+    // Every bad value reads the same way: --name "text": problem - hint.
+    if (std::string problem = applyOption(*option, value, options); !problem.empty())
+        return name + ' ' + inQuotes(value) + ": " + problem;
     given.push_back(option);
     return {};
 }

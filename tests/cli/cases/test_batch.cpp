@@ -69,7 +69,7 @@ TEST(Batch, MixedLinesEachGiveTheirObject)
     EXPECT_EQ(jsonNumberAt(lines[1], "line"), 6);
     EXPECT_NEAR(jsonNumberAt(lines[1], "zo"), 71.617, 0.0005);
     EXPECT_EQ(lines[2], R"({"line":7,"sd":0.95,"dd":10,"er":1,"error":")" + std::string(kSdAboveLimitText) + R"("})");
-    EXPECT_EQ(lines[3], R"({"line":8,"input":"0.5 abc","error":"DD is not a number: \"abc\""})");
+    EXPECT_EQ(lines[3], R"({"line":8,"input":"0.5 abc","error":"DD \"abc\": not a number"})");
     EXPECT_EQ(lines[4], R"({"line":9,"input":"0.5,,10","error":"DD is empty"})");
     EXPECT_EQ(lines[5], R"({"line":10,"input":"0.5 10 1 7","error":"unexpected \"7\" after ER"})");
     EXPECT_EQ(lines[6], R"({"line":11,"input":"0.5","error":"missing DD"})");
@@ -81,9 +81,9 @@ TEST(Batch, MixedLinesEachGiveTheirObject)
 TEST(Batch, OutOfRangeFieldIsNotCalledNotANumber)
 {
     const CliResult r = runWith({"impedance", "--batch"}, "0.5 1e400\n1e-400,10\n");
-    EXPECT_EQ(r.out, R"({"line":1,"input":"0.5 1e400","error":"DD is out of range: \"1e400\""})"
+    EXPECT_EQ(r.out, R"({"line":1,"input":"0.5 1e400","error":"DD \"1e400\": out of range"})"
                      "\n"
-                     R"({"line":2,"input":"1e-400,10","error":"SD is out of range: \"1e-400\""})"
+                     R"({"line":2,"input":"1e-400,10","error":"SD \"1e-400\": out of range"})"
                      "\n");
 }
 
@@ -119,7 +119,9 @@ TEST(ByteOrderMarkLater, IsNotSkipped)
 {
     const auto lines = linesOf(runWith({"impedance", "--batch"}, "0.5 10\n" + kByteOrderMark + "0.3 5\n").out);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(jsonTextAt(lines[1], "error").rfind("SD is not a number: ", 0), 0u) << lines[1];
+    // The mark is read as part of the number, and the message shows it.
+    EXPECT_NE(lines[1].find(R"("error":"SD \")" + kByteOrderMark + R"(0.3\": not a number")"), std::string::npos)
+        << lines[1];
 }
 
 TEST(Batch, ModeOptionsApplyToEveryLine)

@@ -64,13 +64,13 @@ TEST_P(ReadSweepRefuses, SayingWhy)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadSweepRefuses,
     testing::Values(
-        BadSweep{"NoEquals", "sd", R"(must be NAME=VALUES, as sd=0.1:0.9:0.05 or dd=3,4,6,8: "sd")"},
+        BadSweep{"NoEquals", "sd", R"(not NAME=VALUES - write it as sd=0.1:0.9:0.05 or dd=3,4,6,8)"},
         BadSweep{"UnknownName", "SD=1,2",
-                 R"(names no input: "SD" (sd, dd, ze, zo, zdiff, zcm, D, awg, d, S, er, freq, tand, sigma))"},
-        BadSweep{"BadValue", "dd=3,x", R"(dd: value "x": not a number)"},
-        BadSweep{"UnknownUnit", "D=4cm,5cm", R"(D: value "4cm": unknown unit "cm" (mm, um, m, in or mil))"},
-        BadSweep{"AwgOutOfTable", "awg=38:42:2", R"(awg: stop "42": must be an AWG size from 0000 (or 4/0) to 40)"},
-        BadSweep{"NoValues", "sd=", R"(sd: value "": not a number)"}),
+                 R"(no input is called "SD" - name one of sd, dd, ze, zo, zdiff, zcm, D, awg, d, S, er, freq, tand, sigma)"},
+        BadSweep{"BadValue", "dd=3,x", R"(value "x": not a number)"},
+        BadSweep{"UnknownUnit", "D=4cm,5cm", R"(value "4cm": unknown unit "cm" - use mm, um, m, in or mil)"},
+        BadSweep{"AwgOutOfTable", "awg=38:42:2", R"(stop "42": must be an AWG size from 0000 (or 4/0) to 40)"},
+        BadSweep{"NoValues", "sd=", R"(value "": not a number)"}),
     CaseName());
 
 // The sd and dd of every call, in order.

@@ -81,11 +81,11 @@ TEST_P(UnitProblem, SaysWhatIsWrong)
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnitProblem,
     testing::Values(ProblemCase{"UnknownLengthUnit", parseLength, "4.2cm",
-                                R"(unknown unit "cm" (mm, um, m, in or mil))"},
+                                R"(unknown unit "cm" - use mm, um, m, in or mil)"},
                     ProblemCase{"UnknownFrequencyUnit", parseFrequency, "1 THz",
-                                R"(unknown unit "THz" (Hz, kHz, MHz or GHz))"},
+                                R"(unknown unit "THz" - use Hz, kHz, MHz or GHz)"},
                     ProblemCase{"NoNumber", parseLength, "four mm",
-                                "not a length (a number with mm, um, m, in or mil; a bare number is mm)"},
+                                "not a length - write a number with mm, um, m, in or mil; a bare number is mm"},
                     ProblemCase{"NegativeFrequency", parseFrequency, "-5MHz", "must be a positive frequency"}),
     CaseName{});
 

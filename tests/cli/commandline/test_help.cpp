@@ -222,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ArgumentErrors,
     testing::Values(ArgumentError{"NoArguments", {}, "missing mode (impedance or shape)"},
                     ArgumentError{"MissingNumber", {"impedance", "0.5"}, "missing DD"},
-                    ArgumentError{"NotANumber", {"shape", "100", "fifty"}, R"(ZO is not a number: "fifty")"},
+                    ArgumentError{"NotANumber", {"shape", "100", "fifty"}, R"(ZO "fifty": not a number)"},
                     ArgumentError{"UnknownOption", {"shape", "100", "50", "--bogus"}, R"(unknown option "--bogus")"},
                     ArgumentError{"ShapeOptionInImpedance", {"impedance", "0.5", "10", "--limit", "5"},
                                   "--limit applies to shape mode only"}),

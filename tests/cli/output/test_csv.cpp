@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FieldCase{"Plain", "S/D > 0.9", "S/D > 0.9"},
                     FieldCase{"Japanese", "比誘電率", "比誘電率"},
                     FieldCase{"Comma", "a, b", "\"a, b\""},
-                    FieldCase{"Quotes", R"(DD is not a number: "abc")", R"("DD is not a number: ""abc""")"},
+                    FieldCase{"Quotes", R"(DD "abc": not a number)", R"("DD ""abc"": not a number")"},
                     FieldCase{"LineBreak", "a\nb", "\"a\nb\""}, FieldCase{"Return", "a\rb", "\"a\rb\""},
                     FieldCase{"Empty", "", ""}),
     CaseName());
@@ -185,7 +185,7 @@ TEST(CsvBatch, RowsByLineWithErrorsAndWarnings)
     EXPECT_EQ(solved[3], "2.1");
     const std::vector<std::string> unreadable = csvFields(lines[2]);
     EXPECT_EQ(unreadable[0], "3");
-    EXPECT_EQ(unreadable.back(), R"(DD is not a number: "abc")");
+    EXPECT_EQ(unreadable.back(), R"(DD "abc": not a number)");
     EXPECT_EQ(std::count(lines[2].begin(), lines[2].end(), ','), std::count(lines[0].begin(), lines[0].end(), ','));
     const std::vector<std::string> unreached = csvFields(lines[3]);
     EXPECT_EQ(unreached[header.size() - 2].rfind("no comparison: " + std::string(kGapTooNarrowStart), 0), 0u) << lines[3];
@@ -222,7 +222,7 @@ TEST(CsvInputHeader, SecondWordLineIsAnError)
     const CliResult r = runWith({"impedance", "--batch"}, "0.3 5\nsd dd\n");
     const std::vector<std::string> lines = linesOf(r.out);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], R"({"line":2,"input":"sd dd","error":"SD is not a number: \"sd\""})");
+    EXPECT_EQ(lines[1], R"({"line":2,"input":"sd dd","error":"SD \"sd\": not a number"})");
 }
 
 }  // namespace
