@@ -17,6 +17,7 @@
 
 #include "Colours.h"
 #include "commands/Impedances.h"
+#include "commands/ShapeCommand.h"
 #include "Controls.h"
 #include "Fonts.h"
 #include "Info.h"
@@ -424,24 +425,19 @@ void TFormMain::CalcShape()
     double zo = 0;
     if (!ReadInputs({{{Edit3, "：Ｅｒ", &er}, {Edit4, "：Ｚｅ", &ze}, {Edit5, "：Ｚｏ", &zo}}}))
         return;
-    mCalc->mZe = ze;
-    mCalc->mZo = zo;
-    mCalc->mEr = er;
-    mCalc->mCountLimit = FormSetting2->mIterLimit;
-    mCalc->mConvWidth = FormSetting2->GetConvWidth();
     PrepareTrace();
-
-    mCalc->zCalcSDDd();
+    const FoundShape found = solveShapeFiveCharge(
+        *mCalc, {.ze = ze, .zo = zo, .er = er, .countLimit = FormSetting2->mIterLimit, .width = FormSetting2->GetConvWidth()});
     // The last count, which the throttled repaints may have skipped.
     ShowSolverStatus();
     repaint();
-    if (!mCalc->mErrMsg.empty()) {
-        ShowFailure(Edit1, Edit2, QString::fromStdString(mCalc->mErrMsg));
+    if (!found.error.empty()) {
+        ShowFailure(Edit1, Edit2, QString::fromStdString(found.error));
         SetStatus(QStringLiteral("計算出来ませんでした"));
         return;
     }
-    const double sd = mCalc->mShapeSD;
-    const double dd = mCalc->mShapeDd;
+    const double sd = found.sd;
+    const double dd = found.dd;
     showResult(*Edit1, FormatValue(FormSetting2->mDecimals, sd));
     showResult(*Edit2, FormatValue(FormSetting2->mDecimals, dd));
     const AccuracyNote note = NoteOnAccuracy(fiveChargeDeviation(mConverged, sd, dd), sd, dd, er);

@@ -6,7 +6,7 @@
 #include "cases/Loss.h"
 #include "cases/PerLength.h"
 #include "cases/Targets.h"
-#include "field/ConvergedShape.h"
+#include "commands/ShapeCommand.h"
 #include "output/Quoted.h"
 
 namespace {
@@ -161,48 +161,17 @@ void CaseRunner::shape(const CaseInput& input, Report& report)
         report.error = std::move(problem);
         return;
     }
-    solver_.mZe = ze;
-    solver_.mZo = zo;
-    solver_.mEr = input[Input::Er];
-    solver_.mCountLimit = settings_.limit;
-    solver_.mConvWidth = settings_.width;
     const bool tracing = !settings_.traceFile.empty();
     solver_.mTraceOn = tracing ? 1 : 0;
     solver_.zSetTraceFileName(settings_.traceFile.c_str());
-    solver_.zCalcSDDd();
-
+    const ShapeTargets targets{
+        .ze = ze, .zo = zo, .er = input[Input::Er], .countLimit = settings_.limit, .width = settings_.width};
+    const FoundShape found = settings_.method == Method::Converged ? solveShapeConverged(solver_, targets)
+                                                                   : solveShapeFiveCharge(solver_, targets);
     // The solver switches the trace off, silently, when it cannot open the
     // file, and marks a trace it opened but could not write in full.
     if (tracing && (solver_.mTraceOn == 0 || solver_.mTraceFailed))
         report.warning = "cannot write the trace file " + inQuotes(settings_.traceFile);
-    if (settings_.method == Method::Converged) {
-        convergedShape(ze, zo, input, report);
-        return;
-    }
-    if (!solver_.mErrMsg.empty()) {
-        report.error = shownText(solver_.mErrMsg, settings_.english);
-        return;
-    }
-    addShapeResults(input, solver_.mShapeSD, solver_.mShapeDd, solver_.mCount, report);
-}
-
-// Newton on the converged model, from the five-charge answer: close to the
-// converged one wherever the five charges are good, and a start in any case.
-// Where the five-charge solve failed, its closed-form start estimate (or the
-// last shape it improved on) stands in; its refusals of the inputs are the
-// converged solve's too.
-void CaseRunner::convergedShape(double ze, double zo, const CaseInput& input, Report& report)
-{
-    const bool fiveChargeFound = solver_.mErrMsg.empty();
-    ShapeRequest request;
-    request.ze = ze;
-    request.zo = zo;
-    request.er = input[Input::Er];
-    request.width = settings_.width;
-    request.countLimit = settings_.limit;
-    request.startSD = fiveChargeFound ? solver_.mShapeSD : solver_.mSD;
-    request.startDd = fiveChargeFound ? solver_.mShapeDd : solver_.mDd;
-    const ShapeResult found = solveConvergedShape(request);
     if (!found.error.empty()) {
         report.error = shownText(found.error, settings_.english);
         return;

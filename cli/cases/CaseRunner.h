@@ -39,7 +39,6 @@ private:
     void impedance(const CaseInput& input, Report& report);
     void listImpedance(const CaseInput& input, const ImpedanceOutcome& found, std::vector<Quantity>& results) const;
     void shape(const CaseInput& input, Report& report);
-    void convergedShape(double ze, double zo, const CaseInput& input, Report& report);
     void addShapeResults(const CaseInput& input, double sd, double dd, long long count, Report& report) const;
 
     Mode mode_;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CaseName.h"
+#include "commands/ShapeCommand.h"
 #include "field/ConvergedShape.h"
 #include "field/ConvergedSolver.h"
 #include "fivecharge/Qol_math2.h"
@@ -14,26 +15,6 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-// The request a caller makes: the start from the five-charge solve, its
-// answer or, when it failed, its last point.
-ShapeRequest requestFor(double ze, double zo, double er, double width, bool& fiveChargeFailed)
-{
-    TQol_COAXMath2 fiveCharge(nullptr, nullptr, 1);
-    fiveCharge.mZe = ze;
-    fiveCharge.mZo = zo;
-    fiveCharge.mEr = er;
-    fiveCharge.zCalcSDDd();
-    fiveChargeFailed = !fiveCharge.mErrMsg.empty();
-    ShapeRequest request;
-    request.ze = ze;
-    request.zo = zo;
-    request.er = er;
-    request.width = width;
-    request.startSD = fiveCharge.mSD;
-    request.startDd = fiveCharge.mDd;
-    return request;
-}
 
 // ---- Found --------------------------------------------------------------------------
 
@@ -56,19 +37,19 @@ TEST_P(ConvergedShapeFound, ReproducesWantedImpedances)
     const ConvergedImpedance wanted = solver.solve(c.sd, c.dd);
     ASSERT_EQ(wanted.error, "");
     const double rootEr = std::sqrt(c.er);
-    bool fiveChargeFailed = false;
-    const ShapeRequest request = requestFor(wanted.ze / rootEr, wanted.zo / rootEr, c.er, c.width, fiveChargeFailed);
-    EXPECT_EQ(fiveChargeFailed, c.fiveChargeFails);
+    const ShapeTargets targets{
+        .ze = wanted.ze / rootEr, .zo = wanted.zo / rootEr, .er = c.er, .countLimit = 1000, .width = c.width};
+    TQol_COAXMath2 calc(nullptr, nullptr, 1);
+    EXPECT_EQ(!solveShapeFiveCharge(calc, targets).error.empty(), c.fiveChargeFails);
 
-    const ShapeResult found = solveConvergedShape(request);
+    const FoundShape found = solveShapeConverged(calc, targets);
     ASSERT_EQ(found.error, "");
-    EXPECT_EQ(found.outcome, ShapeOutcome::Found);
     EXPECT_GE(found.count, 1);
-    EXPECT_LE(found.count, request.countLimit);
+    EXPECT_LE(found.count, targets.countLimit);
     const ConvergedImpedance z = solver.solve(found.sd, found.dd);
     ASSERT_EQ(z.error, "");
-    EXPECT_LT(std::fabs(rootEr * request.ze - z.ze), c.width);
-    EXPECT_LT(std::fabs(rootEr * request.zo - z.zo), c.width);
+    EXPECT_LT(std::fabs(rootEr * targets.ze - z.ze), c.width);
+    EXPECT_LT(std::fabs(rootEr * targets.zo - z.zo), c.width);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ConvergedShapeFound,
@@ -88,8 +69,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, ConvergedShapeFound,
 // limit fails.
 TEST(ConvergedShapeCount, FailsOnlyAboveTheLimit)
 {
-    bool fiveChargeFailed = false;
-    ShapeRequest request = requestFor(133.2262051, 107.4234788, 1, 1e-9, fiveChargeFailed);
+    // From the five-charge answer, as the shape command starts it.
+    TQol_COAXMath2 calc(nullptr, nullptr, 1);
+    const FoundShape start = solveShapeFiveCharge(calc, {.ze = 133.2262051, .zo = 107.4234788});
+    ASSERT_EQ(start.error, "");
+    ShapeRequest request;
+    request.ze = 133.2262051;
+    request.zo = 107.4234788;
+    request.width = 1e-9;
+    request.startSD = start.sd;
+    request.startDd = start.dd;
     const ShapeResult free = solveConvergedShape(request);
     ASSERT_EQ(free.error, "");
     ASSERT_GE(free.count, 3);
@@ -195,9 +184,9 @@ class ConvergedShapeBeyondReach : public testing::TestWithParam<Beyond> {};
 TEST_P(ConvergedShapeBeyondReach, StopsAtTheEdge)
 {
     const Beyond& c = GetParam();
-    bool fiveChargeFailed = false;
-    const ShapeResult result = solveConvergedShape(requestFor(c.ze, c.zo, 1, 0.01, fiveChargeFailed));
-    EXPECT_EQ(result.outcome, ShapeOutcome::NoImprovement);
+    TQol_COAXMath2 calc(nullptr, nullptr, 1);
+    const FoundShape result = solveShapeConverged(calc, {.ze = c.ze, .zo = c.zo, .er = 1, .countLimit = 1000, .width = 0.01});
+    EXPECT_EQ(result.error.rfind("No trial step improves on", 0), 0u) << result.error;
     EXPECT_NE(result.error.find("at the edge of the converged solver's reach"), std::string::npos) << result.error;
     EXPECT_EQ(result.sd, 0);
     EXPECT_EQ(result.dd, 0);
