@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
+#include "Codata.h"
 #include "line/LineQuantities.h"
 
 namespace {
@@ -21,16 +23,22 @@ TEST(LineQuantities, FiftyOhmsInPtfe)
     EXPECT_NEAR(q.velocityFactor, 0.690066, 0.000001);
 }
 
-// The identities of a TEM mode hold for both modes: Z = sqrt(L / C) and
-// delay = sqrt(L C).
-TEST(LineQuantities, EachModeIsATemLine)
+// A round coax, inner radius a, outer b, has C = 2 pi eps0 Er / ln(b/a) and
+// L = (mu0 / 2 pi) ln(b/a) from the field alone, not from Z; fed the coax's
+// Z = (eta0 / 2 pi) ln(b/a) / sqrt(Er) as both modes, the quantities must be
+// those.
+TEST(LineQuantities, MatchTheCoaxFieldSolution)
 {
-    const double ze = 133.2262051 / 1.5, zo = 107.4234788 / 1.5;
-    const LineQuantities q = lineQuantities(ze, zo, 2.25);
-    EXPECT_NEAR(std::sqrt(q.lEven / q.cEven), ze, 1e-12 * ze);
-    EXPECT_NEAR(std::sqrt(q.lOdd / q.cOdd), zo, 1e-12 * zo);
-    EXPECT_NEAR(std::sqrt(q.lEven * q.cEven), q.delay, 1e-12 * q.delay);
-    EXPECT_NEAR(std::sqrt(q.lOdd * q.cOdd), q.delay, 1e-12 * q.delay);
+    const double er = 2.25, logRatio = std::log(3.5 / 0.5);
+    const double z = kEta0 / (2 * std::numbers::pi) * logRatio / std::sqrt(er);
+    const LineQuantities q = lineQuantities(z, z, er);
+    const double c = 2 * std::numbers::pi * kEpsilon0 * er / logRatio;
+    const double l = kMu0 / (2 * std::numbers::pi) * logRatio;
+    EXPECT_NEAR(q.cEven / c, 1, 1e-14);
+    EXPECT_NEAR(q.cOdd / c, 1, 1e-14);
+    EXPECT_NEAR(q.lEven / l, 1, 1e-14);
+    EXPECT_NEAR(q.lOdd / l, 1, 1e-14);
+    EXPECT_NEAR(q.delay * kSpeedOfLight, std::sqrt(er), 1e-14);
 }
 
 // alpha_d = pi f sqrt(Er) tan(delta) / c: at 1 GHz, Er 2.25, tan(delta)
