@@ -1,6 +1,7 @@
 #include "commandline/Help.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "commandline/OptionTable.h"
 
@@ -143,8 +144,34 @@ std::string label(const OptionRow& option)
     return text;
 }
 
-// One entry per row of the table, the descriptions in a column of their own;
-// an option that not every mode accepts says which do.
+// What the option does; an option that not every mode accepts says which do.
+std::string description(const OptionRow& option)
+{
+    std::string text(option.help);
+    if (option.modes.size() < kModes.size())
+        text = modeChoice(option.modes) + " mode: " + text;
+    return text;
+}
+
+// Roff takes a backslash as an escape, a hyphen as a breakable dash, and a
+// line that starts with a dot or a quote as a request.
+std::string roffText(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\')
+            out += "\\e";
+        else if (c == '-')
+            out += "\\-";
+        else
+            out += c;
+    }
+    if (!out.empty() && (out[0] == '.' || out[0] == '\''))
+        out.insert(0, "\\&");
+    return out;
+}
+
+// One entry per row of the table, the descriptions in a column of their own.
 std::string optionList()
 {
     std::size_t labelWidth = 0;
@@ -156,10 +183,7 @@ std::string optionList()
     for (const OptionRow& option : optionTable()) {
         std::string entry = "  " + label(option);
         entry.resize(column, ' ');
-        std::string description(option.help);
-        if (option.modes.size() < kModes.size())
-            description = modeChoice(option.modes) + ": " + description;
-        list += entry + wrapped(description, column);
+        list += entry + wrapped(description(option), column);
     }
     return list;
 }
@@ -169,4 +193,23 @@ std::string optionList()
 std::string helpText()
 {
     return std::string(kUsage) + '\n' + std::string(kAbout) + optionList() + std::string(kAfterOptions);
+}
+
+std::string manualOptionItems()
+{
+    std::string items;
+    for (const OptionRow& option : optionTable()) {
+        std::string names(option.name);
+        if (!option.shortName.empty())
+            names = std::string(option.shortName) + ", " + names;
+        items += ".TP\n";
+        if (option.valueName.empty())
+            items += ".B " + roffText(names) + "\n";
+        else
+            items += ".BI \"" + roffText(names) + "\" \" " + roffText(option.valueName) + "\"\n";
+        std::string text = description(option);
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+        items += roffText(text) + ".\n";
+    }
+    return items;
 }

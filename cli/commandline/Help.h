@@ -15,3 +15,7 @@ extern const std::string_view kHelpHint;
 
 // The usage, then the modes, every option of the table, and the rest.
 std::string helpText();
+
+// The options of the table as the items of the manual page's OPTIONS
+// section, in roff, so that the page and --help cannot drift apart.
+std::string manualOptionItems();

@@ -102,58 +102,70 @@ std::string raiseAction(Options::Action& action, Options::Action wanted)
 
 const OptionRow kOptions[] = {
     {"--decimals", "", "N", kModes,
-     "digits after the point in the results, 1 to 5 (default 3); JSON always carries full precision",
+     "digits after the point in the text results, an integer from 1 to 5 (default 3); JSON and CSV always carry "
+     "full precision",
      std::nullopt, [](std::string_view value, Options& options) { return readInteger(value, 1, 5, options.decimals); }},
     {"--english", "", "", kModes, "the calculator's messages in English (default Japanese)",
      std::nullopt, [](std::string_view, Options& options) { return setTrue(options.solve.english); }},
-    {"--json", "", "", kModes, "one JSON object instead of text",
+    {"--json", "", "", kModes, "one JSON object per case instead of text (see JSON output); not with --csv",
      std::nullopt, [](std::string_view, Options& options) { return setTrue(options.json); }},
     {"--csv", "", "", kModes,
-     "CSV instead of text or JSON, also with --batch and --sweep: a header row naming each column with its unit "
-     "(ze_ohm, c_even_pF_per_m), then one row per case, an error in the last column",
+     "CSV instead of text or JSON, for a single case, a batch and a sweep alike: a header row naming each column "
+     "with its unit (ze_ohm, c_even_pF_per_m), then one row per case, an error in the last column",
      std::nullopt, [](std::string_view, Options& options) { return setTrue(options.csv); }},
     {"--method", "", "NAME", kModes,
-     "five-charge (default): the calculator of the window; converged: the converged field solution, to a "
-     "relative 1e-9 where both gaps are at least 0.01 core radii",
+     "which model calculates, in both modes: five-charge (default), the calculator of the window, five line "
+     "charges in each core; converged, the converged field solution (multipoles with their images in the "
+     "shield), within a relative 1e-9 wherever both gaps, core to core and core to shield, are at least 0.01 "
+     "core radii, with its own error bound. A converged shape solve starts from the five-charge answer",
      std::nullopt, [](std::string_view value, Options& options) { return readMethod(value, options.solve.method); }},
     {"--compare", "", "", kImpedanceOnly,
-     "both methods and the five-charge deviation from the converged solution; exit 1 where the converged "
-     "solver cannot reach the shape",
+     "the other method's Ze and Zo beside the chosen one's, and the five-charge deviation, five-charge / "
+     "converged - 1 (signed, in percent; a ratio in JSON); where the converged solver cannot reach the shape, "
+     "the five-charge result still prints and the run exits 1",
      std::nullopt, [](std::string_view, Options& options) { return setTrue(options.solve.compare); }},
     inputOption("--D", Input::ShieldDiameter,
-                "the shield's inner diameter D; with --S and --d (or --awg) in place of SD DD"),
-    inputOption("--S", Input::Spacing,
-                "the distance S between the cores' centres; with --D and --d (or --awg)"),
+                "the shield's inner diameter D; with --S and --d (or --awg) in place of SD DD. Dimensions and "
+                "ratios together, or a dimension missing, are a bad argument"),
+    inputOption("--S", Input::Spacing, "the distance S between the cores' centres; with --D and --d (or --awg)"),
     inputOption("--d", Input::WireDiameter,
-                "the cores' diameter d: with --D and --S it gives the shape; with S/D and D/d, or in shape mode, it adds D "
-     "and S (mm) to the results"),
+                "the cores' diameter d: with --D and --S it gives the shape; with S/D and D/d, or in shape mode, "
+                "it adds D and S (mm) to the results"),
     inputOption("--awg", Input::Awg,
-                "the cores as solid wire of AWG SIZE, 0000 (or 4/0) to 40, in place of --d"),
+                "the cores as solid wire of AWG SIZE, 0000 (or 4/0), 000, 00, 0, 1 to 40, in place of --d: "
+                "d = 0.127 mm x 92^((36 - n)/39), n = 0 for size 0 and -3 for 0000"),
     inputOption("--freq", Input::Frequency,
-                "the loss at FREQ (Hz, kHz, MHz or GHz; a bare number is Hz): alpha_diff and alpha_cm, the differential "
-     "and common mode's (dB/m, conductors and dielectric), alpha_d, the dielectric's part, and the skin depth. "
-     "Always on the converged model, whatever --method says; needs the wire's size (--d, --awg or the "
-     "dimensions)"),
-    inputOption("--tand", Input::LossTangent,
-                "the dielectric's loss tangent, with --freq (default 0)"),
+                "the loss at FREQ (Hz, kHz, MHz or GHz; a bare number is Hz): alpha_diff and alpha_cm, the "
+                "attenuation of the differential and the common mode (dB/m, conductors and dielectric together), "
+                "alpha_d, the dielectric's part, and the skin depth (um). The conductors' part follows the "
+                "incremental-inductance rule on the converged model, whatever --method says; it needs the wire's "
+                "size (--d, --awg or the dimensions). Where the loss cannot be had (a gap too narrow for the "
+                "converged solver, or too low a frequency) the case fails with the reason"),
+    inputOption("--tand", Input::LossTangent, "the dielectric's loss tangent, with --freq (default 0)"),
     inputOption("--sigma", Input::Conductivity,
                 "the conductors' conductivity in S/m, with --freq (default 5.8e7, copper)"),
     inputOption("--zdiff", Input::Zdiff,
                 "the wanted differential impedance, Zdiff = 2 Zo; with --zcm (or --ze) in place of ZE ZO"),
     inputOption("--zcm", Input::Zcm,
                 "the wanted common-mode impedance, Zcm = Ze / 2; with --zdiff (or --zo) in place of ZE ZO"),
-    inputOption("--ze", Input::Ze,
-                "the wanted Ze, with --zdiff"),
+    inputOption("--ze", Input::Ze, "the wanted Ze, with --zdiff"),
     inputOption("--zo", Input::Zo,
-                "the wanted Zo, with --zcm"),
-    {"--width", "", "OHM", kShapeOnly, "convergence width, for Er = 1 (default 0.01)",
+                "the wanted Zo, with --zcm. A mode set twice (Ze and Zcm, or Zo and Zdiff) or not at all is a "
+                "bad argument"),
+    {"--width", "", "OHM", kShapeOnly, "the convergence width of the solve in ohms, for Er = 1 (default 0.01)",
      std::nullopt, [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
-    {"--limit", "", "N", kShapeOnly, "largest calculation count (default 1000)",
+    {"--limit", "", "N", kShapeOnly,
+     "the largest calculation count of the solve (default 1000); a solve that runs past it fails with a message "
+     "that suggests raising --limit or widening --width",
      std::nullopt, [](std::string_view value, Options& options) { return readInteger(value, options.solve.limit); }},
-    {"--trace", "", "FILE", kShapeOnly, "write the trace of the solve to FILE",
+    {"--trace", "", "FILE", kShapeOnly,
+     "write the trace of the solve to FILE: the targets, a line of column names, then one line of tab-separated "
+     "values per step. When the file cannot be written the results still print, a message goes to standard "
+     "error and the exit status is 1. Not with --batch or --sweep",
      std::nullopt, [](std::string_view value, Options& options) { return readFileName(value, options.solve.traceFile); }},
     {"--batch", "", "", kModes,
-     "read one case per line from standard input and write one JSON object (or, with --csv, a CSV row) per case",
+     "read one case per line from standard input and write one JSON object (or, with --csv, a CSV row) per case "
+     "(see Batch input); the mode then takes no numbers on the command line",
      std::nullopt, [](std::string_view, Options& options) { return setTrue(options.batch); }},
     {"--sweep", "", "NAME=VALUES", kModes,
      "every combination of the swept inputs' values, one JSON object per case with its inputs, the last --sweep "
