@@ -2,8 +2,8 @@
 # Fuzzes the input handlers with libFuzzer: tools/fuzz.sh [TARGET|all] [SECONDS]
 # (default: every target, 600 seconds each, one after the other).
 #
-# Builds the targets with clang into build-fuzz/ (DUVANE_FUZZ_BUILD to move
-# it). Each target works on its own corpus folder outside the repository,
+# Builds the targets with clang into build-fuzz/ (the fuzz preset). Each
+# target works on its own corpus folder outside the repository,
 # ~/.cache/duvane-fuzz/TARGET (DUVANE_FUZZ_WORK to move the parent): the
 # seeds of fuzz/corpus/TARGET are copied in and everything the campaign finds
 # stays there, so that the next campaign goes on from it. An input that
@@ -17,14 +17,8 @@ duvane_fuzz_targets=(fuzz_number_text fuzz_integer_text fuzz_impedances fuzz_con
 
 duvane_fuzz_build() {
     duvane_install_missing "${duvane_build_packages[@]}" "${duvane_fuzz_packages[@]}"
-    local build=${DUVANE_FUZZ_BUILD:-$DUVANE_ROOT/build-fuzz}
-    # Coverage feedback and the sanitizers on every object, so on the code
-    # under test as well; -O1 -g fuzzes quickly with lines named in a report.
-    local flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -O1 -g -fno-omit-frame-pointer"
-    DUVANE_BUILD=$build duvane_build -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_COMPILER=clang++-14 \
-        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" -DDUVANE_WERROR=ON \
-        -DDUVANE_BUILD_FUZZ=ON -DDUVANE_BUILD_UI=OFF -DBUILD_TESTING=OFF -DDUVANE_BUILD_BENCH=OFF
-    DUVANE_FUZZ_BIN=$build/fuzz
+    duvane_build_preset fuzz
+    DUVANE_FUZZ_BIN=$DUVANE_ROOT/build-fuzz/fuzz
 }
 
 # Runs one target for the given seconds on its work corpus; prints one line

@@ -8,19 +8,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 duvane_install_missing "${duvane_build_packages[@]}"
 duvane_ensure_comma_locale
 
-sanitize_build=${DUVANE_SANITIZE_BUILD:-$DUVANE_ROOT/build-sanitize}
-# -O1 keeps the instrumented converged solves quick without optimising away
-# the accesses the sanitizers watch; -g names the lines in a report. With the
-# instrumentation g++ 12 sees "maybe uninitialized" members inside
-# libstdc++'s <regex>; the normal build keeps that warning, as an error.
-sanitize_flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -O1 -g"
-sanitize_warnings="-Wno-maybe-uninitialized"
-# The runtimes linked in statically: shared, libasan's report-path setter
-# would stand in for libubsan's own, and UBSan reports would ignore log_path.
-sanitize_runtimes="-static-libasan -static-libubsan"
-DUVANE_BUILD=$sanitize_build duvane_build -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=ON -DDUVANE_BUILD_BENCH=OFF \
-    -DCMAKE_CXX_FLAGS="$sanitize_flags $sanitize_warnings" \
-    -DCMAKE_EXE_LINKER_FLAGS="$sanitize_flags $sanitize_runtimes"
+# The sanitize preset of CMakePresets.json says how, and why so.
+duvane_build_preset sanitize
 
 # Reports go to files, not to the test's output: a test that runs duvane-calc
 # and looks only at its exit status would miss a report from the child, and
@@ -31,7 +20,7 @@ export ASAN_OPTIONS="log_path=$reports/asan:detect_leaks=1:check_initialization_
 export UBSAN_OPTIONS="log_path=$reports/ubsan:print_stacktrace=1"
 
 status=0
-(cd "$sanitize_build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure) || status=$?
+(cd "$DUVANE_ROOT" && ctest --preset sanitize) || status=$?
 if compgen -G "$reports/*" >/dev/null; then
     for report in "$reports"/*; do
         echo "==== sanitizer report ${report##*/}"

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 DUVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-DUVANE_BUILD=${DUVANE_BUILD:-$DUVANE_ROOT/build}
+DUVANE_BUILD=$DUVANE_ROOT/build  # the default preset's folder
 
 duvane_install_missing() {
     local missing=()
@@ -36,7 +36,8 @@ duvane_ensure_comma_locale() {
     $sudo locale-gen >/dev/null
 }
 
-duvane_build() {
-    cmake -S "$DUVANE_ROOT" -B "$DUVANE_BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
-    cmake --build "$DUVANE_BUILD" -j"$(nproc)"
+# Configures and builds one of CMakePresets.json's presets (default, sanitize
+# or fuzz), each in a folder of its own.
+duvane_build_preset() {
+    (cd "$DUVANE_ROOT" && cmake --preset "$1" && cmake --build --preset "$1")
 }

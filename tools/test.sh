@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds Duvane and runs every test.
+# The full tier: builds Duvane with warnings as errors and runs every test,
+# then every test again under the sanitizers, each fuzz target for a while,
+# and the install check. The daily loop is `cmake --workflow --preset fast`.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 duvane_install_missing "${duvane_build_packages[@]}"
 duvane_ensure_comma_locale
 # Benchmarks are built (not run) so that they keep compiling.
-duvane_build -DBUILD_TESTING=ON -DDUVANE_BUILD_BENCH=ON -DDUVANE_WERROR=ON
-(cd "$DUVANE_BUILD" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure)
+duvane_build_preset default
+(cd "$DUVANE_ROOT" && ctest --preset full)
 
 # Every test again under the address and undefined-behaviour sanitizers.
 bash "$DUVANE_ROOT/tools/sanitize.sh"
