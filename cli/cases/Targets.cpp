@@ -1,12 +1,12 @@
 #include "cases/Targets.h"
 
-#include "output/Json.h"
+#include "NumberText.h"
 
 namespace {
 
 std::string ohm(double value)
 {
-    return jsonNumber(value) + " ohm";
+    return formatShortest(value) + " ohm";
 }
 
 // The target that falls short and the bound it must exceed, in words.
@@ -14,7 +14,7 @@ std::string notAboveZo(std::string_view rule, std::string_view given, double val
                        double boundBase, double divisor)
 {
     return std::string(rule) + " (that is, Ze > Zo): " + std::string(given) + " " + ohm(value) +
-           " is not more than " + std::string(boundName) + " " + ohm(boundBase) + " / " + jsonNumber(divisor) +
+           " is not more than " + std::string(boundName) + " " + ohm(boundBase) + " / " + formatShortest(divisor) +
            " = " + ohm(boundBase / divisor) +
            "; no cable has these targets, since a core driven against its twin always has a lower impedance "
            "than one driven alike";

@@ -110,12 +110,3 @@ std::string parseAwgSize(std::string_view text, int& size)
     size = n;
     return {};
 }
-
-std::string parseAwg(std::string_view text, double& mm)
-{
-    int size = 0;
-    if (std::string problem = parseAwgSize(text, size); !problem.empty())
-        return problem;
-    mm = awgDiameterMm(size);
-    return {};
-}

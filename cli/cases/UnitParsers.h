@@ -19,10 +19,6 @@ std::string parseFrequency(std::string_view text, double& hz);
 // or the empty text when `size` was written.
 std::string parseAwgSize(std::string_view text, int& size);
 
-// Reads an AWG size into the solid wire's diameter in millimetres. Returns
-// the problem, or the empty text when `mm` was written.
-std::string parseAwg(std::string_view text, double& mm);
-
 // The diameter of solid wire of AWG size n (0 for size 0, -3 for 0000), mm:
 // 0.127 mm times 92 to the power (36 - n) / 39.
 double awgDiameterMm(int n);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "output/Json.h"
+#include "NumberText.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ std::string fieldText(const FieldValue& value)
     if (const auto* whole = std::get_if<long long>(&value))
         return std::to_string(*whole);
     if (const auto* measure = std::get_if<double>(&value))
-        return std::isfinite(*measure) ? jsonNumber(*measure) : std::string();
+        return std::isfinite(*measure) ? formatShortest(*measure) : std::string();
     return csvField(std::get<std::string_view>(value));
 }
 

@@ -81,20 +81,6 @@ void appendJsonString(std::string& out, std::string_view text)
 
 }  // namespace
 
-std::string jsonNumber(double value)
-{
-    std::string out;
-    appendJsonNumber(out, value);
-    return out;
-}
-
-std::string jsonString(std::string_view text)
-{
-    std::string out;
-    appendJsonString(out, text);
-    return out;
-}
-
 JsonObject& JsonObject::number(std::string_view key, double value)
 {
     appendKey(key);

@@ -22,10 +22,3 @@ private:
     std::string text_ = "{";
 };
 
-// The shortest round-trip form; JSON has no NaN or infinity, so those are null.
-std::string jsonNumber(double value);
-
-// A quoted JSON string. Valid UTF-8 passes through; quotes, backslashes and
-// control characters are escaped; a byte that is not part of valid UTF-8
-// becomes U+FFFD.
-std::string jsonString(std::string_view text);

@@ -8,6 +8,7 @@
 
 #include "CaseName.h"
 #include "CliRun.h"
+#include "NumberText.h"
 #include "output/Json.h"
 #include "SolverTexts.h"
 
@@ -343,7 +344,7 @@ TEST(FrontShape, ShapeGivesBackTheWantedImpedances)
     const CliResult shape = runWith({"shape", "60", "40", "4", "--json", "--width", "0.01", "--english"});
     ASSERT_EQ(shape.status, 0) << shape.out;
 
-    Args forward{"impedance", jsonNumber(jsonNumberAt(shape.out, "sd")), jsonNumber(jsonNumberAt(shape.out, "dd")),
+    Args forward{"impedance", formatShortest(jsonNumberAt(shape.out, "sd")), formatShortest(jsonNumberAt(shape.out, "dd")),
                  "4", "--json"};
     const CliResult impedance = runWith(forward);
     ASSERT_EQ(impedance.status, 0) << impedance.err;

@@ -9,6 +9,7 @@
 
 #include "CaseName.h"
 #include "CliRun.h"
+#include "NumberText.h"
 #include "output/Json.h"
 #include "SolverTexts.h"
 
@@ -41,8 +42,8 @@ TEST_P(Dimensions, GiveTheImpedancesOfTheirRatios)
     EXPECT_NEAR(jsonNumberAt(byDimensions.out, "sd"), c.sd, 1e-9 * c.sd);
     EXPECT_NEAR(jsonNumberAt(byDimensions.out, "dd"), c.dd, 1e-9 * c.dd);
 
-    const CliResult byRatios = runWith({"impedance", jsonNumber(jsonNumberAt(byDimensions.out, "sd")),
-                                        jsonNumber(jsonNumberAt(byDimensions.out, "dd")), "2.1", "--json"});
+    const CliResult byRatios = runWith({"impedance", formatShortest(jsonNumberAt(byDimensions.out, "sd")),
+                                        formatShortest(jsonNumberAt(byDimensions.out, "dd")), "2.1", "--json"});
     ASSERT_EQ(byRatios.status, 0) << byRatios.err;
     EXPECT_EQ(jsonNumberAt(byDimensions.out, "ze"), jsonNumberAt(byRatios.out, "ze"));
     EXPECT_EQ(jsonNumberAt(byDimensions.out, "zo"), jsonNumberAt(byRatios.out, "zo"));

@@ -104,9 +104,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, AwgSize,
                                          std::pair{"3/0", -2}, std::pair{"0000", -3}),
                          [](const auto& info) { return "Size" + std::to_string(info.index); });
 
+// A size's diameter, as the --awg input reads it: the size, then its wire.
+std::string parseAwgDiameter(std::string_view text, double& mm)
+{
+    int size = 0;
+    if (std::string problem = parseAwgSize(text, size); !problem.empty())
+        return problem;
+    mm = awgDiameterMm(size);
+    return {};
+}
+
 UnitCase awg(const char* name, const char* text, double mm)
 {
-    return {name, parseAwg, text, mm, 0.0005};
+    return {name, parseAwgDiameter, text, mm, 0.0005};
 }
 
 // The diameters of the usual AWG table, by 0.127 mm x 92^((36 - n) / 39):
