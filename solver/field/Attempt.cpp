@@ -44,11 +44,30 @@ Sym2 fromModes(const Sym2& modal)
 
 }  // namespace
 
-Attempt AttemptRunner::general(const Layout& layout, int order, bool withSurface)
+bool AttemptRunner::factor(const Layout& layout, bool symmetric, int order)
 {
+    layout_ = layout;
+    symmetric_ = symmetric;
+    return symmetric ? system_.factorPair(layout_, order) : system_.factorGeneral(layout_, order);
+}
+
+bool AttemptRunner::solve(int order)
+{
+    return symmetric_ ? system_.solvePair(order, 1, even_) && system_.solvePair(order, -1, odd_)
+                      : system_.solveGeneral(order, general_);
+}
+
+Attempt AttemptRunner::evaluate(int order, bool withSurface)
+{
+    if (!solve(order) && !(factor(layout_, symmetric_, order) && solve(order)))
+        return {};
+    return symmetric_ ? pair(order, withSurface) : general(order, withSurface);
+}
+
+Attempt AttemptRunner::general(int order, bool withSurface) const
+{
+    const Layout& layout = layout_;
     Attempt result;
-    if (!system_.solveGeneral(layout, order, general_))
-        return result;
     const std::vector<const Sources*> solutions{&general_[0], &general_[1]};
     const double e2 = layout.filler;
     for (int rows = firstRows(order);; rows *= 2) {
@@ -103,11 +122,10 @@ Attempt AttemptRunner::general(const Layout& layout, int order, bool withSurface
     }
 }
 
-Attempt AttemptRunner::pair(const Layout& layout, int order, bool withSurface)
+Attempt AttemptRunner::pair(int order, bool withSurface) const
 {
+    const Layout& layout = layout_;
     Attempt result;
-    if (!system_.solvePair(layout, order, 1, even_) || !system_.solvePair(layout, order, -1, odd_))
-        return result;
     const std::vector<const Sources*> solutions{&even_, &odd_};
     const double e2 = layout.filler;
     const Region& r = layout.regions[0];

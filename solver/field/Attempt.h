@@ -26,16 +26,26 @@ struct Attempt {
     double tail = 0;
 };
 
+// Factors the series system of a layout once; attempts at that order or
+// below then cost only substitutions and sums.
 class AttemptRunner {
 public:
-    // The general path: any two cores.
-    Attempt general(const Layout& layout, int order, bool withSurface);
+    // symmetric: the aligned symmetric pair, solved as even and odd modes,
+    // each a system a quarter the size of the general one, circle 0 standing
+    // for both. False if the system is singular.
+    bool factor(const Layout& layout, bool symmetric, int order);
 
-    // The aligned symmetric pair: even and odd modes, each a system a quarter
-    // the size of the general one, and circle 0 standing for both.
-    Attempt pair(const Layout& layout, int order, bool withSurface);
+    // At `order` up to the factored one (refactoring where a row swap keeps
+    // the lower order's factors out of reach).
+    Attempt evaluate(int order, bool withSurface);
 
 private:
+    bool solve(int order);
+    Attempt general(int order, bool withSurface) const;
+    Attempt pair(int order, bool withSurface) const;
+
+    Layout layout_;
+    bool symmetric_ = false;
     SeriesSystem system_;
     std::vector<Sources> general_;
     Sources even_;

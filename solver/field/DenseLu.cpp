@@ -4,6 +4,13 @@
 #include <cmath>
 #include <utility>
 
+namespace {
+
+// The diagonal keeps its row unless some row below is this many times larger.
+constexpr double kPivotThreshold = 100;
+
+}  // namespace
+
 bool DenseLu::factor(int n, std::vector<double>& a)
 {
     n_ = n;
@@ -18,6 +25,8 @@ bool DenseLu::factor(int n, std::vector<double>& a)
         const double largest = std::fabs(m[pivot * n + col]);
         if (!(largest > 0 && std::isfinite(largest)))
             return false;
+        if (kPivotThreshold * std::fabs(m[col * n + col]) >= largest)
+            pivot = col;
         pivots_[col] = pivot;
         if (pivot != col)
             std::swap_ranges(m + col * n, m + col * n + n, m + pivot * n);
@@ -36,21 +45,25 @@ bool DenseLu::factor(int n, std::vector<double>& a)
     return true;
 }
 
-void DenseLu::solve(double* b) const
+bool DenseLu::hasLeading(int m) const
+{
+    return m <= n_ && std::all_of(pivots_.begin(), pivots_.begin() + m, [m](int p) { return p < m; });
+}
+
+void DenseLu::solve(int size, double* b) const
 {
     const int n = n_;
     const double* const m = lu_.data();
     // The factor swapped whole rows, earlier multipliers included: all the
     // swaps first, then L.
-    for (int col = 0; col < n; ++col)
+    for (int col = 0; col < size; ++col)
         std::swap(b[col], b[pivots_[col]]);
-    for (int col = 0; col < n; ++col) {
-        for (int row = col + 1; row < n; ++row)
+    for (int col = 0; col < size; ++col)
+        for (int row = col + 1; row < size; ++row)
             b[row] -= m[row * n + col] * b[col];
-    }
-    for (int row = n - 1; row >= 0; --row) {
+    for (int row = size - 1; row >= 0; --row) {
         double sum = b[row];
-        for (int k = row + 1; k < n; ++k)
+        for (int k = row + 1; k < size; ++k)
             sum -= m[row * n + k] * b[k];
         b[row] = sum / m[row * n + row];
     }

@@ -2,6 +2,20 @@
 
 #include <cmath>
 
+namespace {
+
+Complex multiply(Complex x, Complex y)
+{
+    return times(x, y);
+}
+
+Complex multiply(Complex x, double y)
+{
+    return {x.real() * y, x.imag() * y};
+}
+
+}  // namespace
+
 std::vector<Influence> influencesOn(const Layout& layout, int target)
 {
     const Region& t = layout.regions[target];
@@ -31,7 +45,7 @@ void incomingOn(const Layout& layout, int target, const std::vector<const Source
 {
     const int count = static_cast<int>(solutions.size());
     out.assign(count, std::vector<Complex>(rows));
-    std::vector<Complex> previous, column;
+    PowerBuffers buffers;
     for (const Influence& in : influencesOn(layout, target)) {
         // The line charge: g^n / n by powers.
         Complex power = 1;
@@ -42,13 +56,13 @@ void incomingOn(const Layout& layout, int target, const std::vector<const Source
             power = times(power, in.map.g);
         }
         const int order = static_cast<int>((*solutions[0])[in.source].multipoles.size()) - 1;
-        forEachPower(in.map, order, rows, previous, column, [&](int k, const Complex* c) {
+        forEachPower(in.map, order, rows, buffers, [&](int k, const auto* c) {
             for (int m = 0; m < count; ++m) {
                 const Complex s = (*solutions[m])[in.source].multipoles[k];
                 const Complex weight = in.image ? -std::conj(s) : s;
                 Complex* const into = out[m].data();
                 for (int n = 0; n < rows; ++n)
-                    into[n] += times(weight, c[n]);
+                    into[n] += multiply(weight, c[n]);
             }
         });
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <type_traits>
 #include <vector>
 
 #include "field/Layout.h"
@@ -27,24 +28,51 @@ inline Complex times(Complex x, Complex y)
     return {x.real() * y.real() - x.imag() * y.imag(), x.real() * y.imag() + x.imag() * y.real()};
 }
 
-// Calls visit(k, column) for k = 1 to order, column[n] the coefficient of w^n
-// in map(w)^k for n < rows. Every map here has |map| <= 1 on the unit circle
-// and a majorant series summing to at most 1 there, so the recurrence
-// neither grows nor cancels.
-template <typename Visit>
-void forEachPower(const Mobius& map, int order, int rows, std::vector<Complex>& previous,
-                  std::vector<Complex>& column, Visit visit)
+// Buffers for forEachPower, reused between calls.
+struct PowerBuffers {
+    std::vector<Complex> previous, column;
+    std::vector<double> previousReal, columnReal;
+};
+
+namespace detail {
+
+template <typename Scalar, typename Visit>
+void powers(Scalar a, Scalar b, Scalar g, int order, int rows, std::vector<Scalar>& previous,
+            std::vector<Scalar>& column, Visit& visit)
 {
-    previous.assign(rows, Complex{});
+    const auto product = [](Scalar x, Scalar y) {
+        if constexpr (std::is_same_v<Scalar, Complex>)
+            return times(x, y);
+        else
+            return x * y;
+    };
+    previous.assign(rows, Scalar{});
     previous[0] = 1;
     column.resize(rows);
     for (int k = 1; k <= order; ++k) {
-        column[0] = times(map.a, previous[0]);
+        column[0] = product(a, previous[0]);
         for (int n = 1; n < rows; ++n)
-            column[n] = times(map.a, previous[n]) + times(map.b, previous[n - 1]) + times(map.g, column[n - 1]);
-        visit(k, static_cast<const Complex*>(column.data()));
+            column[n] = product(a, previous[n]) + product(b, previous[n - 1]) + product(g, column[n - 1]);
+        visit(k, static_cast<const Scalar*>(column.data()));
         previous.swap(column);
     }
+}
+
+}  // namespace detail
+
+// Calls visit(k, column) for k = 1 to order, column[n] the coefficient of w^n
+// in map(w)^k for n < rows: a column of doubles where the map is real (the
+// aligned pair's), else of Complex; std::real and std::imag read both. Every
+// map here has |map| <= 1 on the unit circle and a majorant series summing to
+// at most 1 there, so the recurrence neither grows nor cancels.
+template <typename Visit>
+void forEachPower(const Mobius& map, int order, int rows, PowerBuffers& buffers, Visit visit)
+{
+    if (map.a.imag() == 0 && map.b.imag() == 0 && map.g.imag() == 0)
+        detail::powers(map.a.real(), map.b.real(), map.g.real(), order, rows, buffers.previousReal,
+                       buffers.columnReal, visit);
+    else
+        detail::powers(map.a, map.b, map.g, order, rows, buffers.previous, buffers.column, visit);
 }
 
 // One source's pull on a target circle: circle `source`'s terms, direct or

@@ -10,6 +10,12 @@ constexpr int kOrderMargin = 2;
 // ln of the touching case's leading factor, from a scan of touching pairs at
 // Er 2.1 and 10 against air.
 constexpr double kTouchingLogFactor = 1.3;
+// A thin sleeve reflects its middle modes nearly as a conductor does, and
+// those set the pace where it touches: the reflection of mode
+// kModeScale / ln(P/r) + kModeOffset stands for all (from the same scan,
+// sleeves 0.02 to 0.4 shield radii thick).
+constexpr double kModeScale = 0.6;
+constexpr double kModeOffset = 5;
 
 // Circle p about whose centre the series runs, and circle q at distance d
 // outside it: the limit point inside p over p's radius.
@@ -51,8 +57,10 @@ int initialOrder(const Layout& layout, double target, int maxOrder)
     double order = geometricOrder(worstDecay(layout, [](const Region& r) { return r.core; }), target);
     double reflection = 0;
     for (const Region& r : layout.regions)
-        if (!r.isVirtual)
-            reflection = std::max(reflection, std::fabs(r.permittivity - layout.filler) / (r.permittivity + layout.filler));
+        if (!r.isVirtual) {
+            const double mode = std::min(1e6, std::ceil(kModeScale / r.logRatio + kModeOffset));
+            reflection = std::max(reflection, std::fabs(::reflection(r, layout.filler, static_cast<int>(mode))));
+        }
     if (reflection * reflection > target) {
         const double sleeveDecay = worstDecay(layout, [](const Region& r) { return r.radius; });
         const double geometric = geometricOrder(sleeveDecay, target / (reflection * reflection));

@@ -22,7 +22,7 @@ constexpr double kRoundingAllowance = 1e-13;
 // where the error is only a few times larger than at the order itself.
 int referenceOrder(int order)
 {
-    return std::max(1, order - std::max(2, order / 8));
+    return std::max(1, order - std::max(2, order / 16));
 }
 
 double boundOf(const Attempt& a)
@@ -56,11 +56,6 @@ struct InsulatedSolver::Problem {
     std::string error;
 };
 
-Attempt InsulatedSolver::attempt(const Layout& layout, bool symmetric, int order, bool vacuum)
-{
-    return symmetric ? runner_.pair(layout, order, vacuum) : runner_.general(layout, order, vacuum);
-}
-
 InsulatedSolver::Problem InsulatedSolver::solveProblem(const Layout& layout, bool symmetric, int fixedOrder,
                                                        bool vacuum)
 {
@@ -71,7 +66,8 @@ InsulatedSolver::Problem InsulatedSolver::solveProblem(const Layout& layout, boo
     for (int order = fixedOrder > 0 ? fixedOrder : initialOrder(layout, kOrderTarget, kMaxOrder);;
          order = std::min(kMaxOrder, static_cast<int>(std::ceil(order * kOrderGrowth)))) {
         p.order = order;
-        p.result = attempt(layout, symmetric, order, vacuum);
+        if (runner_.factor(layout, symmetric, order))
+            p.result = runner_.evaluate(order, vacuum);
         if (!p.result.solved) {
             p.error = kTextSingular + std::to_string(order);
             return p;
@@ -79,7 +75,7 @@ InsulatedSolver::Problem InsulatedSolver::solveProblem(const Layout& layout, boo
         p.bound = boundOf(p.result);
         const bool boundMet = p.bound <= kOrderTarget;
         if (fixedOrder > 0 || boundMet) {
-            p.reference = attempt(layout, symmetric, referenceOrder(order), vacuum);
+            p.reference = runner_.evaluate(referenceOrder(order), vacuum);
             if (!p.reference.solved) {
                 p.error = kTextSingular + std::to_string(referenceOrder(order));
                 return p;

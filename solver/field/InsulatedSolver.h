@@ -76,7 +76,6 @@ public:
 private:
     struct Problem;
     Problem solveProblem(const Layout& layout, bool symmetric, int fixedOrder, bool vacuum);
-    Attempt attempt(const Layout& layout, bool symmetric, int order, bool vacuum);
 
     AttemptRunner runner_;
 };

@@ -47,6 +47,15 @@ Layout layoutOf(const CrossSection& s, bool vacuum)
 
 }  // namespace
 
+double reflection(const Region& region, double filler, int n)
+{
+    const double x = std::exp(-2 * n * region.logRatio);
+    const double oneLess = -std::expm1(-2 * n * region.logRatio);
+    const double e1 = region.permittivity * (1 + x);
+    const double e2 = filler * oneLess;
+    return (e1 - e2) / (e1 + e2);
+}
+
 Layout dielectricLayout(const CrossSection& section)
 {
     return layoutOf(section, false);

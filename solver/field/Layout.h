@@ -20,6 +20,12 @@ struct Region {
     double logRatio = 0;      // ln(P / r)
 };
 
+// The reflection of Fourier mode n >= 1 by a region circle in a filler of
+// permittivity `filler` (see SeriesSystem.h): (e1 (1 + x) - e2 (1 - x)) /
+// (e1 (1 + x) + e2 (1 - x)), x = (r/P)^2n; (r/P)^2n for a virtual circle,
+// the conductor's own, and the dielectric cylinder's for n large.
+double reflection(const Region& region, double filler, int n);
+
 struct Layout {
     std::vector<Region> regions;  // one per core, in the cores' order
     double filler = 1;            // permittivity outside the region circles

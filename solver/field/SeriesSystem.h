@@ -15,26 +15,31 @@
 // A bare core's virtual circle gives (r/P)^2n, the conductor's own.
 // Imposed for n = 1 to K, these make a dense linear system.
 
-// The reflection of mode n by a region circle, for a filler of permittivity
-// `filler`: (e1 (1 + x) - e2 (1 - x)) / (e1 (1 + x) + e2 (1 - x)), x = (r/P)^2n.
-double reflection(const Region& region, double filler, int n);
-
+// The unknowns and equations run mode by mode (q of every circle, then s_1
+// of every circle, ...), so that the system of a lower order is the leading
+// block of a higher one's: its solution comes with the factors.
 class SeriesSystem {
 public:
-    // One solution per region: potential 1 on its core, 0 on the others.
-    // False if the system is singular.
-    bool solveGeneral(const Layout& layout, int order, std::vector<Sources>& out);
+    // The general system: any cores. False if singular.
+    bool factorGeneral(const Layout& layout, int order);
 
-    // The aligned symmetric pair, potentials 1 and `parity` (+1 even, -1 odd).
-    // Both circles' coefficients follow from circle 0's by the mirror
-    // z -> -conj(z): s_2k = parity (-1)^k s_1k, and all are real by the
-    // top-bottom mirror, so the system has K + 1 real unknowns.
-    bool solvePair(const Layout& layout, int order, int parity, Sources& out);
+    // At order <= the factored one, one solution per region: potential 1 on
+    // its core, 0 on the others. False where the leading block's factors are
+    // not at hand (a row swap reached past it).
+    bool solveGeneral(int order, std::vector<Sources>& out) const;
+
+    // The aligned symmetric pair, both parities (+1 even, -1 odd): potentials
+    // 1 and parity. Both circles' coefficients follow from circle 0's by the
+    // mirror z -> -conj(z): s_2k = parity (-1)^k s_1k, and all are real by
+    // the top-bottom mirror, so each system has K + 1 real unknowns.
+    bool factorPair(const Layout& layout, int order);
+
+    bool solvePair(int order, int parity, Sources& out) const;
 
 private:
+    int regions_ = 0;
     std::vector<double> matrix_;
-    std::vector<double> rhs_;
-    DenseLu lu_;
-    std::vector<Complex> previous_;
-    std::vector<Complex> column_;
+    mutable std::vector<double> rhs_;
+    DenseLu lu_[2];
+    PowerBuffers buffers_;
 };

@@ -45,7 +45,7 @@ ShieldSurface shieldSurface(const Layout& layout, const std::vector<const Source
     const int count = static_cast<int>(solutions.size());
     std::vector<std::vector<Complex>> modes(count, std::vector<Complex>(rows));
     std::vector<double> total(count);
-    std::vector<Complex> previous, column;
+    PowerBuffers buffers;
     for (int j = 0; j < static_cast<int>(layout.regions.size()); ++j) {
         const Region& region = layout.regions[j];
         for (int m = 0; m < count; ++m) {
@@ -58,11 +58,11 @@ ShieldSurface shieldSurface(const Layout& layout, const std::vector<const Source
             }
         }
         const int order = static_cast<int>((*solutions[0])[j].multipoles.size()) - 1;
-        forEachPower(shieldMap(region), order, rows, previous, column, [&](int k, const Complex* c) {
+        forEachPower(shieldMap(region), order, rows, buffers, [&](int k, const auto* c) {
             for (int m = 0; m < count; ++m) {
                 const Complex s = (*solutions[m])[j].multipoles[k];
                 for (int n = 1; n < rows; ++n)
-                    modes[m][n] += static_cast<double>(n) * times(s, c[n]);
+                    modes[m][n] += static_cast<double>(n) * (s * c[n]);
             }
         });
     }
