@@ -98,6 +98,11 @@ FieldSolution InsulatedSolver::solve(const CrossSection& section, const FieldOpt
         s.reason = std::move(refusal);
         return s;
     }
+    for (const int order : {options.order, options.vacuumOrder})
+        if (!(order >= 0 && order <= kMaxOrder)) {
+            s.reason = kTextOrderRange + std::to_string(kMaxOrder);
+            return s;
+        }
     s.symmetric = !options.generalPath && isSymmetricPair(section);
     const auto aligned = [&](Layout layout) { return s.symmetric ? alignedLayout(std::move(layout)) : layout; };
     const Layout dielectric = aligned(dielectricLayout(section));
