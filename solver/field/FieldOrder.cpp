@@ -21,9 +21,12 @@ constexpr double kModeOffset = 5;
 // outside it: the limit point inside p over p's radius.
 double pairDecay(double p, double q, double d)
 {
-    const double b = d * d + p * p - q * q;
-    const double root = std::sqrt(std::max(0.0, b * b - 4 * d * d * p * p));
-    return std::min(1.0, 2 * d * p / (b + root));
+    // In units of d, so that hair-thin cores close together do not underflow.
+    p /= d;
+    q /= d;
+    const double b = 1 + p * p - q * q;
+    const double root = std::sqrt(std::max(0.0, b * b - 4 * p * p));
+    return std::min(1.0, 2 * p / (b + root));
 }
 
 // Circle p at distance e from the centre of the unit shield.

@@ -33,6 +33,7 @@ inline constexpr const char* kTextSleevesOverlap = "The sleeves overlap";
 inline constexpr const char* kTextCoresOverlap = "The cores overlap";
 inline constexpr const char* kTextGapTooNarrow = "Gap too narrow for the field solver (at least ";
 inline constexpr const char* kTextNotConverged = "Not converged: error bound ";
+inline constexpr const char* kTextSurfaceNotConverged = "Not converged: surface charge estimate ";
 inline constexpr const char* kTextSingular = "Singular series system at order ";
 inline constexpr const char* kTextOrderRange = "Order out of range 0 to ";
 inline constexpr const char* kTextNotSymmetric = "Even and odd modes need a symmetric pair";

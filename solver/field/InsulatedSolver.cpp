@@ -15,8 +15,17 @@ namespace {
 constexpr double kOrderTarget = kFieldAccuracy / 10;
 constexpr double kSurfaceTarget = kSurfaceAccuracy / 10;
 constexpr double kOrderGrowth = 1.5;
-// Sums of a few thousand terms of either sign, against the bound.
+// Sums of a few thousand terms of either sign, against the bound, per unit
+// of the capacitance matrix's condition: the general path finds the
+// weaker mode as a difference of the two cores' solutions.
 constexpr double kRoundingAllowance = 1e-13;
+
+double condition(const Sym2& m)
+{
+    const double half = (m.xx + m.yy) / 2;
+    const double root = std::hypot((m.xx - m.yy) / 2, m.xy);
+    return (half + root) / (half - root);
+}
 
 // The estimates' reference: this far below the order that met the bound,
 // where the error is only a few times larger than at the order itself.
@@ -28,7 +37,8 @@ int referenceOrder(int order)
 double boundOf(const Attempt& a)
 {
     const double e = largestGeneralised(a.upper - a.lower, a.lower);
-    return std::isfinite(e) ? e / 2 + a.tail + kRoundingAllowance : std::numeric_limits<double>::infinity();
+    const double rounding = kRoundingAllowance * condition(a.lower);
+    return std::isfinite(e) && rounding > 0 ? e / 2 + a.tail + rounding : std::numeric_limits<double>::infinity();
 }
 
 Sym2 middle(const Attempt& a)
@@ -84,8 +94,10 @@ InsulatedSolver::Problem InsulatedSolver::solveProblem(const Layout& layout, boo
                 return p;
         }
         if (order == kMaxOrder) {
-            p.error = kTextNotConverged + fieldNumberText(p.bound) + " at the highest order " +
-                      std::to_string(kMaxOrder) + ", wanted " + fieldNumberText(kOrderTarget);
+            p.error = boundMet ? kTextSurfaceNotConverged + fieldNumberText(surfaceChange()) + " at the highest order " +
+                                     std::to_string(kMaxOrder) + ", wanted " + fieldNumberText(kSurfaceTarget)
+                               : kTextNotConverged + fieldNumberText(p.bound) + " at the highest order " +
+                                     std::to_string(kMaxOrder) + ", wanted " + fieldNumberText(kOrderTarget);
             return p;
         }
     }

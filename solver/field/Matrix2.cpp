@@ -25,8 +25,12 @@ Sym2 congruenceByInverse(const Mat2& n, const Sym2& t)
     return congruence(inv, Mat2{n.a, n.c, n.b, n.d});
 }
 
-double largestGeneralised(const Sym2& a, const Sym2& b)
+double largestGeneralised(const Sym2& unscaledA, const Sym2& unscaledB)
 {
+    // The eigenvalues do not mind a common scale; Rhat of a hair-thin core
+    // would overflow the products below without it.
+    const double scale = 1 / std::max(std::fabs(unscaledB.xx), std::fabs(unscaledB.yy));
+    const Sym2 a = scale * unscaledA, b = scale * unscaledB;
     // det(A - l B) = 0: l^2 p - l q + r = 0.
     const double p = b.xx * b.yy - b.xy * b.xy;
     const double q = a.xx * b.yy + a.yy * b.xx - 2 * a.xy * b.xy;

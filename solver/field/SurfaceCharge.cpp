@@ -16,11 +16,12 @@ double realProduct(Complex x, Complex y)
 
 double coreSurface(const Region& region, const CircleTrace& a, const CircleTrace& b)
 {
-    // u's mode n at rho: T_n (rho/P)^n + conj(s_n) (P/rho)^n; sigma = -du/drho / (2 pi).
-    const double r = region.core;
-    const double x = r / region.radius;
-    const double scale = 1 / (2 * kPi * r);
-    double sum = a.charge * b.charge * scale * scale;
+    // u's mode n at rho: T_n (rho/P)^n + conj(s_n) (P/rho)^n; sigma =
+    // -du/drho / (2 pi), so that 2 pi r sigma has modes q and -n (T_n x^n -
+    // conj(s_n) / x^n), x = r/P, and the integral is their sum of products
+    // over 2 pi r (kept apart, so that a hair-thin core does not overflow).
+    const double x = region.core / region.radius;
+    double sum = a.charge * b.charge;
     const int rows = static_cast<int>(a.incoming.size());
     const int order = static_cast<int>(a.multipoles.size()) - 1;
     double power = 1, inversePower = 1;
@@ -28,13 +29,13 @@ double coreSurface(const Region& region, const CircleTrace& a, const CircleTrace
         power *= x;
         if (n <= order)
             inversePower /= x;
-        const auto sigma = [&](const CircleTrace& t) {
+        const auto mode = [&](const CircleTrace& t) {
             const Complex own = n <= order ? std::conj(t.multipoles[n]) * inversePower : Complex{};
-            return -n * scale * (t.incoming[n] * power - own);
+            return static_cast<double>(n) * (t.incoming[n] * power - own);
         };
-        sum += realProduct(sigma(a), sigma(b)) / 2;
+        sum += realProduct(mode(a), mode(b)) / 2;
     }
-    return 2 * kPi * r * sum;
+    return sum / (2 * kPi * region.core);
 }
 
 ShieldSurface shieldSurface(const Layout& layout, const std::vector<const Sources*>& solutions, int rows)
