@@ -1,5 +1,6 @@
 #include "field/Attempt.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 

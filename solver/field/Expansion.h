@@ -14,7 +14,9 @@
 // Near region circle i, with w = (z - c_i) / P_i, everything but i's own
 // line charge and multipoles is a power series in w (the incoming field).
 // Each source term is a Moebius map of w raised to the power k, whose
-// series follow from one recurrence: exact re-expansion, no sampling.
+// series follow from one recurrence: exact re-expansion, so that unlike
+// samples on the circle and an FFT there is no aliasing to bound, and the
+// rows past K that the bound needs come from the same columns.
 
 // (a + b w) / (1 - g w)
 struct Mobius {

@@ -76,8 +76,7 @@ InsulatedSolver::Problem InsulatedSolver::solveProblem(const Layout& layout, boo
     for (int order = fixedOrder > 0 ? fixedOrder : initialOrder(layout, kOrderTarget, kMaxOrder);;
          order = std::min(kMaxOrder, static_cast<int>(std::ceil(order * kOrderGrowth)))) {
         p.order = order;
-        if (runner_.factor(layout, symmetric, order))
-            p.result = runner_.evaluate(order, vacuum);
+        p.result = runner_.factor(layout, symmetric, order) ? runner_.evaluate(order, vacuum) : Attempt{};
         if (!p.result.solved) {
             p.error = kTextSingular + std::to_string(order);
             return p;

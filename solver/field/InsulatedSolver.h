@@ -27,7 +27,10 @@
 // |V'(C~ - C)V| <= e/2 V'CV for every V. A bare core gets a virtual circle of
 // the filler's permittivity round it, so that the same construction holds.
 // Both bounds close at twice the rate of the field; the solver raises K
-// until e/2 is a tenth of kFieldAccuracy, for C and C0 alike.
+// until e/2 is a tenth of kFieldAccuracy, for C and C0 alike. The energies
+// are Fourier sums over each circle, run until their last quarter is 1e-15
+// of the whole (doubling the terms where not) and the quarter added to the
+// bound, with an allowance for rounding.
 //
 // dC/dEr and Rhat come from the same fields. Their errors are estimated, not
 // proved: as the change from a solve a few orders lower, which the series'
