@@ -35,7 +35,7 @@ bool textFitsStatus(ConvergedStatus status, std::string_view text, double sd, do
         return isShapeText(text);
     case ConvergedStatus::GapTooNarrow: {
         const ShapeGaps gaps = shapeGaps(sd, dd);
-        return text == gapTooNarrowText(gaps.core, gaps.shield, kConvergedMinGap);
+        return text == gapTooNarrowText(gaps.core, gaps.shield, kMinConductorGap);
     }
     case ConvergedStatus::NotConverged:
         return text.starts_with(kNotConvergedStart) ||

@@ -16,6 +16,11 @@ std::string shapeText(double sd, double dd)
 
 }  // namespace
 
+std::string coreName(int index)
+{
+    return "Core " + std::to_string(index + 1);
+}
+
 std::string zeroPivotText(int k)
 {
     const std::string index = std::to_string(k);

@@ -27,6 +27,12 @@ struct Bilingual {
 inline constexpr double kMaxShapeSD = 0.9;
 inline constexpr double kMinShapeDd = 2;
 
+// The narrowest gap, core to core or core to shield, in core radii (of the
+// smaller core), that the converged field solvers take on; narrower gaps are
+// refused with a text that names them. A gap short of it by no more than the
+// rounding of the typed dimensions (a relative 1e-12) counts as wide enough.
+inline constexpr double kMinConductorGap = 0.01;
+
 // ---- The shape checks, in the order the calculator makes them ----------------
 
 inline constexpr std::string_view kSdNotPositiveText = "Error : SD <= 0";
@@ -111,6 +117,29 @@ std::string noTrialImprovesText(double sd, double dd, bool atEdge, std::string_v
 // Starts every count-over text of the converged shape solve.
 inline constexpr std::string_view kConvergedCountOverStart = "Calculation count over:";
 std::string convergedCountOverText(long long limit);
+
+
+// ---- The field solver for insulated cores (English only) -----------------------
+
+// Starts the texts below that begin with a core's name: "Core 1", "Core 2".
+std::string coreName(int index);
+inline constexpr std::string_view kNotFiniteGeometryText = "Every length and Er must be a finite number";
+inline constexpr std::string_view kShieldDiameterNotPositiveText = "The shield's diameter must be positive";
+inline constexpr std::string_view kFillerErNotPositiveText = "The filler's Er must be positive";
+inline constexpr std::string_view kCoreDiameterNotPositiveText = "'s diameter must be positive";
+inline constexpr std::string_view kSleeveNarrowerThanCoreText = "'s sleeve must be at least as wide as the core";
+inline constexpr std::string_view kSleeveErNotPositiveText = "'s sleeve Er must be positive";
+inline constexpr std::string_view kEccentricSleeveText = "Eccentric sleeves are not yet supported";
+inline constexpr std::string_view kSleeveThroughShieldText = "'s sleeve reaches through the shield";
+inline constexpr std::string_view kCoreThroughShieldText = " reaches through the shield";
+inline constexpr std::string_view kSleevesOverlapText = "The sleeves overlap";
+inline constexpr std::string_view kCoresOverlapText = "The cores overlap";
+inline constexpr std::string_view kFieldGapTooNarrowStart = "Gap too narrow for the field solver (at least ";
+inline constexpr std::string_view kSurfaceNotConvergedStart = "Not converged: surface charge estimate ";
+inline constexpr std::string_view kSingularSeriesStart = "Singular series system at order ";
+inline constexpr std::string_view kFieldOrderRangeStart = "Order out of range 0 to ";
+inline constexpr std::string_view kNotSymmetricText = "Even and odd modes need a symmetric pair";
+inline constexpr std::string_view kNoSolutionText = "No solution to take the modes from";
 
 // ---- The loss -----------------------------------------------------------------------
 

@@ -41,7 +41,7 @@ AccuracyNote accuracyNote(const FiveChargeDeviation& deviation, double sd, doubl
     if (converged.status == ConvergedStatus::GapTooNarrow)
         return {QStringLiteral("精度不明"), QStringLiteral("隙間が狭すぎます"),
                 QStringLiteral("隙間が %1 r より狭く、収束解で確かめられません\n")
-                        .arg(QString::fromStdString(formatSignificant(kConvergedMinGap, kTextDigits))) +
+                        .arg(QString::fromStdString(formatSignificant(kMinConductorGap, kTextDigits))) +
                     gapsText(sd, dd)};
     if (!deviation.known())
         return {QStringLiteral("精度不明"), QStringLiteral("収束解が得られません"),

@@ -17,7 +17,7 @@ constexpr double kStepShrink = 0.5;
 constexpr double kMinStepFactor = 1.0 / 1024;
 // Both gaps of a start moved into reach, in core radii: clear of the limit,
 // so that the first Newton steps have room.
-constexpr double kStartGap = 5 * kConvergedMinGap;
+constexpr double kStartGap = 5 * kMinConductorGap;
 // Keeps a shape clamped to the edge of the reach inside it after the rounding
 // of the conversion to S/D and D/d.
 constexpr double kInside = 1 + 1e-9;
@@ -65,7 +65,7 @@ bool atEdgeOfReach(Shape shape)
 {
     const Gaps gaps = gapsOf(shape);
     constexpr double kNear = 1 + 1e-6;
-    return gaps.core < kConvergedMinGap * kNear || gaps.shield < kConvergedMinGap * kNear ||
+    return gaps.core < kMinConductorGap * kNear || gaps.shield < kMinConductorGap * kNear ||
            shape.sd * kNear > kMaxShapeSD;
 }
 
@@ -169,7 +169,7 @@ Shape trialShape(const Trial& from, const Step& step, double fraction)
     const Gaps gaps = gapsOf(from.shape);
     return shapeOf(clampedToReach({gaps.core * std::exp(fraction * step.logCore),
                                    gaps.shield * std::exp(fraction * step.logShield)},
-                                  kConvergedMinGap * kInside));
+                                  kMinConductorGap * kInside));
 }
 
 }  // namespace

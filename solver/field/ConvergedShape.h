@@ -5,14 +5,14 @@
 // Shape solve on the converged model: S/D and D/d for wanted Ze and Zo in the
 // dielectric Er, by a damped Newton iteration over ConvergedSolver. Every
 // trial shape lies inside the solver's reach: a step that would cross its
-// edge (a gap of kConvergedMinGap, S/D of kMaxShapeSD) stops on it.
+// edge (a gap of kMinConductorGap, S/D of kMaxShapeSD) stops on it.
 //
 // Where to start: the five-charge solve (TQol_COAXMath2::zCalcSDDd) lands
 // close to the answer, so pass its mShapeSD and mShapeDd. When it failed, pass
 // its mSD and mDd instead: they hold its closed-form start estimate, or the
 // last shape it improved on from there. That estimate often lies out of
 // reach (S/D above 0.9, cores overlapping); such a start moves to the nearest
-// shape with both gaps at least 5 kConvergedMinGap and S/D at most 0.9. Only a
+// shape with both gaps at least 5 kMinConductorGap and S/D at most 0.9. Only a
 // start that is no shape at all (S/D or D/d not a positive finite number) is
 // refused.
 

@@ -215,7 +215,7 @@ std::string shapeError(double sd, double dd)
 std::string gapError(double sd, double dd)
 {
     const auto [coreGap, shieldGap] = shapeGaps(sd, dd);
-    return gapTooNarrowText(coreGap, shieldGap, kConvergedMinGap);
+    return gapTooNarrowText(coreGap, shieldGap, kMinConductorGap);
 }
 
 // Rejected shapes and narrow gaps; nothing when the shape is in reach.

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "SolverTexts.h"
+
 // Converged field solver: even- and odd-mode impedance of two round cores in a
 // round shield, for air (Er = 1; the caller divides by sqrt(Er)), to a
 // relative error of at most kConvergedAccuracy.
@@ -17,12 +19,6 @@
 // principle and Green's reciprocity bound the capacitance's relative error by
 // e: the solver measures e on a fine grid and raises the order until the bound
 // is met.
-
-// Narrowest gap, core to core or core to shield, in core radii, that the
-// converged solver takes on; narrower gaps give GapTooNarrow. A gap short of
-// it by no more than the rounding of S/D * D/d (a relative 1e-12) counts as
-// wide enough.
-inline constexpr double kConvergedMinGap = 0.01;
 
 // The promised relative error of Ze and Zo for every shape in reach.
 inline constexpr double kConvergedAccuracy = 1e-9;
@@ -39,7 +35,7 @@ ShapeGaps shapeGaps(double sd, double dd);
 enum class ConvergedStatus {
     Solved,
     ShapeRejected,    // fails the calculator's own shape checks
-    GapTooNarrow,     // a valid shape, but a gap is below kConvergedMinGap
+    GapTooNarrow,     // a valid shape, but a gap is below kMinConductorGap
     NotConverged,     // in reach, but the bound was not met: no values
     OrderOutOfRange,  // solveAtOrder was asked for an order outside 1 to kMaxOrder
 };

@@ -1,0 +1,103 @@
+#include "field/CrossSection.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "NumberText.h"
+#include "SolverTexts.h"
+
+namespace {
+
+bool finite(const Core& c)
+{
+    return std::isfinite(c.x) && std::isfinite(c.y) && std::isfinite(c.diameter) && std::isfinite(c.sleeveDiameter) &&
+           std::isfinite(c.sleeveOffsetX) && std::isfinite(c.sleeveOffsetY) && std::isfinite(c.sleeveEr);
+}
+
+// Written as "passes unless" throughout, so that NaN fails.
+std::string coreError(const Core& c, int index)
+{
+    if (!(c.diameter > 0))
+        return coreName(index) + std::string(kCoreDiameterNotPositiveText);
+    if (!(c.sleeveDiameter >= c.diameter))
+        return coreName(index) + std::string(kSleeveNarrowerThanCoreText);
+    if (!(c.sleeveEr > 0))
+        return coreName(index) + std::string(kSleeveErNotPositiveText);
+    if (c.sleeveOffsetX != 0 || c.sleeveOffsetY != 0)
+        return std::string(kEccentricSleeveText);
+    return {};
+}
+
+std::string placementError(const CrossSection& s, double shieldRadius)
+{
+    const auto& [a, b] = s.cores;
+    for (int i = 0; i < 2; ++i) {
+        const Core& c = s.cores[i];
+        const double reach = std::hypot(c.x, c.y);
+        if (!(reach + c.diameter / 2 < shieldRadius))
+            return coreName(i) + std::string(kCoreThroughShieldText);
+        if (!(reach + c.sleeveDiameter / 2 <= shieldRadius * (1 + kTouchTolerance)))
+            return coreName(i) + std::string(kSleeveThroughShieldText);
+    }
+    const double distance = std::hypot(a.x - b.x, a.y - b.y);
+    if (!(distance > (a.diameter + b.diameter) / 2))
+        return std::string(kCoresOverlapText);
+    if (!(distance * (1 + kTouchTolerance) >= (a.sleeveDiameter + b.sleeveDiameter) / 2))
+        return std::string(kSleevesOverlapText);
+    return {};
+}
+
+std::string gapError(const CrossSection& s, double shieldRadius)
+{
+    const auto& [a, b] = s.cores;
+    // A gap of 0.01 r as typed comes out of the sums a hair below.
+    constexpr double kMinGapAfterRounding = kMinConductorGap * (1 - 1e-12);
+    std::string narrow;
+    const auto note = [&](const std::string& what, double gap) {
+        if (gap >= kMinGapAfterRounding)
+            return;
+        narrow += (narrow.empty() ? "" : ", ") + what + " " + formatSignificant(gap, kTextDigits) + " r";
+    };
+    const double distance = std::hypot(a.x - b.x, a.y - b.y);
+    note("core to core", (distance - (a.diameter + b.diameter) / 2) / (std::min(a.diameter, b.diameter) / 2));
+    for (int i = 0; i < 2; ++i) {
+        const Core& c = s.cores[i];
+        note("core " + std::to_string(i + 1) + " to shield",
+             (shieldRadius - std::hypot(c.x, c.y) - c.diameter / 2) / (c.diameter / 2));
+    }
+    if (narrow.empty())
+        return {};
+    return std::string(kFieldGapTooNarrowStart) + formatSignificant(kMinConductorGap, kTextDigits) + " r): " + narrow;
+}
+
+}  // namespace
+
+bool isBare(const Core& core)
+{
+    return core.sleeveDiameter == core.diameter;
+}
+
+std::string crossSectionRefusal(const CrossSection& s)
+{
+    const double shieldDiameter = std::get<RoundShield>(s.shield).diameter;
+    if (!finite(s.cores[0]) || !finite(s.cores[1]) || !std::isfinite(shieldDiameter) || !std::isfinite(s.fillerEr))
+        return std::string(kNotFiniteGeometryText);
+    if (!(shieldDiameter > 0))
+        return std::string(kShieldDiameterNotPositiveText);
+    if (!(s.fillerEr > 0))
+        return std::string(kFillerErNotPositiveText);
+    for (int i = 0; i < 2; ++i)
+        if (std::string error = coreError(s.cores[i], i); !error.empty())
+            return error;
+    if (std::string error = placementError(s, shieldDiameter / 2); !error.empty())
+        return error;
+    return gapError(s, shieldDiameter / 2);
+}
+
+bool isSymmetricPair(const CrossSection& s)
+{
+    const auto& [a, b] = s.cores;
+    return a.x == -b.x && a.y == -b.y && a.diameter == b.diameter && a.sleeveDiameter == b.sleeveDiameter &&
+           a.sleeveEr == b.sleeveEr && a.sleeveOffsetX == 0 && a.sleeveOffsetY == 0 && b.sleeveOffsetX == 0 &&
+           b.sleeveOffsetY == 0;
+}
