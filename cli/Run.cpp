@@ -13,19 +13,19 @@
 
 namespace {
 
-// A single case's status, the warning said on standard error.
+// A single case's status, its warnings said on standard error.
 int exitStatus(const Report& report, std::ostream& err)
 {
-    if (!report.warning.empty())
-        err << "duvane-calc: " << report.warning << '\n';
-    return report.error.empty() && report.warning.empty() ? 0 : 1;
+    for (const Warning& warning : report.warnings)
+        err << "duvane-calc: " << warning.text << '\n';
+    return report.failed() ? 1 : 0;
 }
 
+// The results, also those calculated before a part of the case failed.
 int writeText(const Report& report, int decimals, std::ostream& out, std::ostream& err)
 {
-    if (report.error.empty())
-        out << humanText(report, decimals);
-    else
+    out << humanText(report, decimals);
+    if (!report.error.empty())
         err << "duvane-calc: " << report.error << '\n';
     return exitStatus(report, err);
 }
@@ -55,8 +55,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 
     // Every case of the run has these inputs, so a table has their columns.
     const CaseInput prototype = withOperandStandIns(options.mode, withSweeps(options.input, options.sweeps));
-    CaseOutput output(out, options.csv ? Format::Csv : Format::JsonLines, runner.layout(prototype),
-                      runner.mayWarn(), options.batch);
+    CaseOutput output(out, options.csv ? Format::Csv : Format::JsonLines, runner.layout(prototype), options.batch);
     if (options.batch)
         return runBatch(runner, options.input, in, output, err);
     if (!options.sweeps.empty()) {

@@ -112,7 +112,7 @@ void CaseRunner::impedance(const CaseInput& input, Report& report)
         const Method other = settings_.method == Method::FiveCharge ? Method::Converged : Method::FiveCharge;
         found.other = impedancesBy(other, found.shape.sd, found.shape.dd, er);
         if (!found.other.error.empty())
-            report.warning = "no comparison: " + shownText(found.other.error, settings_.english);
+            report.warnings.push_back({"no comparison: " + shownText(found.other.error, settings_.english), true});
     }
     listImpedance(input, found, report.results);
 }
@@ -171,7 +171,7 @@ void CaseRunner::shape(const CaseInput& input, Report& report)
     // The solver switches the trace off, silently, when it cannot open the
     // file, and marks a trace it opened but could not write in full.
     if (tracing && (solver_.mTraceOn == 0 || solver_.mTraceFailed))
-        report.warning = "cannot write the trace file " + inQuotes(settings_.traceFile);
+        report.warnings.push_back({"cannot write the trace file " + inQuotes(settings_.traceFile), true});
     if (!found.error.empty()) {
         report.error = shownText(found.error, settings_.english);
         return;

@@ -22,9 +22,6 @@ public:
     // in order, the values meaningless: the columns of a table of such cases.
     Report layout(const CaseInput& prototype) const;
 
-    // Whether a case can have a warning beside its results.
-    bool mayWarn() const { return settings_.compare || !settings_.traceFile.empty(); }
-
 private:
     // What an impedance case found, to be listed as its results.
     struct ImpedanceOutcome {

@@ -4,12 +4,12 @@
 
 #include "output/Json.h"
 
-CaseOutput::CaseOutput(std::ostream& out, Format format, const Report& layout, bool mayWarn, bool numbered)
+CaseOutput::CaseOutput(std::ostream& out, Format format, const Report& layout, bool numbered)
     : out_(out), format_(format), numbered_(numbered)
 {
     if (format_ != Format::Csv)
         return;
-    columns_ = csvColumns(layout, mayWarn, numbered);
+    columns_ = csvColumns(layout, numbered);
     out_ << csvHeader(columns_);
 }
 

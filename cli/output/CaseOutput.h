@@ -14,10 +14,9 @@ enum class Format { JsonLines, Csv };
 class CaseOutput {
 public:
     // `layout` holds every field a case of the run can have (see
-    // CaseRunner::layout), `mayWarn` whether a case can carry a warning;
-    // `numbered`: each case starts with the number of its input line. A CSV
-    // header is written at once.
-    CaseOutput(std::ostream& out, Format format, const Report& layout, bool mayWarn, bool numbered);
+    // CaseRunner::layout); `numbered`: each case starts with the number of
+    // its input line. A CSV header is written at once.
+    CaseOutput(std::ostream& out, Format format, const Report& layout, bool numbered);
 
     // Each returns whether the output took the case.
     bool write(const Report& report, long long line = 0);

@@ -76,14 +76,13 @@ std::string csvField(std::string_view text)
     return quoted + '"';
 }
 
-std::vector<CsvColumn> csvColumns(const Report& layout, bool mayWarn, bool numbered)
+std::vector<CsvColumn> csvColumns(const Report& layout, bool numbered)
 {
     std::vector<CsvColumn> columns;
     if (numbered)
         columns.push_back({kLine, Unit::None});
     visitFields(layout, [&](std::string_view key, Unit unit, const FieldValue&) { columns.push_back({key, unit}); });
-    if (mayWarn)
-        columns.push_back({kWarning, Unit::None});
+    columns.push_back({kWarning, Unit::None});
     columns.push_back({kError, Unit::None});
     return columns;
 }

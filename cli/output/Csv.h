@@ -20,8 +20,8 @@ struct CsvColumn {
 
 // The columns of a table of cases that have the fields of `layout` (see
 // CaseRunner::layout): "line" first when `numbered`, then those fields, then
-// "warning" when a case may have one, and "error".
-std::vector<CsvColumn> csvColumns(const Report& layout, bool mayWarn, bool numbered);
+// "warning" and "error".
+std::vector<CsvColumn> csvColumns(const Report& layout, bool numbered);
 
 // The header row: each column's key, with its unit after an underscore where
 // it has one, "/" read as "per": ze_ohm, c_even_pF_per_m.

@@ -28,6 +28,19 @@ std::string measureText(double value, Unit unit, int decimals)
 
 }  // namespace
 
+std::string Report::warningText() const
+{
+    std::string text;
+    for (const Warning& warning : warnings)
+        text.append(text.empty() ? "" : "; ").append(warning.text);
+    return text;
+}
+
+bool Report::failed() const
+{
+    return !error.empty() || std::ranges::any_of(warnings, &Warning::fails);
+}
+
 std::string humanText(const Report& report, int decimals)
 {
     std::string text;

@@ -26,14 +26,30 @@ struct Quantity {
     Group group = Group::Main;
 };
 
+// A caveat beside a case's results, said on standard error and in the
+// "warning" field. One that fails (the trace not written, no comparison)
+// makes the run's exit status 1; a note on accuracy or a doubtful input
+// does not.
+struct Warning {
+    std::string text;
+    bool fails = false;
+};
+
 // Outcome of one case.
 struct Report {
     // The case's inputs and the settings that shaped it.
     std::vector<Quantity> inputs;
-    std::string_view method;        // named in JSON when not the default
-    std::vector<Quantity> results;  // empty when the case failed
-    std::string error;              // why the case failed; empty on success
-    std::string warning;            // a problem beside the results
+    std::string_view method;  // named in JSON when not the default
+    // What was calculated: all of it on success, none where the case failed
+    // at its start, the rest where a part of it (the loss) could not be had.
+    std::vector<Quantity> results;
+    std::string error;  // why the case, or a part of it, failed; empty on success
+    std::vector<Warning> warnings;
+
+    // The warnings' texts in one field, "; " between them.
+    std::string warningText() const;
+    // The case gives the run a failing exit status.
+    bool failed() const;
 };
 
 // One aligned "label = value" line per result, measures with `decimals`
@@ -44,8 +60,8 @@ std::string humanText(const Report& report, int decimals);
 using FieldValue = std::variant<double, long long, std::string_view>;
 
 // Calls visit(key, unit, value) for each field of the report in the order
-// JSON and CSV write them: the inputs, the method, then the results and the
-// warning, or the error.
+// JSON and CSV write them: the inputs, the method, the results, the warning
+// and the error.
 template <class Visit>
 void visitFields(const Report& report, Visit&& visit)
 {
@@ -56,14 +72,14 @@ void visitFields(const Report& report, Visit&& visit)
         visitNumber(q);
     if (!report.method.empty())
         visit(std::string_view("method"), Unit::None, FieldValue(report.method));
-    if (!report.error.empty()) {
-        visit(std::string_view("error"), Unit::None, FieldValue(std::string_view(report.error)));
-        return;
-    }
     for (const Quantity& q : report.results)
         visitNumber(q);
-    if (!report.warning.empty())
-        visit(std::string_view("warning"), Unit::None, FieldValue(std::string_view(report.warning)));
+    if (!report.warnings.empty()) {
+        const std::string warning = report.warningText();
+        visit(std::string_view("warning"), Unit::None, FieldValue(std::string_view(warning)));
+    }
+    if (!report.error.empty())
+        visit(std::string_view("error"), Unit::None, FieldValue(std::string_view(report.error)));
 }
 
 // Adds the fields of the report.

@@ -183,7 +183,7 @@ TEST(Batch, ReadErrorGivesStatusOne)
     std::istream in(&buffer);
     std::ostringstream out, err;
     CaseRunner runner(Mode::Impedance, SolveSettings{});
-    CaseOutput output(out, Format::JsonLines, Report{}, false, true);
+    CaseOutput output(out, Format::JsonLines, Report{}, true);
     EXPECT_EQ(runBatch(runner, CaseInput{}, in, output, err), 1);
     // The line before the error is answered.
     EXPECT_EQ(linesOf(out.str()).size(), 1u);
@@ -199,7 +199,7 @@ TEST(Batch, LostOutputStopsTheRun)
     std::istringstream in("0.5 10\n0.3 5\n");
     std::ostringstream err;
     CaseRunner runner(Mode::Impedance, SolveSettings{});
-    CaseOutput output(out, Format::JsonLines, Report{}, false, true);
+    CaseOutput output(out, Format::JsonLines, Report{}, true);
     runBatch(runner, CaseInput{}, in, output, err);
     std::string unread;
     EXPECT_TRUE(std::getline(in, unread));
