@@ -9,6 +9,7 @@
 #include "cases/CaseSweep.h"
 #include "commandline/Args.h"
 #include "commandline/Help.h"
+#include "commandline/Language.h"
 #include "output/CaseOutput.h"
 
 namespace {
@@ -48,7 +49,9 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         break;
     }
 
-    CaseRunner runner(options.mode, options.solve);
+    SolveSettings settings = options.solve;
+    settings.english = speaksEnglish(options.language);
+    CaseRunner runner(options.mode, settings);
     const bool table = options.batch || !options.sweeps.empty();
     if (!table && !options.json && !options.csv)
         return writeText(runner.run(options.input), options.decimals, out, err);

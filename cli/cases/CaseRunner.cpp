@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cases/CalculatorText.h"
+#include "cases/Caveats.h"
 #include "cases/Loss.h"
 #include "cases/PerLength.h"
 #include "cases/Targets.h"
@@ -101,12 +102,11 @@ void CaseRunner::impedance(const CaseInput& input, Report& report)
         report.error = shownText(found.chosen.error, settings_.english);
         return;
     }
+    // The impedances do not depend on the frequency: a loss that cannot be
+    // had leaves them standing, its reason the case's error.
     if (input.has(Input::Frequency)) {
         found.loss = lossOf(converged_, found.shape, input);
-        if (!found.loss.error.empty()) {
-            report.error = found.loss.error;
-            return;
-        }
+        report.error = found.loss.error;
     }
     if (settings_.compare) {
         const Method other = settings_.method == Method::FiveCharge ? Method::Converged : Method::FiveCharge;
@@ -115,6 +115,23 @@ void CaseRunner::impedance(const CaseInput& input, Report& report)
             report.warnings.push_back({"no comparison: " + shownText(found.other.error, settings_.english), true});
     }
     listImpedance(input, found, report.results);
+    if (settings_.method == Method::FiveCharge)
+        addAccuracyWarning(found, report);
+    if (const std::string warning = erWarning(er, settings_.english); !warning.empty())
+        report.warnings.push_back({warning, false});
+}
+
+// The five-charge figure checked against the converged one, as the window
+// checks it: nothing to say where the gaps are wide, a warning where Ze or
+// Zo is off by more than kNotableDeviation or cannot be checked.
+void CaseRunner::addAccuracyWarning(const ImpedanceOutcome& found, Report& report)
+{
+    // The calculator holds the five-charge impedances for air.
+    const FiveChargeDeviation deviation =
+        fiveChargeDeviation(converged_, found.shape.sd, found.shape.dd, solver_.mZe, solver_.mZo);
+    if (const std::string warning = accuracyWarning(deviation, found.chosen.ze / solver_.mZe, settings_.english);
+        !warning.empty())
+        report.warnings.push_back({warning, false});
 }
 
 void CaseRunner::listImpedance(const CaseInput& input, const ImpedanceOutcome& found,
@@ -150,7 +167,7 @@ void CaseRunner::listImpedance(const CaseInput& input, const ImpedanceOutcome& f
                         {"zo_deviation", "Zo deviation", fiveCharge.zo / converged.zo - 1, Unit::Percent}});
     }
     addPerLength(z.ze, z.zo, input[Input::Er], results);
-    if (input.has(Input::Frequency))
+    if (input.has(Input::Frequency) && found.loss.error.empty())
         addLoss(found.loss, results);
 }
 

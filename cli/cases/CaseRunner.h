@@ -34,6 +34,7 @@ private:
     Report framed(const CaseInput& input) const;
     Impedances impedancesBy(Method method, double sd, double dd, double er);
     void impedance(const CaseInput& input, Report& report);
+    void addAccuracyWarning(const ImpedanceOutcome& found, Report& report);
     void listImpedance(const CaseInput& input, const ImpedanceOutcome& found, std::vector<Quantity>& results) const;
     void shape(const CaseInput& input, Report& report);
     void addShapeResults(const CaseInput& input, double sd, double dd, long long count, Report& report) const;

@@ -35,7 +35,7 @@ std::string readOption(const std::vector<std::string>& args, std::size_t& i, Opt
     }
     // Every bad value reads the same way: --name "text": problem - hint.
     if (std::string problem = applyOption(*option, value, options); !problem.empty())
-        return name + ' ' + inQuotes(value) + ": " + problem;
+        return takesValue ? name + ' ' + inQuotes(value) + ": " + problem : name + ": " + problem;
     given.push_back(option);
     return {};
 }

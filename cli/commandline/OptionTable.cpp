@@ -94,6 +94,14 @@ std::string setTrue(bool& flag)
     return {};
 }
 
+std::string setLanguage(Options::Language language, Options& options)
+{
+    if (options.language != Options::Language::FromLocale && options.language != language)
+        return "the other language was asked for too: choose one";
+    options.language = language;
+    return {};
+}
+
 std::string raiseAction(Options::Action& action, Options::Action wanted)
 {
     action = std::max(action, wanted);
@@ -105,8 +113,12 @@ const OptionRow kOptions[] = {
      "digits after the point in the text results, an integer from 1 to 5 (default 3); JSON and CSV always carry "
      "full precision",
      std::nullopt, [](std::string_view value, Options& options) { return readInteger(value, 1, 5, options.decimals); }},
-    {"--english", "", "", kModes, "the calculator's messages in English (default Japanese)",
-     std::nullopt, [](std::string_view, Options& options) { return setTrue(options.solve.english); }},
+    {"--english", "", "", kModes,
+     "messages in English; by default they are in the locale's language (LC_ALL, LC_MESSAGES, LANG): Japanese "
+     "where it is Japanese, English otherwise",
+     std::nullopt, [](std::string_view, Options& options) { return setLanguage(Options::Language::English, options); }},
+    {"--japanese", "", "", kModes, "messages in Japanese, whatever the locale",
+     std::nullopt, [](std::string_view, Options& options) { return setLanguage(Options::Language::Japanese, options); }},
     {"--json", "", "", kModes, "one JSON object per case instead of text (see JSON output); not with --csv",
      std::nullopt, [](std::string_view, Options& options) { return setTrue(options.json); }},
     {"--csv", "", "", kModes,

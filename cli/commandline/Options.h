@@ -14,6 +14,9 @@ struct Options {
     // gives both is unsure of the command line, and the help is the answer.
     enum class Action { Calculate, Version, Help };
     Action action = Action::Calculate;
+    // The language of the messages: the locale's unless an option says.
+    enum class Language { FromLocale, English, Japanese };
+    Language language = Language::FromLocale;
     Mode mode = Mode::Impedance;
     // The numbers the command line gives, by options and operands; with
     // --batch, only those of the options, the lines giving the rest.

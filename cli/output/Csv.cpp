@@ -94,7 +94,8 @@ std::string csvHeader(const std::vector<CsvColumn>& columns)
         if (!header.empty())
             header += ',';
         header += column.key;
-        const std::string_view symbol = unitSymbol(column.unit);
+        // A percent is a ratio in JSON and CSV alike; the column says so.
+        const std::string_view symbol = column.unit == Unit::Percent ? "ratio" : unitSymbol(column.unit);
         if (symbol.empty())
             continue;
         header += '_';

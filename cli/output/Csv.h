@@ -24,7 +24,7 @@ struct CsvColumn {
 std::vector<CsvColumn> csvColumns(const Report& layout, bool numbered);
 
 // The header row: each column's key, with its unit after an underscore where
-// it has one, "/" read as "per": ze_ohm, c_even_pF_per_m.
+// it has one, "/" read as "per": ze_ohm, c_even_pF_per_m, ze_deviation_ratio.
 std::string csvHeader(const std::vector<CsvColumn>& columns);
 
 // One row: each field of the report under its column, the other columns

@@ -73,6 +73,25 @@ inline std::string jsonTextAt(const std::string& object, const std::string& key)
     return object.substr(start, object.find('"', start) - start);
 }
 
+// The fields of one CSV line, quotes undone.
+inline std::vector<std::string> csvFields(const std::string& line)
+{
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"')
+            fields.back() += line[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ',' && !quoted)
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
 // A new empty folder for the running test, unique across processes.
 inline std::filesystem::path makeScratchDir()
 {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <regex>
@@ -125,12 +126,15 @@ struct UnreachableCase {
 
 class LossBeyondReach : public testing::TestWithParam<UnreachableCase> {};
 
-TEST_P(LossBeyondReach, FailsTheCase)
+// The impedances do not depend on the frequency: they stand, the loss does
+// not, and its reason fails the case.
+TEST_P(LossBeyondReach, FailsTheCaseButKeepsTheImpedances)
 {
     const CliResult r = runWith(GetParam().args);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err.rfind(std::string("duvane-calc: ") + GetParam().error, 0), 0u) << r.err;
+    EXPECT_NE(r.out.find("Zdiff ="), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("Loss"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find(std::string("duvane-calc: ") + GetParam().error), std::string::npos) << r.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -152,6 +156,28 @@ TEST(LossBeyondReach, IsAnErrorOfItsCaseInABatch)
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_GT(jsonNumberAt(lines[0], "alpha_diff"), 0);
     EXPECT_EQ(jsonTextAt(lines[1], "error").rfind(std::string(kLossPrefix) + std::string(kGapTooNarrowStart), 0), 0u) << lines[1];
+}
+
+// A sweep over frequency whose low end the loss cannot reach: the row keeps
+// the impedances, which do not depend on the frequency, and only the loss's
+// columns stay empty, its reason in the error column.
+TEST(LossBeyondReach, KeepsTheImpedancesInASweepRow)
+{
+    const CliResult r = runWith({"impedance", "0.5", "10", "--awg", "24", "--sweep", "freq=1kHz,1GHz", "--csv"});
+    const std::vector<std::string> lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 3u) << r.out;
+    const std::vector<std::string> header = csvFields(lines[0]);
+    const std::vector<std::string> refused = csvFields(lines[1]);
+    const std::vector<std::string> reached = csvFields(lines[2]);
+    const auto column = [&](std::string_view name) {
+        return static_cast<std::size_t>(std::ranges::find(header, name) - header.begin());
+    };
+    for (const char* name : {"ze_ohm", "zo_ohm", "zdiff_ohm", "zcm_ohm", "c_odd_pF_per_m"})
+        EXPECT_EQ(refused.at(column(name)), reached.at(column(name))) << name;
+    EXPECT_EQ(refused.at(column("alpha_diff_dB_per_m")), "");
+    EXPECT_NE(reached.at(column("alpha_diff_dB_per_m")), "");
+    EXPECT_EQ(refused.back().rfind(std::string(kLossPrefix), 0), 0u) << lines[1];
+    EXPECT_EQ(reached.back(), "");
 }
 
 // In text, below the per-length quantities, with units.

@@ -16,8 +16,8 @@ static void PrintTo(const Options& o, std::ostream* out)
     for (std::size_t i = 0; i < kInputCount; ++i)
         if (const Input input = static_cast<Input>(i); o.input.has(input))
             *out << ' ' << inputInfo(input).key << '=' << o.input[input];
-    *out << ", decimals " << o.decimals << ", json " << o.json << ", batch " << o.batch << ", english "
-         << o.solve.english << ", width " << o.solve.width << ", limit " << o.solve.limit << ", trace \""
+    *out << ", decimals " << o.decimals << ", json " << o.json << ", batch " << o.batch << ", language "
+         << static_cast<int>(o.language) << ", width " << o.solve.width << ", limit " << o.solve.limit << ", trace \""
          << o.solve.traceFile << "\"}";
 }
 
@@ -75,7 +75,7 @@ TEST(ParseArgs, ImpedanceWithDefaults)
     EXPECT_EQ(options.decimals, 3);
     EXPECT_FALSE(options.json);
     EXPECT_FALSE(options.batch);
-    EXPECT_FALSE(options.solve.english);
+    EXPECT_EQ(options.language, Options::Language::FromLocale);
     EXPECT_EQ(options.solve.width, 0.01);
     EXPECT_EQ(options.solve.limit, 1000);
     EXPECT_EQ(options.solve.traceFile, "");
@@ -91,7 +91,7 @@ TEST(ParseArgs, OptionsAnywhereInBothForms)
     EXPECT_EQ(options.mode, Mode::Shape);
     EXPECT_EQ(options.input, plainCase(Mode::Shape, {100, 50, 2.25}));
     EXPECT_TRUE(options.json);
-    EXPECT_TRUE(options.solve.english);
+    EXPECT_EQ(options.language, Options::Language::English);
     EXPECT_EQ(options.solve.width, 0.1);
     EXPECT_EQ(options.solve.limit, -5);
     EXPECT_EQ(options.solve.traceFile, "t.txt");
@@ -158,7 +158,10 @@ Options byDimensions()
 
 const OptionCase kOptionCases[] = {
     {"Decimals", kShapeCase, {"--decimals", "5"}, [] { Options o = shapeCase(); o.decimals = 5; return o; }},
-    {"English", kShapeCase, {"--english"}, [] { Options o = shapeCase(); o.solve.english = true; return o; }},
+    {"English", kShapeCase, {"--english"},
+     [] { Options o = shapeCase(); o.language = Options::Language::English; return o; }},
+    {"Japanese", kShapeCase, {"--japanese"},
+     [] { Options o = shapeCase(); o.language = Options::Language::Japanese; return o; }},
     {"Json", kShapeCase, {"--json"}, [] { Options o = shapeCase(); o.json = true; return o; }},
     {"Csv", kShapeCase, {"--csv"}, [] { Options o = shapeCase(); o.csv = true; return o; }},
     {"Method", kShapeCase, {"--method", "converged"},
@@ -260,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
         GoodArgs{"OptionsBeforeTheMode", {"--english", "--decimals", "2", "impedance", "0.5", "10"},
                  [] {
                      Options o = calculation(Mode::Impedance, {0.5, 10, 1});
-                     o.solve.english = true;
+                     o.language = Options::Language::English;
                      o.decimals = 2;
                      return o;
                  }},

@@ -17,25 +17,6 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-// The fields of one CSV line, quotes undone.
-std::vector<std::string> csvFields(const std::string& line)
-{
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"')
-            fields.back() += line[++i];
-        else if (c == '"')
-            quoted = !quoted;
-        else if (c == ',' && !quoted)
-            fields.emplace_back();
-        else
-            fields.back() += c;
-    }
-    return fields;
-}
-
 struct FieldCase {
     const char* name;
     std::string text;
@@ -72,14 +53,14 @@ TEST(CsvHeader, NamesEachColumnWithItsUnit)
         {"freq", Unit::Hertz},        {"sigma", Unit::SiemensPerMetre},
         {"ze_deviation", Unit::Percent}, {"error_bound", Unit::RelativeError}};
     EXPECT_EQ(csvHeader(columns), "sd,ze_ohm,D_mm,skin_depth_um,c_even_pF_per_m,l_odd_nH_per_m,delay_ns_per_m,"
-                                  "alpha_diff_dB_per_m,freq_Hz,sigma_S_per_m,ze_deviation,error_bound\n");
+                                  "alpha_diff_dB_per_m,freq_Hz,sigma_S_per_m,ze_deviation_ratio,error_bound\n");
 }
 
 // The JSON key a header column stands for.
 std::string keyOf(const std::string& column)
 {
     for (const char* unit : {"_ohm", "_mm", "_um", "_pF_per_m", "_nH_per_m", "_ns_per_m", "_dB_per_m", "_Hz",
-                             "_S_per_m"})
+                             "_S_per_m", "_ratio"})
         if (column.ends_with(unit))
             return column.substr(0, column.size() - std::string(unit).size());
     return column;
