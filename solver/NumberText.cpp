@@ -98,8 +98,15 @@ std::string formatShortest(double value)
 
 void appendShortest(std::string& text, double value)
 {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    constexpr double kPlainFrom = 1e-6, kPlainBelow = 1e21;
+    if (value == 0) {
+        text += '0';
+        return;
+    }
+    const double size = std::fabs(value);
+    const auto form = size >= kPlainFrom && size < kPlainBelow ? std::chars_format::fixed : std::chars_format::scientific;
+    char buffer[48];  // 1e-6 takes at most 6 zeros and 17 digits after the point
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, form).ptr;
     text.append(buffer, end);
 }
 

@@ -31,7 +31,10 @@ std::string formatFixed(double value, int decimals);
 // it ("0.01", "1.5e-07"), as messages show a number.
 std::string formatSignificant(double value, int digits);
 
-// The shortest text that reads back to the same double ("0.1", "1e+300").
+// The shortest text that reads back to the same double, in plain decimals
+// from 1e-6 to 1e21 ("0.1", "1500000", "0.000033") and in exponent form
+// outside ("1e-07", "1e+300"), so that a column of like values keeps one
+// form; zero carries no sign.
 std::string formatShortest(double value);
 void appendShortest(std::string& text, double value);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <charconv>
 #include <clocale>
 #include <string>
 #include <utility>
@@ -130,6 +131,37 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatFixed,
                          [](const testing::TestParamInfo<Format>& info) {
                              return nameFromInputs(info.index, {{"value", info.param.value}, {"decimals", info.param.decimals}});
                          });
+
+struct ShortestCase {
+    const char* name;
+    double value;
+    const char* text;
+};
+
+class FormatShortest : public testing::TestWithParam<ShortestCase> {};
+
+// One form for a column of like values: 1e+06 and 1500000 were once two
+// rows of one frequency column.
+TEST_P(FormatShortest, KeepsOneFormAndReadsBack)
+{
+    const ShortestCase& c = GetParam();
+    const std::string text = formatShortest(c.value);
+    EXPECT_EQ(text, c.text);
+    double back = 0;
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    EXPECT_EQ(back, c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormatShortest,
+    testing::Values(ShortestCase{"OneMegahertz", 1e6, "1000000"}, ShortestCase{"OneAndAHalf", 1.5e6, "1500000"},
+                    ShortestCase{"TwentyGigahertz", 2e10, "20000000000"}, ShortestCase{"Tenth", 0.1, "0.1"},
+                    ShortestCase{"SmallTangent", 3.3e-5, "0.000033"}, ShortestCase{"LowestPlain", 1e-6, "0.000001"},
+                    ShortestCase{"BelowPlain", 1e-7, "1e-07"}, ShortestCase{"ErrorBound", 3.4e-13, "3.4e-13"},
+                    ShortestCase{"Huge", 1e300, "1e+300"}, ShortestCase{"Negative", -2.25, "-2.25"},
+                    ShortestCase{"Zero", 0.0, "0"}, ShortestCase{"NegativeZero", -0.0, "0"},
+                    ShortestCase{"FullDigits", 133.22901189886787, "133.22901189886787"}),
+    CaseName());
 
 // A desktop session sets LC_NUMERIC from the user's environment; numbers in
 // and out must not follow it.

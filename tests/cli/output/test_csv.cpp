@@ -206,4 +206,20 @@ TEST(CsvInputHeader, SecondWordLineIsAnError)
     EXPECT_EQ(lines[1], R"({"line":2,"input":"sd dd","error":"SD \"sd\": not a number"})");
 }
 
+// One number form per column: the frequencies 1 MHz and 1.5 MHz were once
+// "1e+06" and "1500000" in one column; and no field is a negative zero.
+TEST(CsvNumbers, OneFormPerColumnAndNoNegativeZero)
+{
+    const CliResult r = runWith({"impedance", "0.5", "10", "--awg", "24", "--tand", "-0", "--sweep",
+                                 "freq=1MHz,1.5MHz,20GHz", "--csv"});
+    const std::vector<std::string> lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 4u) << r.out;
+    EXPECT_EQ(csvFields(lines[0]).at(5), "freq_Hz");
+    EXPECT_EQ(csvFields(lines[1]).at(5), "1000000");
+    EXPECT_EQ(csvFields(lines[2]).at(5), "1500000");
+    EXPECT_EQ(csvFields(lines[3]).at(5), "20000000000");
+    EXPECT_EQ(csvFields(lines[1]).at(6), "0");
+    EXPECT_EQ(r.out.find("-0,"), std::string::npos) << r.out;
+}
+
 }  // namespace
