@@ -92,6 +92,13 @@ std::string convergedCountOverText(long long limit)
            " and the width was not reached within it";
 }
 
+std::string aboveTemLimitText(double frequency, double limit)
+{
+    return std::string(kLossPrefix) + "the frequency " + number(frequency / 1e9) +
+           " GHz is above this cross-section's single-mode limit, " + number(limit / 1e9) +
+           " GHz (the coaxial TE11 cut-off c / (pi (R + r) sqrt(Er))): the line is no TEM line there";
+}
+
 std::string skinDepthTooLargeText(double depth, double radius)
 {
     return std::string(kLossPrefix) + "the skin depth (" + number(depth * 1e6) +

@@ -150,5 +150,7 @@ inline constexpr std::string_view kConductivityNotPositiveText = "the conductivi
 inline constexpr std::string_view kLossTangentNegativeText = "the loss tangent must be zero or positive";
 inline constexpr std::string_view kNoWireDiameterText = "the loss needs the wire's diameter";
 std::string skinDepthTooLargeText(double depth, double radius);
+// The frequency (Hz) above the single-mode TEM limit (Hz) of the cross-section.
+std::string aboveTemLimitText(double frequency, double limit);
 inline constexpr std::string_view kSurfaceMovedOutOfReachText =
     "a surface moved by the skin depth leaves the converged solver's reach: ";

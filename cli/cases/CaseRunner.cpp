@@ -1,5 +1,6 @@
 #include "cases/CaseRunner.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cases/CalculatorText.h"
@@ -59,6 +60,18 @@ Report CaseRunner::run(const CaseInput& input)
         impedance(input, report);
     else
         shape(input, report);
+    // An Er of 1e308 gives capacitances beyond the largest double: no result
+    // is shown as inf, nan or null.
+    const auto notANumber = [](const Quantity& q) {
+        const double* measure = std::get_if<double>(&q.value);
+        return measure != nullptr && !std::isfinite(*measure);
+    };
+    if (std::ranges::any_of(report.results, notANumber)) {
+        report.results.clear();
+        report.error = settings_.english
+                           ? "the inputs take a result beyond the range of numbers (it overflows): check Er and the sizes"
+                           : "入力により結果が数の範囲を超えます（オーバーフロー）：Er と寸法を確かめて下さい";
+    }
     return report;
 }
 

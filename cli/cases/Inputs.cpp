@@ -31,14 +31,24 @@ std::string readNumberThat(std::string_view text, bool (*accepts)(double), std::
     return {};
 }
 
+// The loss formulas are those of a low-loss dielectric.
+constexpr double kMaxLossTangent = 0.1;
+
 std::string readLossTangent(std::string_view text, double& value)
 {
-    return readNumberThat(text, [](double read) { return read >= 0; }, "must be zero or positive", value);
+    return readNumberThat(
+        text, [](double read) { return read >= 0 && read <= kMaxLossTangent; },
+        "must be from 0 to 0.1 - the loss formulas hold for a low-loss dielectric", value);
 }
+
+// From resistive alloys to silver.
+constexpr double kLeastConductivity = 1e5, kMostConductivity = 1e8;
 
 std::string readConductivity(std::string_view text, double& value)
 {
-    return readNumberThat(text, [](double read) { return read > 0; }, "must be a positive number of S/m", value);
+    return readNumberThat(
+        text, [](double read) { return read >= kLeastConductivity && read <= kMostConductivity; },
+        "must be from 1e5 to 1e8 S/m - the conductivity of a metal (copper 5.8e7)", value);
 }
 
 std::string readAwgSize(std::string_view text, double& value)

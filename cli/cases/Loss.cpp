@@ -1,6 +1,8 @@
 #include "cases/Loss.h"
 
+#include "line/TemLimit.h"
 #include "line/TwinLoss.h"
+#include "SolverTexts.h"
 
 std::string lossProblem(const CaseInput& given)
 {
@@ -27,6 +29,12 @@ void setLossDefaults(CaseInput& input)
 
 TwinLoss lossOf(ConvergedSolver& solver, const CableShape& shape, const CaseInput& input)
 {
+    // Above the first higher-order mode's cut-off the cross-section is no
+    // TEM line, and no loss of one holds.
+    const double coreRadius = shape.wireMm * 1e-3 / 2;
+    if (const double limit = temLimit(shape.dd * coreRadius, coreRadius, input[Input::Er]);
+        !(input[Input::Frequency] <= limit))
+        return {.error = aboveTemLimitText(input[Input::Frequency], limit)};
     LossRequest request;
     request.sd = shape.sd;
     request.dd = shape.dd;

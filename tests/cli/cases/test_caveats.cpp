@@ -86,6 +86,18 @@ TEST(Caveat, IsTheWarningFieldOfJsonAndCsv)
     EXPECT_NE(std::ranges::find(header, "zo_deviation_ratio"), header.end()) << lines[0];
 }
 
+// Er 1e308 takes the capacitances beyond the largest double: the case fails
+// with the reason instead of showing inf or null.
+TEST(Caveat, NoResultOverflowsIntoInfOrNull)
+{
+    const CliResult r = runWith({"impedance", "0.5", "10", "1e308", "--json", "--english"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.find("null"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("inf"), std::string::npos) << r.out;
+    EXPECT_EQ(jsonTextAt(r.out, "error"),
+              "the inputs take a result beyond the range of numbers (it overflows): check Er and the sizes");
+}
+
 // Sets the locale's variables for one test and puts them back after it.
 class LocaleEnvironment {
 public:

@@ -44,9 +44,10 @@ TEST(Loss, DielectricPartAndSkinDepthFollowTheHandCalculation)
 // R / (2 Zo) nepers per metre.
 TEST(Loss, DifferentialModeOfThinWiresFollowsTheHandCalculation)
 {
-    const CliResult r = runWith({"impedance", "0.05", "2000", "--d", "0.1mm", "--freq", "1GHz", "--json"});
+    // At 900 MHz: the shield, 200 mm across, leaves the line a TEM line up to 0.95 GHz.
+    const CliResult r = runWith({"impedance", "0.05", "2000", "--d", "0.1mm", "--freq", "900MHz", "--json"});
     ASSERT_EQ(r.status, 0) << r.out << r.err;
-    const double rs = std::sqrt(std::numbers::pi * 1e9 * kMu0 / kCopper);
+    const double rs = std::sqrt(std::numbers::pi * 9e8 * kMu0 / kCopper);
     const double d = 1e-4, x = 100;
     const double perWire = rs / (std::numbers::pi * d) * x / std::sqrt(x * x - 1);
     const double expected = kDecibelsPerNeper * perWire / (2 * jsonNumberAt(r.out, "zo"));
@@ -145,7 +146,14 @@ INSTANTIATE_TEST_SUITE_P(
                         std::string(kLossPrefix) + std::string(kGapTooNarrowStart)},
         // At 1 kHz copper's skin depth is 2 mm, far beyond a quarter of the radius.
         UnreachableCase{"SkinDepthTooLarge", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1kHz"},
-                        std::string(kLossPrefix) + "the skin depth (2089.81 um) is not small against the core radius"}),
+                        std::string(kLossPrefix) + "the skin depth (2089.81 um) is not small against the core radius"},
+        // 1e308 Hz once gave a loss of -nan, 1e38 Hz a loss of 0: the shield,
+        // 5.1 mm across, is a TEM line up to 34 GHz only.
+        UnreachableCase{"FarAboveTheTemLimit", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1e308"},
+                        std::string(kLossPrefix) + "the frequency 1e+299 GHz is above this cross-section's "
+                                                   "single-mode limit, 33.983 GHz"},
+        UnreachableCase{"AboveTheTemLimit", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1e38"},
+                        std::string(kLossPrefix) + "the frequency 1e+29 GHz is above"}),
     CaseName());
 
 TEST(LossBeyondReach, IsAnErrorOfItsCaseInABatch)

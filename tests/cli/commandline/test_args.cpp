@@ -558,9 +558,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"UnknownFrequencyUnit", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1THz"},
                 R"(--freq "1THz": unknown unit "THz" - use Hz, kHz, MHz or GHz)"},
         BadArgs{"NegativeTanDelta", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--tand", "-1e-4"},
-                R"(--tand "-1e-4": must be zero or positive)"},
+                R"(--tand "-1e-4": must be from 0 to 0.1 - the loss formulas hold for a low-loss dielectric)"},
         BadArgs{"ZeroConductivity", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--sigma", "0"},
-                R"(--sigma "0": must be a positive number of S/m)"},
+                R"(--sigma "0": must be from 1e5 to 1e8 S/m - the conductivity of a metal (copper 5.8e7))"},
+        // A tangent of 1e300 once printed a loss of inf, a conductivity of
+        // 1e-300 a skin depth of inf.
+        BadArgs{"HugeTanDelta", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--tand", "1e300"},
+                R"(--tand "1e300": must be from 0 to 0.1 - the loss formulas hold for a low-loss dielectric)"},
+        BadArgs{"TinyConductivity", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--sigma", "1e-300"},
+                R"(--sigma "1e-300": must be from 1e5 to 1e8 S/m - the conductivity of a metal (copper 5.8e7))"},
         BadArgs{"InShapeMode", {"shape", "100", "50", "--awg", "24", "--freq", "1GHz"},
                 "--freq applies to impedance mode only"}),
     CaseName());
