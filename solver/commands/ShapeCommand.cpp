@@ -1,5 +1,7 @@
 #include "commands/ShapeCommand.h"
 
+#include <algorithm>
+
 #include "field/ConvergedShape.h"
 #include "fivecharge/Qol_math2.h"
 
@@ -16,9 +18,21 @@ FoundShape solveShapeFiveCharge(TQol_COAXMath2& calc, const ShapeTargets& target
     return {.sd = calc.mShapeSD, .dd = calc.mShapeDd, .count = calc.mCount, .error = {}};
 }
 
+namespace {
+
+// The five-charge solve only gives the converged one its start: it need not
+// go on where a start would do, whatever limit and width the user set.
+constexpr int kStartCountLimit = 1000;
+constexpr double kStartWidth = 0.01;
+
+}  // namespace
+
 FoundShape solveShapeConverged(TQol_COAXMath2& calc, const ShapeTargets& targets)
 {
-    const FoundShape start = solveShapeFiveCharge(calc, targets);
+    ShapeTargets startTargets = targets;
+    startTargets.countLimit = std::min(targets.countLimit, kStartCountLimit);
+    startTargets.width = std::max(targets.width, kStartWidth);
+    const FoundShape start = solveShapeFiveCharge(calc, startTargets);
     ShapeRequest request;
     request.ze = targets.ze;
     request.zo = targets.zo;

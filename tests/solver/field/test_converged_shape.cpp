@@ -115,6 +115,18 @@ TEST(ConvergedShapeCount, StartAtTheAnswerIsCountOne)
     EXPECT_EQ(found.dd, 4);
 }
 
+// The five-charge solve is only the start: with the largest limit and a
+// tight width it once ran 19 s on to the user's limit (Ze 1397, Zo 100),
+// where the default limit answers at once.
+TEST(ConvergedShapeCount, TheStartStopsAtItsOwnLimit)
+{
+    TQol_COAXMath2 calc(nullptr, nullptr, 1);
+    const FoundShape found = solveShapeConverged(
+        calc, {.ze = 1397, .zo = 100, .er = 1, .countLimit = std::numeric_limits<int>::max(), .width = 1e-6});
+    EXPECT_EQ(found.error, "");
+    EXPECT_LE(calc.mCount, 1001);
+}
+
 // ---- Failures ---------------------------------------------------------------------------
 
 struct Refused {
