@@ -9,7 +9,9 @@
 #include "cases/PerLength.h"
 #include "cases/Targets.h"
 #include "commands/ShapeCommand.h"
+#include "NumberText.h"
 #include "output/Quoted.h"
+#include "SolverTexts.h"
 
 namespace {
 
@@ -75,6 +77,9 @@ Report CaseRunner::run(const CaseInput& input)
     return report;
 }
 
+// Impedances whose values a table's layout does not read.
+const Impedances kLayoutOnly{.ze = 1, .zo = 1, .errorBound = 0, .error = {}};
+
 Report CaseRunner::layout(const CaseInput& prototype) const
 {
     Report report = framed(prototype);
@@ -82,7 +87,7 @@ Report CaseRunner::layout(const CaseInput& prototype) const
         listImpedance(prototype, {.shape = geometryOf(prototype), .chosen = {}, .other = {}, .loss = {}},
                       report.results);
     else
-        addShapeResults(prototype, 0, 0, 0, report);
+        addShapeResults(prototype, 1, 1, 0, &kLayoutOnly, report);
     return report;
 }
 
@@ -129,7 +134,7 @@ void CaseRunner::impedance(const CaseInput& input, Report& report)
     }
     listImpedance(input, found, report.results);
     if (settings_.method == Method::FiveCharge)
-        addAccuracyWarning(found, report);
+        addAccuracyWarning(found.shape.sd, found.shape.dd, found.chosen, er, report);
     if (const std::string warning = erWarning(er, settings_.english); !warning.empty())
         report.warnings.push_back({warning, false});
 }
@@ -137,13 +142,13 @@ void CaseRunner::impedance(const CaseInput& input, Report& report)
 // The five-charge figure checked against the converged one, as the window
 // checks it: nothing to say where the gaps are wide, a warning where Ze or
 // Zo is off by more than kNotableDeviation or cannot be checked.
-void CaseRunner::addAccuracyWarning(const ImpedanceOutcome& found, Report& report)
+// `fiveCharge`: the five-charge impedances in the case's dielectric.
+void CaseRunner::addAccuracyWarning(double sd, double dd, const Impedances& fiveCharge, double er, Report& report)
 {
-    // The calculator holds the five-charge impedances for air.
+    const double rootEr = std::sqrt(er);
     const FiveChargeDeviation deviation =
-        fiveChargeDeviation(converged_, found.shape.sd, found.shape.dd, solver_.mZe, solver_.mZo);
-    if (const std::string warning = accuracyWarning(deviation, found.chosen.ze / solver_.mZe, settings_.english);
-        !warning.empty())
+        fiveChargeDeviation(converged_, sd, dd, fiveCharge.ze * rootEr, fiveCharge.zo * rootEr);
+    if (const std::string warning = accuracyWarning(deviation, 1 / rootEr, settings_.english); !warning.empty())
         report.warnings.push_back({warning, false});
 }
 
@@ -204,15 +209,59 @@ void CaseRunner::shape(const CaseInput& input, Report& report)
         report.warnings.push_back({"cannot write the trace file " + inQuotes(settings_.traceFile), true});
     if (!found.error.empty()) {
         report.error = shownText(found.error, settings_.english);
+        if (settings_.method == Method::FiveCharge)
+            report.error += convergedAdvice(targets);
         return;
     }
-    addShapeResults(input, found.sd, found.dd, found.count, report);
+    const Impedances z = impedancesBy(settings_.method, found.sd, found.dd, input[Input::Er]);
+    addShapeResults(input, found.sd, found.dd, found.count, z.error.empty() ? &z : nullptr, report);
+    if (settings_.method == Method::FiveCharge)
+        addAccuracyWarning(found.sd, found.dd, z, input[Input::Er], report);
 }
 
-void CaseRunner::addShapeResults(const CaseInput& input, double sd, double dd, long long count, Report& report) const
+// Where the five charges found no shape, the converged model may: then the
+// failure names the way there.
+std::string CaseRunner::convergedAdvice(const ShapeTargets& targets)
 {
-    const CableShape found = geometryFromRatios(sd, dd, wireDiameterMm(input));
-    addRatios(found, Group::Main, report.results);
-    addDimensions(found, Group::Main, report.results);
+    solver_.mTraceOn = 0;  // the trace is the user's solve's alone
+    const FoundShape converged = solveShapeConverged(solver_, targets);
+    if (!converged.error.empty())
+        return {};
+    const std::string shape = "S/D " + formatSignificant(converged.sd, kTextDigits) + ", D/d " +
+                              formatSignificant(converged.dd, kTextDigits);
+    return settings_.english ? " - the converged model reaches these targets (" + shape + "): use --method converged"
+                             : " - 収束解のモデルではこの目標に届きます（" + shape + "）：--method converged を使って下さい";
+}
+
+// `found`: the impedances of the shape by the chosen method, or null where
+// they could not be had.
+void CaseRunner::addShapeResults(const CaseInput& input, double sd, double dd, long long count,
+                                 const Impedances* found, Report& report) const
+{
+    const CableShape shape = geometryFromRatios(sd, dd, wireDiameterMm(input));
+    addRatios(shape, Group::Main, report.results);
+    addDimensions(shape, Group::Main, report.results);
     report.results.push_back({"count", "Count", count, Unit::None});
+
+    // What a designer checks next: how much room the cores have, and the
+    // impedances and per-length quantities of the shape as it was found.
+    const ShapeGaps gaps = shapeGaps(sd, dd);
+    report.results.insert(report.results.end(), {{"core_gap", "Core gap", gaps.core, Unit::CoreRadius, Group::Shape},
+                                                 {"shield_gap", "Shield gap", gaps.shield, Unit::CoreRadius,
+                                                  Group::Shape}});
+    if (shape.wireMm > 0) {
+        const double radiusMm = shape.wireMm / 2;
+        report.results.insert(report.results.end(),
+                              {{"core_gap_length", "Core gap", gaps.core * radiusMm, Unit::Millimetre, Group::Shape},
+                               {"shield_gap_length", "Shield gap", gaps.shield * radiusMm, Unit::Millimetre,
+                                Group::Shape}});
+    }
+    if (found == nullptr)
+        return;
+    const Impedances& z = *found;
+    report.results.insert(report.results.end(), {{"ze_found", "Ze", z.ze, Unit::Ohm, Group::Found},
+                                                 {"zo_found", "Zo", z.zo, Unit::Ohm, Group::Found},
+                                                 {"zdiff_found", "Zdiff", 2 * z.zo, Unit::Ohm, Group::Found},
+                                                 {"zcm_found", "Zcm", z.ze / 2, Unit::Ohm, Group::Found}});
+    addPerLength(z.ze, z.zo, input[Input::Er], report.results);
 }

@@ -4,6 +4,7 @@
 #include "cases/Inputs.h"
 #include "cases/RunSettings.h"
 #include "commands/Impedances.h"
+#include "commands/ShapeCommand.h"
 #include "field/ConvergedSolver.h"
 #include "fivecharge/Qol_math2.h"
 #include "line/TwinLoss.h"
@@ -34,10 +35,12 @@ private:
     Report framed(const CaseInput& input) const;
     Impedances impedancesBy(Method method, double sd, double dd, double er);
     void impedance(const CaseInput& input, Report& report);
-    void addAccuracyWarning(const ImpedanceOutcome& found, Report& report);
+    void addAccuracyWarning(double sd, double dd, const Impedances& fiveCharge, double er, Report& report);
+    std::string convergedAdvice(const ShapeTargets& targets);
     void listImpedance(const CaseInput& input, const ImpedanceOutcome& found, std::vector<Quantity>& results) const;
     void shape(const CaseInput& input, Report& report);
-    void addShapeResults(const CaseInput& input, double sd, double dd, long long count, Report& report) const;
+    void addShapeResults(const CaseInput& input, double sd, double dd, long long count, const Impedances* found,
+                         Report& report) const;
 
     Mode mode_;
     SolveSettings settings_;

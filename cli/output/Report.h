@@ -15,7 +15,7 @@ using Number = std::variant<double, long long>;
 
 // Text puts a blank line between groups of results and aligns each group on
 // its own, so that the impedances keep their column whatever follows them.
-enum class Group { Main, Shape, PerLength };
+enum class Group { Main, Shape, Found, PerLength };
 
 // One input or result of a case.
 struct Quantity {

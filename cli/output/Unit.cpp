@@ -4,6 +4,7 @@ std::string_view unitSymbol(Unit unit)
 {
     switch (unit) {
     case Unit::Ohm: return "ohm";
+    case Unit::CoreRadius: return "r";
     case Unit::Millimetre: return "mm";
     case Unit::Micrometre: return "um";
     case Unit::PicofaradPerMetre: return "pF/m";

@@ -9,6 +9,7 @@
 enum class Unit {
     None,
     Ohm,
+    CoreRadius,  // a length in core radii, r
     Percent,
     RelativeError,
     Millimetre,

@@ -51,6 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "duvane-calc: a gap is narrower than the converged solver's 0.01 r (core to core 0.0088 r, core "
                    "to shield 1.9956 r): the five-charge figure cannot be checked and may be far off\n"},
         CaveatCase{"WideGapsSayNothing", {"impedance", "0.5", "10", "--english"}, ""},
+        // The shape found for the five-charge Ze and Zo of S/D 0.3, D/d 4.
+        CaveatCase{"FoundShapeFarOff", {"shape", "103.313", "33.208", "--english"},
+                   "duvane-calc: the five-charge Zo is 0.6 % low against the converged 33.4011 ohm (Ze +0.0 %, "
+                   "Zo -0.6 %): --method converged gives the exact figure\n"},
         CaveatCase{"ConvergedSaysNothing", {"impedance", "0.25", "4.1", "2.25", "--method", "converged"}, ""},
         CaveatCase{"ErBelowOne", {"impedance", "0.5", "10", "0.5", "--english"},
                    "duvane-calc: Er 0.5 is below 1, which no material has: the velocity factor above 1 is not "

@@ -60,7 +60,7 @@ TEST(CsvHeader, NamesEachColumnWithItsUnit)
 std::string keyOf(const std::string& column)
 {
     for (const char* unit : {"_ohm", "_mm", "_um", "_pF_per_m", "_nH_per_m", "_ns_per_m", "_dB_per_m", "_Hz",
-                             "_S_per_m", "_ratio"})
+                             "_S_per_m", "_ratio", "_r"})
         if (column.ends_with(unit))
             return column.substr(0, column.size() - std::string(unit).size());
     return column;
