@@ -96,6 +96,7 @@ Report CaseRunner::framed(const CaseInput& input) const
 {
     Report report;
     report.inputs = inputQuantities(input);
+    report.per = settings_.per;
     if (mode_ == Mode::Shape) {
         report.inputs.push_back({"width", {}, settings_.width, Unit::Ohm});
         report.inputs.push_back({"limit", {}, static_cast<long long>(settings_.limit), Unit::None});

@@ -49,8 +49,8 @@ TwinLoss lossOf(ConvergedSolver& solver, const CableShape& shape, const CaseInpu
 void addLoss(const TwinLoss& loss, std::vector<Quantity>& results)
 {
     constexpr Group kGroup = Group::PerLength;
-    results.insert(results.end(), {{"alpha_diff", "Loss diff", loss.alphaDiff, Unit::DecibelPerMetre, kGroup},
-                                   {"alpha_cm", "Loss cm", loss.alphaCm, Unit::DecibelPerMetre, kGroup},
-                                   {"alpha_d", "Loss dielectric", loss.alphaDielectric, Unit::DecibelPerMetre, kGroup},
+    results.insert(results.end(), {{"alpha_diff", "Loss diff", loss.alphaDiff, Unit::DecibelPerLength, kGroup},
+                                   {"alpha_cm", "Loss cm", loss.alphaCm, Unit::DecibelPerLength, kGroup},
+                                   {"alpha_d", "Loss dielectric", loss.alphaDielectric, Unit::DecibelPerLength, kGroup},
                                    {"skin_depth", "Skin depth", loss.skinDepth * 1e6, Unit::Micrometre, kGroup}});
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "output/Unit.h"
+
 // What a run is asked: the mode, the method and the settings of its solves.
 
 enum class Mode { Impedance, Shape };
@@ -29,6 +31,7 @@ struct SolveSettings {
     Method method = Method::FiveCharge;
     bool compare = false;  // impedance: the converged solution beside the five-charge one
     bool english = false;
+    LengthBasis per = LengthBasis::Metre;  // what the per-length results are given per
     double width = 0.01;
     int limit = 1000;
     std::string traceFile;  // empty: no trace

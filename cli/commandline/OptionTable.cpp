@@ -94,6 +94,17 @@ std::string setTrue(bool& flag)
     return {};
 }
 
+std::string readLengthBasis(std::string_view text, LengthBasis& basis)
+{
+    for (const LengthBasis candidate : kLengthBases) {
+        if (text == basisName(candidate)) {
+            basis = candidate;
+            return {};
+        }
+    }
+    return "must be m, km, ft, 100m or 100ft";
+}
+
 std::string setLanguage(Options::Language language, Options& options)
 {
     if (options.language != Options::Language::FromLocale && options.language != language)
@@ -164,6 +175,10 @@ const OptionRow kOptions[] = {
     inputOption("--zo", Input::Zo,
                 "the wanted Zo, with --zcm. A mode set twice (Ze and Zcm, or Zo and Zdiff) or not at all is a "
                 "bad argument"),
+    {"--per", "", "LENGTH", kModes,
+     "the length every per-length result is given per: m (default), km, ft, 100m or 100ft; text, JSON and CSV "
+     "alike, each CSV column naming it (c_even_pF_per_km)",
+     std::nullopt, [](std::string_view value, Options& options) { return readLengthBasis(value, options.solve.per); }},
     {"--width", "", "OHM", kShapeOnly, "the convergence width of the solve in ohms, for Er = 1 (default 0.01)",
      std::nullopt, [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
     {"--limit", "", "N", kShapeOnly,

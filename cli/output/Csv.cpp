@@ -81,7 +81,8 @@ std::vector<CsvColumn> csvColumns(const Report& layout, bool numbered)
     std::vector<CsvColumn> columns;
     if (numbered)
         columns.push_back({kLine, Unit::None});
-    visitFields(layout, [&](std::string_view key, Unit unit, const FieldValue&) { columns.push_back({key, unit}); });
+    visitFields(layout,
+                [&](std::string_view key, Unit unit, const FieldValue&) { columns.push_back({key, unit, layout.per}); });
     columns.push_back({kWarning, Unit::None});
     columns.push_back({kError, Unit::None});
     return columns;
@@ -95,7 +96,7 @@ std::string csvHeader(const std::vector<CsvColumn>& columns)
             header += ',';
         header += column.key;
         // A percent is a ratio in JSON and CSV alike; the column says so.
-        const std::string_view symbol = column.unit == Unit::Percent ? "ratio" : unitSymbol(column.unit);
+        const std::string symbol = column.unit == Unit::Percent ? "ratio" : unitSymbol(column.unit, column.per);
         if (symbol.empty())
             continue;
         header += '_';

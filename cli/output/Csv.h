@@ -16,6 +16,7 @@ std::string csvField(std::string_view text);
 struct CsvColumn {
     std::string_view key;  // as JSON names the field
     Unit unit;
+    LengthBasis per = LengthBasis::Metre;  // of a per-length unit
 };
 
 // The columns of a table of cases that have the fields of `layout` (see
@@ -24,7 +25,8 @@ struct CsvColumn {
 std::vector<CsvColumn> csvColumns(const Report& layout, bool numbered);
 
 // The header row: each column's key, with its unit after an underscore where
-// it has one, "/" read as "per": ze_ohm, c_even_pF_per_m, ze_deviation_ratio.
+// it has one, "/" read as "per": ze_ohm, c_even_pF_per_m, alpha_diff_dB_per_100ft,
+// ze_deviation_ratio.
 std::string csvHeader(const std::vector<CsvColumn>& columns);
 
 // One row: each field of the report under its column, the other columns

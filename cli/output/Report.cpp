@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string measureText(double value, Unit unit, int decimals)
+std::string measureText(double value, Unit unit, LengthBasis per, int decimals)
 {
     switch (unit) {
     case Unit::Percent: {
@@ -21,7 +21,7 @@ std::string measureText(double value, Unit unit, int decimals)
         break;
     }
     std::string text = formatFixed(value, decimals);
-    if (const std::string_view symbol = unitSymbol(unit); !symbol.empty())
+    if (const std::string symbol = unitSymbol(unit, per); !symbol.empty())
         text.append(" ").append(symbol);
     return text;
 }
@@ -59,7 +59,7 @@ std::string humanText(const Report& report, int decimals)
             if (const long long* whole = std::get_if<long long>(&q->value))
                 text += std::to_string(*whole);
             else
-                text += measureText(std::get<double>(q->value), q->unit, decimals);
+                text += measureText(writtenValue(report, *q), q->unit, report.per, decimals);
             text += '\n';
         }
         group = end;

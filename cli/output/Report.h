@@ -45,6 +45,9 @@ struct Report {
     std::vector<Quantity> results;
     std::string error;  // why the case, or a part of it, failed; empty on success
     std::vector<Warning> warnings;
+    // What the per-length results are given per when written; they are held
+    // per metre.
+    LengthBasis per = LengthBasis::Metre;
 
     // The warnings' texts in one field, "; " between them.
     std::string warningText() const;
@@ -56,6 +59,14 @@ struct Report {
 // digits after the point.
 std::string humanText(const Report& report, int decimals);
 
+// A measure as it is written: per the report's length basis where it is per
+// length.
+inline double writtenValue(const Report& report, const Quantity& q)
+{
+    const double value = std::get<double>(q.value);
+    return isPerLength(q.unit) ? value * metresPer(report.per) : value;
+}
+
 // A number or a text of a report, as JSON and CSV write it.
 using FieldValue = std::variant<double, long long, std::string_view>;
 
@@ -66,7 +77,10 @@ template <class Visit>
 void visitFields(const Report& report, Visit&& visit)
 {
     const auto visitNumber = [&](const Quantity& q) {
-        std::visit([&](auto value) { visit(q.key, q.unit, FieldValue(value)); }, q.value);
+        if (std::holds_alternative<double>(q.value))
+            visit(q.key, q.unit, FieldValue(writtenValue(report, q)));
+        else
+            visit(q.key, q.unit, FieldValue(std::get<long long>(q.value)));
     };
     for (const Quantity& q : report.inputs)
         visitNumber(q);

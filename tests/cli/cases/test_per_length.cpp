@@ -74,4 +74,47 @@ TEST(PerLengthText, ReadableLabelsWithUnits)
         EXPECT_TRUE(std::regex_match(lines[6 + i], std::regex(patterns[i]))) << lines[6 + i];
 }
 
+struct BasisCase {
+    const char* name;
+    const char* per;
+    double metres;       // in one unit of it
+    const char* suffix;  // of the CSV columns
+};
+
+class PerLengthBasis : public testing::TestWithParam<BasisCase> {};
+
+// --per scales every per-length result and renames its unit; the rest stays.
+TEST_P(PerLengthBasis, ScalesEveryPerLengthResultAndNamesIt)
+{
+    const BasisCase& c = GetParam();
+    const Args base{"impedance", "0.5", "10", "2.1", "--awg", "24", "--freq", "1GHz", "--tand", "0.0002"};
+    Args perBasis = base;
+    perBasis.insert(perBasis.end(), {"--per", c.per});
+    Args json = base, jsonPer = perBasis;
+    json.push_back("--json");
+    jsonPer.push_back("--json");
+    const CliResult metre = runWith(json), scaled = runWith(jsonPer);
+    ASSERT_EQ(scaled.status, 0) << scaled.err;
+    for (const char* key : {"c_even", "c_odd", "l_even", "l_odd", "delay", "alpha_diff", "alpha_cm", "alpha_d"})
+        EXPECT_NEAR(jsonNumberAt(scaled.out, key), jsonNumberAt(metre.out, key) * c.metres,
+                    1e-12 * jsonNumberAt(scaled.out, key))
+            << key;
+    for (const char* key : {"ze", "zo", "vf", "skin_depth"})
+        EXPECT_EQ(jsonNumberAt(scaled.out, key), jsonNumberAt(metre.out, key)) << key;
+
+    perBasis.push_back("--csv");
+    const std::string header = linesOf(runWith(perBasis).out).at(0);
+    for (const char* column : {"c_even_pF_per_", "l_odd_nH_per_", "delay_ns_per_", "alpha_d_dB_per_"})
+        EXPECT_NE(header.find(std::string(column) + c.suffix + ","), std::string::npos) << header;
+    perBasis.pop_back();
+    EXPECT_NE(runWith(perBasis).out.find(std::string(" dB/") + c.per + "\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PerLengthBasis,
+                         testing::Values(BasisCase{"Metre", "m", 1, "m"}, BasisCase{"Kilometre", "km", 1000, "km"},
+                                         BasisCase{"Foot", "ft", 0.3048, "ft"},
+                                         BasisCase{"HundredMetres", "100m", 100, "100m"},
+                                         BasisCase{"HundredFeet", "100ft", 30.48, "100ft"}),
+                         CaseName());
+
 }  // namespace

@@ -167,6 +167,8 @@ const OptionCase kOptionCases[] = {
     {"Method", kShapeCase, {"--method", "converged"},
      [] { Options o = shapeCase(); o.solve.method = Method::Converged; return o; }},
     {"Compare", kImpedanceCase, {"--compare"}, [] { Options o = impedanceCase(); o.solve.compare = true; return o; }},
+    {"Per", kShapeCase, {"--per", "100ft"},
+     [] { Options o = shapeCase(); o.solve.per = LengthBasis::HundredFeet; return o; }},
     {"Width", kShapeCase, {"--width", "0.25"}, [] { Options o = shapeCase(); o.solve.width = 0.25; return o; }},
     {"Limit", kShapeCase, {"--limit", "-5"}, [] { Options o = shapeCase(); o.solve.limit = -5; return o; }},
     {"Trace", kShapeCase, {"--trace", "t.txt"}, [] { return tracedShapeCase("t.txt"); }},

@@ -48,8 +48,8 @@ TEST(CsvHeader, NamesEachColumnWithItsUnit)
     const std::vector<CsvColumn> columns{
         {"sd", Unit::None},           {"ze", Unit::Ohm},
         {"D", Unit::Millimetre},      {"skin_depth", Unit::Micrometre},
-        {"c_even", Unit::PicofaradPerMetre}, {"l_odd", Unit::NanohenryPerMetre},
-        {"delay", Unit::NanosecondPerMetre}, {"alpha_diff", Unit::DecibelPerMetre},
+        {"c_even", Unit::PicofaradPerLength}, {"l_odd", Unit::NanohenryPerLength},
+        {"delay", Unit::NanosecondPerLength}, {"alpha_diff", Unit::DecibelPerLength},
         {"freq", Unit::Hertz},        {"sigma", Unit::SiemensPerMetre},
         {"ze_deviation", Unit::Percent}, {"error_bound", Unit::RelativeError}};
     EXPECT_EQ(csvHeader(columns), "sd,ze_ohm,D_mm,skin_depth_um,c_even_pF_per_m,l_odd_nH_per_m,delay_ns_per_m,"
