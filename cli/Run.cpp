@@ -23,11 +23,20 @@ int exitStatus(const Report& report, std::ostream& err)
 }
 
 // The results, also those calculated before a part of the case failed.
-int writeText(const Report& report, int decimals, std::ostream& out, std::ostream& err)
+int writeText(Report report, int decimals, bool english, std::ostream& out, std::ostream& err)
 {
     out << humanText(report, decimals);
     if (!report.error.empty())
         err << "duvane-calc: " << report.error << '\n';
+    for (const std::string_view label : shownAsZero(report, decimals)) {
+        const std::string shown(label);
+        report.warnings.push_back(
+            {english ? shown + " is not zero but shows as zero with " + std::to_string(decimals) +
+                           " decimals: --json gives it in full"
+                     : shown + " は 0 ではありませんが小数 " + std::to_string(decimals) +
+                           " 桁では 0 と表示されます：--json で全桁が得られます",
+             false});
+    }
     return exitStatus(report, err);
 }
 
@@ -54,7 +63,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     CaseRunner runner(options.mode, settings);
     const bool table = options.batch || !options.sweeps.empty();
     if (!table && !options.json && !options.csv)
-        return writeText(runner.run(options.input), options.decimals, out, err);
+        return writeText(runner.run(options.input), options.decimals, settings.english, out, err);
 
     // Every case of the run has these inputs, so a table has their columns.
     const CaseInput prototype = withOperandStandIns(options.mode, withSweeps(options.input, options.sweeps));

@@ -67,6 +67,19 @@ std::string humanText(const Report& report, int decimals)
     return text;
 }
 
+std::vector<std::string_view> shownAsZero(const Report& report, int decimals)
+{
+    std::vector<std::string_view> labels;
+    for (const Quantity& q : report.results) {
+        const double* value = std::get_if<double>(&q.value);
+        if (value == nullptr || *value == 0 || q.unit == Unit::Percent || q.unit == Unit::RelativeError)
+            continue;
+        if (formatFixed(writtenValue(report, q), decimals).find_first_not_of("0.") == std::string::npos)
+            labels.push_back(q.label);
+    }
+    return labels;
+}
+
 void addToJson(JsonObject& object, const Report& report)
 {
     visitFields(report, [&](std::string_view key, Unit, const FieldValue& value) {

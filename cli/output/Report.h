@@ -96,5 +96,9 @@ void visitFields(const Report& report, Visit&& visit)
         visit(std::string_view("error"), Unit::None, FieldValue(std::string_view(report.error)));
 }
 
+// The labels of the results that are not zero but show as zero with
+// `decimals` digits, as "Zo = 0.000 ohm" did for a nearly touching shape.
+std::vector<std::string_view> shownAsZero(const Report& report, int decimals);
+
 // Adds the fields of the report.
 void addToJson(JsonObject& object, const Report& report);

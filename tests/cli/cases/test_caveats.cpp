@@ -59,9 +59,24 @@ INSTANTIATE_TEST_SUITE_P(
         CaveatCase{"ErBelowOne", {"impedance", "0.5", "10", "0.5", "--english"},
                    "duvane-calc: Er 0.5 is below 1, which no material has: the velocity factor above 1 is not "
                    "physical\n"},
-        CaveatCase{"ErAboveCables", {"impedance", "0.5", "10", "1e300", "--english"},
-                   "duvane-calc: Er 1e+300 is above any cable dielectric (at most about 12)\n"},
-        CaveatCase{"ErOfPtfe", {"impedance", "0.5", "10", "2.1", "--english"}, ""}),
+        CaveatCase{"ErAboveCables", {"impedance", "0.5", "10", "20", "--english"},
+                   "duvane-calc: Er 20 is above any cable dielectric (at most about 12)\n"},
+        // Er 1e300 once printed impedances of 0.000 without a word.
+        CaveatCase{"ErFarAboveCables", {"impedance", "0.5", "10", "1e300", "--english", "--decimals", "1"},
+                   "duvane-calc: Er 1e+300 is above any cable dielectric (at most about 12)\n"
+                   "duvane-calc: Ze is not zero but shows as zero with 1 decimals: --json gives it in full\n"
+                   "duvane-calc: Zo is not zero but shows as zero with 1 decimals: --json gives it in full\n"
+                   "duvane-calc: Zdiff is not zero but shows as zero with 1 decimals: --json gives it in full\n"
+                   "duvane-calc: Zcm is not zero but shows as zero with 1 decimals: --json gives it in full\n"
+                   "duvane-calc: Velocity factor is not zero but shows as zero with 1 decimals: --json gives it in "
+                   "full\n"},
+        CaveatCase{"ErOfPtfe", {"impedance", "0.5", "10", "2.1", "--english"}, ""},
+        // Cores 8e-7 r apart: once "Zo = 0.000 ohm" without a word.
+        CaveatCase{"ShownAsZero", {"impedance", "0.2500001", "4", "2.1", "--english"},
+                   "duvane-calc: a gap is narrower than the converged solver's 0.01 r (core to core 8e-07 r, core to "
+                   "shield 2 r): the five-charge figure cannot be checked and may be far off\n"
+                   "duvane-calc: Zo is not zero but shows as zero with 3 decimals: --json gives it in full\n"
+                   "duvane-calc: Zdiff is not zero but shows as zero with 3 decimals: --json gives it in full\n"}),
     CaseName());
 
 // JSON and CSV carry the caveat in the warning field; --compare names the
