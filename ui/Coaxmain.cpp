@@ -242,7 +242,7 @@ void TFormMain::SetStatus(const QString& text, const QString& toolTip)
 {
     setLabelText(*Label1, text);
     Label1->setToolTip(toolTip);
-    mStatusIsNote = false;
+    mNoteShown = false;
 }
 
 // --- Mode switch -----------------------------------------------------------
@@ -392,8 +392,10 @@ void TFormMain::CalcImpedance()
     double sd = 0;
     double dd = 0;
     double er = 0;
-    if (!ReadInputs({{{Edit1, "：ＳＤ", &sd}, {Edit2, "：Ｄｄ", &dd}, {Edit3, "：Ｅｒ", &er}}}))
+    if (!ReadInputs({{{Edit1, "：ＳＤ", &sd}, {Edit2, "：Ｄｄ", &dd}, {Edit3, "：Ｅｒ", &er}}})) {
+        ClearNote();
         return;
+    }
     const Impedances z = calculateImpedances(*mCalc, sd, dd, er, false);
     if (!z.error.empty()) {
         ShowImpedanceNote({});
@@ -410,12 +412,20 @@ void TFormMain::CalcImpedance()
 void TFormMain::ShowImpedanceNote(const AccuracyNote& note)
 {
     if (note.word.isEmpty()) {
-        if (mStatusIsNote)
-            SetStatus(QString());
+        ClearNote();
         return;
     }
     SetStatus(note.impedanceStatus(), note.toolTip);
-    mStatusIsNote = true;
+    mNoteShown = true;
+    mStatusWithoutNote.clear();
+}
+
+// The inputs no longer give the result the note was about: the results stay,
+// the note goes.
+void TFormMain::ClearNote()
+{
+    if (mNoteShown)
+        SetStatus(mStatusWithoutNote);
 }
 
 void TFormMain::CalcShape()
@@ -423,8 +433,10 @@ void TFormMain::CalcShape()
     double er = 0;
     double ze = 0;
     double zo = 0;
-    if (!ReadInputs({{{Edit3, "：Ｅｒ", &er}, {Edit4, "：Ｚｅ", &ze}, {Edit5, "：Ｚｏ", &zo}}}))
+    if (!ReadInputs({{{Edit3, "：Ｅｒ", &er}, {Edit4, "：Ｚｅ", &ze}, {Edit5, "：Ｚｏ", &zo}}})) {
+        ClearNote();
         return;
+    }
     PrepareTrace();
     const FoundShape found = solveShapeFiveCharge(
         *mCalc, {.ze = ze, .zo = zo, .er = er, .countLimit = FormSetting2->mIterLimit, .width = FormSetting2->GetConvWidth()});
@@ -441,7 +453,10 @@ void TFormMain::CalcShape()
     showResult(*Edit1, FormatValue(FormSetting2->mDecimals, sd));
     showResult(*Edit2, FormatValue(FormSetting2->mDecimals, dd));
     const AccuracyNote note = NoteOnAccuracy(fiveChargeDeviation(mConverged, sd, dd), sd, dd, er);
-    SetStatus(note.shapeStatus(Label1->text()), note.toolTip);
+    const QString count = Label1->text();
+    SetStatus(note.shapeStatus(count), note.toolTip);
+    mNoteShown = !note.word.isEmpty();
+    mStatusWithoutNote = count;
 }
 
 AccuracyNote TFormMain::NoteOnAccuracy(const FiveChargeDeviation& deviation, double sd, double dd, double er)

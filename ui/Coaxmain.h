@@ -121,6 +121,7 @@ private:
     void ShowFailure(QLineEdit* result1, QLineEdit* result2, const QString& message);
     AccuracyNote NoteOnAccuracy(const FiveChargeDeviation& deviation, double sd, double dd, double er);
     void ShowImpedanceNote(const AccuracyNote& note);
+    void ClearNote();
     QString CheckValue(const QString& text) const;
     QString FormatValue(int decimals, double value) const;
 
@@ -138,7 +139,10 @@ private:
     ConvergedSolver mConverged;
     unsigned char mMode = 0;
     QElapsedTimer mLastRepaint;
-    bool mStatusIsNote = false;  // Label1 holds an impedance-mode note on accuracy
+    // Label1 holds a note on accuracy, added to this status (empty in
+    // impedance mode, the count in shape mode).
+    bool mNoteShown = false;
+    QString mStatusWithoutNote;
     std::array<std::pair<QLineEdit*, TKeyPressHandler>, 4> mKeyPressHandlers;
 };
 

@@ -214,6 +214,7 @@ private slots:
     void accuracyNotes();
     void accuracyNoteGoesWithItsResult_data();
     void accuracyNoteGoesWithItsResult();
+    void shapeNoteGoesWithAnInputError();
     void impedanceResults_data();
     void impedanceResults();
     void impedanceForEr4IsHalf();
@@ -634,33 +635,63 @@ void TestMainWindow::accuracyNotes()
         QVERIFY2(FormMain->Label1->toolTip().contains(toolTip), qPrintable(FormMain->Label1->toolTip()));
 }
 
-// A note is about one result: the next result, a failure or a mode switch
-// takes it away, with its tool tip.
+// A note is about one result: the next result, a failure, a mode switch or
+// inputs that no longer give the result shown take it away, with its tool
+// tip; the result itself stays after an input error, as it always has.
 void TestMainWindow::accuracyNoteGoesWithItsResult_data()
 {
     QTest::addColumn<QString>("sd");
     QTest::addColumn<QString>("dd");
+    QTest::addColumn<QString>("er");
     QTest::addColumn<bool>("switchMode");
-    QTest::newRow("a result without a note") << "0.5" << "10" << false;
-    QTest::newRow("a failure") << "0.95" << "10" << false;
-    QTest::newRow("the mode switch") << "0.3" << "4" << true;
+    QTest::addColumn<QString>("message");  // of an input error; empty: none
+    QTest::newRow("a result without a note") << "0.5" << "10" << "1" << false << "";
+    QTest::newRow("a failure") << "0.95" << "10" << "1" << false << "";
+    QTest::newRow("the mode switch") << "0.3" << "4" << "1" << true << "";
+    QTest::newRow("an Er with a comma") << "0.3" << "4" << "2,1" << false << "正しい値を入力してください：Ｅｒ";
+    QTest::newRow("an empty S/D") << "" << "4" << "1" << false << "値を入力してください：ＳＤ";
 }
 
 void TestMainWindow::accuracyNoteGoesWithItsResult()
 {
     QFETCH(QString, sd);
     QFETCH(QString, dd);
+    QFETCH(QString, er);
     QFETCH(bool, switchMode);
+    QFETCH(QString, message);
     fillBoxes({"0.3", "4", "1", "", ""});
     calculate();
     QVERIFY(FormMain->Label1->text().startsWith("精度注意"));
-    fillBoxes({sd, dd, "1", "", ""});
+    const QString ze = FormMain->Edit4->text();
+    fillBoxes({sd, dd, er, ze, FormMain->Edit5->text()});
     if (switchMode)
         FormMain->CalcZ1->trigger();
     else
         calculate();
     QCOMPARE(FormMain->Label1->text(), QString());
     QCOMPARE(FormMain->Label1->toolTip(), QString());
+    if (!message.isEmpty()) {
+        QCOMPARE(dialogs_->messageTexts(), QStringList(message));
+        QCOMPARE(FormMain->Edit4->text(), ze);
+    }
+}
+
+// In shape mode the note follows the count; an input error takes the note
+// away and leaves the count of the shape still shown.
+void TestMainWindow::shapeNoteGoesWithAnInputError()
+{
+    enterShapeMode();
+    fillBoxes({"", "", "1", "103.31", "33.41"});
+    calculate();
+    const QString count = FormMain->Label1->text().section(' ', 0, 0);
+    QVERIFY2(FormMain->Label1->text() == count + " 精度注意", qPrintable(FormMain->Label1->text()));
+    const QString sd = FormMain->Edit1->text();
+    FormMain->Edit3->setText("2,1");
+    calculate();
+    QCOMPARE(dialogs_->messageTexts(), QStringList("正しい値を入力してください：Ｅｒ"));
+    QCOMPARE(FormMain->Label1->text(), count);
+    QCOMPARE(FormMain->Label1->toolTip(), QString());
+    QCOMPARE(FormMain->Edit1->text(), sd);
 }
 
 void TestMainWindow::impedanceForEr4IsHalf()

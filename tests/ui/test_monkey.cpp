@@ -394,6 +394,7 @@ struct Model {
     std::array<bool, kBoxCount> typed{};
     QString status;
     QString statusTip;
+    QString statusWithoutNote;  // Label1's text once a note on accuracy goes
     Settings settings{};
     LimitText limit;
     std::size_t messages = 0;
@@ -404,6 +405,7 @@ struct Outcome {
     QString message{};                                // empty: none
     std::optional<std::array<QString, 2>> results{};  // into the result boxes
     std::optional<std::array<QString, 2>> status{};   // Label1's text and tool tip
+    QString statusWithoutNote{};                      // what Label1 shows once its note goes
     bool tooLong = false;                             // a solve the walk does not run
 };
 
@@ -839,6 +841,11 @@ private:
         if (outcome.status) {
             model_.status = (*outcome.status)[0];
             model_.statusTip = (*outcome.status)[1];
+            model_.statusWithoutNote = outcome.statusWithoutNote;
+        } else if (!outcome.message.isEmpty() && !model_.statusTip.isEmpty()) {
+            // Inputs that no longer give the result shown take its note away.
+            model_.status = model_.statusWithoutNote;
+            model_.statusTip.clear();
         }
         checkWindows(nullptr);
         if (!outcome.message.isEmpty())
@@ -919,7 +926,7 @@ private:
         const AccuracyNote note =
             accuracyNote(fiveChargeDeviation(converged_, sd, dd), sd, dd, er, model_.settings.decimals);
         const QString count = shown(kCountCaption.japanese) + QString::number(solver.mCount);
-        return {{}, std::array{formatted(sd), formatted(dd)}, std::array{note.shapeStatus(count), note.toolTip}};
+        return {{}, std::array{formatted(sd), formatted(dd)}, std::array{note.shapeStatus(count), note.toolTip}, count};
     }
 
     // --- Texts the monkey enters --------------------------------------------
