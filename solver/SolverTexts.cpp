@@ -99,6 +99,12 @@ std::string aboveTemLimitText(double frequency, double limit)
            " GHz (the coaxial TE11 cut-off c / (pi (R + r) sqrt(Er))): the line is no TEM line there";
 }
 
+std::string targetOutOfReachText(double target, double low, double high)
+{
+    return "The target " + number(target) + " ohm is out of reach: with the other dimensions as they are, the range "
+           "gives " + number(low) + " to " + number(high) + " ohm";
+}
+
 std::string skinDepthTooLargeText(double depth, double radius)
 {
     return std::string(kLossPrefix) + "the skin depth (" + number(depth * 1e6) +

@@ -141,6 +141,20 @@ inline constexpr std::string_view kFieldOrderRangeStart = "Order out of range 0 
 inline constexpr std::string_view kNotSymmetricText = "Even and odd modes need a symmetric pair";
 inline constexpr std::string_view kNoSolutionText = "No solution to take the modes from";
 
+// ---- The design solve (English only) ------------------------------------------------
+
+inline constexpr std::string_view kSpacingByContactText =
+    "S follows the sleeves' contact (S = Di): it cannot be solved for as well";
+inline constexpr std::string_view kShieldByContactText =
+    "D follows the shield's contact (D = S + Di): it cannot be solved for as well";
+inline constexpr std::string_view kNoSleeveToSolveText = "A bare core has no sleeve to solve for";
+inline constexpr std::string_view kDesignCountText = "Give one dimension for one target, or two for two";
+inline constexpr std::string_view kNoDesignInReachText = "No design in reach: the solver takes none of the range";
+inline constexpr std::string_view kTargetsOutOfReachText =
+    "The targets are out of reach together: no pair of the dimensions gives both";
+// One target the dimension's range does not reach: the values it spans.
+std::string targetOutOfReachText(double target, double low, double high);
+
 // ---- The loss -----------------------------------------------------------------------
 
 // Every refusal of the loss starts so.

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "field/CrossSection.h"
+
+// A symmetric pair as a designer gives it: two alike cores in their sleeves,
+// each length by its value or by a contact (S = Di, D = S + Di), in a round
+// shield. Lengths in metres.
+struct PairDesign {
+    double coreDiameter = 0;    // d
+    double sleeveDiameter = 0;  // Di; 0 is a bare core (Di = d)
+    double spacing = 0;         // S, the cores' centres apart
+    bool spacingTouch = false;  // the sleeves touch: S = Di
+    double shieldDiameter = 0;  // D
+    bool shieldTouch = false;   // the sleeves touch the shield: D = S + Di
+    double sleeveEr = 1;
+    double fillerEr = 1;
+
+    // The lengths as they follow from the contacts.
+    double sleeve() const { return sleeveDiameter > 0 ? sleeveDiameter : coreDiameter; }
+    double spacingOf() const { return spacingTouch ? sleeve() : spacing; }
+    double shieldOf() const { return shieldTouch ? spacingOf() + sleeve() : shieldDiameter; }
+};
+
+// The cross-section the field solver takes: core 1 at (+S/2, 0), core 2 at
+// (-S/2, 0).
+CrossSection crossSectionOf(const PairDesign& design);
