@@ -44,10 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!readCase(operands, texts, input).empty())
         return 0;
     require(texts.size() == 2 || texts.size() == 3, "a case has two or three numbers");
-    for (const Input operand : operands) {
-        require(input.has(operand), "every operand of the mode is given");
-        require(std::isfinite(input[operand]), "every number of the case is finite");
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        require(input.has(operands[i]), "every number read is given");
+        require(std::isfinite(input[operands[i]]), "every number of the case is finite");
     }
-    require(texts.size() == 3 || input[Input::Er] == 1, "a missing Er is 1");
+    require(texts.size() == 3 || !input.has(Input::Er), "a missing Er is left to the case's default");
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cases/CableCase.h"
 #include "cases/Dimensions.h"
 #include "cases/Loss.h"
 #include "cases/Targets.h"
@@ -47,8 +48,6 @@ std::string readCase(const std::vector<Input>& operands, const std::vector<std::
         return problem;
     }
     CaseInput read = input;
-    if (erLast)
-        read.set(Input::Er, 1);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const InputInfo& info = inputInfo(operands[i]);
         if (texts[i].empty())
@@ -62,12 +61,22 @@ std::string readCase(const std::vector<Input>& operands, const std::vector<std::
     return {};
 }
 
-std::string formProblem(Mode mode, const CaseInput& given)
+std::string formProblem(Mode mode, const CaseInput& given, const SolveSettings& settings)
 {
     if (std::string problem = wireProblem(given); !problem.empty())
         return problem;
-    if (mode == Mode::Shape)
+    if (isCableCase(given, settings)) {
+        if (std::string problem = cableFormProblem(mode, given, settings); !problem.empty())
+            return problem;
+        return mode == Mode::Impedance ? lossProblem(given) : std::string();
+    }
+    if (mode == Mode::Shape) {
+        for (const Input dimension : {Input::ShieldDiameter, Input::Spacing})
+            if (given.has(dimension))
+                return "--" + std::string(inputInfo(dimension).key) +
+                       " in shape mode is for a design: give --solve-for and the targets";
         return targetProblem(given);
+    }
     if (std::string problem = dimensionProblem(given); !problem.empty())
         return problem;
     return lossProblem(given);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cases/Inputs.h"
+#include "cases/RunSettings.h"
 
 // How a case is given: which of its numbers stand as operands (or on a batch
 // line), and whether the numbers given, however, describe a case of the mode.
@@ -23,13 +24,15 @@ std::vector<Input> operandInputs(Mode mode, const CaseInput& given);
 // columns.
 CaseInput withOperandStandIns(Mode mode, CaseInput given);
 
-// Reads the operand texts into `input` as the numbers of `operands`; ER left
-// out is 1. Returns the problem, naming the number, or the empty text.
+// Reads the operand texts into `input` as the numbers of `operands`; ER may
+// be left out (the case's default gives it). Returns the problem, naming the
+// number, or the empty text.
 std::string readCase(const std::vector<Input>& operands, const std::vector<std::string_view>& texts,
                      CaseInput& input);
 
 // What is wrong with the numbers a case of `mode` is given, all together:
 // the wire given twice, ratios and dimensions mixed, a dimension missing, a
-// target given twice or missing, the loss asked for without the wire's size.
+// target given twice or missing, the loss asked for without the wire's size,
+// a cable's form (see CableCase.h).
 // Empty when they describe a case.
-std::string formProblem(Mode mode, const CaseInput& given);
+std::string formProblem(Mode mode, const CaseInput& given, const SolveSettings& settings);

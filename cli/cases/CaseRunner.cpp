@@ -46,6 +46,17 @@ void addDimensions(const CableShape& shape, Group group, std::vector<Quantity>& 
                                        {"S", "S", shape.spacingMm, Unit::Millimetre, group}});
 }
 
+// One dielectric, air unless given.
+CaseInput withDefaultEr(CaseInput input)
+{
+    if (!input.has(Input::Er))
+        input.set(Input::Er, 1);
+    return input;
+}
+
+// Impedances whose values a table's layout does not read.
+const Impedances kLayoutOnly{.ze = 1, .zo = 1, .errorBound = 0, .error = {}};
+
 }  // namespace
 
 CaseRunner::CaseRunner(Mode mode, const SolveSettings& settings)
@@ -55,13 +66,24 @@ CaseRunner::CaseRunner(Mode mode, const SolveSettings& settings)
 {
 }
 
-Report CaseRunner::run(const CaseInput& input)
+Report CaseRunner::run(const CaseInput& given)
 {
-    Report report = framed(input);
-    if (mode_ == Mode::Impedance)
-        impedance(input, report);
-    else
-        shape(input, report);
+    Report report;
+    if (!isCableCase(given, settings_)) {
+        const CaseInput input = withDefaultEr(given);
+        report = framed(input);
+        if (mode_ == Mode::Impedance)
+            impedance(input, report);
+        else
+            shape(input, report);
+    } else if (mode_ == Mode::Impedance) {
+        report = framed(CableRunner::resolved(given, cableOf(given).design));
+        cable_.impedance(given, report);
+    } else {
+        report = framed(given);
+        if (const std::optional<PairDesign> design = cable_.design(given, report))
+            report.inputs = framed(CableRunner::resolved(given, *design)).inputs;
+    }
     // An Er of 1e308 gives capacitances beyond the largest double: no result
     // is shown as inf, nan or null.
     const auto notANumber = [](const Quantity& q) {
@@ -77,11 +99,14 @@ Report CaseRunner::run(const CaseInput& input)
     return report;
 }
 
-// Impedances whose values a table's layout does not read.
-const Impedances kLayoutOnly{.ze = 1, .zo = 1, .errorBound = 0, .error = {}};
-
-Report CaseRunner::layout(const CaseInput& prototype) const
+Report CaseRunner::layout(const CaseInput& given) const
 {
+    if (isCableCase(given, settings_)) {
+        Report report = framed(given);
+        cable_.layout(mode_, given, report);
+        return report;
+    }
+    const CaseInput prototype = withDefaultEr(given);
     Report report = framed(prototype);
     if (mode_ == Mode::Impedance)
         listImpedance(prototype, {.shape = geometryOf(prototype), .chosen = {}, .other = {}, .loss = {}},
@@ -97,7 +122,7 @@ Report CaseRunner::framed(const CaseInput& input) const
     Report report;
     report.inputs = inputQuantities(input);
     report.per = settings_.per;
-    if (mode_ == Mode::Shape) {
+    if (mode_ == Mode::Shape && !isCableCase(input, settings_)) {
         report.inputs.push_back({"width", {}, settings_.width, Unit::Ohm});
         report.inputs.push_back({"limit", {}, static_cast<long long>(settings_.limit), Unit::None});
     }
@@ -185,7 +210,8 @@ void CaseRunner::listImpedance(const CaseInput& input, const ImpedanceOutcome& f
                        {{"ze_deviation", "Ze deviation", fiveCharge.ze / converged.ze - 1, Unit::Percent},
                         {"zo_deviation", "Zo deviation", fiveCharge.zo / converged.zo - 1, Unit::Percent}});
     }
-    addPerLength(z.ze, z.zo, input[Input::Er], results);
+    addPerLength(homogeneousModes(z.ze, z.zo, input[Input::Er]),
+                 fiveChargeChosen ? ModeKeys::Shared : ModeKeys::SharedAndModes, results);
     if (input.has(Input::Frequency) && found.loss.error.empty())
         addLoss(found.loss, results);
 }
@@ -264,5 +290,6 @@ void CaseRunner::addShapeResults(const CaseInput& input, double sd, double dd, l
                                                  {"zo_found", "Zo", z.zo, Unit::Ohm, Group::Found},
                                                  {"zdiff_found", "Zdiff", 2 * z.zo, Unit::Ohm, Group::Found},
                                                  {"zcm_found", "Zcm", z.ze / 2, Unit::Ohm, Group::Found}});
-    addPerLength(z.ze, z.zo, input[Input::Er], report.results);
+    addPerLength(homogeneousModes(z.ze, z.zo, input[Input::Er]),
+                 settings_.method == Method::FiveCharge ? ModeKeys::Shared : ModeKeys::SharedAndModes, report.results);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cases/CableRunner.h"
 #include "cases/Dimensions.h"
 #include "cases/Inputs.h"
 #include "cases/RunSettings.h"
@@ -44,6 +45,7 @@ private:
 
     Mode mode_;
     SolveSettings settings_;
+    CableRunner cable_{settings_};
     TQol_COAXMath2 solver_;
     ConvergedSolver converged_;
 };

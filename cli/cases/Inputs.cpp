@@ -1,6 +1,10 @@
 #include "cases/Inputs.h"
 
+#include <optional>
+
+#include "cases/Dielectrics.h"
 #include "cases/UnitParsers.h"
+#include "Materials.h"
 #include "NumberText.h"
 
 namespace {
@@ -51,6 +55,29 @@ std::string readConductivity(std::string_view text, double& value)
         "must be from 1e5 to 1e8 S/m - the conductivity of a metal (copper 5.8e7)", value);
 }
 
+// A length, or "touch": the contact that fixes it.
+std::string readLengthOrTouch(std::string_view text, double& value)
+{
+    if (text == "touch") {
+        value = kTouch;
+        return {};
+    }
+    std::string problem = parseLength(text, value);
+    return problem.empty() ? problem : problem + ", or touch";
+}
+
+std::string readDielectric(std::string_view text, double& value)
+{
+    if (const std::optional<double> material = materialCode(text)) {
+        value = *material;
+        return {};
+    }
+    if (std::string problem = readNumberThat(text, [](double read) { return read >= 1; }, "", value);
+        problem.empty())
+        return {};
+    return "neither an Er of 1 or more nor a material - name one of " + materialNames();
+}
+
 std::string readAwgSize(std::string_view text, double& value)
 {
     int size = 0;
@@ -68,13 +95,18 @@ constexpr InputInfo kInputs[] = {
     {Input::Zo, "zo", "ZO", "OHM", Unit::Ohm, kShapeOnly, readNumber},
     {Input::Zdiff, "zdiff", "", "OHM", Unit::Ohm, kShapeOnly, readNumber},
     {Input::Zcm, "zcm", "", "OHM", Unit::Ohm, kShapeOnly, readNumber},
-    {Input::ShieldDiameter, "D", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseLength},
+    {Input::ShieldDiameter, "D", "", "LENGTH", Unit::Millimetre, kModes, readLengthOrTouch},
     {Input::Awg, "awg", "", "SIZE", Unit::None, kModes, readAwgSize},
     {Input::WireDiameter, "d", "", "LENGTH", Unit::Millimetre, kModes, parseLength},
-    {Input::Spacing, "S", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseLength},
+    {Input::Sleeve, "sleeve", "", "LENGTH", Unit::Millimetre, kModes, parseLength},
+    {Input::Spacing, "S", "", "LENGTH", Unit::Millimetre, kModes, readLengthOrTouch},
     {Input::Er, "er", "ER", "NUMBER", Unit::None, kModes, readNumber},
+    {Input::ErSleeve, "er_sleeve", "", "ER", Unit::None, kModes, readDielectric},
+    {Input::ErFill, "er_fill", "", "ER", Unit::None, kModes, readDielectric},
     {Input::Frequency, "freq", "", "FREQ", Unit::Hertz, kImpedanceOnly, parseFrequency},
     {Input::LossTangent, "tand", "", "TAN", Unit::None, kImpedanceOnly, readLossTangent},
+    {Input::TandSleeve, "tand_sleeve", "", "TAN", Unit::None, kImpedanceOnly, readLossTangent},
+    {Input::TandFill, "tand_fill", "", "TAN", Unit::None, kImpedanceOnly, readLossTangent},
     {Input::Conductivity, "sigma", "", "S/M", Unit::SiemensPerMetre, kImpedanceOnly, readConductivity},
 };
 

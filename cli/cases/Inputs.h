@@ -19,17 +19,26 @@ enum class Input {
     Zo,
     Zdiff,           // ... as engineers state them: 2 Zo
     Zcm,             // ... and Ze / 2
-    ShieldDiameter,  // D, mm
+    ShieldDiameter,  // D, mm, or kTouch
     Awg,             // the inner conductor by its AWG size (0 for size 0, -3 for 0000) ...
     WireDiameter,    // ... or by its diameter d, mm
-    Spacing,         // S, mm
-    Er,
+    Sleeve,          // the insulation's outer diameter Di, mm
+    Spacing,         // S, mm, or kTouch
+    Er,              // one dielectric filling the shield
+    ErSleeve,        // the sleeve's and the filler's: a number, or a material (see Dielectrics.h)
+    ErFill,
     Frequency,       // the loss's: Hz
     LossTangent,
+    TandSleeve,
+    TandFill,
     Conductivity,    // S/m
 };
 
 inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Conductivity) + 1;
+
+// D or S given as "touch": the sleeves touch the shield (D = S + Di), or each
+// other (S = Di). No length is negative.
+inline constexpr double kTouch = -1;
 
 struct InputInfo {
     Input input;

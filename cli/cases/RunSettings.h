@@ -4,7 +4,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "commands/DesignSolve.h"
 #include "output/Unit.h"
 
 // What a run is asked: the mode, the method and the settings of its solves.
@@ -29,9 +31,11 @@ std::string_view methodName(Method method);
 // How the cases are calculated; width, limit and trace are the shape solve's.
 struct SolveSettings {
     Method method = Method::FiveCharge;
+    bool methodGiven = false;  // by --method, not by default
     bool compare = false;  // impedance: the converged solution beside the five-charge one
     bool english = false;
     LengthBasis per = LengthBasis::Metre;  // what the per-length results are given per
+    std::vector<DesignDimension> solveFor;  // shape mode's design: the dimensions solved for
     double width = 0.01;
     int limit = 1000;
     std::string traceFile;  // empty: no trace

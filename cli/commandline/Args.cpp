@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "cases/CableCase.h"
 #include "cases/CaseForm.h"
 #include "cases/Loss.h"
 #include "commandline/OptionTable.h"
@@ -79,8 +80,11 @@ std::string sweepProblem(const Options& parsed)
 // mode, and gives what it leaves out its defaults.
 std::string completeCase(const CaseInput& form, Options& parsed)
 {
-    if (std::string problem = formProblem(parsed.mode, form); !problem.empty())
+    if (std::string problem = formProblem(parsed.mode, form, parsed.solve); !problem.empty())
         return problem;
+    // One dielectric, air unless given; a cable names its own.
+    if (!form.has(Input::Er) && !isCableCase(form, parsed.solve))
+        parsed.input.set(Input::Er, 1);
     if (form.has(Input::Frequency))
         setLossDefaults(parsed.input);
     return {};
@@ -121,9 +125,18 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
     std::vector<Input> inputs = operandInputs(parsed.mode, byOptions);
     if (operands.size() > inputs.size())
         inputs = plainOperands(parsed.mode, byOptions);
+    // A design takes its targets and dimensions by name only.
+    if (!parsed.solve.solveFor.empty())
+        inputs.clear();
     if (std::string problem = readCase(inputs, operands, parsed.input); !problem.empty())
         return problem;
-    return completeCase(withSweeps(parsed.input, parsed.sweeps), parsed);
+    if (std::string problem = completeCase(withSweeps(parsed.input, parsed.sweeps), parsed); !problem.empty())
+        return problem;
+    // A single cable's values are the command line's, and wrong ones a bad
+    // argument; a sweep's cases each say what is wrong with them.
+    if (parsed.sweeps.empty() && isCableCase(parsed.input, parsed.solve))
+        return cableValueProblem(cableOf(parsed.input));
+    return {};
 }
 
 }  // namespace

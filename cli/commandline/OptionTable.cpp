@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "cases/CableCase.h"
 #include "NumberText.h"
 #include "output/Quoted.h"
 
@@ -61,11 +62,12 @@ std::string readFileName(std::string_view text, std::string& name)
     return {};
 }
 
-std::string readMethod(std::string_view text, Method& method)
+std::string readMethod(std::string_view text, SolveSettings& settings)
 {
     for (const Method candidate : {Method::FiveCharge, Method::Converged}) {
         if (text == methodName(candidate)) {
-            method = candidate;
+            settings.method = candidate;
+            settings.methodGiven = true;
             return {};
         }
     }
@@ -141,7 +143,7 @@ const OptionRow kOptions[] = {
      "charges in each core; converged, the converged field solution (multipoles with their images in the "
      "shield), within a relative 1e-9 wherever both gaps, core to core and core to shield, are at least 0.01 "
      "core radii, with its own error bound. A converged shape solve starts from the five-charge answer",
-     std::nullopt, [](std::string_view value, Options& options) { return readMethod(value, options.solve.method); }},
+     std::nullopt, [](std::string_view value, Options& options) { return readMethod(value, options.solve); }},
     {"--compare", "", "", kImpedanceOnly,
      "the other method's Ze and Zo beside the chosen one's, and the five-charge deviation, five-charge / "
      "converged - 1 (signed, in percent; a ratio in JSON); where the converged solver cannot reach the shape, "
@@ -165,6 +167,19 @@ const OptionRow kOptions[] = {
                 "size (--d, --awg or the dimensions). Where the loss cannot be had (a gap too narrow for the "
                 "converged solver, or too low a frequency) the case fails with the reason"),
     inputOption("--tand", Input::LossTangent, "the dielectric's loss tangent, with --freq (default 0)"),
+    inputOption("--sleeve", Input::Sleeve,
+                "the insulation's outer diameter Di round each core (Di >= d): a cable of insulated cores, solved "
+                "on the converged field solution; with --er-sleeve, and --er-fill for what is around the sleeves "
+                "(default air)"),
+    inputOption("--er-sleeve", Input::ErSleeve,
+                "the sleeve's dielectric: an Er, or a material of the table (air, pe, foam-pe, ptfe, fep, pfa, "
+                "pp, etfe, pvc) with its loss tangent"),
+    inputOption("--er-fill", Input::ErFill,
+                "the dielectric around the sleeves (or round bare cores): an Er or a material, as --er-sleeve "
+                "(default air)"),
+    inputOption("--tand-sleeve", Input::TandSleeve,
+                "the sleeve's loss tangent, with --freq, over the material's"),
+    inputOption("--tand-fill", Input::TandFill, "the filler's loss tangent, with --freq, over the material's"),
     inputOption("--sigma", Input::Conductivity,
                 "the conductors' conductivity in S/m, with --freq (default 5.8e7, copper)"),
     inputOption("--zdiff", Input::Zdiff,
@@ -179,6 +194,11 @@ const OptionRow kOptions[] = {
      "the length every per-length result is given per: m (default), km, ft, 100m or 100ft; text, JSON and CSV "
      "alike, each CSV column naming it (c_even_pF_per_km)",
      std::nullopt, [](std::string_view value, Options& options) { return readLengthBasis(value, options.solve.per); }},
+    {"--solve-for", "", "NAME[,NAME]", kShapeOnly,
+     "a design: solve for the dimension NAME (D, S, sleeve or d) from one target (--zdiff, --zcm, --ze or --zo), "
+     "or for two from two, on the converged field solution, the other dimensions as given (S and D may be "
+     "touch); a target out of reach is refused with the range the dimension gives",
+     std::nullopt, [](std::string_view value, Options& options) { return readSolveFor(value, options.solve.solveFor); }},
     {"--width", "", "OHM", kShapeOnly, "the convergence width of the solve in ohms, for Er = 1 (default 0.01)",
      std::nullopt, [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
     {"--limit", "", "N", kShapeOnly,

@@ -30,6 +30,7 @@ bool isPerLength(Unit unit)
     case Unit::PicofaradPerLength:
     case Unit::NanohenryPerLength:
     case Unit::NanosecondPerLength:
+    case Unit::PicosecondPerLength:
     case Unit::DecibelPerLength:
         return true;
     default:
@@ -49,6 +50,7 @@ std::string unitSymbol(Unit unit, LengthBasis per)
     case Unit::PicofaradPerLength: return perLength.insert(0, "pF");
     case Unit::NanohenryPerLength: return perLength.insert(0, "nH");
     case Unit::NanosecondPerLength: return perLength.insert(0, "ns");
+    case Unit::PicosecondPerLength: return perLength.insert(0, "ps");
     case Unit::DecibelPerLength: return perLength.insert(0, "dB");
     case Unit::Hertz: return "Hz";
     case Unit::SiemensPerMetre: return "S/m";

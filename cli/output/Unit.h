@@ -18,6 +18,7 @@ enum class Unit {
     PicofaradPerLength,
     NanohenryPerLength,
     NanosecondPerLength,
+    PicosecondPerLength,
     DecibelPerLength,
     Hertz,
     SiemensPerMetre,

@@ -44,7 +44,7 @@ inline std::vector<std::string> linesOf(const std::string& text)
 // The member names of a flat JSON object, in order.
 inline std::vector<std::string> jsonKeys(const std::string& object)
 {
-    static const std::regex key(R"re("([A-Za-z_]+)":)re");
+    static const std::regex key(R"re("([A-Za-z0-9_]+)":)re");
     std::vector<std::string> keys;
     for (auto it = std::sregex_iterator(object.begin(), object.end(), key); it != std::sregex_iterator(); ++it)
         keys.push_back((*it)[1]);

@@ -65,11 +65,19 @@ TEST(PerLengthText, ReadableLabelsWithUnits)
     const CliResult r = runWith({"impedance", "0.5", "10", "2.1", "--method", "converged"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> lines = linesOf(r.out);
-    ASSERT_EQ(lines.size(), 12u) << r.out;
+    ASSERT_EQ(lines.size(), 25u) << r.out;
     EXPECT_EQ(lines[5], "");
+    // The converged solution gives each mode's figures and the matrices too.
     const char* patterns[] = {"C even          = [0-9]+\\.[0-9]{3} pF/m", "C odd           = [0-9]+\\.[0-9]{3} pF/m",
                               "L even          = [0-9]+\\.[0-9]{3} nH/m", "L odd           = [0-9]+\\.[0-9]{3} nH/m",
-                              "Velocity factor = 0\\.690",                 "Delay           = 4\\.834 ns/m"};
+                              "Velocity factor = 0\\.690",                 "Delay           = 4\\.834 ns/m",
+                              "C0 even         = [0-9]+\\.[0-9]{3} pF/m", "C0 odd          = [0-9]+\\.[0-9]{3} pF/m",
+                              "Er eff even     = 2\\.100",                 "Er eff odd      = 2\\.100",
+                              "VF even         = 0\\.690",                 "VF odd          = 0\\.690",
+                              "Delay even      = 4\\.834 ns/m",            "Delay odd       = 4\\.834 ns/m",
+                              "Skew            = 0\\.000 ps/m",            "C11             = [0-9]+\\.[0-9]{3} pF/m",
+                              "C12             = -[0-9]+\\.[0-9]{3} pF/m", "L11             = [0-9]+\\.[0-9]{3} nH/m",
+                              "L12             = [0-9]+\\.[0-9]{3} nH/m"};
     for (std::size_t i = 0; i < std::size(patterns); ++i)
         EXPECT_TRUE(std::regex_match(lines[6 + i], std::regex(patterns[i]))) << lines[6 + i];
 }

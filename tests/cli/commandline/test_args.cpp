@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CaseName.h"
+#include "cases/Dielectrics.h"
 #include "commandline/Args.h"
 #include "commandline/OptionTable.h"
 
@@ -156,6 +157,67 @@ Options byDimensions()
     return o;
 }
 
+// A cable: 0.51 mm cores in 1.3 mm PE sleeves, 1.4 mm apart in a 3.2 mm
+// shield, in air unless an option below says.
+const Args kCableCase{"impedance", "--D=3.2", "--S=1.4", "--d=0.51", "--sleeve=1.3", "--er-sleeve=pe"};
+
+Options cableCase()
+{
+    Options o = calculation(Mode::Impedance, {});
+    o.input.set(Input::ShieldDiameter, 3.2);
+    o.input.set(Input::Spacing, 1.4);
+    o.input.set(Input::WireDiameter, 0.51);
+    o.input.set(Input::Sleeve, 1.3);
+    o.input.set(Input::ErSleeve, *materialCode("pe"));
+    return o;
+}
+
+Args cableBut(std::string_view option)
+{
+    Args args;
+    std::ranges::copy_if(kCableCase, std::back_inserter(args),
+                         [&](const std::string& arg) { return !arg.starts_with(std::string(option) + "="); });
+    return args;
+}
+
+Options cableWith(Input input, double value)
+{
+    Options o = cableCase();
+    o.input.set(input, value);
+    return o;
+}
+
+// The cable with one more argument.
+Args cableCase_(const std::string& more)
+{
+    Args args = kCableCase;
+    args.push_back(more);
+    return args;
+}
+
+// The cable's loss at 1 GHz with a tangent of 1e-3 given by `tangent`.
+Options cableLoss(Input tangent)
+{
+    Options o = cableWith(Input::Frequency, 1e9);
+    o.input.set(tangent, 1e-3);
+    o.input.set(Input::LossTangent, 0);
+    o.input.set(Input::Conductivity, 5.8e7);
+    return o;
+}
+
+// A design: D for Zdiff 100 ohm, the sleeves touching.
+Options designCase()
+{
+    Options o = calculation(Mode::Shape, {});
+    o.input.set(Input::Zdiff, 100);
+    o.input.set(Input::WireDiameter, 0.51);
+    o.input.set(Input::Sleeve, 1.3);
+    o.input.set(Input::ErSleeve, *materialCode("pe"));
+    o.input.set(Input::Spacing, kTouch);
+    o.solve.solveFor = {DesignDimension::ShieldDiameter};
+    return o;
+}
+
 const OptionCase kOptionCases[] = {
     {"Decimals", kShapeCase, {"--decimals", "5"}, [] { Options o = shapeCase(); o.decimals = 5; return o; }},
     {"English", kShapeCase, {"--english"},
@@ -165,7 +227,12 @@ const OptionCase kOptionCases[] = {
     {"Json", kShapeCase, {"--json"}, [] { Options o = shapeCase(); o.json = true; return o; }},
     {"Csv", kShapeCase, {"--csv"}, [] { Options o = shapeCase(); o.csv = true; return o; }},
     {"Method", kShapeCase, {"--method", "converged"},
-     [] { Options o = shapeCase(); o.solve.method = Method::Converged; return o; }},
+     [] {
+         Options o = shapeCase();
+         o.solve.method = Method::Converged;
+         o.solve.methodGiven = true;
+         return o;
+     }},
     {"Compare", kImpedanceCase, {"--compare"}, [] { Options o = impedanceCase(); o.solve.compare = true; return o; }},
     {"Per", kShapeCase, {"--per", "100ft"},
      [] { Options o = shapeCase(); o.solve.per = LengthBasis::HundredFeet; return o; }},
@@ -186,6 +253,13 @@ const OptionCase kOptionCases[] = {
      [] { return withLoss(2.5e9, 1e-3, 5.8e7); }},
     {"Conductivity", {"impedance", "0.5", "10", "--awg=24", "--freq=2.5GHz"}, {"--sigma", "3.5e7"},
      [] { return withLoss(2.5e9, 0, 3.5e7); }},
+    {"Sleeve", cableBut("--sleeve"), {"--sleeve", "1.3mm"}, cableCase},
+    {"ErSleeve", cableBut("--er-sleeve"), {"--er-sleeve", "pe"}, cableCase},
+    {"ErFill", kCableCase, {"--er-fill", "2.2"}, [] { return cableWith(Input::ErFill, 2.2); }},
+    {"TandSleeve", cableCase_("--freq=1GHz"), {"--tand-sleeve", "1e-3"}, [] { return cableLoss(Input::TandSleeve); }},
+    {"TandFill", cableCase_("--freq=1GHz"), {"--tand-fill", "1e-3"}, [] { return cableLoss(Input::TandFill); }},
+    {"SolveFor", {"shape", "--zdiff=100", "--d=0.51", "--sleeve=1.3", "--er-sleeve=pe", "--S=touch"},
+     {"--solve-for", "D"}, designCase},
     {"Sweep", {"impedance", "10"}, {"--sweep", "sd=0.2,0.5"},
      [] {
          Options o = calculation(Mode::Impedance, {});
@@ -514,16 +588,17 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"WireTwiceInShape", {"shape", "100", "50", "--awg=24", "--d=1"},
                 "--d and --awg both give the wire's diameter: give one"},
         BadArgs{"UnknownUnit", {"impedance", "--D", "4.2cm", "--S", "1", "--d", "0.5"},
-                R"(--D "4.2cm": unknown unit "cm" - use mm, um, m, in or mil)"},
+                R"(--D "4.2cm": unknown unit "cm" - use mm, um, m, in or mil, or touch)"},
         BadArgs{"NotALength", {"impedance", "--D", "4", "--S", "one", "--d", "0.5"},
-                R"(--S "one": not a length - write a number with mm, um, m, in or mil; a bare number is mm)"},
+                R"(--S "one": not a length - write a number with mm, um, m, in or mil; a bare number is mm, or touch)"},
         BadArgs{"ZeroLength", {"impedance", "--D", "4", "--S", "1", "--d", "0mm"},
                 R"(--d "0mm": must be a positive length)"},
         BadArgs{"AwgOutOfTable", {"shape", "100", "50", "--awg", "41"},
                 R"(--awg "41": must be an AWG size from 0000 (or 4/0) to 40)"},
-        BadArgs{"ShieldInShapeMode", {"shape", "100", "50", "--D", "4"}, "--D applies to impedance mode only"},
+        BadArgs{"ShieldInShapeMode", {"shape", "100", "50", "--D", "4"},
+                "--D in shape mode is for a design: give --solve-for and the targets"},
         BadArgs{"SpacingInShapeMode", {"shape", "100", "50", "--d", "0.5", "--S", "1"},
-                "--S applies to impedance mode only"}),
+                "--S in shape mode is for a design: give --solve-for and the targets"}),
     CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -580,8 +655,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "--sweep sd is given twice"},
         BadArgs{"SweptAndGiven", {"impedance", "--D", "4", "--sweep", "D=1,2", "--S", "1", "--d", "1"},
                 "D is both swept and given: give one"},
-        BadArgs{"OtherModesInput", {"shape", "100", "50", "--sweep", "D=1,2"},
-                "--sweep D applies to impedance mode only"},
+        BadArgs{"OtherModesInput", {"shape", "100", "50", "--sweep", "freq=1GHz,2GHz"},
+                "--sweep freq applies to impedance mode only"},
         BadArgs{"ZdiffInImpedance", {"impedance", "0.5", "10", "--sweep", "zdiff=90,100"},
                 "--sweep zdiff applies to shape mode only"},
         BadArgs{"BadRange", {"impedance", "--sweep", "sd=0.1:0.9", "10"}, R"(--sweep "sd=0.1:0.9": a range is start:stop:step)"},

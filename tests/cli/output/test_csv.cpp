@@ -59,7 +59,7 @@ TEST(CsvHeader, NamesEachColumnWithItsUnit)
 // The JSON key a header column stands for.
 std::string keyOf(const std::string& column)
 {
-    for (const char* unit : {"_ohm", "_mm", "_um", "_pF_per_m", "_nH_per_m", "_ns_per_m", "_dB_per_m", "_Hz",
+    for (const char* unit : {"_ohm", "_mm", "_um", "_pF_per_m", "_nH_per_m", "_ns_per_m", "_ps_per_m", "_dB_per_m", "_Hz",
                              "_S_per_m", "_ratio", "_r"})
         if (column.ends_with(unit))
             return column.substr(0, column.size() - std::string(unit).size());
@@ -69,7 +69,7 @@ std::string keyOf(const std::string& column)
 // The members of a flat JSON object as their texts, strings without quotes.
 std::map<std::string, std::string> jsonMembers(const std::string& object)
 {
-    static const std::regex member(R"re("([A-Za-z_]+)":("(?:[^"\\]|\\.)*"|[^,}]*))re");
+    static const std::regex member(R"re("([A-Za-z0-9_]+)":("(?:[^"\\]|\\.)*"|[^,}]*))re");
     std::map<std::string, std::string> members;
     for (auto it = std::sregex_iterator(object.begin(), object.end(), member); it != std::sregex_iterator(); ++it) {
         std::string value = (*it)[2];

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "CaseName.h"
-#include "SolverTexts.h"
 #include "commands/DesignSolve.h"
+#include "SolverTexts.h"
 
 namespace {
 

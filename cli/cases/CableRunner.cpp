@@ -1,0 +1,127 @@
+#include "cases/CableRunner.h"
+
+#include "cases/Dielectrics.h"
+#include "cases/Dimensions.h"
+#include "cases/PerLength.h"
+#include "field/PairModes.h"
+
+namespace {
+
+constexpr double kMillimetresPerMetre = 1e3;
+
+// The modes of a field solution as PerLength lists them.
+ModeCapacitances capacitancesOf(const PairModes& modes)
+{
+    return {.even = modes.even.c, .odd = modes.odd.c, .vacuumEven = modes.even.c0, .vacuumOdd = modes.odd.c0};
+}
+
+// The figures a layout lists: any, as the values are not read.
+PairModes layoutModes()
+{
+    PairModes modes;
+    modes.even = {.c = 1, .c0 = 1, .z = 1, .effectiveEr = 1, .velocityFactor = 1, .delay = 1};
+    modes.odd = modes.even;
+    return modes;
+}
+
+// A dimension a design solved for, as its input's key names it.
+Quantity solvedDimension(DesignDimension dimension, const PairDesign& design)
+{
+    switch (dimension) {
+    case DesignDimension::ShieldDiameter: return {"D", "D", design.shieldOf() * kMillimetresPerMetre, Unit::Millimetre};
+    case DesignDimension::Spacing: return {"S", "S", design.spacingOf() * kMillimetresPerMetre, Unit::Millimetre};
+    case DesignDimension::SleeveDiameter:
+        return {"sleeve", "Di", design.sleeve() * kMillimetresPerMetre, Unit::Millimetre};
+    case DesignDimension::CoreDiameter: return {"d", "d", design.coreDiameter * kMillimetresPerMetre, Unit::Millimetre};
+    }
+    return {};
+}
+
+}  // namespace
+
+CaseInput CableRunner::resolved(const CaseInput& input, const PairDesign& design)
+{
+    CaseInput numbers = input;
+    if (input.has(Input::Spacing) && input[Input::Spacing] == kTouch)
+        numbers.set(Input::Spacing, design.spacingOf() * kMillimetresPerMetre);
+    if (input.has(Input::ShieldDiameter) && input[Input::ShieldDiameter] == kTouch)
+        numbers.set(Input::ShieldDiameter, design.shieldOf() * kMillimetresPerMetre);
+    for (const auto& [er, tangent] : {std::pair{Input::ErSleeve, Input::TandSleeve}, {Input::ErFill, Input::TandFill}}) {
+        if (!input.has(er))
+            continue;
+        const Dielectric dielectric = dielectricOf(input[er]);
+        numbers.set(er, dielectric.er);
+        if (!input.has(tangent) && !dielectric.material.empty())
+            numbers.set(tangent, dielectric.tanDelta);
+    }
+    return numbers;
+}
+
+void CableRunner::impedance(const CaseInput& input, Report& report)
+{
+    const CableCase cable = cableOf(input);
+    if (std::string problem = cableValueProblem(cable); !problem.empty()) {
+        report.error = std::move(problem);
+        return;
+    }
+    const FieldSolution solution = field_.solve(crossSectionOf(cable.design));
+    if (solution.status != FieldStatus::Solved) {
+        report.error = solution.reason;
+        return;
+    }
+    listResults(input, pairModes(solution), report.results);
+}
+
+std::optional<PairDesign> CableRunner::design(const CaseInput& input, Report& report)
+{
+    const CableCase cable = cableOf(input);
+    const DesignResult found = solveDesign(field_, cable.design, settings_.solveFor, designTargets(input));
+    if (!found.error.empty()) {
+        report.error = found.error;
+        return std::nullopt;
+    }
+    // The dimensions as found, then everything an impedance case of the
+    // design gives.
+    const PairDesign& design = found.design;
+    for (const DesignDimension dimension : settings_.solveFor)
+        report.results.push_back(solvedDimension(dimension, design));
+    CaseInput solved = resolved(input, design);
+    solved.set(Input::ShieldDiameter, design.shieldOf() * kMillimetresPerMetre);
+    solved.set(Input::Spacing, design.spacingOf() * kMillimetresPerMetre);
+    listResults(solved, pairModes(field_.solve(crossSectionOf(design))), report.results);
+    return design;
+}
+
+void CableRunner::layout(Mode mode, const CaseInput& prototype, Report& report) const
+{
+    if (mode == Mode::Shape)
+        for (const DesignDimension dimension : settings_.solveFor)
+            report.results.push_back(solvedDimension(dimension, PairDesign{}));
+    CaseInput byDimensions = prototype;
+    if (mode == Mode::Shape) {
+        byDimensions.set(Input::ShieldDiameter, 1);
+        byDimensions.set(Input::Spacing, 1);
+    }
+    listResults(byDimensions, layoutModes(), report.results);
+}
+
+void CableRunner::listResults(const CaseInput& input, const PairModes& modes, std::vector<Quantity>& results) const
+{
+    const PairDesign design = cableOf(input).design;
+    const double wireMm = design.coreDiameter * kMillimetresPerMetre;
+    const CableShape shape = geometryFromRatios(design.spacingOf() / design.shieldOf(),
+                                                design.shieldOf() / design.coreDiameter, wireMm);
+    // The other description of the shape than the one given.
+    if (byDimensions(input))
+        results.insert(results.end(), {{"sd", "S/D", shape.sd, Unit::None, Group::Shape},
+                                       {"dd", "D/d", shape.dd, Unit::None, Group::Shape}});
+    else
+        results.insert(results.end(), {{"D", "D", shape.shieldMm, Unit::Millimetre, Group::Shape},
+                                       {"S", "S", shape.spacingMm, Unit::Millimetre, Group::Shape}});
+    results.insert(results.end(), {{"ze", "Ze", modes.even.z, Unit::Ohm},
+                                   {"zo", "Zo", modes.odd.z, Unit::Ohm},
+                                   {"zdiff", "Zdiff", modes.zDiff, Unit::Ohm},
+                                   {"zcm", "Zcm", modes.zCommon, Unit::Ohm},
+                                   {"error_bound", "Error bound", modes.impedanceBound, Unit::RelativeError}});
+    addPerLength(capacitancesOf(modes), ModeKeys::Modes, results);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+
+#include "cases/CableCase.h"
+#include "cases/Inputs.h"
+#include "cases/RunSettings.h"
+#include "field/InsulatedSolver.h"
+#include "output/Report.h"
+
+// Runs the cases of a cable (see CableCase.h) on the field solution: its
+// impedances, modes and matrices, and in shape mode the design solved for its
+// dimensions. One solver serves every case of a run.
+class CableRunner {
+public:
+    explicit CableRunner(const SolveSettings& settings) : settings_(settings) {}
+
+    // The case's inputs as numbers, as the case echoes them: the contacts
+    // resolved to the lengths of `design`, a material to its Er and, unless
+    // given, its loss tangent.
+    static CaseInput resolved(const CaseInput& input, const PairDesign& design);
+
+    // Each fills the report's results (or its error).
+    void impedance(const CaseInput& input, Report& report);
+    // Returns the design found, whose contacts the inputs echo.
+    std::optional<PairDesign> design(const CaseInput& input, Report& report);
+
+    // Every field a case like `prototype` has when it succeeds.
+    void layout(Mode mode, const CaseInput& prototype, Report& report) const;
+
+private:
+    void listResults(const CaseInput& input, const PairModes& modes, std::vector<Quantity>& results) const;
+
+    SolveSettings settings_;
+    InsulatedSolver field_;
+};

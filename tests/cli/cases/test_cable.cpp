@@ -1,0 +1,175 @@
+// Cables of insulated cores through the command line: what reaches the field
+// solver, what the output holds, the design solve, and the refusals.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CaseName.h"
+#include "cases/UnitParsers.h"
+#include "CliRun.h"
+#include "commands/PairDesign.h"
+#include "field/InsulatedSolver.h"
+#include "field/PairModes.h"
+#include "NumberText.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+// 24 AWG (0.511 mm) cores in 1.3 mm PE sleeves, pressed together and into
+// the shield: a 100 ohm-class data-bus twinax.
+const Args kTwinax{"impedance", "--awg", "24", "--sleeve", "1.3mm", "--S", "touch", "--D", "touch",
+                   "--er-sleeve", "pe", "--er-fill", "air", "--json"};
+
+// The run gives what the solver gives for the cross-section the options
+// describe, contacts and the material's Er resolved.
+TEST(Cable, RunsTheFieldSolverOnItsCrossSection)
+{
+    const CliResult r = runWith(kTwinax);
+    ASSERT_EQ(r.status, 0) << r.err;
+    PairDesign design;
+    design.coreDiameter = awgDiameterMm(24) * 1e-3;
+    design.sleeveDiameter = 1.3e-3;
+    design.spacingTouch = design.shieldTouch = true;
+    design.sleeveEr = 2.26;
+    const PairModes modes = pairModes(InsulatedSolver().solve(crossSectionOf(design)));
+    // To the rounding of the typed lengths (1.3 mm is not 1.3e-3 m exactly).
+    EXPECT_NEAR(jsonNumberAt(r.out, "ze") / modes.even.z, 1, 1e-12);
+    EXPECT_NEAR(jsonNumberAt(r.out, "zdiff") / modes.zDiff, 1, 1e-12);
+    EXPECT_NEAR(jsonNumberAt(r.out, "skew") / (modes.skew * 1e12), 1, 1e-9);
+    EXPECT_NEAR(jsonNumberAt(r.out, "eps_eff_odd") / modes.odd.effectiveEr, 1, 1e-12);
+    EXPECT_DOUBLE_EQ(jsonNumberAt(r.out, "S"), 1.3);
+    EXPECT_DOUBLE_EQ(jsonNumberAt(r.out, "D"), 2.6);
+    EXPECT_EQ(jsonNumberAt(r.out, "er_sleeve"), 2.26);
+    EXPECT_LE(jsonNumberAt(r.out, "error_bound"), 1e-9);
+}
+
+// With the filler alone given, bare cores in one dielectric: the field
+// solver meets the homogeneous converged solver, an independent code, within
+// the two bounds (1e-9 each).
+TEST(Cable, BareCoresInAFillerAreTheHomogeneousCable)
+{
+    const CliResult filled = runWith({"impedance", "--D", "4.2", "--S", "1.4", "--d", "0.51", "--er-fill", "2.1",
+                                      "--json"});
+    const CliResult homogeneous =
+        runWith({"impedance", "--D", "4.2", "--S", "1.4", "--d", "0.51", "2.1", "--method", "converged", "--json"});
+    ASSERT_EQ(filled.status, 0) << filled.err;
+    for (const char* key : {"ze", "zo", "c_even", "c_odd", "c0_even", "l_odd", "c12"})
+        EXPECT_NEAR(jsonNumberAt(filled.out, key) / jsonNumberAt(homogeneous.out, key), 1, 2e-9) << key;
+    EXPECT_NEAR(jsonNumberAt(filled.out, "skew"), 0, 1e-6);
+}
+
+// The per-mode keys of a cable, in order.
+TEST(Cable, ListsEachModeAndTheMatrices)
+{
+    const CliResult r = runWith(kTwinax);
+    EXPECT_EQ(jsonKeys(r.out),
+              (std::vector<std::string>{"D", "awg", "d", "sleeve", "S", "er_sleeve", "er_fill", "tand_sleeve",
+                                        "tand_fill", "sd", "dd", "ze", "zo", "zdiff", "zcm", "error_bound", "c_even", "c_odd", "c0_even", "c0_odd",
+                                        "l_even", "l_odd", "eps_eff_even", "eps_eff_odd", "vf_even", "vf_odd",
+                                        "delay_even", "delay_odd", "skew", "c11", "c12", "l11", "l12"}))
+        << r.out;
+}
+
+// A design solves for D; the impedance run of the design found gives the
+// target back.
+TEST(Cable, DesignSolvesForTheShield)
+{
+    const CliResult design = runWith({"shape", "--zdiff", "100", "--awg", "24", "--sleeve", "1.3mm", "--S", "touch",
+                                      "--er-sleeve", "pe", "--er-fill", "air", "--solve-for", "D", "--json"});
+    ASSERT_EQ(design.status, 0) << design.err;
+    const double d = jsonNumberAt(design.out, "D");
+    EXPECT_GT(d, 2.6);
+    EXPECT_NEAR(jsonNumberAt(design.out, "zdiff"), 100, 1e-7);
+    const CliResult check = runWith({"impedance", "--awg", "24", "--sleeve", "1.3mm", "--S", "touch", "--D",
+                                     formatShortest(d), "--er-sleeve", "pe", "--json"});
+    EXPECT_NEAR(jsonNumberAt(check.out, "zdiff"), 100, 1e-7);
+}
+
+TEST(Cable, DesignOutOfReachSaysTheRange)
+{
+    const CliResult r = runWith({"shape", "--zdiff", "40", "--awg", "24", "--sleeve", "1.3mm", "--S", "touch",
+                                 "--er-sleeve", "pe", "--solve-for", "D"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("duvane-calc: The target 40 ohm is out of reach: with the other dimensions as they are, "
+                          "the range gives ",
+                          0),
+              0u)
+        << r.err;
+}
+
+// Materials by name in a sweep: each case takes its material's Er.
+TEST(Cable, SweepsTakeMaterials)
+{
+    const CliResult r = runWith({"impedance", "--awg", "24", "--sleeve", "1.3mm", "--S", "touch", "--D", "3.2",
+                                 "--sweep", "er_sleeve=pe,ptfe,2.5"});
+    const std::vector<std::string> lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 3u) << r.out << r.err;
+    EXPECT_EQ(jsonNumberAt(lines[0], "er_sleeve"), 2.26);
+    EXPECT_EQ(jsonNumberAt(lines[1], "er_sleeve"), 2.1);
+    EXPECT_EQ(jsonNumberAt(lines[2], "er_sleeve"), 2.5);
+    EXPECT_GT(jsonNumberAt(lines[1], "zdiff"), jsonNumberAt(lines[0], "zdiff"));
+}
+
+struct Refusal {
+    const char* name;
+    Args args;
+    std::string error;  // the first line of standard error
+};
+
+class CableRefusal : public testing::TestWithParam<Refusal> {};
+
+TEST_P(CableRefusal, IsABadArgumentWithTheWayOut)
+{
+    const CliResult r = runWith(GetParam().args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(linesOf(r.err).at(0), "duvane-calc: " + GetParam().error);
+}
+
+Args twinaxWith(const Args& more)
+{
+    Args args{"impedance", "--awg", "24", "--sleeve", "1.3mm", "--er-sleeve", "pe"};
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CableRefusal,
+    testing::Values(
+        Refusal{"SleeveThinnerThanCore", {"impedance", "--d", "0.5", "--sleeve", "0.4", "--er-sleeve", "pe", "--S",
+                                          "1", "--D", "3"},
+                "the sleeve (Di 0.4 mm) is thinner than its core (d 0.5 mm): Di must be at least d"},
+        Refusal{"SleevesOverlap", twinaxWith({"--S", "1.2", "--D", "3"}),
+                "the sleeves overlap (S 1.2 mm is less than Di 1.3 mm): to press them together, give --S touch"},
+        Refusal{"SleeveThroughTheShield", twinaxWith({"--S", "1.4", "--D", "2.6"}),
+                "a sleeve reaches through the shield (S + Di = 2.7 mm is more than D 2.6 mm): to draw the shield "
+                "tight over the sleeves, give --D touch"},
+        Refusal{"UnknownMaterial", twinaxWith({"--S", "touch", "--D", "3", "--er-fill", "nylon"}),
+                R"(--er-fill "nylon": neither an Er of 1 or more nor a material - name one of air, pe, foam-pe, )"
+                "ptfe, fep, pfa, pp, etfe, pvc"},
+        Refusal{"NegativeTangent", twinaxWith({"--S", "touch", "--D", "3", "--freq", "1GHz", "--tand-sleeve", "-1"}),
+                R"(--tand-sleeve "-1": must be from 0 to 0.1 - the loss formulas hold for a low-loss dielectric)"},
+        Refusal{"PositionalEr", twinaxWith({"--S", "touch", "--D", "3", "2.1"}),
+                "with a sleeve or a filler of its own, Er alone says not which dielectric it is: give --er-sleeve "
+                "and --er-fill (or --er-fill alone for bare cores)"},
+        Refusal{"FiveCharge", twinaxWith({"--S", "touch", "--D", "3", "--method", "five-charge"}),
+                "the five-charge model has bare cores in one dielectric: a cable with sleeves, its own dielectrics or "
+                "a design needs --method converged (its default)"},
+        Refusal{"SleeveWithoutItsDielectric", {"impedance", "--awg", "24", "--sleeve", "1.3", "--S", "touch", "--D",
+                                               "3"},
+                "the sleeve needs its dielectric: give --er-sleeve (a number or a material: air, pe, foam-pe, ptfe, "
+                "fep, pfa, pp, etfe, pvc)"},
+        Refusal{"DesignWithoutTargets", {"shape", "--awg", "24", "--sleeve", "1.3", "--er-sleeve", "pe", "--S",
+                                         "touch", "--solve-for", "D"},
+                "--solve-for 1 dimension needs as many targets (--zdiff, --zcm, --ze, --zo); 0 given"},
+        Refusal{"DesignGivesTheSolvedDimension", {"shape", "--zdiff", "100", "--awg", "24", "--sleeve", "1.3",
+                                                  "--er-sleeve", "pe", "--S", "touch", "--D", "3", "--solve-for",
+                                                  "D"},
+                "D is solved for (--solve-for): do not give it as well"},
+        Refusal{"UnknownDimension", {"shape", "--zdiff", "100", "--solve-for", "E"},
+                R"(--solve-for "E": names no dimension "E" - name D, S, sleeve or d, or two of them)"}),
+    CaseName());
+
+}  // namespace
