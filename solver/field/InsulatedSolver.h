@@ -7,7 +7,8 @@
 #include "field/CrossSection.h"
 #include "field/Matrix2.h"
 
-// Field solver for two insulated cores in a round shield: the per-length
+// Field solver for two insulated cores in a round shield (and, through
+// FoilSolver.h, under a foil): the per-length
 // capacitance matrix with and without the dielectrics, its derivatives in
 // each region's Er, and the surface-charge matrix of the conductor loss.
 //

@@ -1,0 +1,243 @@
+#include "field/FoilEnergies.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+// Integrals along one normal of the strip, over the filler's part of it:
+// of lambda^2 (times 1/rho on an arc) and of lambda'^2 (times rho).
+struct StripWeights {
+    double slope = 0;  // multiplies d psi/ds (a wall) or d psi/dtheta (an arc), squared
+    double level = 0;  // multiplies psi squared
+};
+
+StripWeights stripWeights(bool arc, const std::vector<DepthInterval>& depths)
+{
+    const double w = kStripWidth, alpha = w - 1;
+    const auto wallSlope = [&](double m) { return -w / 3 * std::pow(1 - m / w, 3); };
+    const auto arcSlope = [&](double m) {
+        return ((1 - (1 - m) * (1 - m)) / 2 + 2 * alpha * m - alpha * alpha * std::log1p(-m)) / (w * w);
+    };
+    const auto arcLevel = [&](double m) { return (m - m * m / 2) / (w * w); };
+    StripWeights s;
+    for (const DepthInterval& i : depths) {
+        s.slope += arc ? arcSlope(i.to) - arcSlope(i.from) : wallSlope(i.to) - wallSlope(i.from);
+        s.level += arc ? arcLevel(i.to) - arcLevel(i.from) : (i.to - i.from) / (w * w);
+    }
+    return s;
+}
+
+// Fourier coefficients of a circle's trace g and flux f, per solution.
+struct CircleSeries {
+    std::vector<double> gCos, gSin, fCos, fSin;
+};
+
+struct Evaluated {
+    std::vector<double> value, dx, dy;
+};
+
+}  // namespace
+
+FoilForms foilForms(const FoilGeometry& g, const BoundaryNodes& nodes, const std::vector<FoilSolution>& solutions,
+                    const std::vector<SleeveBasis>& sleeves, bool sameSymmetry, bool mirrorY, int fourierModes)
+{
+    FoilForms forms;
+    const int count = static_cast<int>(solutions.size());
+    forms.count = count;
+    const int modes = fourierModes;
+    const double e2 = g.filler;
+    // Per solution: psi and its gradient at a point.
+    std::vector<Evaluated> basisAt(count);
+    std::vector<double> psi(count), dxPsi(count), dyPsi(count), eta(count);
+    const auto evaluate = [&](Complex z) {
+        for (int a = 0; a < count; ++a) {
+            const FoilSolution& s = solutions[a];
+            Evaluated& e = basisAt[a];
+            const int n = s.filler->size();
+            if (a == 0 || s.filler != solutions[a - 1].filler) {
+                e.value.resize(n);
+                e.dx.resize(n);
+                e.dy.resize(n);
+                s.filler->evaluate(z, e.value.data(), e.dx.data(), e.dy.data());
+            } else {
+                e = basisAt[a - 1];
+            }
+            const int stride = s.fit->solutions;
+            double v = 0, x = 0, y = 0;
+            for (int c = 0; c < n; ++c) {
+                const double k = s.fit->filler[static_cast<std::size_t>(c) * stride + s.index];
+                v += k * e.value[c];
+                x += k * e.dx[c];
+                y += k * e.dy[c];
+            }
+            psi[a] = v;
+            dxPsi[a] = x;
+            dyPsi[a] = y;
+        }
+    };
+    const auto along = [&](int a, Complex d) { return dxPsi[a] * d.real() + dyPsi[a] * d.imag(); };
+    const auto paired = [&](int a, int b) { return sameSymmetry || a == b; };
+
+    double psiPsi[2][2] = {}, psiEta[2][2] = {}, etaEta[2][2] = {};
+    std::vector<std::vector<CircleSeries>> series(nodes.circles, std::vector<CircleSeries>(count));
+    for (auto& perCircle : series)
+        for (CircleSeries& cs : perCircle)
+            for (auto* v : {&cs.gCos, &cs.gSin, &cs.fCos, &cs.fSin})
+                v->assign(modes + 1, 0.0);
+    std::vector<double> sleeveValue, sleeveRadial, dn(count), trace(count), flux(count);
+    for (const BoundaryNode& node : nodes.nodes) {
+        if (node.kind == NodeKind::Wall || node.kind == NodeKind::Arc) {
+            evaluate(node.z);
+            const StripWeights strip =
+                stripWeights(node.kind == NodeKind::Arc, fillerDepths(g, node.z, -node.outward, kStripWidth));
+            for (int a = 0; a < count; ++a)
+                for (int b = 0; b < count; ++b) {
+                    if (!paired(a, b))
+                        continue;
+                    const double dnA = along(a, node.outward), dnB = along(b, node.outward);
+                    psiPsi[a][b] += node.weight * psi[a] * dnB;
+                    psiEta[a][b] += node.weight * psi[b] * dnA;
+                    etaEta[a][b] += node.weight * (strip.slope * along(a, node.tangent) * along(b, node.tangent) +
+                                                   strip.level * psi[a] * psi[b]);
+                    forms.foilSurface[a][b] += node.weight * dnA * dnB;
+                }
+            continue;
+        }
+        const int j = node.circle;
+        const FoilCircle& circle = g.circles[j];
+        if (node.kind == NodeKind::Interface) {
+            const OutlineFoot foot = outlineFoot(g, node.z);
+            const double lambda = std::max(0.0, 1 - foot.depth / kStripWidth);
+            if (lambda > 0) {
+                evaluate(foot.foot);
+                for (int a = 0; a < count; ++a)
+                    eta[a] = lambda * psi[a];
+            } else {
+                std::fill(eta.begin(), eta.end(), 0.0);
+            }
+            evaluate(node.z);
+            for (int a = 0; a < count; ++a) {
+                dn[a] = along(a, node.outward);
+                trace[a] = psi[a] - eta[a];
+                flux[a] = e2 * dn[a];  // D . e_rho = -eps2 dpsi/drho
+            }
+            for (int a = 0; a < count; ++a)
+                for (int b = 0; b < count; ++b)
+                    if (paired(a, b)) {
+                        psiPsi[a][b] += node.weight * psi[a] * dn[b];
+                        psiEta[a][b] += node.weight * eta[b] * dn[a];
+                    }
+        } else {
+            const SleeveBasis& sleeve = sleeves[j];
+            sleeveValue.resize(sleeve.size());
+            sleeveRadial.resize(sleeve.size());
+            sleeve.evaluate(node.theta, sleeveValue.data(), sleeveRadial.data());
+            for (int a = 0; a < count; ++a) {
+                const FoilFit& fit = *solutions[a].fit;
+                double radial = 0;
+                for (int c = 0; c < sleeve.size(); ++c)
+                    radial += fit.sleeve[j][static_cast<std::size_t>(c) * fit.solutions + solutions[a].index] * sleeveRadial[c];
+                radial /= circle.radius;  // d u / d rho
+                trace[a] = 0;
+                flux[a] = -circle.permittivity * radial;
+                dn[a] = radial;
+            }
+            for (int a = 0; a < count; ++a)
+                for (int b = 0; b < count; ++b)
+                    if (paired(a, b))
+                        forms.foilSurface[a][b] += node.weight * dn[a] * dn[b];
+        }
+        // Fourier sums, by the cosine recurrence; with the y mirror the
+        // nodes cover [0, pi] of an even function.
+        const double dtheta = node.weight / circle.radius;
+        const double scale = mirrorY ? 2 / kPi : 1 / kPi;
+        const double c1 = std::cos(node.theta), s1 = std::sin(node.theta);
+        double cPrev = 1, sPrev = 0, cNow = c1, sNow = s1;
+        for (int a = 0; a < count; ++a) {
+            series[j][a].gCos[0] += dtheta * trace[a] * scale / 2;
+            series[j][a].fCos[0] += dtheta * flux[a] * scale / 2;
+        }
+        for (int n = 1; n <= modes; ++n) {
+            for (int a = 0; a < count; ++a) {
+                CircleSeries& cs = series[j][a];
+                cs.gCos[n] += dtheta * scale * trace[a] * cNow;
+                cs.fCos[n] += dtheta * scale * flux[a] * cNow;
+                if (!mirrorY) {
+                    cs.gSin[n] += dtheta * scale * trace[a] * sNow;
+                    cs.fSin[n] += dtheta * scale * flux[a] * sNow;
+                }
+            }
+            const double cNext = 2 * c1 * cNow - cPrev, sNext = 2 * c1 * sNow - sPrev;
+            cPrev = cNow;
+            sPrev = sNow;
+            cNow = cNext;
+            sNow = sNext;
+        }
+    }
+
+    const double copies = nodes.multiplicity;
+    const double circleCopies = nodes.circles == 1 ? 2 : 1;
+    double tail = 0;
+    for (int j = 0; j < nodes.circles; ++j) {
+        const FoilCircle& c = g.circles[j];
+        const double e1 = c.permittivity, L = c.logRatio, P = c.radius, r = c.core;
+        const int tailFrom = modes - modes / 4;
+        for (int a = 0; a < count; ++a)
+            forms.charge[j][a] = 2 * kPi * P * series[j][a].fCos[0];
+        for (int a = 0; a < count; ++a)
+            for (int b = 0; b < count; ++b) {
+                const CircleSeries& A = series[j][a];
+                const CircleSeries& B = series[j][b];
+                const double vA = solutions[a].fit->potential[j][solutions[a].index];
+                const double vB = solutions[b].fit->potential[j][solutions[b].index];
+                const double sA = ((A.gCos[0] - vA) / L - P * A.fCos[0] / e1) / 2;
+                const double sB = ((B.gCos[0] - vB) / L - P * B.fCos[0] / e1) / 2;
+                double dirichlet = e1 * 2 * kPi * (A.gCos[0] - vA) * (B.gCos[0] - vB) / L;
+                double thomson = 2 * kPi * P * P * L * A.fCos[0] * B.fCos[0] / e1;
+                double centre = 2 * kPi * sA * sB * L;
+                double core = 2 * kPi * sA * sB / r;
+                for (int n = 1; n <= modes; ++n) {
+                    const double x = std::exp(-2 * n * L), oneLess = -std::expm1(-2 * n * L);
+                    const double coth = (1 + x) / oneLess, tanh = oneLess / (1 + x);
+                    // 1/sinh(nL) = 2 e^{-nL} / (1 - e^{-2nL})
+                    const double perSinh = 2 * std::sqrt(x) / oneLess;
+                    const double toTrace = P * tanh / (e1 * n);
+                    const double gg = A.gCos[n] * B.gCos[n] + A.gSin[n] * B.gSin[n];
+                    const double ff = A.fCos[n] * B.fCos[n] + A.fSin[n] * B.fSin[n];
+                    const double cc = (A.gCos[n] - toTrace * A.fCos[n]) * (B.gCos[n] - toTrace * B.fCos[n]) / 4 +
+                                      (A.gSin[n] - toTrace * A.fSin[n]) * (B.gSin[n] - toTrace * B.fSin[n]) / 4;
+                    const double terms[2] = {e1 * kPi * n * coth * gg, kPi * P * P * tanh * ff / (e1 * n)};
+                    dirichlet += terms[0];
+                    thomson += terms[1];
+                    centre += kPi * n * coth * cc;
+                    core += kPi / r * n * n * perSinh * perSinh * cc;
+                    if (n >= tailFrom && a == b)
+                        tail += 2 * (std::fabs(terms[0]) + std::fabs(terms[1])) * circleCopies;
+                }
+                forms.centre[j][a][b] = centre;
+                forms.coreSurface[j][a][b] = core;
+                if (paired(a, b)) {
+                    forms.dirichlet[a][b] += circleCopies * dirichlet;
+                    forms.thomson[a][b] += circleCopies * thomson;
+                }
+            }
+    }
+    double smallest = HUGE_VAL;
+    for (int a = 0; a < count; ++a)
+        for (int b = 0; b < count; ++b) {
+            if (!paired(a, b))
+                continue;
+            const double fillerPart = psiPsi[a][b] - psiEta[a][b] - psiEta[b][a] + etaEta[a][b];
+            forms.dirichlet[a][b] += copies * e2 * fillerPart;
+            forms.thomson[a][b] += copies * e2 * psiPsi[a][b];
+            forms.filler[a][b] = copies * psiPsi[a][b];
+            forms.foilSurface[a][b] *= copies;
+            if (a == b)
+                smallest = std::min(smallest, forms.dirichlet[a][a]);
+        }
+    forms.tail = tail / smallest;
+    return forms;
+}

@@ -1,0 +1,302 @@
+#include "field/FoilSolver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "Codata.h"
+#include "field/FoilEnergies.h"
+#include "NumberText.h"
+#include "SolverTexts.h"
+
+namespace {
+
+// What solve aims at: a tenth of the promise, so that it holds with margin.
+constexpr double kOrderTarget = kFoilAccuracy / 10;
+constexpr double kSurfaceTarget = kSurfaceAccuracy;
+constexpr int kStartOrder = 8;
+constexpr double kOrderGrowth = 1.5;
+// Sums of some thousands of products, against the bound, per unit of the
+// capacitance matrix's condition.
+constexpr double kRoundingAllowance = 1e-12;
+// Dyadic levels of the panels towards contacts and corners: the finest
+// panel is 1/256 of a coarse one, where the cusps' share of the energy is
+// far below the bound.
+constexpr int kGradingLevels = 8;
+constexpr int kBoundNodes = 16;
+constexpr int kCheckNodes = 12;
+constexpr int kFitNodes = 8;
+
+// The resolution of one order: the fit's rows, the bound's rule (and the
+// coarser one it is checked against), the Fourier modes of the sums.
+struct Resolution {
+    int fitPanels = 0;
+    int boundPanels = 0;
+    int circlePanels = 0;
+    int modes = 0;
+};
+
+Resolution resolutionFor(int order)
+{
+    Resolution r;
+    r.fitPanels = std::max(4, (order + 1) / 2);
+    r.modes = 2 * order + 64;
+    r.boundPanels = 12;
+    // Two periods of the highest mode per panel: well within the 12-node
+    // rule that checks the 16-node one.
+    r.circlePanels = r.modes / 2 + 8;
+    return r;
+}
+
+// The even/odd basis: columns (1, 1) and (1, -1).
+constexpr Mat2 kModes{1, 1, 1, -1};
+
+Sym2 fromModes(const Sym2& modal)
+{
+    return 0.25 * congruence(modal, kModes);
+}
+
+Sym2 symmetricOf(const double m[2][2])
+{
+    return {m[0][0], (m[0][1] + m[1][0]) / 2, m[1][1]};
+}
+
+double condition(const Sym2& m)
+{
+    const double half = (m.xx + m.yy) / 2;
+    const double root = std::hypot((m.xx - m.yy) / 2, m.xy);
+    return (half + root) / (half - root);
+}
+
+struct FoilAttempt {
+    bool solved = false;
+    Sym2 lower, upper;
+    std::array<Sym2, 3> regions;  // sleeve 1, sleeve 2, filler
+    Sym2 surface;                 // unit line charges
+    double tail = 0;
+};
+
+struct Bounds {
+    Sym2 lower, upper;
+};
+
+// L and U from the forms, over the core potentials.
+Bounds boundsOf(const FoilForms& f, bool general)
+{
+    Bounds b;
+    if (general) {
+        b.upper = symmetricOf(f.dirichlet);
+        b.lower = congruenceByInverse({f.charge[0][0], f.charge[0][1], f.charge[1][0], f.charge[1][1]},
+                                      symmetricOf(f.thomson));
+        return b;
+    }
+    // Per mode m, charge Q on core 1: 2 Q^2 / thomson <= C11 +- C12 <= dirichlet / 2.
+    double lower[2], upper[2];
+    for (int m = 0; m < 2; ++m) {
+        lower[m] = 2 * f.charge[0][m] * f.charge[0][m] / f.thomson[m][m];
+        upper[m] = f.dirichlet[m][m] / 2;
+    }
+    b.lower = {(lower[0] + lower[1]) / 2, (lower[0] - lower[1]) / 2, (lower[0] + lower[1]) / 2};
+    b.upper = {(upper[0] + upper[1]) / 2, (upper[0] - upper[1]) / 2, (upper[0] + upper[1]) / 2};
+    return b;
+}
+
+class Attempter {
+public:
+    Attempter(const FoilGeometry& g, bool general) : g_(g), general_(general) {}
+
+    FoilAttempt run(int order, bool withSurface) const
+    {
+        const Resolution res = resolutionFor(order);
+        FoilAttempt out;
+        std::vector<FoilSymmetry> symmetries;
+        if (general_)
+            symmetries.push_back({false, 1, false});
+        else
+            symmetries = {{true, 1, true}, {true, -1, true}};
+        const BoundaryNodes fitNodes = boundaryNodes(g_, symmetries[0], res.fitPanels, res.fitPanels * 4, 4, kFitNodes);
+        const BoundaryNodes fine =
+            boundaryNodes(g_, symmetries[0], res.boundPanels, res.circlePanels, kGradingLevels, kBoundNodes);
+        const BoundaryNodes coarse =
+            boundaryNodes(g_, symmetries[0], res.boundPanels, res.circlePanels, kGradingLevels, kCheckNodes);
+        std::vector<FillerBasis> bases;
+        std::vector<FoilFit> fits;
+        std::vector<SleeveBasis> sleeves;
+        for (int j = 0; j < fitNodes.circles; ++j)
+            sleeves.emplace_back(g_.circles[j], 2 * order, !symmetries[0].mirrorY);
+        bases.reserve(symmetries.size());
+        fits.reserve(symmetries.size());
+        std::vector<FoilSolution> solutions;
+        for (const FoilSymmetry& s : symmetries) {
+            bases.emplace_back(g_, s, foilOrder(g_, s, order));
+            fits.push_back(fitFoil(g_, s, bases.back(), sleeves, fitNodes));
+            if (!fits.back().solved)
+                return out;
+            for (int m = 0; m < fits.back().solutions; ++m)
+                solutions.push_back({&bases.back(), &fits.back(), m});
+        }
+        const bool mirrorY = symmetries[0].mirrorY;
+        const FoilForms f = foilForms(g_, fine, solutions, sleeves, general_, mirrorY, res.modes);
+        const FoilForms c = foilForms(g_, coarse, solutions, sleeves, general_, mirrorY, res.modes);
+        const Bounds b = boundsOf(f, general_);
+        const Bounds bc = boundsOf(c, general_);
+        out.lower = b.lower;
+        out.upper = b.upper;
+        const double quadrature = std::max(largestGeneralised(b.lower - bc.lower, b.lower),
+                                           largestGeneralised(b.upper - bc.upper, b.lower));
+        out.tail = f.tail + quadrature;
+
+        fillRegions(f, out);
+        if (withSurface)
+            fillSurface(f, out);
+        out.solved = std::isfinite(out.lower.xx + out.lower.xy + out.lower.yy + out.upper.xx + out.upper.xy +
+                                   out.upper.yy + out.tail) &&
+                     out.lower.xx > 0;
+        return out;
+    }
+
+private:
+    void fillRegions(const FoilForms& f, FoilAttempt& out) const
+    {
+        const bool bare = g_.circles[0].isVirtual;
+        if (general_) {
+            Sym2 filler = symmetricOf(f.filler);
+            for (int j = 0; j < 2; ++j) {
+                const Sym2 own = symmetricOf(f.centre[j]);
+                if (bare)
+                    filler += own;
+                else
+                    out.regions[j] = own;
+            }
+            out.regions[2] = filler;
+            return;
+        }
+        const Sym2 own = fromModes({f.centre[0][0][0], f.centre[0][0][1], f.centre[0][1][1]});
+        const Sym2 mirrored{own.yy, own.xy, own.xx};
+        Sym2 filler = fromModes({f.filler[0][0], 0, f.filler[1][1]});
+        if (bare)
+            filler += own + mirrored;
+        else
+            out.regions = {own, mirrored, Sym2{}};
+        out.regions[2] = filler;
+    }
+
+    void fillSurface(const FoilForms& f, FoilAttempt& out) const
+    {
+        if (general_) {
+            Sym2 s = symmetricOf(f.foilSurface);
+            for (int j = 0; j < 2; ++j)
+                s += symmetricOf(f.coreSurface[j]);
+            out.surface = congruence(s, inverse({f.charge[0][0], f.charge[0][1], f.charge[1][0], f.charge[1][1]}));
+            return;
+        }
+        // The cores' cross terms cancel between the mirror images.
+        const Sym2 s{2 * f.coreSurface[0][0][0] + f.foilSurface[0][0], 0,
+                     2 * f.coreSurface[0][1][1] + f.foilSurface[1][1]};
+        const double qe = f.charge[0][0], qo = f.charge[0][1];
+        out.surface = congruence(s, inverse({qe, qo, qe, -qo}));
+    }
+
+    const FoilGeometry& g_;
+    bool general_;
+};
+
+double boundOf(const FoilAttempt& a)
+{
+    const double e = largestGeneralised(a.upper - a.lower, a.lower);
+    const double rounding = kRoundingAllowance * condition(a.lower);
+    return std::isfinite(e) && rounding > 0 ? e / 2 + a.tail + rounding : std::numeric_limits<double>::infinity();
+}
+
+Sym2 middle(const FoilAttempt& a)
+{
+    return 0.5 * (a.lower + a.upper);
+}
+
+int referenceOrder(int order)
+{
+    return std::max(kStartOrder / 2, order - std::max(2, order / 6));
+}
+
+struct Problem {
+    FoilAttempt result;
+    FoilAttempt reference;
+    int order = 0;
+    double bound = 0;
+    std::string error;
+};
+
+Problem solveProblem(const FoilGeometry& g, bool general, int fixedOrder, bool vacuum)
+{
+    const Attempter attempter(g, general);
+    Problem p;
+    for (int order = fixedOrder > 0 ? fixedOrder : kStartOrder;;
+         order = std::min(FoilSolver::kMaxOrder, static_cast<int>(std::ceil(order * kOrderGrowth)))) {
+        p.order = order;
+        p.result = attempter.run(order, vacuum);
+        p.bound = p.result.solved ? boundOf(p.result) : std::numeric_limits<double>::infinity();
+
+        if (fixedOrder > 0 || p.bound <= kOrderTarget) {
+            p.reference = attempter.run(referenceOrder(order), vacuum);
+            if (!p.result.solved || !p.reference.solved)
+                p.error = std::string(kSingularSeriesStart) + std::to_string(order);
+            return p;
+        }
+        if (order == FoilSolver::kMaxOrder) {
+            p.error = std::string(kNotConvergedStart) + formatSignificant(p.bound, kTextDigits) + " at the highest order " +
+                      std::to_string(FoilSolver::kMaxOrder) + ", wanted " + formatSignificant(kOrderTarget, kTextDigits);
+            return p;
+        }
+    }
+}
+
+double derivativeChange(const FoilAttempt& at, const FoilAttempt& reference, const FoilGeometry& g)
+{
+    const double er[3] = {g.circles[0].permittivity, g.circles[1].permittivity, g.filler};
+    double change = 0;
+    for (int k = 0; k < 3; ++k)
+        change = std::max(change, largestGeneralised(er[k] * (at.regions[k] - reference.regions[k]), at.lower));
+    return change;
+}
+
+}  // namespace
+
+FieldSolution FoilSolver::solve(const CrossSection& section, const FoilOptions& options)
+{
+    if (std::string refusal = crossSectionRefusal(section); !refusal.empty()) {
+        FieldSolution s;
+        s.reason = std::move(refusal);
+        return s;
+    }
+    return solve(foilGeometry(section, false), foilGeometry(section, true), options);
+}
+
+FieldSolution FoilSolver::solve(const FoilGeometry& dielectric, const FoilGeometry& vacuum, const FoilOptions& options)
+{
+    FieldSolution s;
+    if (!(options.order >= 0 && options.order <= kMaxOrder)) {
+        s.reason = std::string(kFieldOrderRangeStart) + std::to_string(kMaxOrder);
+        return s;
+    }
+    s.symmetric = !options.generalPath;
+    const Problem withDielectric = solveProblem(dielectric, options.generalPath, options.order, false);
+    const Problem inVacuum = solveProblem(vacuum, options.generalPath, options.order, true);
+    s.order = withDielectric.order;
+    s.vacuumOrder = inVacuum.order;
+    for (const Problem* p : {&withDielectric, &inVacuum})
+        if (!p->error.empty()) {
+            s.status = FieldStatus::NotConverged;
+            s.reason = p->error;
+            return s;
+        }
+    s.status = FieldStatus::Solved;
+    s.bound = std::max(withDielectric.bound, inVacuum.bound);
+    s.c = kEpsilon0 * middle(withDielectric.result);
+    s.c0 = kEpsilon0 * middle(inVacuum.result);
+    for (int k = 0; k < 3; ++k)
+        s.dCdEr[k] = kEpsilon0 * withDielectric.result.regions[k];
+    s.derivativeError = derivativeChange(withDielectric.result, withDielectric.reference, dielectric);
+    s.rHat = (1 / vacuum.unit) * inVacuum.result.surface;
+    s.rHatError = largestGeneralised(inVacuum.result.surface - inVacuum.reference.surface, inVacuum.result.surface);
+    return s;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <vector>
+
+// Dense least squares by Householder QR, the columns scaled to unit length
+// first. The point-charge columns are nearly dependent: left alone, they
+// find a residual a hair smaller with coefficients of 1e10, whose sums lose
+// all but a few digits to rounding. `damping` (Tikhonov, on the scaled
+// columns) keeps the coefficients moderate; what matters is a small
+// residual, not well-determined coefficients (the bound is computed from the
+// coefficients found, whatever they are).
+//
+// a: rows x cols, b: rows x rhs, both row-major. The solutions come back as
+// cols x rhs, row-major. False if a column is zero or a pivot not finite.
+bool leastSquares(int rows, int cols, const std::vector<double>& a, int rhs, const std::vector<double>& b,
+                  std::vector<double>& solution, double damping = 0);
