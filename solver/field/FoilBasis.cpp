@@ -36,11 +36,6 @@ Complex outlinePoint(const FoilGeometry& g, double s, double offset)
     return {-h + (s - 3 * h - 2 * kPi), 1 + offset};
 }
 
-Complex image(Complex z, bool flipX, bool flipY)
-{
-    return {flipX ? -z.real() : z.real(), flipY ? -z.imag() : z.imag()};
-}
-
 }  // namespace
 
 FoilOrder foilOrder(const FoilGeometry& g, const FoilSymmetry& s, int order)
@@ -48,70 +43,81 @@ FoilOrder foilOrder(const FoilGeometry& g, const FoilSymmetry& s, int order)
     return {order, 2 * order, static_cast<int>(std::ceil(kChargesPerLength * order * fundamentalLength(g, s)))};
 }
 
-FillerBasis::FillerBasis(const FoilGeometry& g, const FoilSymmetry& s, const FoilOrder& order) : geometry_(&g)
+void Gradients::resize(int n)
 {
-    images_.push_back({1, false, false});
-    if (s.mirrorX)
-        images_.push_back({static_cast<double>(s.parity), true, false});
-    if (s.mirrorY) {
-        const std::size_t n = images_.size();
-        for (std::size_t i = 0; i < n; ++i)
-            images_.push_back({images_[i].weight, images_[i].flipX, true});
-    }
+    value.assign(n, 0.0);
+    dx.assign(n, 0.0);
+    dy.assign(n, 0.0);
+}
+
+FillerBasis::FillerBasis(const FoilGeometry& g, const FoilSymmetry& s, const FoilOrder& order)
+    : geometry_(&g), mirrorX_(s.mirrorX), mirrorY_(s.mirrorY)
+{
     circles_ = s.mirrorX ? 1 : 2;
     multipoles_ = order.multipoles;
-    imaginaryParts_ = !s.mirrorY;
-    constant_ = !s.mirrorX || s.parity > 0;
     const double length = fundamentalLength(g, s);
     // With the y mirror the fundamental part starts at the top wall's
     // middle; without it, at the bottom wall's middle (the x mirror) or anywhere.
     const double start = s.mirrorX && !s.mirrorY ? -length / 2 : 0;
     for (int m = 0; m < order.charges; ++m)
         sources_.push_back(outlinePoint(g, start + length * (m + 0.5) / order.charges, kChargeOffset));
-    size_ = circles_ * (1 + (imaginaryParts_ ? 2 : 1) * multipoles_) + static_cast<int>(sources_.size()) +
-            (constant_ ? 1 : 0);
+    generators_ = circles_ * (1 + (s.mirrorY ? 1 : 2) * multipoles_) + static_cast<int>(sources_.size());
 }
 
-void FillerBasis::addGenerators(Complex z, const Image& i, double* value, double* dx, double* dy) const
+void FillerBasis::addImage(Complex z, bool flipY, bool flipX, Gradients& into) const
 {
-    // grad Re F = conj(F'), mirrored back onto the original point.
-    const double sx = i.flipX ? -i.weight : i.weight, sy = i.flipY ? -i.weight : i.weight;
+    // At the image point, then grad Re F = conj(F') mirrored back.
+    const double x = flipX ? -z.real() : z.real(), y = flipY ? -z.imag() : z.imag();
+    const double sx = flipX ? -1 : 1, sy = flipY ? -1 : 1;
+    double* value = into.value.data();
+    double* dx = into.dx.data();
+    double* dy = into.dy.data();
     int column = 0;
-    const auto add = [&](double v, Complex slope) {
-        value[column] += i.weight * v;
-        dx[column] += sx * slope.real();
-        dy[column++] -= sy * slope.imag();
+    const auto add = [&](double v, double slopeRe, double slopeIm) {
+        value[column] += v;
+        dx[column] += sx * slopeRe;
+        dy[column++] -= sy * slopeIm;
     };
     for (int j = 0; j < circles_; ++j) {
         const FoilCircle& c = geometry_->circles[j];
-        const Complex d = z - c.centre;
-        const Complex inverse = 1.0 / d;
-        add(std::log(std::abs(d)), inverse);
-        const Complex w = c.radius * inverse;
-        Complex power = 1;
+        const double ux = x - c.centre.real(), uy = y - c.centre.imag();
+        const double norm = ux * ux + uy * uy;
+        // 1 / d, written out: the library's division guards against
+        // infinities at a cost that dominated the whole solve.
+        const double ix = ux / norm, iy = -uy / norm;
+        add(0.5 * std::log(norm), ix, iy);
+        const double wx = c.radius * ix, wy = c.radius * iy;
+        double px = 1, py = 0;
         for (int k = 1; k <= multipoles_; ++k) {
-            power *= w;
-            const Complex slope = -static_cast<double>(k) * power * inverse;
-            add(power.real(), slope);
-            if (imaginaryParts_)
-                add(power.imag(), Complex(0, -1) * slope);  // Im F = Re(-i F)
+            const double nx = px * wx - py * wy;
+            py = px * wy + py * wx;
+            px = nx;
+            // (w^k)' = -k w^k / d
+            const double sRe = -k * (px * ix - py * iy), sIm = -k * (px * iy + py * ix);
+            add(px, sRe, sIm);
+            if (!mirrorY_)
+                add(py, sIm, -sRe);  // Im F = Re(-i F)
         }
     }
     for (const Complex& s : sources_) {
-        const Complex d = z - s;
-        add(0.5 * std::log(std::norm(d)), 1.0 / d);
+        const double ux = x - s.real(), uy = y - s.imag();
+        const double norm = ux * ux + uy * uy;
+        add(0.5 * std::log(norm), ux / norm, -uy / norm);
     }
 }
 
-void FillerBasis::evaluate(Complex z, double* value, double* dx, double* dy) const
+void FillerBasis::evaluate(Complex z, Gradients& a, Gradients& b) const
 {
-    std::fill(value, value + size_, 0.0);
-    std::fill(dx, dx + size_, 0.0);
-    std::fill(dy, dy + size_, 0.0);
-    for (const Image& i : images_)
-        addGenerators(image(z, i.flipX, i.flipY), i, value, dx, dy);
-    if (constant_)
-        value[size_ - 1] = 1;
+    a.resize(generators_);
+    addImage(z, false, false, a);
+    if (mirrorY_)
+        addImage(z, true, false, a);
+    if (!mirrorX_)
+        return;
+    b.resize(generators_);
+    addImage(z, false, true, b);
+    if (mirrorY_)
+        addImage(z, true, true, b);
 }
 
 SleeveBasis::SleeveBasis(const FoilCircle& c, int modes, bool sines) : logRatio_(c.logRatio), modes_(modes), sines_(sines)

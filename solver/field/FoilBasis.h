@@ -19,11 +19,12 @@
 //
 // The symmetric pair is solved on a quarter (a half with a drain wire): its
 // functions are summed over the mirror images, x -> -x with the mode's
-// parity, y -> -y evenly.
+// parity, y -> -y evenly. Both parities come from one pass: the images
+// without the x flip (group A) and with it (group B), the columns of the
+// even mode being A + B, of the odd A - B.
 
 struct FoilSymmetry {
     bool mirrorX = false;
-    int parity = 1;  // +1 even mode, -1 odd
     bool mirrorY = false;
 };
 
@@ -35,31 +36,37 @@ struct FoilOrder {
 
 FoilOrder foilOrder(const FoilGeometry& geometry, const FoilSymmetry& symmetry, int order);
 
-// Value and gradient of every column of psi at one point.
+// Values and gradients of a set of functions at one point.
+struct Gradients {
+    std::vector<double> value, dx, dy;
+    void resize(int n);
+};
+
 class FillerBasis {
 public:
     FillerBasis(const FoilGeometry& geometry, const FoilSymmetry& symmetry, const FoilOrder& order);
 
-    int size() const { return size_; }
+    // The functions summed over the images, the constant not among them.
+    int generators() const { return generators_; }
+    // The columns of psi in a mode (parity +1 or -1; +1 without the x
+    // mirror): the generators, then the constant where the mode has one.
+    int columns(int parity) const { return generators_ + (hasConstant(parity) ? 1 : 0); }
+    bool hasConstant(int parity) const { return !mirrorX_ || parity > 0; }
+    bool mirrorX() const { return mirrorX_; }
 
-    // Column i at z: value[i], and its gradient (dx[i], dy[i]).
-    void evaluate(Complex z, double* value, double* dx, double* dy) const;
+    // The generators at z, group A into a and (with the x mirror) group B into b.
+    void evaluate(Complex z, Gradients& a, Gradients& b) const;
 
 private:
-    struct Image {
-        double weight;  // +-1
-        bool flipX, flipY;
-    };
-    void addGenerators(Complex z, const Image& image, double* value, double* dx, double* dy) const;
+    void addImage(Complex z, bool flipY, bool flipX, Gradients& into) const;
 
     const FoilGeometry* geometry_;
-    std::vector<Image> images_;
-    int circles_ = 0;  // region circles with their own columns
+    bool mirrorX_ = false;
+    bool mirrorY_ = false;
+    int circles_ = 0;  // region circles with their own generators
     int multipoles_ = 0;
-    bool imaginaryParts_ = true;
-    bool constant_ = true;
     std::vector<Complex> sources_;
-    int size_ = 0;
+    int generators_ = 0;
 };
 
 // The columns of one sleeve's series on its own circle, at angle theta from

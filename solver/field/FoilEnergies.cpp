@@ -35,47 +35,24 @@ struct CircleSeries {
     std::vector<double> gCos, gSin, fCos, fSin;
 };
 
-struct Evaluated {
-    std::vector<double> value, dx, dy;
-};
-
 }  // namespace
 
-FoilForms foilForms(const FoilGeometry& g, const BoundaryNodes& nodes, const std::vector<FoilSolution>& solutions,
+FoilForms foilForms(const FoilGeometry& g, const FoilSamples& samples, const std::vector<FoilSolution>& solutions,
                     const std::vector<SleeveBasis>& sleeves, bool sameSymmetry, bool mirrorY, int fourierModes)
 {
     FoilForms forms;
+    const BoundaryNodes& nodes = samples.nodes();
     const int count = static_cast<int>(solutions.size());
     forms.count = count;
     const int modes = fourierModes;
     const double e2 = g.filler;
-    // Per solution: psi and its gradient at a point.
-    std::vector<Evaluated> basisAt(count);
     std::vector<double> psi(count), dxPsi(count), dyPsi(count), eta(count);
-    const auto evaluate = [&](Complex z) {
+    const auto psiAt = [&](int i, bool foot) {
         for (int a = 0; a < count; ++a) {
-            const FoilSolution& s = solutions[a];
-            Evaluated& e = basisAt[a];
-            const int n = s.filler->size();
-            if (a == 0 || s.filler != solutions[a - 1].filler) {
-                e.value.resize(n);
-                e.dx.resize(n);
-                e.dy.resize(n);
-                s.filler->evaluate(z, e.value.data(), e.dx.data(), e.dy.data());
-            } else {
-                e = basisAt[a - 1];
-            }
-            const int stride = s.fit->solutions;
-            double v = 0, x = 0, y = 0;
-            for (int c = 0; c < n; ++c) {
-                const double k = s.fit->filler[static_cast<std::size_t>(c) * stride + s.index];
-                v += k * e.value[c];
-                x += k * e.dx[c];
-                y += k * e.dy[c];
-            }
-            psi[a] = v;
-            dxPsi[a] = x;
-            dyPsi[a] = y;
+            const Psi& p = foot ? samples.atFoot(i, solutions[a].sample) : samples.at(i, solutions[a].sample);
+            psi[a] = p.value;
+            dxPsi[a] = p.dx;
+            dyPsi[a] = p.dy;
         }
     };
     const auto along = [&](int a, Complex d) { return dxPsi[a] * d.real() + dyPsi[a] * d.imag(); };
@@ -88,9 +65,10 @@ FoilForms foilForms(const FoilGeometry& g, const BoundaryNodes& nodes, const std
             for (auto* v : {&cs.gCos, &cs.gSin, &cs.fCos, &cs.fSin})
                 v->assign(modes + 1, 0.0);
     std::vector<double> sleeveValue, sleeveRadial, dn(count), trace(count), flux(count);
-    for (const BoundaryNode& node : nodes.nodes) {
+    for (int i = 0; i < static_cast<int>(nodes.nodes.size()); ++i) {
+        const BoundaryNode& node = nodes.nodes[i];
         if (node.kind == NodeKind::Wall || node.kind == NodeKind::Arc) {
-            evaluate(node.z);
+            psiAt(i, false);
             const StripWeights strip =
                 stripWeights(node.kind == NodeKind::Arc, fillerDepths(g, node.z, -node.outward, kStripWidth));
             for (int a = 0; a < count; ++a)
@@ -109,16 +87,14 @@ FoilForms foilForms(const FoilGeometry& g, const BoundaryNodes& nodes, const std
         const int j = node.circle;
         const FoilCircle& circle = g.circles[j];
         if (node.kind == NodeKind::Interface) {
-            const OutlineFoot foot = outlineFoot(g, node.z);
-            const double lambda = std::max(0.0, 1 - foot.depth / kStripWidth);
-            if (lambda > 0) {
-                evaluate(foot.foot);
+            if (samples.hasFoot(i)) {
+                psiAt(i, true);
                 for (int a = 0; a < count; ++a)
-                    eta[a] = lambda * psi[a];
+                    eta[a] = samples.footWeight(i) * psi[a];
             } else {
                 std::fill(eta.begin(), eta.end(), 0.0);
             }
-            evaluate(node.z);
+            psiAt(i, false);
             for (int a = 0; a < count; ++a) {
                 dn[a] = along(a, node.outward);
                 trace[a] = psi[a] - eta[a];

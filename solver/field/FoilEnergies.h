@@ -38,11 +38,11 @@
 // solver against a coarser rule) and the Fourier sums' tails (twice their
 // last quarter).
 
-// One solution of a fit: its basis and coefficients.
+// One solution of a fit, and its column in the samples of psi.
 struct FoilSolution {
-    const FillerBasis* filler = nullptr;
     const FoilFit* fit = nullptr;
     int index = 0;  // which of the fit's solutions
+    int sample = 0;
 };
 
 // Forms over pairs of solutions [a][b].
@@ -68,5 +68,6 @@ struct FoilForms {
 // `sameSymmetry`: the solutions share the fit's symmetry, so that their cross
 // forms over the fundamental part stand for the whole; otherwise (even
 // against odd) only the per-circle cross forms are filled.
-FoilForms foilForms(const FoilGeometry& geometry, const BoundaryNodes& nodes, const std::vector<FoilSolution>& solutions,
+// The integrals run over the samples' nodes.
+FoilForms foilForms(const FoilGeometry& geometry, const FoilSamples& samples, const std::vector<FoilSolution>& solutions,
                     const std::vector<SleeveBasis>& sleeves, bool sameSymmetry, bool mirrorY, int fourierModes);

@@ -8,35 +8,43 @@
 namespace {
 
 // Against columns of unit length: keeps the point charges' coefficients
-// near 10 instead of 1e10, at no visible cost to the residual.
-constexpr double kDamping = 1e-7;
+// near 1 instead of 1e10, at no visible cost to the residual, and the
+// normal equations solvable.
+constexpr double kDamping = 1e-6;
 
 }  // namespace
 
-FoilFit fitFoil(const FoilGeometry& g, const FoilSymmetry& s, const FillerBasis& filler,
-                const std::vector<SleeveBasis>& sleeves, const BoundaryNodes& rows)
+FoilFit fitFoil(const FoilGeometry& g, const FoilTable& table, int parity, const std::vector<SleeveBasis>& sleeves,
+                FitWorkspace& work)
 {
     FoilFit fit;
-    fit.solutions = s.mirrorX ? 1 : 2;
+    const bool mirrorX = table.basis().mirrorX();
+    fit.parity = parity;
+    fit.solutions = mirrorX ? 1 : 2;
     for (int j = 0; j < 2; ++j)
         for (int m = 0; m < fit.solutions; ++m)
-            fit.potential[j][m] = s.mirrorX ? (j == 0 ? 1.0 : s.parity) : (j == m ? 1.0 : 0.0);
-    const int nF = filler.size();
+            fit.potential[j][m] = mirrorX ? (j == 0 ? 1.0 : parity) : (j == m ? 1.0 : 0.0);
+    const int nF = table.basis().columns(parity);
     std::vector<int> offset{nF};
     for (const SleeveBasis& b : sleeves)
         offset.push_back(offset.back() + b.size());
     const int cols = offset.back();
-    std::vector<double> a, b;
+    std::vector<double>& a = work.matrix;
+    std::vector<double>& b = work.rhs;
+    a.clear();
+    b.clear();
     std::vector<double> value(nF), dx(nF), dy(nF), sleeveValue, sleeveRadial;
     const auto newRow = [&] {
         a.resize(a.size() + cols, 0.0);
         b.resize(b.size() + fit.solutions, 0.0);
         return a.size() - cols;
     };
-    for (const BoundaryNode& node : rows.nodes) {
+    const std::vector<BoundaryNode>& nodes = table.nodes().nodes;
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const BoundaryNode& node = nodes[i];
         const double w = std::sqrt(node.weight);
         if (node.kind != NodeKind::Wrapped)
-            filler.evaluate(node.z, value.data(), dx.data(), dy.data());
+            table.columns(static_cast<int>(i), parity, value.data(), dx.data(), dy.data());
         if (node.kind == NodeKind::Wall || node.kind == NodeKind::Arc) {
             const std::size_t row = newRow();
             for (int c = 0; c < nF; ++c)
@@ -73,7 +81,7 @@ FoilFit fitFoil(const FoilGeometry& g, const FoilSymmetry& s, const FillerBasis&
     }
     std::vector<double> solution;
     const int count = static_cast<int>(b.size()) / fit.solutions;
-    if (!leastSquares(count, cols, a, fit.solutions, b, solution, kDamping))
+    if (!leastSquares(count, cols, a, fit.solutions, b, solution, kDamping, work.factors))
         return fit;
     fit.filler.assign(solution.begin(), solution.begin() + static_cast<std::ptrdiff_t>(nF) * fit.solutions);
     for (std::size_t j = 0; j < sleeves.size(); ++j)

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "field/FoilBoundary.h"
+#include "field/FoilTable.h"
 
 // The coefficients of psi and of the sleeves' series, by least squares on
 // the boundary conditions at the fit's nodes: psi = 0 on the foil, the
@@ -13,11 +13,18 @@
 
 struct FoilFit {
     bool solved = false;
-    int solutions = 0;  // 1: the mode of the symmetry; 2: V = (1, 0) and (0, 1)
+    int parity = 1;     // the mode (+1 without the x mirror)
+    int solutions = 0;  // 1: the mode; 2: V = (1, 0) and (0, 1)
     std::vector<double> filler;                 // per column, per solution (row-major)
     std::array<std::vector<double>, 2> sleeve;  // per fundamental circle, the same
     std::array<std::array<double, 2>, 2> potential{};  // [circle][solution]
 };
 
-FoilFit fitFoil(const FoilGeometry& geometry, const FoilSymmetry& symmetry, const FillerBasis& filler,
-                const std::vector<SleeveBasis>& sleeves, const BoundaryNodes& rows);
+// Scratch space of the fits, kept between them.
+struct FitWorkspace {
+    std::vector<double> matrix, rhs, factors;
+};
+
+// The rows are the table's nodes.
+FoilFit fitFoil(const FoilGeometry& geometry, const FoilTable& rows, int parity, const std::vector<SleeveBasis>& sleeves,
+                FitWorkspace& work);

@@ -12,7 +12,7 @@
 namespace {
 
 // What solve aims at: a tenth of the promise, so that it holds with margin.
-constexpr double kOrderTarget = kFoilAccuracy / 10;
+constexpr double kOrderTarget = kFoilAccuracy / 4;
 constexpr double kSurfaceTarget = kSurfaceAccuracy;
 constexpr int kStartOrder = 8;
 constexpr double kOrderGrowth = 1.5;
@@ -22,7 +22,7 @@ constexpr double kRoundingAllowance = 1e-12;
 // Dyadic levels of the panels towards contacts and corners: the finest
 // panel is 1/256 of a coarse one, where the cusps' share of the energy is
 // far below the bound.
-constexpr int kGradingLevels = 8;
+constexpr int kGradingLevels = 2;
 constexpr int kBoundNodes = 16;
 constexpr int kCheckNodes = 12;
 constexpr int kFitNodes = 8;
@@ -101,43 +101,67 @@ Bounds boundsOf(const FoilForms& f, bool general)
     return b;
 }
 
+// One order, with the dielectrics and in vacuum: the same nodes and
+// generators serve both.
 class Attempter {
 public:
-    Attempter(const FoilGeometry& g, bool general) : g_(g), general_(general) {}
-
-    FoilAttempt run(int order, bool withSurface) const
+    Attempter(const FoilGeometry& dielectric, const FoilGeometry& vacuum, bool general)
+        : dielectric_(dielectric), vacuum_(vacuum), general_(general)
     {
+    }
+
+    std::array<FoilAttempt, 2> run(int order) const
+    {
+        const FoilGeometry& g = dielectric_;
         const Resolution res = resolutionFor(order);
-        FoilAttempt out;
-        std::vector<FoilSymmetry> symmetries;
-        if (general_)
-            symmetries.push_back({false, 1, false});
-        else
-            symmetries = {{true, 1, true}, {true, -1, true}};
-        const BoundaryNodes fitNodes = boundaryNodes(g_, symmetries[0], res.fitPanels, res.fitPanels * 4, 4, kFitNodes);
-        const BoundaryNodes fine =
-            boundaryNodes(g_, symmetries[0], res.boundPanels, res.circlePanels, kGradingLevels, kBoundNodes);
-        const BoundaryNodes coarse =
-            boundaryNodes(g_, symmetries[0], res.boundPanels, res.circlePanels, kGradingLevels, kCheckNodes);
-        std::vector<FillerBasis> bases;
-        std::vector<FoilFit> fits;
+        const FoilSymmetry symmetry{!general_, !general_};
+        const std::vector<int> parities = general_ ? std::vector<int>{1} : std::vector<int>{1, -1};
+        const BoundaryNodes fitNodes = boundaryNodes(g, symmetry, res.fitPanels, res.fitPanels * 4, 0, kFitNodes);
+        const BoundaryNodes fine = boundaryNodes(g, symmetry, res.boundPanels, res.circlePanels, kGradingLevels, kBoundNodes);
+        const BoundaryNodes coarse = boundaryNodes(g, symmetry, res.boundPanels, res.circlePanels, kGradingLevels, kCheckNodes);
+        const FillerBasis basis(g, symmetry, foilOrder(g, symmetry, order));
+        fitTable_.fill(basis, fitNodes);
         std::vector<SleeveBasis> sleeves;
         for (int j = 0; j < fitNodes.circles; ++j)
-            sleeves.emplace_back(g_.circles[j], 2 * order, !symmetries[0].mirrorY);
-        bases.reserve(symmetries.size());
-        fits.reserve(symmetries.size());
-        std::vector<FoilSolution> solutions;
-        for (const FoilSymmetry& s : symmetries) {
-            bases.emplace_back(g_, s, foilOrder(g_, s, order));
-            fits.push_back(fitFoil(g_, s, bases.back(), sleeves, fitNodes));
-            if (!fits.back().solved)
-                return out;
-            for (int m = 0; m < fits.back().solutions; ++m)
-                solutions.push_back({&bases.back(), &fits.back(), m});
+            sleeves.emplace_back(g.circles[j], 2 * order, !symmetry.mirrorY);
+        // Fit both problems, then sample psi of all their solutions in one
+        // pass over the bound's nodes.
+        std::array<std::vector<FoilFit>, 2> fits;
+        std::array<std::vector<FoilSolution>, 2> solutions;
+        std::vector<FoilCoefficients> coefficients;
+        for (int problem = 0; problem < 2; ++problem) {
+            const FoilGeometry& geometry = problem == 0 ? dielectric_ : vacuum_;
+            fits[problem].reserve(parities.size());
+            for (const int parity : parities) {
+                fits[problem].push_back(fitFoil(geometry, fitTable_, parity, sleeves, work_));
+                if (!fits[problem].back().solved)
+                    return {};
+            }
         }
-        const bool mirrorY = symmetries[0].mirrorY;
-        const FoilForms f = foilForms(g_, fine, solutions, sleeves, general_, mirrorY, res.modes);
-        const FoilForms c = foilForms(g_, coarse, solutions, sleeves, general_, mirrorY, res.modes);
+        for (int problem = 0; problem < 2; ++problem)
+            for (const FoilFit& fit : fits[problem])
+                for (int m = 0; m < fit.solutions; ++m) {
+                    solutions[problem].push_back({&fit, m, static_cast<int>(coefficients.size())});
+                    coefficients.push_back({fit.filler.data() + m, fit.solutions, fit.parity});
+                }
+        fineSamples_.fill(g, basis, fine, coefficients);
+        coarseSamples_.fill(g, basis, coarse, coefficients);
+        std::array<FoilAttempt, 2> out;
+        for (int problem = 0; problem < 2; ++problem)
+            out[problem] = evaluate(problem == 0 ? dielectric_ : vacuum_, fineSamples_, coarseSamples_, solutions[problem],
+                                    sleeves, res, problem == 1);
+        return out;
+    }
+
+private:
+    FoilAttempt evaluate(const FoilGeometry& g, const FoilSamples& fine, const FoilSamples& coarse,
+                         const std::vector<FoilSolution>& solutions, const std::vector<SleeveBasis>& sleeves,
+                         const Resolution& res, bool withSurface) const
+    {
+        FoilAttempt out;
+        const bool mirrorY = !general_;
+        const FoilForms f = foilForms(g, fine, solutions, sleeves, general_, mirrorY, res.modes);
+        const FoilForms c = foilForms(g, coarse, solutions, sleeves, general_, mirrorY, res.modes);
         const Bounds b = boundsOf(f, general_);
         const Bounds bc = boundsOf(c, general_);
         out.lower = b.lower;
@@ -146,7 +170,7 @@ public:
                                            largestGeneralised(b.upper - bc.upper, b.lower));
         out.tail = f.tail + quadrature;
 
-        fillRegions(f, out);
+        fillRegions(g, f, out);
         if (withSurface)
             fillSurface(f, out);
         out.solved = std::isfinite(out.lower.xx + out.lower.xy + out.lower.yy + out.upper.xx + out.upper.xy +
@@ -156,9 +180,9 @@ public:
     }
 
 private:
-    void fillRegions(const FoilForms& f, FoilAttempt& out) const
+    void fillRegions(const FoilGeometry& g, const FoilForms& f, FoilAttempt& out) const
     {
-        const bool bare = g_.circles[0].isVirtual;
+        const bool bare = g.circles[0].isVirtual;
         if (general_) {
             Sym2 filler = symmetricOf(f.filler);
             for (int j = 0; j < 2; ++j) {
@@ -197,8 +221,13 @@ private:
         out.surface = congruence(s, inverse({qe, qo, qe, -qo}));
     }
 
-    const FoilGeometry& g_;
+    const FoilGeometry& dielectric_;
+    const FoilGeometry& vacuum_;
     bool general_;
+    // Storage kept from one order to the next.
+    mutable FoilTable fitTable_;
+    mutable FoilSamples fineSamples_, coarseSamples_;
+    mutable FitWorkspace work_;
 };
 
 double boundOf(const FoilAttempt& a)
@@ -215,38 +244,56 @@ Sym2 middle(const FoilAttempt& a)
 
 int referenceOrder(int order)
 {
-    return std::max(kStartOrder / 2, order - std::max(2, order / 6));
+    return std::max(kStartOrder / 2, order * 2 / 3);
 }
 
 struct Problem {
     FoilAttempt result;
     FoilAttempt reference;
-    int order = 0;
     double bound = 0;
+};
+
+struct Solved {
+    std::array<Problem, 2> problems;  // with the dielectrics, in vacuum
+    int order = 0;
     std::string error;
 };
 
-Problem solveProblem(const FoilGeometry& g, bool general, int fixedOrder, bool vacuum)
+// Raises the order until both problems meet the target; the estimates'
+// reference is the order before (or one run for it).
+Solved solveBoth(const FoilGeometry& dielectric, const FoilGeometry& vacuum, bool general, int fixedOrder)
 {
-    const Attempter attempter(g, general);
-    Problem p;
+    const Attempter attempter(dielectric, vacuum, general);
+    Solved s;
+    std::array<FoilAttempt, 2> previous;
+    int previousOrder = 0;
     for (int order = fixedOrder > 0 ? fixedOrder : kStartOrder;;
          order = std::min(FoilSolver::kMaxOrder, static_cast<int>(std::ceil(order * kOrderGrowth)))) {
-        p.order = order;
-        p.result = attempter.run(order, vacuum);
-        p.bound = p.result.solved ? boundOf(p.result) : std::numeric_limits<double>::infinity();
-
-        if (fixedOrder > 0 || p.bound <= kOrderTarget) {
-            p.reference = attempter.run(referenceOrder(order), vacuum);
-            if (!p.result.solved || !p.reference.solved)
-                p.error = std::string(kSingularSeriesStart) + std::to_string(order);
-            return p;
+        s.order = order;
+        const std::array<FoilAttempt, 2> now = attempter.run(order);
+        double worst = 0;
+        for (int p = 0; p < 2; ++p) {
+            s.problems[p].result = now[p];
+            s.problems[p].bound = now[p].solved ? boundOf(now[p]) : std::numeric_limits<double>::infinity();
+            worst = std::max(worst, s.problems[p].bound);
+        }
+        if (fixedOrder > 0 || worst <= kOrderTarget) {
+            const std::array<FoilAttempt, 2> reference =
+                previousOrder > 0 ? previous : attempter.run(referenceOrder(order));
+            for (int p = 0; p < 2; ++p) {
+                s.problems[p].reference = reference[p];
+                if (!now[p].solved || !reference[p].solved)
+                    s.error = std::string(kSingularSeriesStart) + std::to_string(order);
+            }
+            return s;
         }
         if (order == FoilSolver::kMaxOrder) {
-            p.error = std::string(kNotConvergedStart) + formatSignificant(p.bound, kTextDigits) + " at the highest order " +
+            s.error = std::string(kNotConvergedStart) + formatSignificant(worst, kTextDigits) + " at the highest order " +
                       std::to_string(FoilSolver::kMaxOrder) + ", wanted " + formatSignificant(kOrderTarget, kTextDigits);
-            return p;
+            return s;
         }
+        previous = now;
+        previousOrder = order;
     }
 }
 
@@ -279,16 +326,15 @@ FieldSolution FoilSolver::solve(const FoilGeometry& dielectric, const FoilGeomet
         return s;
     }
     s.symmetric = !options.generalPath;
-    const Problem withDielectric = solveProblem(dielectric, options.generalPath, options.order, false);
-    const Problem inVacuum = solveProblem(vacuum, options.generalPath, options.order, true);
-    s.order = withDielectric.order;
-    s.vacuumOrder = inVacuum.order;
-    for (const Problem* p : {&withDielectric, &inVacuum})
-        if (!p->error.empty()) {
-            s.status = FieldStatus::NotConverged;
-            s.reason = p->error;
-            return s;
-        }
+    const Solved solved = solveBoth(dielectric, vacuum, options.generalPath, options.order);
+    s.order = s.vacuumOrder = solved.order;
+    if (!solved.error.empty()) {
+        s.status = FieldStatus::NotConverged;
+        s.reason = solved.error;
+        return s;
+    }
+    const Problem& withDielectric = solved.problems[0];
+    const Problem& inVacuum = solved.problems[1];
     s.status = FieldStatus::Solved;
     s.bound = std::max(withDielectric.bound, inVacuum.bound);
     s.c = kEpsilon0 * middle(withDielectric.result);
