@@ -131,9 +131,13 @@ void SleeveBasis::evaluate(double theta, double* value, double* radial) const
     value[0] = logRatio_;
     radial[0] = 1;
     int column = 1;
+    const double c1 = std::cos(theta), s1 = std::sin(theta);
+    double c = 1, s = 0;
     for (int n = 1; n <= modes_; ++n) {
         const double x = shrink_[n - 1];
-        const double c = std::cos(n * theta), s = std::sin(n * theta);
+        const double next = c * c1 - s * s1;
+        s = s * c1 + c * s1;
+        c = next;
         value[column] = (1 - x) * c;
         radial[column++] = n * (1 + x) * c;
         if (sines_) {

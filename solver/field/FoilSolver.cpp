@@ -5,7 +5,9 @@
 #include <limits>
 
 #include "Codata.h"
+#include "field/CrossSection.h"
 #include "field/FoilEnergies.h"
+#include "field/InsulatedSolver.h"
 #include "NumberText.h"
 #include "SolverTexts.h"
 
@@ -14,7 +16,7 @@ namespace {
 // What solve aims at: a tenth of the promise, so that it holds with margin.
 constexpr double kOrderTarget = kFoilAccuracy / 4;
 constexpr double kSurfaceTarget = kSurfaceAccuracy;
-constexpr int kStartOrder = 8;
+constexpr int kStartOrder = 12;
 constexpr double kOrderGrowth = 1.5;
 // Sums of some thousands of products, against the bound, per unit of the
 // capacitance matrix's condition.
@@ -105,8 +107,8 @@ Bounds boundsOf(const FoilForms& f, bool general)
 // generators serve both.
 class Attempter {
 public:
-    Attempter(const FoilGeometry& dielectric, const FoilGeometry& vacuum, bool general)
-        : dielectric_(dielectric), vacuum_(vacuum), general_(general)
+    Attempter(const FoilGeometry& dielectric, const FoilGeometry& vacuum, bool general, FoilSolver::Workspace& work)
+        : dielectric_(dielectric), vacuum_(vacuum), general_(general), work_(work)
     {
     }
 
@@ -120,7 +122,7 @@ public:
         const BoundaryNodes fine = boundaryNodes(g, symmetry, res.boundPanels, res.circlePanels, kGradingLevels, kBoundNodes);
         const BoundaryNodes coarse = boundaryNodes(g, symmetry, res.boundPanels, res.circlePanels, kGradingLevels, kCheckNodes);
         const FillerBasis basis(g, symmetry, foilOrder(g, symmetry, order));
-        fitTable_.fill(basis, fitNodes);
+        work_.fit.fill(basis, fitNodes);
         std::vector<SleeveBasis> sleeves;
         for (int j = 0; j < fitNodes.circles; ++j)
             sleeves.emplace_back(g.circles[j], 2 * order, !symmetry.mirrorY);
@@ -133,7 +135,7 @@ public:
             const FoilGeometry& geometry = problem == 0 ? dielectric_ : vacuum_;
             fits[problem].reserve(parities.size());
             for (const int parity : parities) {
-                fits[problem].push_back(fitFoil(geometry, fitTable_, parity, sleeves, work_));
+                fits[problem].push_back(fitFoil(geometry, work_.fit, parity, sleeves, work_.lsq));
                 if (!fits[problem].back().solved)
                     return {};
             }
@@ -144,11 +146,11 @@ public:
                     solutions[problem].push_back({&fit, m, static_cast<int>(coefficients.size())});
                     coefficients.push_back({fit.filler.data() + m, fit.solutions, fit.parity});
                 }
-        fineSamples_.fill(g, basis, fine, coefficients);
-        coarseSamples_.fill(g, basis, coarse, coefficients);
+        work_.fine.fill(g, basis, fine, coefficients);
+        work_.coarse.fill(g, basis, coarse, coefficients);
         std::array<FoilAttempt, 2> out;
         for (int problem = 0; problem < 2; ++problem)
-            out[problem] = evaluate(problem == 0 ? dielectric_ : vacuum_, fineSamples_, coarseSamples_, solutions[problem],
+            out[problem] = evaluate(problem == 0 ? dielectric_ : vacuum_, work_.fine, work_.coarse, solutions[problem],
                                     sleeves, res, problem == 1);
         return out;
     }
@@ -224,10 +226,7 @@ private:
     const FoilGeometry& dielectric_;
     const FoilGeometry& vacuum_;
     bool general_;
-    // Storage kept from one order to the next.
-    mutable FoilTable fitTable_;
-    mutable FoilSamples fineSamples_, coarseSamples_;
-    mutable FitWorkspace work_;
+    FoilSolver::Workspace& work_;
 };
 
 double boundOf(const FoilAttempt& a)
@@ -261,9 +260,10 @@ struct Solved {
 
 // Raises the order until both problems meet the target; the estimates'
 // reference is the order before (or one run for it).
-Solved solveBoth(const FoilGeometry& dielectric, const FoilGeometry& vacuum, bool general, int fixedOrder)
+Solved solveBoth(const FoilGeometry& dielectric, const FoilGeometry& vacuum, bool general, int fixedOrder,
+                 FoilSolver::Workspace& work)
 {
-    const Attempter attempter(dielectric, vacuum, general);
+    const Attempter attempter(dielectric, vacuum, general, work);
     Solved s;
     std::array<FoilAttempt, 2> previous;
     int previousOrder = 0;
@@ -326,7 +326,7 @@ FieldSolution FoilSolver::solve(const FoilGeometry& dielectric, const FoilGeomet
         return s;
     }
     s.symmetric = !options.generalPath;
-    const Solved solved = solveBoth(dielectric, vacuum, options.generalPath, options.order);
+    const Solved solved = solveBoth(dielectric, vacuum, options.generalPath, options.order, work_);
     s.order = s.vacuumOrder = solved.order;
     if (!solved.error.empty()) {
         s.status = FieldStatus::NotConverged;

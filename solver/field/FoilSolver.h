@@ -1,7 +1,8 @@
 #pragma once
 
+#include "field/FieldSolution.h"
+#include "field/FoilFit.h"
 #include "field/FoilGeometry.h"
-#include "field/InsulatedSolver.h"
 
 // Field solver for two insulated cores under a foil drawn tight round them
 // (a stadium), the sibling of the round-shield series behind the same entry
@@ -53,4 +54,15 @@ public:
     // The same method on given geometries (with the dielectrics, in vacuum):
     // roundAsStadium puts a round shield through it.
     FieldSolution solve(const FoilGeometry& dielectric, const FoilGeometry& vacuum, const FoilOptions& options = {});
+
+    // Storage kept from one order and one solve to the next: fresh pages of
+    // some megabytes cost more than the evaluations on this kind of machine.
+    struct Workspace {
+        FoilTable fit;
+        FoilSamples fine, coarse;
+        FitWorkspace lsq;
+    };
+
+private:
+    Workspace work_;
 };

@@ -6,7 +6,6 @@
 
 #include "Codata.h"
 #include "field/FieldOrder.h"
-#include "field/FoilSolver.h"
 #include "field/Layout.h"
 #include "NumberText.h"
 #include "SolverTexts.h"
@@ -114,7 +113,7 @@ FieldSolution InsulatedSolver::solve(const CrossSection& section, const FieldOpt
     // A foil has no images: the sibling solver takes it, so that a caller
     // need not know the shield.
     if (std::holds_alternative<FoilShield>(section.shield))
-        return FoilSolver().solve(section, {options.generalPath, options.order});
+        return foil_.solve(section, {options.generalPath, options.order});
     for (const int order : {options.order, options.vacuumOrder})
         if (!(order >= 0 && order <= kMaxOrder)) {
             s.reason = std::string(kFieldOrderRangeStart) + std::to_string(kMaxOrder);
