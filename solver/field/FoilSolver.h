@@ -8,32 +8,38 @@
 // (a stadium), the sibling of the round-shield series behind the same entry
 // point, InsulatedSolver::solve: the same FieldSolution, C, C0, the bound,
 // dC/dEr and Rhat, so that pairModes and the line quantities take it as
-// they are.
+// they are. The cores must be alike; a drain wire inside the foil is
+// refused for now.
 //
 // Method (FoilBasis.h, FoilFit.h): every region's potential exactly
 // harmonic (multipoles about the sleeves and point charges outside the foil
 // in the filler, the exact annulus series in each sleeve); the foil's and
-// the interfaces' conditions by least squares. A stadium has no images,
-// and its straight walls meet the arcs where the curvature jumps; at
-// clearance 0 the filler ends in cusps between sleeve and foil. Both make a
-// series converge only algebraically, so no condition is met exactly;
-// instead the bound is built to need none of them exact (FoilEnergies.h):
-// complementary energies of a Dirichlet and a Thomson field made from the
-// fit, each admissible by construction, the Dirichlet one through a
-// correction of psi's residual on the foil whose energy is an integral in
-// closed form. L <= C <= U, C = (L + U) / 2 and the bound e/2 with e the
-// largest eigenvalue of (U - L, L), as in the round-shield solver.
+// the interfaces' conditions by damped least squares. Why not a series with
+// its conditions exact, as for the round shield: a stadium has no images,
+// its straight walls meet the arcs where the curvature jumps, and at
+// clearance 0 the filler ends in cusps between sleeve and foil; the
+// solution's x^2 ln x behaviour there makes any series converge slowly in
+// its conditions. Instead the bound is built to need none of them exact
+// (FoilEnergies.h): complementary energies of a Dirichlet and a Thomson field
+// made from the fit, each admissible by construction, the Dirichlet one
+// through a correction of psi's residual on the foil whose energy is an
+// integral in closed form. L <= C <= U, C = (L + U) / 2 and the bound e/2
+// with e the largest eigenvalue of (U - L, L), as in the round-shield solver.
 //
 // What drives the bound: both energies err by the square of the field's
-// error, so the fit's residual need only be about 1e-4 for a bound of
-// 1e-7. It is tightest (the orders highest) at clearance 0 with sleeves
-// touching, where the cusps' x^2 ln x behaviour slows the fit; it closes at
-// the same orders with and without contrast. The quadratures of the
-// boundary integrals (graded panels) are checked against a rule of half the
-// panels and their difference added, as are the Fourier sums' tails.
+// error, so the fit's residual need only be about 1e-4 for a bound of 1e-7;
+// the order (multipoles per sleeve; twice as many sleeve modes, and point
+// charges in proportion to the outline's length) rises until the bound is a
+// quarter of the promise. It is tightest at clearance 0 with the sleeves
+// touching (cusps at every contact), and with contrast: foamed PE or PTFE
+// need order 18, Er 4 order 41, and Er 10 sleeves pressed together do not
+// meet it by kMaxOrder (no value then). Added to the bound: the Fourier sums'
+// tails (twice their last quarter) and the change of every boundary integral
+// from a 12-node rule on the same panels, which are cut where an integrand
+// has a kink; both are estimates, the one part of the bound not proved.
 //
-// dC/dEr and Rhat are estimated, not proved: as the change from the next
-// lower order.
+// dC/dEr and Rhat are estimated, not proved: as the change from the order
+// before (or a third lower).
 
 // The promised relative error of every capacitance, and so impedance, under
 // a foil.
