@@ -211,11 +211,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"NotFinite", foilPair(kSleeve, NAN), std::string(kNotFiniteGeometryText)}),
     CaseName{});
 
-// No value where the bound is not met: Er 10 sleeves pressed together under
+// No value where the bound is not met: Er 30 sleeves pressed together under
 // the foil converge too slowly for the highest order.
 TEST(FoilNotConverged, HighContrastTouching)
 {
-    const FieldSolution f = InsulatedSolver().solve(foilPair(kSleeve, 0.05, 10));
+    const FieldSolution f = InsulatedSolver().solve(foilPair(kSleeve, 0.05, 30));
     EXPECT_EQ(f.status, FieldStatus::NotConverged);
     EXPECT_EQ(f.reason.rfind(std::string(kNotConvergedStart), 0), 0u) << f.reason;
     EXPECT_EQ(f.c.xx, 0);
