@@ -22,8 +22,8 @@ struct FieldSolution {
     FieldStatus status = FieldStatus::Refused;
     std::string reason;  // empty exactly when Solved
     bool symmetric = false;  // solved on the symmetric pair's fast path
-    int order = 0;           // K with the dielectrics
-    int vacuumOrder = 0;     // K in vacuum
+    int order = 0;           // K with the dielectrics (under a foil, its order)
+    int vacuumOrder = 0;     // K in vacuum (under a foil, the same)
     Sym2 c;                  // F/m, Maxwell capacitance matrix
     Sym2 c0;                 // F/m, every Er 1
     // Relative: |V'(C~ - C)V| <= bound V'CV for every V, and the same for C0.

@@ -43,7 +43,6 @@ FoilForms foilForms(const FoilGeometry& g, const FoilSamples& samples, const std
     FoilForms forms;
     const BoundaryNodes& nodes = samples.nodes();
     const int count = static_cast<int>(solutions.size());
-    forms.count = count;
     const int modes = fourierModes;
     const double e2 = g.filler;
     std::vector<double> psi(count), dxPsi(count), dyPsi(count), eta(count);

@@ -47,7 +47,6 @@ struct FoilSolution {
 
 // Forms over pairs of solutions [a][b].
 struct FoilForms {
-    int count = 0;
     // Over the whole cross-section: the Dirichlet energy, the Thomson energy,
     // the filler's integral of grad psi_a . grad psi_b, and (vacuum) the
     // integral of sigma_a sigma_b over the foil.

@@ -21,9 +21,10 @@ constexpr double kOrderGrowth = 1.5;
 // Sums of some thousands of products, against the bound, per unit of the
 // capacitance matrix's condition.
 constexpr double kRoundingAllowance = 1e-12;
-// Dyadic levels of the panels towards contacts and corners: the finest
-// panel is 1/256 of a coarse one, where the cusps' share of the energy is
-// far below the bound.
+// Dyadic levels of the panels towards contacts and corners. The integrands
+// are the fit's functions, smooth up to the boundary (their singularities lie
+// inside the sleeves and outside the foil), so two levels suffice; the check
+// against the 12-node rule would show more being needed.
 constexpr int kGradingLevels = 2;
 constexpr int kBoundNodes = 16;
 constexpr int kCheckNodes = 12;
@@ -121,11 +122,12 @@ public:
         const BoundaryNodes fitNodes = boundaryNodes(g, symmetry, res.fitPanels, res.fitPanels * 4, 0, kFitNodes);
         const BoundaryNodes fine = boundaryNodes(g, symmetry, res.boundPanels, res.circlePanels, kGradingLevels, kBoundNodes);
         const BoundaryNodes coarse = boundaryNodes(g, symmetry, res.boundPanels, res.circlePanels, kGradingLevels, kCheckNodes);
-        const FillerBasis basis(g, symmetry, foilOrder(g, symmetry, order));
+        const FoilOrder sizes = foilOrder(g, symmetry, order);
+        const FillerBasis basis(g, symmetry, sizes);
         work_.fit.fill(basis, fitNodes);
         std::vector<SleeveBasis> sleeves;
         for (int j = 0; j < fitNodes.circles; ++j)
-            sleeves.emplace_back(g.circles[j], 2 * order, !symmetry.mirrorY);
+            sleeves.emplace_back(g.circles[j], sizes.sleeveModes, !symmetry.mirrorY);
         // Fit both problems, then sample psi of all their solutions in one
         // pass over the bound's nodes.
         std::array<std::vector<FoilFit>, 2> fits;

@@ -44,7 +44,7 @@ inline constexpr double kFieldAccuracy = 1e-9;
 
 struct FieldOptions {
     bool generalPath = false;  // even for the symmetric pair
-    int order = 0;             // fixed K with the dielectrics; 0 chooses
+    int order = 0;             // fixed K with the dielectrics (under a foil, its order); 0 chooses
     int vacuumOrder = 0;       // fixed K in vacuum; 0 chooses
 };
 
