@@ -149,7 +149,7 @@ inline constexpr std::string_view kFoilUnlikeCoresText =
 inline constexpr std::string_view kDrainDiameterNegativeText = "The drain wire's diameter must be zero or positive";
 inline constexpr std::string_view kDrainThroughGrooveText =
     "The drain wire does not fit the groove: it is narrower than the gap between the sleeves, so it cannot rest on both";
-inline constexpr std::string_view kDrainInsideNotYetText = "A drain wire inside the foil is not yet supported";
+inline constexpr std::string_view kDrainOnBareCoreText = "A drain wire inside the foil would touch the bare cores";
 
 // ---- The loss -----------------------------------------------------------------------
 

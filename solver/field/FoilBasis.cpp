@@ -10,18 +10,37 @@ constexpr double kPi = std::numbers::pi;
 // Point charges per unit length of outline, per unit of order, and how far
 // outside the outline they sit (stadium radii): far enough that the rows
 // between them see a smooth field, near enough to follow the corners.
-constexpr double kChargesPerLength = 1.2;
+constexpr double kChargesPerLength = 0.8;
 constexpr double kChargeOffset = 0.15;
+
+double perimeter(const FoilGeometry& g)
+{
+    double length = 0;
+    for (const OutlinePiece& p : g.hull)
+        length += p.length();
+    return length;
+}
 
 double fundamentalLength(const FoilGeometry& g, const FoilSymmetry& s)
 {
+    if (!g.hull.empty())
+        return perimeter(g) / (s.mirrorX ? 2 : 1);
     const double quarter = g.halfLength + kPi / 2;
     return s.mirrorX ? (s.mirrorY ? quarter : 2 * quarter) : 4 * quarter;
 }
 
-// The outline from (0, 1) clockwise by arc length, offset outward.
+// The outline from its top on the y axis clockwise by arc length, offset outward.
 Complex outlinePoint(const FoilGeometry& g, double s, double offset)
 {
+    if (!g.hull.empty()) {
+        for (const OutlinePiece& p : g.hull) {
+            if (s <= p.length())
+                return p.at(s) + offset * p.outward(s);
+            s -= p.length();
+        }
+        const OutlinePiece& last = g.hull.back();
+        return last.at(last.length()) + offset * last.outward(last.length());
+    }
     const double h = g.halfLength;
     const double perimeter = 4 * h + 2 * kPi;
     s = std::fmod(std::fmod(s, perimeter) + perimeter, perimeter);
@@ -58,10 +77,11 @@ FillerBasis::FillerBasis(const FoilGeometry& g, const FoilSymmetry& s, const Foi
     const double length = fundamentalLength(g, s);
     // With the y mirror the fundamental part starts at the top wall's
     // middle; without it, at the bottom wall's middle (the x mirror) or anywhere.
-    const double start = s.mirrorX && !s.mirrorY ? -length / 2 : 0;
+    const double start = s.mirrorX && !s.mirrorY && g.hull.empty() ? -length / 2 : 0;
     for (int m = 0; m < order.charges; ++m)
         sources_.push_back(outlinePoint(g, start + length * (m + 0.5) / order.charges, kChargeOffset));
-    generators_ = circles_ * (1 + (s.mirrorY ? 1 : 2) * multipoles_) + static_cast<int>(sources_.size());
+    const int centres = circles_ + (g.drain.present ? 1 : 0);
+    generators_ = centres * (1 + (s.mirrorY ? 1 : 2) * multipoles_) + static_cast<int>(sources_.size());
 }
 
 void FillerBasis::addImage(Complex z, bool flipY, bool flipX, Gradients& into) const
@@ -78,15 +98,19 @@ void FillerBasis::addImage(Complex z, bool flipY, bool flipX, Gradients& into) c
         dx[column] += sx * slopeRe;
         dy[column++] -= sy * slopeIm;
     };
-    for (int j = 0; j < circles_; ++j) {
-        const FoilCircle& c = geometry_->circles[j];
-        const double ux = x - c.centre.real(), uy = y - c.centre.imag();
+    // The region circles' multipoles, then the drain's (about its centre, its radius).
+    const int centres = circles_ + (geometry_->drain.present ? 1 : 0);
+    for (int j = 0; j < centres; ++j) {
+        const bool drain = j == circles_;
+        const Complex centre = drain ? geometry_->drain.centre : geometry_->circles[j].centre;
+        const double radius = drain ? geometry_->drain.radius : geometry_->circles[j].radius;
+        const double ux = x - centre.real(), uy = y - centre.imag();
         const double norm = ux * ux + uy * uy;
         // 1 / d, written out: the library's division guards against
         // infinities at a cost that dominated the whole solve.
         const double ix = ux / norm, iy = -uy / norm;
         add(0.5 * std::log(norm), ix, iy);
-        const double wx = c.radius * ix, wy = c.radius * iy;
+        const double wx = radius * ix, wy = radius * iy;
         double px = 1, py = 0;
         for (int k = 1; k <= multipoles_; ++k) {
             const double nx = px * wx - py * wy;

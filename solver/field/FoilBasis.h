@@ -6,8 +6,9 @@
 
 // The harmonic functions the foil solver writes its fields in.
 //
-// The filler's potential psi: about each region circle a line charge and
-// multipoles (P / (z - c))^k, k = 1 to K, harmonic outside the circle; point
+// The filler's potential psi: about each region circle (and a drain wire) a
+// line charge and multipoles (P / (z - c))^k, k = 1 to K, harmonic outside
+// the circle; point
 // charges at M points a little outside the outline, which carry the foil's
 // reaction (the outline has no images), and a constant. Each function is
 // exactly harmonic in the filler; the foil's condition holds only

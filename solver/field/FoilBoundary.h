@@ -16,6 +16,8 @@ enum class NodeKind {
     Arc,        // foil, filler side
     Interface,  // region circle against the filler
     Wrapped,    // region circle against the foil (clearance 0)
+    Drain,      // drain wire, filler side
+    Fan,        // not a boundary: a direction from the drain's centre (FoilEnergies.h)
 };
 
 struct BoundaryNode {
@@ -25,7 +27,9 @@ struct BoundaryNode {
     double theta = 0;  // about the circle's centre (Interface, Wrapped) or the arc's
     Complex outward;   // unit normal out of the filler (out of the sleeve when Wrapped)
     Complex tangent;   // unit, for d/ds along walls and arcs
-    double weight = 0;  // arc length
+    double weight = 0;  // arc length (Fan: angle)
+    // Fan: where the ray leaves the hull, and that distance's rate in angle.
+    double reach = 0, reachSlope = 0;
 };
 
 struct BoundaryNodes {

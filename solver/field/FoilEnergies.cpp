@@ -30,6 +30,52 @@ StripWeights stripWeights(bool arc, const std::vector<DepthInterval>& depths)
     return s;
 }
 
+// With a drain, eta interpolates linearly along each ray from the drain's
+// centre, from psi where the ray leaves the drain (a) to psi where it leaves
+// the hull (b): exact on both. In polar coordinates about the drain's
+// centre, with L the ray's reach and rho the drain's radius,
+//   d eta / dr = (b - a) / (L - rho) =: D,
+//   d eta / dtheta = a' + beta (r - rho),
+//   beta = (b' - a') / (L - rho) - (b - a) L' / (L - rho)^2,
+// so that |grad eta|^2 r dr integrates in closed form over each stretch of
+// the ray through the filler: D^2 (r2^2 - r1^2) / 2 and, with gamma = a' -
+// beta rho, gamma^2 ln(r2 / r1) + 2 gamma beta (r2 - r1) + beta^2 (r2^2 -
+// r1^2) / 2.
+void addFan(const FoilGeometry& g, const BoundaryNode& node, const FoilSamples& samples, int i,
+            const std::vector<FoilSolution>& solutions, bool sameSymmetry, double (&etaEta)[2][2])
+{
+    const FoilDrain& d = g.drain;
+    const Complex u = node.outward, iu = Complex(0, 1) * u;
+    const double rho = d.radius, reach = node.reach, slope = node.reachSlope, span = reach - rho;
+    const auto along = [](const Psi& p, Complex v) { return p.dx * v.real() + p.dy * v.imag(); };
+    const int count = static_cast<int>(solutions.size());
+    const FanEnd end = fanEnd(g, node.theta);
+    double radial[2], gamma[2], beta[2];
+    for (int a = 0; a < count; ++a) {
+        const Psi& atDrain = samples.at(i, solutions[a].sample);
+        const Psi& first = samples.end(i, 1, solutions[a].sample);
+        const Psi& second = samples.end(i, 2, solutions[a].sample);
+        const double da = along(atDrain, rho * iu);
+        // b and db/dtheta: psi where the ray leaves, or the blend.
+        const double bValue = end.blend < 0 ? first.value : first.value + end.blend * (second.value - first.value);
+        const double db = end.blend < 0 ? along(first, slope * u + reach * iu)
+                                        : end.blendSlope * (second.value - first.value);
+        radial[a] = (bValue - atDrain.value) / span;
+        beta[a] = (db - da) / span - (bValue - atDrain.value) * slope / (span * span);
+        gamma[a] = da - beta[a] * rho;
+    }
+    for (const DepthInterval& stretch : fillerDepths(g, node.z, u, span)) {
+        const double r1 = rho + stretch.from, r2 = rho + stretch.to;
+        const double squares = (r2 * r2 - r1 * r1) / 2, log = std::log(r2 / r1), linear = r2 - r1;
+        for (int a = 0; a < count; ++a)
+            for (int b = 0; b < count; ++b)
+                if (sameSymmetry || a == b)
+                    etaEta[a][b] += node.weight * (radial[a] * radial[b] * squares + gamma[a] * gamma[b] * log +
+                                                   (gamma[a] * beta[b] + gamma[b] * beta[a]) * linear +
+                                                   beta[a] * beta[b] * squares);
+    }
+}
+
 // Fourier coefficients of a circle's trace g and flux f, per solution.
 struct CircleSeries {
     std::vector<double> gCos, gSin, fCos, fSin;
@@ -46,9 +92,10 @@ FoilForms foilForms(const FoilGeometry& g, const FoilSamples& samples, const std
     const int modes = fourierModes;
     const double e2 = g.filler;
     std::vector<double> psi(count), dxPsi(count), dyPsi(count), eta(count);
-    const auto psiAt = [&](int i, bool foot) {
+    // psi at node i (end -1) or at end k of its correction.
+    const auto psiAt = [&](int i, int end) {
         for (int a = 0; a < count; ++a) {
-            const Psi& p = foot ? samples.atFoot(i, solutions[a].sample) : samples.at(i, solutions[a].sample);
+            const Psi& p = end < 0 ? samples.at(i, solutions[a].sample) : samples.end(i, end, solutions[a].sample);
             psi[a] = p.value;
             dxPsi[a] = p.dx;
             dyPsi[a] = p.dy;
@@ -66,10 +113,16 @@ FoilForms foilForms(const FoilGeometry& g, const FoilSamples& samples, const std
     std::vector<double> sleeveValue, sleeveRadial, dn(count), trace(count), flux(count);
     for (int i = 0; i < static_cast<int>(nodes.nodes.size()); ++i) {
         const BoundaryNode& node = nodes.nodes[i];
-        if (node.kind == NodeKind::Wall || node.kind == NodeKind::Arc) {
-            psiAt(i, false);
-            const StripWeights strip =
-                stripWeights(node.kind == NodeKind::Arc, fillerDepths(g, node.z, -node.outward, kStripWidth));
+        if (node.kind == NodeKind::Fan) {
+            addFan(g, node, samples, i, solutions, sameSymmetry, etaEta);
+            continue;
+        }
+        if (node.kind == NodeKind::Wall || node.kind == NodeKind::Arc || node.kind == NodeKind::Drain) {
+            psiAt(i, -1);
+            // With a drain the fan carries eta's energy; without, the strip.
+            const StripWeights strip = g.drain.present ? StripWeights{}
+                                                       : stripWeights(node.kind == NodeKind::Arc,
+                                                                      fillerDepths(g, node.z, -node.outward, kStripWidth));
             for (int a = 0; a < count; ++a)
                 for (int b = 0; b < count; ++b) {
                     if (!paired(a, b))
@@ -86,14 +139,15 @@ FoilForms foilForms(const FoilGeometry& g, const FoilSamples& samples, const std
         const int j = node.circle;
         const FoilCircle& circle = g.circles[j];
         if (node.kind == NodeKind::Interface) {
-            if (samples.hasFoot(i)) {
-                psiAt(i, true);
+            std::fill(eta.begin(), eta.end(), 0.0);
+            for (int k = 0; k < FoilSamples::kEnds; ++k) {
+                if (samples.endWeight(i, k) == 0)
+                    continue;
+                psiAt(i, k);
                 for (int a = 0; a < count; ++a)
-                    eta[a] = samples.footWeight(i) * psi[a];
-            } else {
-                std::fill(eta.begin(), eta.end(), 0.0);
+                    eta[a] += samples.endWeight(i, k) * psi[a];
             }
-            psiAt(i, false);
+            psiAt(i, -1);
             for (int a = 0; a < count; ++a) {
                 dn[a] = along(a, node.outward);
                 trace[a] = psi[a] - eta[a];

@@ -17,7 +17,12 @@
 // Dirichlet (an upper bound): in the filler psi - eta, where eta = psi(foot)
 // (1 - depth / w), depth and foot measured along the outline's inward normal
 // (straight down from a wall, towards an arc's centre) and w half the
-// stadium's radius: it takes psi's values off the foil exactly. In each
+// stadium's radius: it takes psi's values off the foil exactly. With a drain
+// wire, which must be at 0 too and meets the foil in a cusp where two such
+// strips would overlap, eta is instead a fan from the drain's centre: along
+// each ray, linear from psi where it leaves the drain to psi where it leaves
+// the hull (the hull is convex, so each ray leaves once), exact on both
+// (see fanEnd for the rays that leave by a sleeve wrapped in the foil). In each
 // sleeve, per mode, the potential with V on the conductor and the filler's
 // (psi - eta) on its circle, which is 0 where the circle lies on the foil
 // (there the foot is the point itself). The fields are continuous across
@@ -29,7 +34,8 @@
 // in the filler: with n out of the filler,
 //   E(psi - eta) = int psi dpsi/dn - 2 int eta dpsi/dn + int |grad eta|^2,
 // the last over the strip between the foil and depth w (or the first region
-// circle the normal meets), in closed form along each normal. The sleeves'
+// circle the normal meets), in closed form along each normal (with a drain,
+// along each ray of the fan, over its stretches through the filler). The sleeves'
 // energies are Fourier sums of the traces: coth and tanh per mode, as in
 // the round-shield solver.
 //

@@ -42,10 +42,12 @@ FoilFit fitFoil(const FoilGeometry& g, const FoilTable& table, int parity, const
     const std::vector<BoundaryNode>& nodes = table.nodes().nodes;
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const BoundaryNode& node = nodes[i];
+        if (node.kind == NodeKind::Fan)
+            continue;
         const double w = std::sqrt(node.weight);
         if (node.kind != NodeKind::Wrapped)
             table.columns(static_cast<int>(i), parity, value.data(), dx.data(), dy.data());
-        if (node.kind == NodeKind::Wall || node.kind == NodeKind::Arc) {
+        if (node.kind == NodeKind::Wall || node.kind == NodeKind::Arc || node.kind == NodeKind::Drain) {
             const std::size_t row = newRow();
             for (int c = 0; c < nF; ++c)
                 a[row + c] = w * value[c];

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "SolverTexts.h"
 
@@ -55,13 +56,56 @@ std::string foilRefusal(const CrossSection& s)
     if (foil.drainDiameter > 0) {
         if (!(foil.drainDiameter * (1 + kTouchTolerance) >= spacing - a.sleeveDiameter))
             return std::string(kDrainThroughGrooveText);
-        return std::string(kDrainInsideNotYetText);
     }
     if (!isBare(a))
         return {};
+    if (foil.drainDiameter > 0)
+        return std::string(kDrainOnBareCoreText);
     const double r = a.diameter / 2;
     return narrowGapRefusal({{"core to core", (spacing - a.diameter) / r}, {"core to foil", foil.clearance / r}});
 }
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// The hull of the two arcs of radius 1 about (+-h, 0) and the drain,
+// clockwise from the top on the y axis; `tangent` is the angle of the right
+// segment's outward normal when the drain reaches past the stadium.
+std::vector<OutlinePiece> hullPieces(double h, const FoilDrain& drain, bool reachesOut, double tangent)
+{
+    const auto arc = [](Complex centre, double radius, double from, double to, bool onDrain) {
+        OutlinePiece p;
+        p.isArc = true;
+        p.centre = centre;
+        p.radius = radius;
+        p.from = from;
+        p.to = to;
+        p.onDrain = onDrain;
+        return p;
+    };
+    const auto segment = [](Complex start, Complex end) {
+        OutlinePiece p;
+        p.start = start;
+        p.end = end;
+        return p;
+    };
+    const Complex right(h, 0), left(-h, 0), b = drain.centre;
+    const double rho = drain.radius, phi = tangent;
+    if (!reachesOut)
+        return {segment({0, 1}, {h, 1}), arc(right, 1, kPi / 2, -kPi / 2, false), segment({h, -1}, {0, -1}),
+                segment({0, -1}, {-h, -1}), arc(left, 1, -kPi / 2, -3 * kPi / 2, false), segment({-h, 1}, {0, 1})};
+    return {arc(b, rho, kPi / 2, phi, true),
+            segment(b + rho * std::polar(1.0, phi), right + std::polar(1.0, phi)),
+            arc(right, 1, phi, -kPi / 2, false),
+            segment({h, -1}, {0, -1}),
+            segment({0, -1}, {-h, -1}),
+            arc(left, 1, -kPi / 2, -kPi - phi, false),
+            segment(left + std::polar(1.0, kPi - phi), b + rho * std::polar(1.0, kPi - phi)),
+            arc(b, rho, kPi - phi, kPi / 2, true)};
+}
+
+}  // namespace
 
 FoilGeometry foilGeometry(const CrossSection& s, bool vacuum)
 {
@@ -72,13 +116,32 @@ FoilGeometry foilGeometry(const CrossSection& s, bool vacuum)
     g.unit = sleeve + foil.clearance;
     g.filler = vacuum ? 1 : s.fillerEr;
     g.halfLength = distance(s) / 2 / g.unit;
+    const double h = g.halfLength;
     const double r = core.diameter / 2 / g.unit;
     const bool bare = isBare(core);
-    const double radius = bare ? virtualRadius(r, foil.clearance / g.unit, 2 * g.halfLength - 2 * r) : sleeve / g.unit;
+    const double radius = bare ? virtualRadius(r, foil.clearance / g.unit, 2 * h - 2 * r) : sleeve / g.unit;
     const double permittivity = vacuum ? 1 : bare ? s.fillerEr : core.sleeveEr;
     const bool wrapped = !bare && foil.clearance == 0;
-    for (int i = 0; i < 2; ++i)
-        g.circles[i] = circle(i == 0 ? g.halfLength : -g.halfLength, r, radius, permittivity, bare, wrapped);
+    double tangent = kPi / 2;
+    bool reachesOut = false;
+    if (foil.drainDiameter > 0) {
+        g.drain.present = true;
+        g.drain.radius = foil.drainDiameter / 2 / g.unit;
+        const double reach = radius + g.drain.radius;
+        g.drain.centre = Complex(0, std::sqrt(std::max(0.0, reach * reach - h * h)));
+        reachesOut = g.drain.centre.imag() + g.drain.radius > 1;
+        if (reachesOut) {
+            // n . ((h, 0) - drain) = rho - 1 for the outward normal n at angle phi.
+            const double y = g.drain.centre.imag();
+            tangent = std::acos((g.drain.radius - 1) / std::hypot(h, y)) - std::atan2(y, h);
+        }
+        g.hull = hullPieces(h, g.drain, reachesOut, tangent);
+    }
+    for (int i = 0; i < 2; ++i) {
+        g.circles[i] = circle(i == 0 ? h : -h, r, radius, permittivity, bare, wrapped);
+        g.circles[i].wrappedFrom = i == 0 ? -kPi / 2 : kPi - tangent;
+        g.circles[i].wrappedTo = i == 0 ? tangent : 3 * kPi / 2;
+    }
     return g;
 }
 
@@ -151,4 +214,93 @@ int depthRegime(const FoilGeometry& g, Complex foot, Complex inward)
     const std::vector<DepthInterval> depths = fillerDepths(g, foot, inward, kStripWidth);
     const bool clipped = !depths.empty() && depths.back().to == kStripWidth;
     return 2 * static_cast<int>(depths.size()) + (clipped ? 1 : 0);
+}
+
+double OutlinePiece::length() const
+{
+    return isArc ? radius * (from - to) : std::abs(end - start);
+}
+
+Complex OutlinePiece::at(double s) const
+{
+    if (isArc)
+        return centre + radius * std::polar(1.0, from - s / radius);
+    return start + (end - start) * (s / std::abs(end - start));
+}
+
+Complex OutlinePiece::outward(double s) const
+{
+    if (isArc)
+        return std::polar(1.0, from - s / radius);
+    const Complex along = (end - start) / std::abs(end - start);
+    return Complex(0, 1) * along;  // clockwise traversal: the outside on the left
+}
+
+HullExit hullExit(const FoilGeometry& g, Complex u)
+{
+    const Complex b = g.drain.centre;
+    const Complex iu = Complex(0, 1) * u;
+    const auto dot = [](Complex x, Complex y) { return x.real() * y.real() + x.imag() * y.imag(); };
+    HullExit best;
+    best.reach = HUGE_VAL;
+    for (int k = 0; k < static_cast<int>(g.hull.size()); ++k) {
+        const OutlinePiece& p = g.hull[k];
+        if (p.isArc) {
+            const Complex d = b - p.centre;
+            const double du = dot(d, u), q = du * du - std::norm(d) + p.radius * p.radius;
+            if (q < 0)
+                continue;
+            const double reach = -du + std::sqrt(q);
+            const Complex hit = b + reach * u;
+            // Within the arc's angles (clockwise from `from` to `to`)?
+            double angle = std::arg(hit - p.centre);
+            while (angle > p.from + 1e-12)
+                angle -= 2 * std::numbers::pi;
+            while (angle < p.to - 1e-12)
+                angle += 2 * std::numbers::pi;
+            if (angle > p.from + 1e-12 || reach < 0)
+                continue;
+            const double diu = dot(d, iu);
+            if (reach < best.reach)
+                best = {reach, -diu + du * diu / std::sqrt(q), k};
+        } else {
+            const Complex n = Complex(0, 1) * (p.end - p.start) / std::abs(p.end - p.start);
+            const double c = dot(n, p.start) - dot(n, b), nu = dot(n, u);
+            if (nu <= 0)
+                continue;
+            const double reach = c / nu;
+            const Complex hit = b + reach * u;
+            const double along = dot(hit - p.start, (p.end - p.start) / std::abs(p.end - p.start));
+            if (along < -1e-12 || along > std::abs(p.end - p.start) + 1e-12 || reach < 0)
+                continue;
+            if (reach < best.reach)
+                best = {reach, -c * dot(n, iu) / (nu * nu), k};
+        }
+    }
+    return best;
+}
+
+FanEnd fanEnd(const FoilGeometry& g, double theta)
+{
+    const Complex b = g.drain.centre;
+    const Complex u = std::polar(1.0, theta);
+    const HullExit exit = hullExit(g, u);
+    FanEnd end;
+    const OutlinePiece& piece = g.hull[exit.piece];
+    if (!(piece.isArc && !piece.onDrain && g.circles[0].wrapped)) {
+        end.reach = exit.reach;
+        end.slope = exit.slope;
+        end.point = b + exit.reach * u;
+        return end;
+    }
+    end.point = piece.at(0);
+    end.second = piece.at(piece.length());
+    // Angles relative to the first end's ray, free of the branch cut.
+    const double span = std::arg((end.second - b) / (end.point - b));
+    end.blend = std::arg(u / (end.point - b)) / span;
+    end.blendSlope = 1 / span;
+    const double first = std::abs(end.point - b), last = std::abs(end.second - b);
+    end.reach = first + end.blend * (last - first);
+    end.slope = (last - first) / span;
+    return end;
 }

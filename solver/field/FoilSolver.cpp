@@ -117,7 +117,8 @@ public:
     {
         const FoilGeometry& g = dielectric_;
         const Resolution res = resolutionFor(order);
-        const FoilSymmetry symmetry{!general_, !general_};
+        // A drain wire breaks the top-bottom mirror.
+        const FoilSymmetry symmetry{!general_, !general_ && !g.drain.present};
         const std::vector<int> parities = general_ ? std::vector<int>{1} : std::vector<int>{1, -1};
         const BoundaryNodes fitNodes = boundaryNodes(g, symmetry, res.fitPanels, res.fitPanels * 4, 0, kFitNodes);
         const BoundaryNodes fine = boundaryNodes(g, symmetry, res.boundPanels, res.circlePanels, kGradingLevels, kBoundNodes);
@@ -163,7 +164,7 @@ private:
                          const Resolution& res, bool withSurface) const
     {
         FoilAttempt out;
-        const bool mirrorY = !general_;
+        const bool mirrorY = !general_ && !g.drain.present;
         const FoilForms f = foilForms(g, fine, solutions, sleeves, general_, mirrorY, res.modes);
         const FoilForms c = foilForms(g, coarse, solutions, sleeves, general_, mirrorY, res.modes);
         const Bounds b = boundsOf(f, general_);
@@ -173,6 +174,7 @@ private:
         const double quadrature = std::max(largestGeneralised(b.lower - bc.lower, b.lower),
                                            largestGeneralised(b.upper - bc.upper, b.lower));
         out.tail = f.tail + quadrature;
+
 
         fillRegions(g, f, out);
         if (withSurface)

@@ -8,8 +8,9 @@
 // (a stadium), the sibling of the round-shield series behind the same entry
 // point, InsulatedSolver::solve: the same FieldSolution, C, C0, the bound,
 // dC/dEr and Rhat, so that pairModes and the line quantities take it as
-// they are. The cores must be alike; a drain wire inside the foil is
-// refused for now.
+// they are. The cores must be alike. A drain wire inside the foil, in the
+// groove on both sleeves, is one more conductor at the shield's potential;
+// the top-bottom mirror is then gone, the left-right one stays.
 //
 // Method (FoilBasis.h, FoilFit.h): every region's potential exactly
 // harmonic (multipoles about the sleeves and point charges outside the foil
@@ -33,7 +34,9 @@
 // quarter of the promise. It is tightest at clearance 0 with the sleeves
 // touching (cusps at every contact), and with contrast: foamed PE or PTFE
 // need order 18, Er 4 order 41, Er 10 order 93 (a second's work), and Er 30
-// sleeves pressed together do not meet it by kMaxOrder (no value then). Added to the bound: the Fourier sums'
+// sleeves pressed together do not meet it by kMaxOrder (no value then). A
+// drain wire touching both sleeves and the foil needs order 41 with foamed
+// PE: its contacts with the sleeves converge like touching sleeves. Added to the bound: the Fourier sums'
 // tails (twice their last quarter) and the change of every boundary integral
 // from a 12-node rule on the same panels, which are cut where an integrand
 // has a kink; both are estimates, the one part of the bound not proved.

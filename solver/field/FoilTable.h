@@ -33,9 +33,14 @@ private:
     Gradients a_, b_;
 };
 
-// psi of several solutions at a node set (and the feet of its interface
-// nodes), from one pass of the generators: the bound's integrals need only
-// these, not the columns.
+// psi of several solutions at a node set, from one pass of the generators:
+// the bound's integrals need only these, not the columns. At an interface
+// node, psi also at the points the correction eta takes its value from
+// (FoilEnergies.h), with their weights: the foot on the foil (the stadium),
+// or the ends on the drain and the foil of the ray from the drain's centre
+// (with a drain; the second of these blended from two points where the ray
+// leaves by a sleeve's arc, see fanEnd). At a fan node, at the ray's outer
+// end (or the two points it is blended from).
 struct FoilCoefficients {
     const double* filler = nullptr;  // k[c * stride]
     int stride = 1;
@@ -48,15 +53,18 @@ public:
               const std::vector<FoilCoefficients>& solutions);
 
     const BoundaryNodes& nodes() const { return *nodes_; }
-    const Psi& at(int i, int solution) const { return at_[static_cast<std::size_t>(i) * count_ + solution]; }
-    const Psi& atFoot(int i, int solution) const { return foot_[static_cast<std::size_t>(i) * count_ + solution]; }
-    bool hasFoot(int i) const { return lambda_[i] > 0; }
-    double footWeight(int i) const { return lambda_[i]; }  // 1 - depth / w
+    const Psi& at(int i, int solution) const { return at_[index(i, solution)]; }
+    // End k (0 to 2) of node i's correction, and its weight (0 where none).
+    static constexpr int kEnds = 3;
+    const Psi& end(int i, int k, int solution) const { return end_[k][index(i, solution)]; }
+    double endWeight(int i, int k) const { return weight_[k][i]; }
 
 private:
+    std::size_t index(int i, int solution) const { return static_cast<std::size_t>(i) * count_ + solution; }
+
     const BoundaryNodes* nodes_ = nullptr;
     int count_ = 0;
-    std::vector<Psi> at_, foot_;
-    std::vector<double> lambda_;
+    std::vector<Psi> at_, end_[kEnds];
+    std::vector<double> weight_[kEnds];
     Gradients a_, b_;
 };

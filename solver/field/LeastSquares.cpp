@@ -1,6 +1,14 @@
 #include "field/LeastSquares.h"
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+// Squared norms below this share of the largest column's.
+constexpr double kCancelled = 1e-20;
+
+}  // namespace
 
 bool leastSquares(int rows, int cols, const std::vector<double>& a, int rhs, const std::vector<double>& b,
                   std::vector<double>& solution, double damping, std::vector<double>& work)
@@ -11,11 +19,15 @@ bool leastSquares(int rows, int cols, const std::vector<double>& a, int rhs, con
     for (int i = 0; i < rows; ++i)
         for (int j = 0; j < cols; ++j)
             scale[j] += a[static_cast<std::size_t>(i) * cols + j] * a[static_cast<std::size_t>(i) * cols + j];
+    double largest = 0;
     for (int j = 0; j < cols; ++j) {
-        if (!(scale[j] > 0 && std::isfinite(scale[j])))
+        if (!std::isfinite(scale[j]))
             return false;
-        scale[j] = 1 / std::sqrt(scale[j]);
+        largest = std::max(largest, scale[j]);
     }
+    // A column that a mirror image cancels is rounding only: left out.
+    for (int j = 0; j < cols; ++j)
+        scale[j] = scale[j] > kCancelled * largest ? 1 / std::sqrt(scale[j]) : 0;
     // The normal equations of the scaled columns, damped: (S A'A S + d^2) y = S A'b.
     const int n = cols + rhs;
     std::vector<double>& g = work;
@@ -37,7 +49,7 @@ bool leastSquares(int rows, int cols, const std::vector<double>& a, int rhs, con
     }
     const auto at = [&](int i, int j) -> double& { return g[static_cast<std::size_t>(i) * n + j]; };
     for (int j = 0; j < cols; ++j)
-        at(j, j) += damping * damping;
+        at(j, j) += scale[j] > 0 ? damping * damping : 1;
     // Cholesky, upper: G = R'R, the right-hand sides carried along.
     for (int j = 0; j < cols; ++j) {
         double d = at(j, j);

@@ -13,7 +13,8 @@
 // Householder QR, which the fits' time was mostly spent in.
 //
 // a: rows x cols, b: rows x rhs, both row-major. The solutions come back as
-// cols x rhs, row-major. False if a column is zero or a pivot not positive.
+// cols x rhs, row-major; a column of rounding only (a mirror image
+// cancels it) gets a zero. False if a pivot is not positive.
 // `work` is scratch space, kept between calls.
 bool leastSquares(int rows, int cols, const std::vector<double>& a, int rhs, const std::vector<double>& b,
                   std::vector<double>& solution, double damping, std::vector<double>& work);

@@ -19,13 +19,16 @@ constexpr double kWire = 0.405;
 constexpr double kSleeve = 1.0;
 constexpr double kFoam = 1.5;
 
+// A drain wire of 0.32 mm (28 AWG) in the groove.
+constexpr double kDrain = 0.32;
+
 CrossSection foilPair(double s, double clearance, double er1 = kFoam, double er2 = 1, double d = kWire,
-                      double di = kSleeve)
+                      double di = kSleeve, double drain = 0)
 {
     CrossSection c;
     c.cores[0] = {s / 2, 0, d, di, 0, 0, er1};
     c.cores[1] = {-s / 2, 0, d, di, 0, 0, er1};
-    c.shield = FoilShield{clearance, 0};
+    c.shield = FoilShield{clearance, drain};
     c.fillerEr = er2;
     return c;
 }
@@ -108,12 +111,19 @@ INSTANTIATE_TEST_SUITE_P(Clearance, FoilLongStadium, testing::Values(0.0, 0.05),
 // ---- Symmetry ------------------------------------------------------------------------
 
 // The general path assumes no mirror: it solves V = (1, 0) and (0, 1) over
-// the whole cross-section. It must find C11 = C22 and the symmetric path's C.
-class FoilGeneralPath : public testing::TestWithParam<double> {};
+// the whole cross-section. It must find C11 = C22 and the symmetric path's C,
+// with a drain wire too, which leaves only the left-right mirror.
+struct Wrapping {
+    const char* name;
+    double clearance, drain;
+};
+
+class FoilGeneralPath : public testing::TestWithParam<Wrapping> {};
 
 TEST_P(FoilGeneralPath, AgreesWithSymmetricPath)
 {
-    const CrossSection section = foilPair(kSleeve, GetParam());
+    const Wrapping& w = GetParam();
+    const CrossSection section = foilPair(kSleeve, w.clearance, kFoam, 1, kWire, kSleeve, w.drain);
     const FieldSolution symmetric = FoilSolver().solve(section);
     const FieldSolution general = FoilSolver().solve(section, {true, 0});
     ASSERT_EQ(symmetric.reason, "");
@@ -124,10 +134,10 @@ TEST_P(FoilGeneralPath, AgreesWithSymmetricPath)
     EXPECT_NEAR(general.c0.xx, general.c0.yy, general.bound * general.c0.xx);
 }
 
-INSTANTIATE_TEST_SUITE_P(Clearance, FoilGeneralPath, testing::Values(0.0, 0.05),
-                         [](const testing::TestParamInfo<double>& info) {
-                             return info.param == 0 ? std::string("Wrapped") : std::string("Clearance0_05");
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, FoilGeneralPath,
+                         testing::Values(Wrapping{"Wrapped", 0, 0}, Wrapping{"Clearance0_05", 0.05, 0},
+                                         Wrapping{"WrappedWithDrain", 0, kDrain}),
+                         CaseName{});
 
 // ---- What a solution carries -------------------------------------------------------------
 
@@ -136,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Clearance, FoilGeneralPath, testing::Values(0.0, 0.05),
 // wrapped foil, and the same with a clearance and apart.
 struct Foil {
     const char* name;
-    double s, clearance, er1, er2;
+    double s, clearance, er1, er2, drain;
 };
 
 class FoilSolution : public testing::TestWithParam<Foil> {};
@@ -144,7 +154,7 @@ class FoilSolution : public testing::TestWithParam<Foil> {};
 TEST_P(FoilSolution, ModesAndDerivatives)
 {
     const Foil& r = GetParam();
-    const CrossSection section = foilPair(r.s, r.clearance, r.er1, r.er2);
+    const CrossSection section = foilPair(r.s, r.clearance, r.er1, r.er2, kWire, kSleeve, r.drain);
     const FieldSolution f = InsulatedSolver().solve(section);
     ASSERT_EQ(f.reason, "");
     EXPECT_LE(f.bound, kFoilAccuracy);
@@ -162,9 +172,10 @@ TEST_P(FoilSolution, ModesAndDerivatives)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FoilSolution,
-                         testing::Values(Foil{"WrappedTouching", kSleeve, 0, kFoam, 1},
-                                         Foil{"ClearanceTouching", kSleeve, 0.05, kFoam, 1},
-                                         Foil{"WrappedApartPtfe", 1.2, 0, 2.1, 1}),
+                         testing::Values(Foil{"WrappedTouching", kSleeve, 0, kFoam, 1, 0},
+                                         Foil{"ClearanceTouching", kSleeve, 0.05, kFoam, 1, 0},
+                                         Foil{"WrappedApartPtfe", 1.2, 0, 2.1, 1, 0},
+                                         Foil{"WrappedWithDrain", kSleeve, 0, kFoam, 1, kDrain}),
                          CaseName{});
 
 // ---- Out of reach -----------------------------------------------------------------------
@@ -206,6 +217,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"UnlikeCores", unlike(), std::string(kFoilUnlikeCoresText)},
                     Refused{"NegativeDrain", withDrain(kSleeve, -0.1), std::string(kDrainDiameterNegativeText)},
                     Refused{"DrainThroughGroove", withDrain(1.4, 0.32), std::string(kDrainThroughGrooveText)},
+                    Refused{"DrainOnBareCores", foilPair(0.6, 0.05, 1, 1, 0.4, 0.4, kDrain),
+                            std::string(kDrainOnBareCoreText)},
                     Refused{"BareCoreOnFoil", foilPair(1, 0.001, 1, 1, 0.4, 0.4),
                             "Gap too narrow for the field solver (at least 0.01 r): core to foil 0.005 r"},
                     Refused{"NotFinite", foilPair(kSleeve, NAN), std::string(kNotFiniteGeometryText)}),
@@ -230,8 +243,7 @@ TEST(FoilNotConverged, HighContrastTouching)
 // one). Foil rows are compared as they are; the round rows go through the
 // stadium of zero straight length, asymmetric ones on the general path,
 // where that route reaches.
-// Rows this solver refuses (a drain wire inside the foil, an eccentric
-// sleeve) are left out. The table comes from the FEM branch; without it
+// Rows this solver refuses (an eccentric sleeve) are left out. The table comes from the FEM branch; without it
 // the check says so.
 struct FemCase {
     const char* name;
@@ -262,7 +274,7 @@ TEST(FoilFem, MatchesReferenceTable)
 #else
     int compared = 0;
     for (const FemCase& row : kFemCases) {
-        if (row.drain > 0 || row.sx1 != 0 || row.sy1 != 0)
+        if (row.sx1 != 0 || row.sy1 != 0)
             continue;
         CrossSection section;
         section.cores[0] = {row.s / 2 + row.x1, row.y1, row.d, row.di, 0, 0, row.erSleeve};
@@ -272,7 +284,7 @@ TEST(FoilFem, MatchesReferenceTable)
         const bool alike = row.x1 == 0 && row.y1 == 0 && row.di2 == row.di && row.erSleeve2 == row.erSleeve;
         FieldSolution f;
         if (foil) {
-            section.shield = FoilShield{row.size, 0};
+            section.shield = FoilShield{row.size, row.drain};
             f = FoilSolver().solve(section);
         } else {
             section.shield = RoundShield{row.size};
