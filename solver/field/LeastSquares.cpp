@@ -28,11 +28,15 @@ bool leastSquares(int rows, int cols, const std::vector<double>& a, int rhs, con
     // A column that a mirror image cancels is rounding only: left out.
     for (int j = 0; j < cols; ++j)
         scale[j] = scale[j] > kCancelled * largest ? 1 / std::sqrt(scale[j]) : 0;
-    // The normal equations of the scaled columns, damped: (S A'A S + d^2) y = S A'b.
+    // The normal equations of the scaled columns, damped: (S A'A S + d^2) y = S A'b,
+    // a rank-one update per row (the inner loop runs along memory and
+    // vectorises; a dot product per entry would not, its sum being ordered).
     const int n = cols + rhs;
-    std::vector<double>& g = work;
-    g.assign(static_cast<std::size_t>(cols) * n, 0.0);
-    std::vector<double> row(n);
+    std::vector<double>& gram = work;
+    gram.assign(static_cast<std::size_t>(cols) * n + n, 0.0);
+    double* const g = gram.data();
+    double* const row = gram.data() + static_cast<std::size_t>(cols) * n;
+    const auto at = [&](int i, int j) -> double& { return g[static_cast<std::size_t>(i) * n + j]; };
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < cols; ++j)
             row[j] = a[static_cast<std::size_t>(i) * cols + j] * scale[j];
@@ -42,28 +46,29 @@ bool leastSquares(int rows, int cols, const std::vector<double>& a, int rhs, con
             const double rj = row[j];
             if (rj == 0)
                 continue;
-            double* gj = g.data() + static_cast<std::size_t>(j) * n;
+            double* const gj = &at(j, 0);
             for (int k = j; k < n; ++k)
                 gj[k] += rj * row[k];
         }
     }
-    const auto at = [&](int i, int j) -> double& { return g[static_cast<std::size_t>(i) * n + j]; };
     for (int j = 0; j < cols; ++j)
         at(j, j) += scale[j] > 0 ? damping * damping : 1;
-    // Cholesky, upper: G = R'R, the right-hand sides carried along.
+    // Cholesky, upper and by rows: G = R'R, the right-hand sides carried along.
     for (int j = 0; j < cols; ++j) {
-        double d = at(j, j);
-        for (int k = 0; k < j; ++k)
-            d -= at(k, j) * at(k, j);
+        const double d = at(j, j);
         if (!(d > 0))
             return false;
         const double r = std::sqrt(d);
-        at(j, j) = r;
-        for (int c = j + 1; c < n; ++c) {
-            double s = at(j, c);
-            for (int k = 0; k < j; ++k)
-                s -= at(k, j) * at(k, c);
-            at(j, c) = s / r;
+        double* const rowJ = &at(j, 0);
+        for (int c = j; c < n; ++c)
+            rowJ[c] /= r;
+        for (int i = j + 1; i < cols; ++i) {
+            const double f = rowJ[i];
+            if (f == 0)
+                continue;
+            double* const rowI = &at(i, 0);
+            for (int c = i; c < n; ++c)
+                rowI[c] -= f * rowJ[c];
         }
     }
     solution.assign(static_cast<std::size_t>(cols) * rhs, 0.0);
