@@ -13,9 +13,9 @@
 
 namespace {
 
-// What solve aims at: a tenth of the promise, so that it holds with margin.
+// What solve aims at: a quarter of the promise, the margin for the bound's
+// estimated parts (the quadrature check and the Fourier tails).
 constexpr double kOrderTarget = kFoilAccuracy / 4;
-constexpr double kSurfaceTarget = kSurfaceAccuracy;
 constexpr int kStartOrder = 12;
 constexpr double kOrderGrowth = 1.5;
 // Sums of some thousands of products, against the bound, per unit of the
@@ -174,8 +174,6 @@ private:
         const double quadrature = std::max(largestGeneralised(b.lower - bc.lower, b.lower),
                                            largestGeneralised(b.upper - bc.upper, b.lower));
         out.tail = f.tail + quadrature;
-
-
         fillRegions(g, f, out);
         if (withSurface)
             fillSurface(f, out);
@@ -185,7 +183,6 @@ private:
         return out;
     }
 
-private:
     void fillRegions(const FoilGeometry& g, const FoilForms& f, FoilAttempt& out) const
     {
         const bool bare = g.circles[0].isVirtual;

@@ -42,7 +42,8 @@
 // has a kink; both are estimates, the one part of the bound not proved.
 //
 // dC/dEr and Rhat are estimated, not proved: as the change from the order
-// before (or a third lower).
+// before (or a third lower). Rhat's estimate is reported, not held to
+// kSurfaceAccuracy: it runs to a few 1e-7 where C meets its bound.
 
 // The promised relative error of every capacitance, and so impedance, under
 // a foil.
