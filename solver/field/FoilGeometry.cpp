@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "SolverTexts.h"
@@ -236,7 +237,11 @@ Complex OutlinePiece::outward(double s) const
     return Complex(0, 1) * along;  // clockwise traversal: the outside on the left
 }
 
-HullExit hullExit(const FoilGeometry& g, Complex u)
+namespace {
+
+// The exit with the pieces' ends widened by `slack`: a ray through a joint
+// between two pieces may, by rounding, miss both at none.
+HullExit exitWithin(const FoilGeometry& g, Complex u, double slack)
 {
     const Complex b = g.drain.centre;
     const Complex iu = Complex(0, 1) * u;
@@ -254,11 +259,11 @@ HullExit hullExit(const FoilGeometry& g, Complex u)
             const Complex hit = b + reach * u;
             // Within the arc's angles (clockwise from `from` to `to`)?
             double angle = std::arg(hit - p.centre);
-            while (angle > p.from + 1e-12)
+            while (angle > p.from + slack)
                 angle -= 2 * std::numbers::pi;
-            while (angle < p.to - 1e-12)
+            while (angle < p.to - slack)
                 angle += 2 * std::numbers::pi;
-            if (angle > p.from + 1e-12 || reach < 0)
+            if (angle > p.from + slack || reach < 0)
                 continue;
             const double diu = dot(d, iu);
             if (reach < best.reach)
@@ -271,7 +276,7 @@ HullExit hullExit(const FoilGeometry& g, Complex u)
             const double reach = c / nu;
             const Complex hit = b + reach * u;
             const double along = dot(hit - p.start, (p.end - p.start) / std::abs(p.end - p.start));
-            if (along < -1e-12 || along > std::abs(p.end - p.start) + 1e-12 || reach < 0)
+            if (along < -slack || along > std::abs(p.end - p.start) + slack || reach < 0)
                 continue;
             if (reach < best.reach)
                 best = {reach, -c * dot(n, iu) / (nu * nu), k};
@@ -280,12 +285,27 @@ HullExit hullExit(const FoilGeometry& g, Complex u)
     return best;
 }
 
+}  // namespace
+
+HullExit hullExit(const FoilGeometry& g, Complex u)
+{
+    HullExit exit = exitWithin(g, u, 1e-12);
+    for (double slack = 1e-9; exit.piece < 0 && slack < 1e-5; slack *= 1e3)
+        exit = exitWithin(g, u, slack);
+    return exit;
+}
+
 FanEnd fanEnd(const FoilGeometry& g, double theta)
 {
     const Complex b = g.drain.centre;
     const Complex u = std::polar(1.0, theta);
     const HullExit exit = hullExit(g, u);
     FanEnd end;
+    if (exit.piece < 0) {
+        // No piece at any slack: a bound built on it is not finite, and no value follows.
+        end.reach = end.slope = std::numeric_limits<double>::quiet_NaN();
+        return end;
+    }
     const OutlinePiece& piece = g.hull[exit.piece];
     if (!(piece.isArc && !piece.onDrain && g.circles[0].wrapped)) {
         end.reach = exit.reach;
