@@ -149,7 +149,9 @@ void addHull(const FoilGeometry& g, const FoilSymmetry& s, int panelsPerQuarter,
                                               levels, order, kinksOf(fanFrom, fanTo, regime))) {
         const Complex u = std::polar(1.0, q.at);
         const FanEnd end = fanEnd(g, q.at);
-        if (!(end.reach > d.radius * (1 + 1e-12)))
+        // A ray that leaves by the drain's own top has no filler; one whose
+        // exit was not found keeps its NaN, so that the bound is not finite.
+        if (end.reach <= d.radius * (1 + 1e-12))
             continue;
         BoundaryNode n{NodeKind::Fan, 0, d.centre + d.radius * u, q.at, u, Complex(0, 1) * u, q.weight};
         n.reach = end.reach;
