@@ -168,3 +168,13 @@ std::string skinDepthTooLargeText(double depth, double radius);
 std::string aboveTemLimitText(double frequency, double limit);
 inline constexpr std::string_view kSurfaceMovedOutOfReachText =
     "a surface moved by the skin depth leaves the converged solver's reach: ";
+
+// ---- The foil shield (English only) ---------------------------------------------------
+
+inline constexpr std::string_view kFoilClearanceNegativeText = "The foil's clearance must be zero or positive";
+inline constexpr std::string_view kFoilUnlikeCoresText =
+    "The foil solver needs two alike cores (the same diameter, sleeve diameter and sleeve Er)";
+inline constexpr std::string_view kDrainDiameterNegativeText = "The drain wire's diameter must be zero or positive";
+inline constexpr std::string_view kDrainThroughGrooveText =
+    "The drain wire does not fit the groove: it is narrower than the gap between the sleeves, so it cannot rest on both";
+inline constexpr std::string_view kDrainOnBareCoreText = "A drain wire inside the foil would touch the bare cores";

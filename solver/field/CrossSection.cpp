@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
+#include <vector>
 
+#include "field/FoilGeometry.h"
 #include "NumberText.h"
 #include "SolverTexts.h"
 
@@ -50,27 +53,31 @@ std::string placementError(const CrossSection& s, double shieldRadius)
 std::string gapError(const CrossSection& s, double shieldRadius)
 {
     const auto& [a, b] = s.cores;
+    std::vector<ConductorGap> gaps;
+    const double distance = std::hypot(a.x - b.x, a.y - b.y);
+    gaps.push_back({"core to core", (distance - (a.diameter + b.diameter) / 2) / (std::min(a.diameter, b.diameter) / 2)});
+    for (int i = 0; i < 2; ++i) {
+        const Core& c = s.cores[i];
+        gaps.push_back({"core " + std::to_string(i + 1) + " to shield",
+                        (shieldRadius - std::hypot(c.x, c.y) - c.diameter / 2) / (c.diameter / 2)});
+    }
+    return narrowGapRefusal(gaps);
+}
+
+}  // namespace
+
+std::string narrowGapRefusal(const std::vector<ConductorGap>& gaps)
+{
     // A gap of 0.01 r as typed comes out of the sums a hair below.
     constexpr double kMinGapAfterRounding = kMinConductorGap * (1 - 1e-12);
     std::string narrow;
-    const auto note = [&](const std::string& what, double gap) {
-        if (gap >= kMinGapAfterRounding)
-            return;
-        narrow += (narrow.empty() ? "" : ", ") + what + " " + formatSignificant(gap, kTextDigits) + " r";
-    };
-    const double distance = std::hypot(a.x - b.x, a.y - b.y);
-    note("core to core", (distance - (a.diameter + b.diameter) / 2) / (std::min(a.diameter, b.diameter) / 2));
-    for (int i = 0; i < 2; ++i) {
-        const Core& c = s.cores[i];
-        note("core " + std::to_string(i + 1) + " to shield",
-             (shieldRadius - std::hypot(c.x, c.y) - c.diameter / 2) / (c.diameter / 2));
-    }
+    for (const ConductorGap& g : gaps)
+        if (!(g.gap >= kMinGapAfterRounding))
+            narrow += (narrow.empty() ? "" : ", ") + g.what + " " + formatSignificant(g.gap, kTextDigits) + " r";
     if (narrow.empty())
         return {};
     return std::string(kFieldGapTooNarrowStart) + formatSignificant(kMinConductorGap, kTextDigits) + " r): " + narrow;
 }
-
-}  // namespace
 
 bool isBare(const Core& core)
 {
@@ -79,16 +86,26 @@ bool isBare(const Core& core)
 
 std::string crossSectionRefusal(const CrossSection& s)
 {
-    const double shieldDiameter = std::get<RoundShield>(s.shield).diameter;
-    if (!finite(s.cores[0]) || !finite(s.cores[1]) || !std::isfinite(shieldDiameter) || !std::isfinite(s.fillerEr))
+    const bool finiteShield = std::visit(
+        [](const auto& shield) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(shield)>, RoundShield>)
+                return std::isfinite(shield.diameter);
+            else
+                return std::isfinite(shield.clearance) && std::isfinite(shield.drainDiameter);
+        },
+        s.shield);
+    if (!finite(s.cores[0]) || !finite(s.cores[1]) || !finiteShield || !std::isfinite(s.fillerEr))
         return std::string(kNotFiniteGeometryText);
-    if (!(shieldDiameter > 0))
+    if (const auto* round = std::get_if<RoundShield>(&s.shield); round && !(round->diameter > 0))
         return std::string(kShieldDiameterNotPositiveText);
     if (!(s.fillerEr > 0))
         return std::string(kFillerErNotPositiveText);
     for (int i = 0; i < 2; ++i)
         if (std::string error = coreError(s.cores[i], i); !error.empty())
             return error;
+    if (std::holds_alternative<FoilShield>(s.shield))
+        return foilRefusal(s);
+    const double shieldDiameter = std::get<RoundShield>(s.shield).diameter;
     if (std::string error = placementError(s, shieldDiameter / 2); !error.empty())
         return error;
     return gapError(s, shieldDiameter / 2);

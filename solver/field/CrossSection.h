@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <variant>
+#include <vector>
 
 // What the field solver is given: two round conductors, each in its own
 // round sleeve, inside a grounded shield, the rest filled with one dielectric.
@@ -24,8 +25,19 @@ struct RoundShield {
     double diameter = 0;
 };
 
-// Round only, for now; an outline drawn tight round the sleeves joins later.
-using Shield = std::variant<RoundShield>;
+// A foil drawn tight round both sleeves: the stadium of the two circles of
+// radius Di/2 + clearance about the sleeves' centres, the clearance filled
+// with the filler. A drain wire inside the foil, a bare conductor at the
+// shield's potential, lies in the groove on the side of positive y (in the
+// frame where core 1 is on the positive x axis), touching both sleeves; the
+// foil is then drawn over it too. A drain wire outside the foil does not
+// change the field inside and is the caller's to leave out.
+struct FoilShield {
+    double clearance = 0;      // t >= 0
+    double drainDiameter = 0;  // dw of a drain wire inside the foil; 0: none inside
+};
+
+using Shield = std::variant<RoundShield, FoilShield>;
 
 struct CrossSection {
     std::array<Core, 2> cores;
@@ -44,3 +56,12 @@ std::string crossSectionRefusal(const CrossSection& section);
 bool isSymmetricPair(const CrossSection& section);
 
 bool isBare(const Core& core);
+
+// A conductor's gap, in core radii of the smaller core, and what it lies between.
+struct ConductorGap {
+    std::string what;
+    double gap = 0;
+};
+
+// Names the gaps below kMinConductorGap; empty when there are none.
+std::string narrowGapRefusal(const std::vector<ConductorGap>& gaps);

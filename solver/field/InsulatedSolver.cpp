@@ -110,6 +110,10 @@ FieldSolution InsulatedSolver::solve(const CrossSection& section, const FieldOpt
         s.reason = std::move(refusal);
         return s;
     }
+    // A foil has no images: the sibling solver takes it, so that a caller
+    // need not know the shield.
+    if (std::holds_alternative<FoilShield>(section.shield))
+        return foil_.solve(section, {options.generalPath, options.order});
     for (const int order : {options.order, options.vacuumOrder})
         if (!(order >= 0 && order <= kMaxOrder)) {
             s.reason = std::string(kFieldOrderRangeStart) + std::to_string(kMaxOrder);

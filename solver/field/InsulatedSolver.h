@@ -5,9 +5,12 @@
 
 #include "field/Attempt.h"
 #include "field/CrossSection.h"
+#include "field/FieldSolution.h"
+#include "field/FoilSolver.h"
 #include "field/Matrix2.h"
 
-// Field solver for two insulated cores in a round shield: the per-length
+// Field solver for two insulated cores in a round shield (and, through
+// FoilSolver.h, under a foil): the per-length
 // capacitance matrix with and without the dielectrics, its derivatives in
 // each region's Er, and the surface-charge matrix of the conductor loss.
 //
@@ -39,40 +42,9 @@
 // The promised relative error of every capacitance, and so of every impedance.
 inline constexpr double kFieldAccuracy = 1e-9;
 
-// The promised relative error of Rhat (estimated, see above).
-inline constexpr double kSurfaceAccuracy = 1e-8;
-
-enum class FieldStatus {
-    Solved,
-    Refused,       // out of reach: the reason says why
-    NotConverged,  // in reach, but the bound was not met by kMaxOrder: no values
-};
-
-struct FieldSolution {
-    FieldStatus status = FieldStatus::Refused;
-    std::string reason;  // empty exactly when Solved
-    bool symmetric = false;  // solved on the symmetric pair's fast path
-    int order = 0;           // K with the dielectrics
-    int vacuumOrder = 0;     // K in vacuum
-    Sym2 c;                  // F/m, Maxwell capacitance matrix
-    Sym2 c0;                 // F/m, every Er 1
-    // Relative: |V'(C~ - C)V| <= bound V'CV for every V, and the same for C0.
-    double bound = 0;
-    // F/m per unit Er: sleeve 1, sleeve 2 (zero for a bare core), filler.
-    std::array<Sym2, 3> dCdEr;
-    // Estimated: |V'(D~ - D)V| Er <= derivativeError V'CV, every region and V.
-    double derivativeError = 0;
-    // 1/m: the integral over all conductor surfaces of sigma_i sigma_j in the
-    // vacuum solution with unit line charge on core i (the shield taking it
-    // back); R = Rs * rHat.
-    Sym2 rHat;
-    // Estimated: |V'(R~ - R)V| <= rHatError V'RV.
-    double rHatError = 0;
-};
-
 struct FieldOptions {
     bool generalPath = false;  // even for the symmetric pair
-    int order = 0;             // fixed K with the dielectrics; 0 chooses
+    int order = 0;             // fixed K with the dielectrics (under a foil, its order); 0 chooses
     int vacuumOrder = 0;       // fixed K in vacuum; 0 chooses
 };
 
@@ -87,4 +59,5 @@ private:
     Problem solveProblem(const Layout& layout, bool symmetric, int fixedOrder, bool vacuum);
 
     AttemptRunner runner_;
+    FoilSolver foil_;
 };
