@@ -23,6 +23,5 @@ inline constexpr std::string_view kLengthText = "The line's length must be a pos
 inline constexpr std::string_view kReferenceText = "Every reference resistance must be a positive finite number of ohm";
 inline constexpr std::string_view kFrequenciesText =
     "The frequencies must be finite, at least 0 Hz and strictly increasing";
-inline constexpr std::string_view kLosslessDcText =
-    "A lossless line has no network at 0 Hz (its ends are shorted together): start above 0 Hz";
-inline constexpr std::string_view kSingularNetworkText = "The line's network is singular at ";
+// Followed by the frequency.
+inline constexpr std::string_view kSingularNetworkText = "The line's modes are degenerate (one eigenvector of ZY) at ";
