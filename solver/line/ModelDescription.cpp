@@ -1,5 +1,6 @@
 #include "line/ModelDescription.h"
 
+#include <algorithm>
 #include <cmath>
 #include <variant>
 
@@ -22,6 +23,8 @@ std::string millimetres(double metres)
 
 std::string hertz(double f)
 {
+    if (f >= 1e12)
+        return number(f / 1e12) + " THz";
     if (f >= 1e9)
         return number(f / 1e9) + " GHz";
     if (f >= 1e6)
@@ -44,6 +47,9 @@ std::string coreLine(const CrossSection& section, const RlgcModel& model, int i)
 
 std::string dielectricLine(const LineLosses& losses)
 {
+    const bool lossless = std::all_of(losses.tanDelta.begin(), losses.tanDelta.end(), [](double t) { return t == 0; });
+    if (lossless && losses.dielectric == DielectricModel::ConstantLossTangent)
+        return "dielectric: lossless, Er constant over frequency";
     if (losses.dielectric == DielectricModel::ConstantLossTangent)
         return "dielectric: Er and tan delta constant over frequency (not causal: a step's response starts a "
                "little before its delay)";
@@ -100,4 +106,12 @@ std::vector<std::string> networkDescription(const NetworkRequest& request, const
         "S within " + formatExponent(sweep.errorEstimate, 1) +
             " of the model (estimated from the bounds of the per-length matrices)",
     };
+}
+
+std::string modalDescription(const ModalLine& modes)
+{
+    if (modes.droppedCoupling == 0)
+        return "the two modes are exact: the pair is symmetric (even and odd) or without loss";
+    return "the two modes are those of L C; their coupling through R and G, up to " +
+           formatExponent(modes.droppedCoupling, 1) + " of the modes' own, is left out";
 }
