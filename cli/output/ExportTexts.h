@@ -17,3 +17,5 @@ inline constexpr std::string_view kExportValuesText = "Every value written must 
 inline constexpr std::string_view kSpiceNameText =
     "A subcircuit's name must start with a letter and hold only letters, digits and _";
 inline constexpr std::string_view kSpiceLengthText = "The line's length must be a positive finite number of metres";
+inline constexpr std::string_view kSpiceModeText =
+    "Each mode's L and C must be positive, its R and G zero or positive";

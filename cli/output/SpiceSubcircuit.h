@@ -4,28 +4,35 @@
 #include <string>
 #include <vector>
 
-// An ngspice subcircuit of a length of the line on ngspice's coupled lossy
-// multiconductor line, CPL (the ngspice manual, "Coupled Multiconductor Line
-// (CPL)"), which takes full R, L, G and C matrices per unit length, each as
-// its upper triangle r11 r12 r22, C and G in the Maxwell form:
+// An ngspice subcircuit of a length of the line, as two single lossy lines
+// (LTRA), one a mode, joined to the cores at each end by controlled sources:
+// each core's voltage is sum_k T_ik Vm_k (voltage-controlled sources in
+// series, a zero-volt source to sense its current) and each mode's current
+// sum_i T_ik I_i (current-controlled sources), which keeps the power.
 //
 //   .subckt NAME n1 n2 f1 f2 ref     near core 1, near core 2, far core 1,
-//   P1 n1 n2 ref f1 f2 ref NAME_cpl  far core 2, the shield
-//   .model NAME_cpl CPL length=...  R=... L=... G=... C=...
+//   ...                              far core 2, the shield
 //   .ends NAME
 //
-// CPL, not a line per mode: it couples the cores by the matrices as they are,
-// so an unequal pair (whose modes' voltage vectors change with frequency
-// once there is loss) needs no transformation the simulator cannot hold. CPL
-// keeps R and G constant, as taken at one frequency, and ngspice raises every
-// entry of R below 1e-4 ohm per unit length (r12 included) to 1e-4; both are
-// said in the file's comments. Transient analysis only.
+// LTRA and not ngspice's coupled line CPL: ngspice 39's CPL leaves out the
+// series loss on the way through (a 59 ohm line of 1 m and 10 ohm/m between
+// 59 ohm ends passes the whole 0.5 V step of a 1 V source, where 0.46 V
+// arrives and stays), while LTRA meets the exact response (the ngspice
+// manual, "Lossy Transmission Line Model (LTRA)"). LTRA takes no
+// G beside R: the mode's G is carried as the series resistance G Zm^2 with
+// Zm^2 = l/c, which loses as much where the loss is small against omega L
+// and omega C, and the comments say so. R and G are constant, as taken at
+// one frequency. Transient analysis only.
+
+struct SpiceMode {
+    double r = 0, l = 0, g = 0, c = 0;  // per metre: ohm/m, H/m, S/m, F/m
+};
 
 struct SpiceLine {
     std::string name;   // of the subcircuit: a letter, then letters, digits and _
     double length = 0;  // m
-    // Upper triangles (11, 12, 22) per metre: ohm/m, H/m, S/m, F/m.
-    std::array<double, 3> r{}, l{}, g{}, c{};
+    std::array<std::array<double, 2>, 2> voltage{};  // T: core i, mode k
+    std::array<SpiceMode, 2> modes;
     double lossFrequency = 0;           // Hz, where R and G were taken
     std::vector<std::string> comments;  // a "* " line each
 };

@@ -1,10 +1,11 @@
-// The ngspice subcircuit: its nodes, the CPL model's matrices as upper
-// triangles, and what its comments must say.
+// The ngspice subcircuit: its nodes, one LTRA line a mode joined to the
+// cores by controlled sources, and what its comments must say.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,69 +21,63 @@ SpiceLine twinax()
     SpiceLine line;
     line.name = "twinax_24";
     line.length = 1.5;
-    line.r = {6.18, 0.624, 6.18};
-    line.l = {3.94e-7, 9.98e-8, 3.94e-7};
-    line.g = {2.5e-5, -1.5e-5, 2.5e-5};
-    line.c = {4.4378e-11, -1.51186e-11, 4.4378e-11};
+    line.voltage = {{{1, 0.57}, {0.79, -1}}};
+    line.modes = {SpiceMode{4.5, 3.0e-7, 2e-5, 4.7e-11}, SpiceMode{5.1, 2.6e-7, 3e-5, 6.6e-11}};
     line.lossFrequency = 1e9;
     line.comments = {"made by a test"};
     return line;
 }
 
-std::vector<std::string> lines(const std::string& text)
+std::vector<std::vector<std::string>> elements(const std::string& text)
 {
-    std::vector<std::string> out;
+    std::vector<std::vector<std::string>> out;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
-}
-
-// "+ K=a b c" as the three numbers.
-std::vector<double> matrixLine(const std::string& line, char key)
-{
-    EXPECT_EQ(line.substr(0, 4), std::string("+ ") + key + "=") << line;
-    std::vector<double> out;
-    std::istringstream in(line.substr(4));
-    for (std::string word; in >> word;)
-        out.push_back(std::strtod(word.c_str(), nullptr));
-    return out;
-}
-
-TEST(SpiceSubcircuit, NodesModelAndMatrices)
-{
-    const SpiceText t = spiceSubcircuit(twinax());
-    ASSERT_EQ(t.error, "");
-    const std::vector<std::string> l = lines(t.text);
-    std::size_t at = 0;
-    while (at < l.size() && l[at][0] == '*')
-        ++at;
-    ASSERT_EQ(l.size(), at + 8);
-    EXPECT_EQ(l[0], "* made by a test");
-    EXPECT_NE(t.text.find("as at 1e+09 Hz"), std::string::npos) << "where R and G were taken";
-    EXPECT_EQ(l[at], ".subckt twinax_24 n1 n2 f1 f2 ref");
-    EXPECT_EQ(l[at + 1], "P1 n1 n2 ref f1 f2 ref twinax_24_cpl");
-    EXPECT_EQ(l[at + 2], ".model twinax_24_cpl CPL length=1.5");
-    EXPECT_EQ(matrixLine(l[at + 3], 'R'), (std::vector<double>{6.18, 0.624, 6.18}));
-    EXPECT_EQ(matrixLine(l[at + 4], 'L'), (std::vector<double>{3.94e-7, 9.98e-8, 3.94e-7}));
-    EXPECT_EQ(matrixLine(l[at + 5], 'G'), (std::vector<double>{2.5e-5, -1.5e-5, 2.5e-5}));
-    EXPECT_EQ(matrixLine(l[at + 6], 'C'), (std::vector<double>{4.4378e-11, -1.51186e-11, 4.4378e-11}));
-    EXPECT_EQ(l[at + 7], ".ends twinax_24");
-    EXPECT_EQ(t.text.find("1e-4"), std::string::npos) << "no R below ngspice's floor here";
-}
-
-// ngspice raises any entry of R below 1e-4 ohm per unit length to 1e-4
-// (a lossless line's, or a small or negative r12): the file says so.
-TEST(SpiceSubcircuit, SaysWhereNgspiceRaisesR)
-{
-    for (const std::array<double, 3>& r :
-         {std::array<double, 3>{0, 0, 0}, std::array<double, 3>{6.18, -0.01, 6.18}}) {
-        SpiceLine line = twinax();
-        line.r = r;
-        const SpiceText t = spiceSubcircuit(line);
-        ASSERT_EQ(t.error, "");
-        EXPECT_NE(t.text.find("raises each entry of R below 1e-4 ohm/m"), std::string::npos);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '*')
+            continue;
+        std::istringstream words(line);
+        auto& e = out.emplace_back();
+        for (std::string w; words >> w;)
+            e.push_back(w);
     }
+    return out;
+}
+
+// Each mode an LTRA line with R + G l/c as its resistance; at each end, per
+// core, a current sense, two voltage sources in series (T_i1 Vm_1 and
+// T_i2 Vm_2) and two current sources (T_i1 I_i into mode 1, T_i2 I_i into
+// mode 2).
+TEST(SpiceSubcircuit, ModesAndTheirJoins)
+{
+    const SpiceLine line = twinax();
+    const SpiceText t = spiceSubcircuit(line);
+    ASSERT_EQ(t.error, "");
+    EXPECT_EQ(t.text.rfind("* made by a test\n", 0), 0u);
+    EXPECT_NE(t.text.find("as at 1e+09 Hz"), std::string::npos) << "where R and G were taken";
+    const auto e = elements(t.text);
+    ASSERT_EQ(e.size(), 2u + 4u + 2u * 2u * 5u);
+    EXPECT_EQ(e.front(), (std::vector<std::string>{".subckt", "twinax_24", "n1", "n2", "f1", "f2", "ref"}));
+    EXPECT_EQ(e.back(), (std::vector<std::string>{".ends", "twinax_24"}));
+    EXPECT_EQ(e[1], (std::vector<std::string>{"O1", "a1", "ref", "b1", "ref", "twinax_24_mode1"}));
+    std::map<std::string, double> model;
+    for (std::size_t i = 3; i < e[2].size(); ++i) {
+        const std::size_t eq = e[2][i].find('=');
+        model[e[2][i].substr(0, eq)] = std::strtod(e[2][i].c_str() + eq + 1, nullptr);
+    }
+    EXPECT_EQ(e[2][2], "LTRA");
+    EXPECT_DOUBLE_EQ(model["R"], 4.5 + 2e-5 * 3.0e-7 / 4.7e-11);
+    EXPECT_EQ(model["L"], 3.0e-7);
+    EXPECT_EQ(model["C"], 4.7e-11);
+    EXPECT_EQ(model["LEN"], 1.5);
+    EXPECT_EQ(model.count("G"), 0u) << "LTRA takes no G beside R";
+    // The near end of core 2.
+    EXPECT_EQ(e[10], (std::vector<std::string>{"Vn2", "n2", "n2_s", "0"}));
+    EXPECT_EQ(e[11], (std::vector<std::string>{"En21", "n2_s", "n2_m", "a1", "ref", "0.79"}));
+    EXPECT_EQ(e[12], (std::vector<std::string>{"En22", "n2_m", "ref", "a2", "ref", "-1"}));
+    EXPECT_EQ(e[13], (std::vector<std::string>{"Fn21", "ref", "a1", "Vn2", "0.79"}));
+    EXPECT_EQ(e[14], (std::vector<std::string>{"Fn22", "ref", "a2", "Vn2", "-1"}));
+    // The far end of core 1.
+    EXPECT_EQ(e[16], (std::vector<std::string>{"Ef11", "f1_s", "f1_m", "b1", "ref", "1"}));
 }
 
 struct Refused {
@@ -114,7 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"Blank", changed([](SpiceLine& l) { l.name = "twin ax"; }), kSpiceNameText},
                     Refused{"Dot", changed([](SpiceLine& l) { l.name = "a.b"; }), kSpiceNameText},
                     Refused{"ZeroLength", changed([](SpiceLine& l) { l.length = 0; }), kSpiceLengthText},
-                    Refused{"NanInC", changed([](SpiceLine& l) { l.c[1] = NAN; }), kExportValuesText}),
+                    Refused{"NanInT", changed([](SpiceLine& l) { l.voltage[1][0] = NAN; }), kExportValuesText},
+                    Refused{"NoCapacitance", changed([](SpiceLine& l) { l.modes[1].c = 0; }), kSpiceModeText},
+                    Refused{"NegativeG", changed([](SpiceLine& l) { l.modes[0].g = -1e-6; }), kSpiceModeText}),
     CaseName{});
 
 }  // namespace
