@@ -21,9 +21,3 @@ CMat2 withImaginary(const Sym2& s, double w, const Sym2& t);
 CMat2 diagonal(Complex x, Complex y);
 
 using Mat4 = std::array<std::array<Complex, 4>, 4>;
-
-Mat4 identity4();
-Mat4 operator*(const Mat4& x, const Mat4& y);
-// y becomes x^-1 y, by Gaussian elimination with partial pivoting; false,
-// and y undefined, on a zero pivot.
-bool solve4(Mat4 x, Mat4& y);

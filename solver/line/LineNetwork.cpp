@@ -77,15 +77,15 @@ std::optional<Modes> lineModes(const CMat2& z, const CMat2& y)
     return m;
 }
 
-std::optional<EndNetworks> lineEnds(const Rlgc& x, double length)
+std::optional<EndNetworks> lineEnds(const Rlgc& perLength, double length)
 {
-    const double omega = 2 * kPi * x.frequency;
-    const CMat2 z = withImaginary(x.r, omega, x.l);
-    const CMat2 y = withImaginary(x.g, omega, x.c);
-    if (x.frequency == 0) {
-        const double half = length / 2;
-        return EndNetworks{{half * y.a, half * y.b, half * y.c, half * y.d}, {half * z.a, half * z.b, half * z.c, half * z.d}};
-    }
+    const double omega = 2 * kPi * perLength.frequency;
+    const CMat2 z = withImaginary(perLength.r, omega, perLength.l);
+    const CMat2 y = withImaginary(perLength.g, omega, perLength.c);
+    const double half = length / 2;
+    if (perLength.frequency == 0)
+        return EndNetworks{{half * y.a, half * y.b, half * y.c, half * y.d},
+                           {half * z.a, half * z.b, half * z.c, half * z.d}};
     const std::optional<Modes> modes = lineModes(z, y);
     if (!modes)
         return std::nullopt;
@@ -94,11 +94,10 @@ std::optional<EndNetworks> lineEnds(const Rlgc& x, double length)
     std::array<Complex, 2> alike, opposed;
     for (int k = 0; k < 2; ++k) {
         const Complex gamma = modes->gamma[k];
-        const Complex x = gamma * (length / 2);
-        const Complex th = std::tanh(x);
+        const Complex th = std::tanh(gamma * half);
         alike[k] = gamma * th;
-        // tanh(x)/gamma tends to l/2; gamma is 0 at f > 0 only by underflow.
-        opposed[k] = x == 0.0 ? Complex(length / 2) : th / gamma;
+        // tanh(gamma l/2)/gamma tends to l/2; gamma is 0 at f > 0 only by underflow.
+        opposed[k] = gamma == 0.0 ? Complex(half) : th / gamma;
     }
     return EndNetworks{inverse(z) * similar(t, tInverse, alike[0], alike[1]),
                        similar(t, tInverse, opposed[0], opposed[1]) * z};

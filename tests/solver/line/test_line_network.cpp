@@ -55,6 +55,24 @@ double largestDifference(const Mat4& a, const Mat4& b)
     return most;
 }
 
+Mat4 identity4()
+{
+    Mat4 m{};
+    for (int i = 0; i < 4; ++i)
+        m[i][i] = 1;
+    return m;
+}
+
+Mat4 operator*(const Mat4& x, const Mat4& y)
+{
+    Mat4 m{};
+    for (int i = 0; i < 4; ++i)
+        for (int k = 0; k < 4; ++k)
+            for (int j = 0; j < 4; ++j)
+                m[i][j] += x[i][k] * y[k][j];
+    return m;
+}
+
 Mat4 adjoint(const Mat4& m)
 {
     Mat4 a{};
