@@ -22,6 +22,9 @@ duvane_install_missing() {
 duvane_build_packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
                        fonts-ipafont-gothic fonts-dejavu-core locales python3
                        desktop-file-utils appstream groff-base)  # the last three for check-install.sh
+# The oracle checks of the line models (tests/oracles): scikit-rf reads the
+# Touchstone files, ngspice runs the subcircuits.
+duvane_oracle_packages=(python3-scikit-rf ngspice)
 # The fuzz targets only (tools/fuzz.sh, and so tools/test.sh): libFuzzer comes
 # with clang's runtime, and llvm-14 names the lines of a report.
 duvane_fuzz_packages=(clang-14 libclang-rt-14-dev llvm-14)

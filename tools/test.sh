@@ -4,7 +4,7 @@
 # and the install check. The daily loop is `cmake --workflow --preset fast`.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-duvane_install_missing "${duvane_build_packages[@]}"
+duvane_install_missing "${duvane_build_packages[@]}" "${duvane_oracle_packages[@]}"
 duvane_ensure_comma_locale
 # Benchmarks are built (not run) so that they keep compiling.
 duvane_build_preset default

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "line/LineSweep.h"
+#include "line/Rlgc.h"
+#include "output/RlgcTable.h"
+#include "output/SpiceSubcircuit.h"
+#include "output/Touchstone.h"
+
+// From the line models to the writers' plain numbers: what the model command
+// of duvane-calc will do, here for the oracle program and the benchmark
+// until it exists.
+
+// The four single-ended ports, numbered as the request says. Touchstone 1
+// has one reference: where the cores' differ it is left NaN, which
+// touchstoneText() refuses.
+TouchstoneNetwork singleEndedNetwork(const NetworkSweep& sweep, const NetworkRequest& request,
+                                     std::vector<std::string> comments);
+
+// The differential mode's two-port Sdd (near, far), or the common mode's Scc.
+TouchstoneNetwork differentialNetwork(const NetworkSweep& sweep, const NetworkRequest& request,
+                                      std::vector<std::string> comments);
+TouchstoneNetwork commonNetwork(const NetworkSweep& sweep, const NetworkRequest& request,
+                                std::vector<std::string> comments);
+
+RlgcRow rlgcRow(const Rlgc& perLength);
+
+SpiceLine spiceLine(const Rlgc& perLength, std::string name, double length, std::vector<std::string> comments);
