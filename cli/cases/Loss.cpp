@@ -1,6 +1,7 @@
 #include "cases/Loss.h"
 
-#include "line/TemLimit.h"
+#include "field/CrossSection.h"
+#include "line/QuasiTem.h"
 #include "line/TwinLoss.h"
 #include "SolverTexts.h"
 
@@ -31,9 +32,13 @@ TwinLoss lossOf(ConvergedSolver& solver, const CableShape& shape, const CaseInpu
 {
     // Above the first higher-order mode's cut-off the cross-section is no
     // TEM line, and no loss of one holds.
-    const double coreRadius = shape.wireMm * 1e-3 / 2;
-    if (const double limit = temLimit(shape.dd * coreRadius, coreRadius, input[Input::Er]);
-        !(input[Input::Frequency] <= limit))
+    const double d = shape.wireMm * 1e-3;
+    const double x = shape.sd * shape.dd * d / 2;
+    const CrossSection section{.cores = {Core{.x = x, .diameter = d, .sleeveDiameter = d},
+                                         Core{.x = -x, .diameter = d, .sleeveDiameter = d}},
+                               .shield = RoundShield{shape.dd * d},
+                               .fillerEr = input[Input::Er]};
+    if (const double limit = quasiTemLimit(section); !(input[Input::Frequency] <= limit))
         return {.error = aboveTemLimitText(input[Input::Frequency], limit)};
     LossRequest request;
     request.sd = shape.sd;
