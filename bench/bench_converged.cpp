@@ -1,12 +1,11 @@
 // Speed of the converged solver: Ze + Zo with both gaps wide, with a 0.2 r
 // gap and with the narrowest gap it takes, and a shape solve on it started
-// from the five-charge answer, and the loss at one frequency. Run with --benchmark_repetitions=5 for medians.
+// from the five-charge answer. Run with --benchmark_repetitions=5 for medians.
 #include <benchmark/benchmark.h>
 
 #include "field/ConvergedShape.h"
 #include "field/ConvergedSolver.h"
 #include "fivecharge/Qol_math2.h"
-#include "line/TwinLoss.h"
 
 namespace {
 
@@ -70,28 +69,6 @@ void BM_ConvergedShapeSolve(benchmark::State& state)
     state.counters["count"] = static_cast<double>(result.count);
 }
 BENCHMARK(BM_ConvergedShapeSolve)->Unit(benchmark::kMicrosecond);
-
-// Both modes' loss at 1 GHz, 0.51 mm copper cores with both gaps wide: three
-// converged solves (the shape, its surfaces receded and advanced).
-void BM_LossOpen(benchmark::State& state)
-{
-    ConvergedSolver solver;
-    LossRequest request;
-    request.sd = 0.5;
-    request.dd = 10;
-    request.wireDiameter = 0.51e-3;
-    request.er = 2.1;
-    request.frequency = 1e9;
-    request.tanDelta = 0.0002;
-    TwinLoss loss;
-    for (auto _ : state) {
-        loss = twinLoss(solver, request);
-        benchmark::DoNotOptimize(loss.alphaDiff);
-    }
-    if (!loss.error.empty())
-        state.SkipWithError(loss.error.c_str());
-}
-BENCHMARK(BM_LossOpen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

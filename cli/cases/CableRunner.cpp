@@ -2,6 +2,7 @@
 
 #include "cases/Dielectrics.h"
 #include "cases/Dimensions.h"
+#include "cases/Loss.h"
 #include "cases/PerLength.h"
 #include "field/PairModes.h"
 
@@ -64,12 +65,13 @@ void CableRunner::impedance(const CaseInput& input, Report& report)
         report.error = std::move(problem);
         return;
     }
-    const FieldSolution solution = field_.solve(crossSectionOf(cable.design));
+    const CrossSection section = crossSectionOf(cable.design);
+    const FieldSolution solution = field_.solve(section);
     if (solution.status != FieldStatus::Solved) {
         report.error = solution.reason;
         return;
     }
-    listResults(input, pairModes(solution), report.results);
+    listSolved(input, section, solution, report);
 }
 
 std::optional<PairDesign> CableRunner::design(const CaseInput& input, Report& report)
@@ -88,7 +90,8 @@ std::optional<PairDesign> CableRunner::design(const CaseInput& input, Report& re
     CaseInput solved = resolved(input, design);
     solved.set(Input::ShieldDiameter, design.shieldOf() * kMillimetresPerMetre);
     solved.set(Input::Spacing, design.spacingOf() * kMillimetresPerMetre);
-    listResults(solved, pairModes(field_.solve(crossSectionOf(design))), report.results);
+    const CrossSection section = crossSectionOf(design);
+    listSolved(solved, section, field_.solve(section), report);
     return design;
 }
 
@@ -102,10 +105,27 @@ void CableRunner::layout(Mode mode, const CaseInput& prototype, Report& report) 
         byDimensions.set(Input::ShieldDiameter, 1);
         byDimensions.set(Input::Spacing, 1);
     }
-    listResults(byDimensions, layoutModes(), report.results);
+    const PairLoss anyLoss;
+    listResults(byDimensions, layoutModes(), &anyLoss, report.results);
 }
 
-void CableRunner::listResults(const CaseInput& input, const PairModes& modes, std::vector<Quantity>& results) const
+void CableRunner::listSolved(const CaseInput& input, const CrossSection& section, const FieldSolution& solution,
+                             Report& report) const
+{
+    // The impedances do not depend on the frequency: a loss that cannot be
+    // had leaves them standing, its reason the case's error.
+    PairLoss loss;
+    if (input.has(Input::Frequency)) {
+        const CableCase cable = cableOf(input);
+        loss = lossOf(section, solution, {cable.tanSleeve, cable.tanSleeve, cable.tanFill}, input);
+        report.error = loss.error;
+    }
+    listResults(input, pairModes(solution), input.has(Input::Frequency) && loss.error.empty() ? &loss : nullptr,
+                report.results);
+}
+
+void CableRunner::listResults(const CaseInput& input, const PairModes& modes, const PairLoss* loss,
+                              std::vector<Quantity>& results) const
 {
     const PairDesign design = cableOf(input).design;
     const double wireMm = design.coreDiameter * kMillimetresPerMetre;
@@ -124,4 +144,6 @@ void CableRunner::listResults(const CaseInput& input, const PairModes& modes, st
                                    {"zcm", "Zcm", modes.zCommon, Unit::Ohm},
                                    {"error_bound", "Error bound", modes.impedanceBound, Unit::RelativeError}});
     addPerLength(capacitancesOf(modes), ModeKeys::Modes, results);
+    if (loss != nullptr)
+        addLoss(*loss, false, results);
 }

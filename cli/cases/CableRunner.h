@@ -6,6 +6,7 @@
 #include "cases/Inputs.h"
 #include "cases/RunSettings.h"
 #include "field/InsulatedSolver.h"
+#include "line/ModeLoss.h"
 #include "output/Report.h"
 
 // Runs the cases of a cable (see CableCase.h) on the field solution: its
@@ -13,7 +14,7 @@
 // dimensions. One solver serves every case of a run.
 class CableRunner {
 public:
-    explicit CableRunner(const SolveSettings& settings) : settings_(settings) {}
+    CableRunner(const SolveSettings& settings, InsulatedSolver& field) : settings_(settings), field_(field) {}
 
     // The case's inputs as numbers, as the case echoes them: the contacts
     // resolved to the lengths of `design`, a material to its Er and, unless
@@ -29,8 +30,14 @@ public:
     void layout(Mode mode, const CaseInput& prototype, Report& report) const;
 
 private:
-    void listResults(const CaseInput& input, const PairModes& modes, std::vector<Quantity>& results) const;
+    // Lists the results of a solved cross-section; with --freq its loss, whose
+    // error becomes the case's.
+    void listSolved(const CaseInput& input, const CrossSection& section, const FieldSolution& solution,
+                    Report& report) const;
+    // `loss`: with --freq, listed where it holds.
+    void listResults(const CaseInput& input, const PairModes& modes, const PairLoss* loss,
+                     std::vector<Quantity>& results) const;
 
     SolveSettings settings_;
-    InsulatedSolver field_;
+    InsulatedSolver& field_;
 };

@@ -149,7 +149,13 @@ void CaseRunner::impedance(const CaseInput& input, Report& report)
     // The impedances do not depend on the frequency: a loss that cannot be
     // had leaves them standing, its reason the case's error.
     if (input.has(Input::Frequency)) {
-        found.loss = lossOf(converged_, found.shape, input);
+        const CrossSection section = homogeneousSection(found.shape, er);
+        const FieldSolution solution = field_.solve(section);
+        const double tanDelta = input[Input::LossTangent];
+        if (solution.status == FieldStatus::Solved)
+            found.loss = lossOf(section, solution, {tanDelta, tanDelta, tanDelta}, input);
+        else
+            found.loss.error = std::string(kLossPrefix) + solution.reason;
         report.error = found.loss.error;
     }
     if (settings_.compare) {
@@ -213,7 +219,7 @@ void CaseRunner::listImpedance(const CaseInput& input, const ImpedanceOutcome& f
     addPerLength(homogeneousModes(z.ze, z.zo, input[Input::Er]),
                  fiveChargeChosen ? ModeKeys::Shared : ModeKeys::SharedAndModes, results);
     if (input.has(Input::Frequency) && found.loss.error.empty())
-        addLoss(found.loss, results);
+        addLoss(found.loss, true, results);
 }
 
 void CaseRunner::shape(const CaseInput& input, Report& report)

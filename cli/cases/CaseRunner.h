@@ -8,7 +8,8 @@
 #include "commands/ShapeCommand.h"
 #include "field/ConvergedSolver.h"
 #include "fivecharge/Qol_math2.h"
-#include "line/TwinLoss.h"
+#include "field/InsulatedSolver.h"
+#include "line/ModeLoss.h"
 #include "output/Report.h"
 
 // Runs the cases of one mode with one set of settings. One solver serves all
@@ -30,7 +31,7 @@ private:
         CableShape shape;
         Impedances chosen;
         Impedances other;  // with --compare, by the other method; listed only without an error
-        TwinLoss loss;     // with --freq
+        PairLoss loss;     // with --freq
     };
 
     Report framed(const CaseInput& input) const;
@@ -45,7 +46,8 @@ private:
 
     Mode mode_;
     SolveSettings settings_;
-    CableRunner cable_{settings_};
+    InsulatedSolver field_;  // the loss's, and the cables'
+    CableRunner cable_{settings_, field_};
     TQol_COAXMath2 solver_;
     ConvergedSolver converged_;
 };

@@ -1,8 +1,6 @@
 #include "cases/Loss.h"
 
-#include "field/CrossSection.h"
 #include "line/QuasiTem.h"
-#include "line/TwinLoss.h"
 #include "SolverTexts.h"
 
 std::string lossProblem(const CaseInput& given)
@@ -21,41 +19,51 @@ std::string lossProblem(const CaseInput& given)
 
 void setLossDefaults(CaseInput& input)
 {
-    const LossRequest defaults;
+    const LineLosses defaults;
     if (!input.has(Input::LossTangent))
-        input.set(Input::LossTangent, defaults.tanDelta);
+        input.set(Input::LossTangent, 0);
     if (!input.has(Input::Conductivity))
         input.set(Input::Conductivity, defaults.conductivity);
 }
 
-TwinLoss lossOf(ConvergedSolver& solver, const CableShape& shape, const CaseInput& input)
+CrossSection homogeneousSection(const CableShape& shape, double er)
+{
+    const double d = shape.wireMm * 1e-3;
+    const double x = shape.sd * shape.dd * d / 2;
+    return {.cores = {Core{.x = x, .diameter = d, .sleeveDiameter = d, .sleeveEr = er},
+                      Core{.x = -x, .diameter = d, .sleeveDiameter = d, .sleeveEr = er}},
+            .shield = RoundShield{shape.dd * d},
+            .fillerEr = er};
+}
+
+PairLoss lossOf(const CrossSection& section, const FieldSolution& solution, const std::array<double, 3>& tanDelta,
+                const CaseInput& input)
 {
     // Above the first higher-order mode's cut-off the cross-section is no
     // TEM line, and no loss of one holds.
-    const double d = shape.wireMm * 1e-3;
-    const double x = shape.sd * shape.dd * d / 2;
-    const CrossSection section{.cores = {Core{.x = x, .diameter = d, .sleeveDiameter = d},
-                                         Core{.x = -x, .diameter = d, .sleeveDiameter = d}},
-                               .shield = RoundShield{shape.dd * d},
-                               .fillerEr = input[Input::Er]};
-    if (const double limit = quasiTemLimit(section); !(input[Input::Frequency] <= limit))
-        return {.error = aboveTemLimitText(input[Input::Frequency], limit)};
-    LossRequest request;
-    request.sd = shape.sd;
-    request.dd = shape.dd;
-    request.wireDiameter = shape.wireMm * 1e-3;
-    request.er = input[Input::Er];
-    request.frequency = input[Input::Frequency];
-    request.tanDelta = input[Input::LossTangent];
-    request.conductivity = input[Input::Conductivity];
-    return twinLoss(solver, request);
+    const double frequency = input[Input::Frequency];
+    if (const double limit = quasiTemLimit(section); !(frequency <= limit)) {
+        PairLoss refused;
+        refused.error = aboveTemLimitText(frequency, limit);
+        return refused;
+    }
+    LineLosses losses;
+    losses.tanDelta = tanDelta;
+    losses.conductivity = input[Input::Conductivity];
+    return pairLoss(RlgcModel(section, solution, losses), frequency);
 }
 
-void addLoss(const TwinLoss& loss, std::vector<Quantity>& results)
+void addLoss(const PairLoss& loss, bool oneDielectric, std::vector<Quantity>& results)
 {
     constexpr Group kGroup = Group::PerLength;
-    results.insert(results.end(), {{"alpha_diff", "Loss diff", loss.alphaDiff, Unit::DecibelPerLength, kGroup},
-                                   {"alpha_cm", "Loss cm", loss.alphaCm, Unit::DecibelPerLength, kGroup},
-                                   {"alpha_d", "Loss dielectric", loss.alphaDielectric, Unit::DecibelPerLength, kGroup},
-                                   {"skin_depth", "Skin depth", loss.skinDepth * 1e6, Unit::Micrometre, kGroup}});
+    results.insert(results.end(), {{"alpha_diff", "Loss diff", loss.differential.total, Unit::DecibelPerLength, kGroup},
+                                   {"alpha_cm", "Loss cm", loss.common.total, Unit::DecibelPerLength, kGroup}});
+    if (oneDielectric)
+        results.push_back({"alpha_d", "Loss dielectric", loss.differential.dielectric, Unit::DecibelPerLength, kGroup});
+    results.insert(results.end(),
+                   {{"alpha_c_diff", "Loss diff conductors", loss.differential.conductor, Unit::DecibelPerLength, kGroup},
+                    {"alpha_c_cm", "Loss cm conductors", loss.common.conductor, Unit::DecibelPerLength, kGroup},
+                    {"alpha_d_diff", "Loss diff dielectric", loss.differential.dielectric, Unit::DecibelPerLength, kGroup},
+                    {"alpha_d_cm", "Loss cm dielectric", loss.common.dielectric, Unit::DecibelPerLength, kGroup},
+                    {"skin_depth", "Skin depth", loss.skinDepth * 1e6, Unit::Micrometre, kGroup}});
 }

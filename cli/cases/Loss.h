@@ -5,15 +5,15 @@
 
 #include "cases/Dimensions.h"
 #include "cases/Inputs.h"
-#include "line/TwinLoss.h"
+#include "field/CrossSection.h"
+#include "field/FieldSolution.h"
+#include "line/ModeLoss.h"
 #include "output/Report.h"
 
-class ConvergedSolver;
-
 // The loss of an impedance case at a frequency (--freq), from the loss
-// tangent (--tand) and the conductors' conductivity (--sigma), always on the
-// converged model: the rule it follows needs the field the five charges only
-// approximate.
+// tangents (--tand, or a cable's --tand-sleeve and --tand-fill) and the
+// conductors' conductivity (--sigma), always on the field solution: the rule
+// it follows needs the field the five charges only approximate.
 
 // What is wrong with the way a case asks for the loss: --tand or --sigma
 // without --freq, or --freq without the wire's size. Empty when nothing is.
@@ -23,10 +23,16 @@ std::string lossProblem(const CaseInput& given);
 // tangent of 0, copper.
 void setLossDefaults(CaseInput& input);
 
-// The loss of the case at its frequency; its error says why the loss cannot
-// be had for the shape (out of the converged solver's reach, a skin depth
-// too large for the rule).
-TwinLoss lossOf(ConvergedSolver& solver, const CableShape& shape, const CaseInput& input);
+// The cross-section of a case of one dielectric, bare cores in a round shield.
+CrossSection homogeneousSection(const CableShape& shape, double er);
 
-// Adds alpha_diff, alpha_cm and alpha_d (dB/m) and skin_depth (um).
-void addLoss(const TwinLoss& loss, std::vector<Quantity>& results);
+// The loss of the cross-section solved as `solution` at the case's frequency;
+// its error says why the loss cannot be had (above the line's single-mode
+// limit, a skin depth too large for the rule).
+PairLoss lossOf(const CrossSection& section, const FieldSolution& solution,
+                const std::array<double, 3>& tanDelta, const CaseInput& input);
+
+// Adds alpha_diff and alpha_cm, their conductors' and dielectric's parts
+// (dB/m) and skin_depth (um). One dielectric also gives alpha_d, the
+// dielectric's part the two modes share.
+void addLoss(const PairLoss& loss, bool oneDielectric, std::vector<Quantity>& results);

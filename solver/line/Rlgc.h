@@ -78,6 +78,8 @@ public:
 
     const FieldSolution& solution() const { return solution_; }
     const LineLosses& losses() const { return losses_; }
+    const std::array<double, 2>& radii() const { return radius_; }  // the cores', m
+    const Sym2& externalInductance() const { return externalInductance_; }  // H/m
     const std::array<Permittivity, 3>& permittivities() const { return permittivities_; }
 
 private:

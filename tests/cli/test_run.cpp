@@ -249,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"ImpedanceWithLoss", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--json"},
                   {"sd", "dd", "awg", "d", "er", "freq", "tand", "sigma", "D", "S", "ze", "zo", "zdiff", "zcm",
                    "c_even", "c_odd", "l_even", "l_odd", "vf", "delay", "alpha_diff", "alpha_cm", "alpha_d",
-                   "skin_depth"}},
+                   "alpha_c_diff", "alpha_c_cm", "alpha_d_diff", "alpha_d_cm", "skin_depth"}},
         FieldCase{"ShapeByTargets", {"shape", "--zdiff", "100", "--zcm", "40", "--json"},
                   {"zdiff", "zcm", "er", "width", "limit", "sd", "dd", "count", "core_gap", "shield_gap", "ze_found", "zo_found", "zdiff_found", "zcm_found", "c_even", "c_odd", "l_even", "l_odd", "vf", "delay"}},
         FieldCase{"ShapeByTargetsFailing", {"shape", "--zdiff", "200", "--zcm", "40", "--json"},

@@ -12,6 +12,7 @@
 #include "commands/PairDesign.h"
 #include "field/InsulatedSolver.h"
 #include "field/PairModes.h"
+#include "line/ModeLoss.h"
 #include "NumberText.h"
 
 namespace {
@@ -71,6 +72,33 @@ TEST(Cable, ListsEachModeAndTheMatrices)
                                         "l_even", "l_odd", "eps_eff_even", "eps_eff_odd", "vf_even", "vf_odd",
                                         "delay_even", "delay_odd", "skew", "c11", "c12", "l11", "l12"}))
         << r.out;
+}
+
+// A cable's loss at a frequency: each mode's own, from its sleeves' and
+// filler's tangents; the same as the line model of the cross-section gives.
+TEST(Cable, LossOfEachModeFromItsMaterials)
+{
+    Args args = kTwinax;
+    args.insert(args.end(), {"--freq", "2GHz", "--tand-fill", "0.001"});
+    const CliResult r = runWith(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    PairDesign design;
+    design.coreDiameter = awgDiameterMm(24) * 1e-3;
+    design.sleeveDiameter = 1.3e-3;
+    design.spacingTouch = design.shieldTouch = true;
+    design.sleeveEr = 2.26;
+    const CrossSection section = crossSectionOf(design);
+    LineLosses losses;
+    losses.tanDelta = {jsonNumberAt(r.out, "tand_sleeve"), jsonNumberAt(r.out, "tand_sleeve"), 0.001};
+    const PairLoss loss = pairLoss(RlgcModel(section, InsulatedSolver().solve(section), losses), 2e9);
+    ASSERT_EQ(loss.error, "");
+    for (const auto& [key, value] :
+         {std::pair{"alpha_diff", loss.differential.total}, {"alpha_cm", loss.common.total},
+          {"alpha_c_diff", loss.differential.conductor}, {"alpha_d_cm", loss.common.dielectric}})
+        EXPECT_NEAR(jsonNumberAt(r.out, key) / value, 1, 1e-9) << key;
+    // The lossy filler holds different shares of the two modes' fields.
+    EXPECT_NE(jsonNumberAt(r.out, "alpha_d_diff"), jsonNumberAt(r.out, "alpha_d_cm"));
+    EXPECT_EQ(r.out.find("\"alpha_d\""), std::string::npos) << "no shared dielectric part in two dielectrics";
 }
 
 // A design solves for D; the impedance run of the design found gives the

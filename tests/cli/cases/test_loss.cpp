@@ -40,8 +40,11 @@ TEST(Loss, DielectricPartAndSkinDepthFollowTheHandCalculation)
 
 // Two thin wires far inside a wide shield (S = 100 d, the shield 950 d from
 // each): by hand each wire has R = Rs / (pi d) (S/d) / sqrt((S/d)^2 - 1)
-// with Rs = sqrt(pi f mu0 / sigma), and the differential mode loses
-// R / (2 Zo) nepers per metre.
+// with Rs = sqrt(pi f mu0 / sigma) where the skin depth is small, a round
+// wire's resistance exceeds that by the factor 1 + delta/(2 r) + O((delta/r)^2)
+// (the asymptotic series of its internal impedance, Schelkunoff 1934), and
+// the differential mode loses R / (2 Zo) nepers per metre. delta/r is 0.044
+// here: the hand figure holds to about (delta/r)^2, 2e-3.
 TEST(Loss, DifferentialModeOfThinWiresFollowsTheHandCalculation)
 {
     // At 900 MHz: the shield, 200 mm across, leaves the line a TEM line up to 0.95 GHz.
@@ -49,9 +52,10 @@ TEST(Loss, DifferentialModeOfThinWiresFollowsTheHandCalculation)
     ASSERT_EQ(r.status, 0) << r.out << r.err;
     const double rs = std::sqrt(std::numbers::pi * 9e8 * kMu0 / kCopper);
     const double d = 1e-4, x = 100;
-    const double perWire = rs / (std::numbers::pi * d) * x / std::sqrt(x * x - 1);
+    const double depth = 1 / std::sqrt(std::numbers::pi * 9e8 * kMu0 * kCopper);
+    const double perWire = rs / (std::numbers::pi * d) * x / std::sqrt(x * x - 1) * (1 + depth / d);
     const double expected = kDecibelsPerNeper * perWire / (2 * jsonNumberAt(r.out, "zo"));
-    EXPECT_NEAR(jsonNumberAt(r.out, "alpha_diff"), expected, 1e-3 * expected);
+    EXPECT_NEAR(jsonNumberAt(r.out, "alpha_diff"), expected, 2e-3 * expected);
     EXPECT_EQ(jsonNumberAt(r.out, "alpha_d"), 0) << "no loss tangent, no dielectric loss";
 }
 
@@ -69,15 +73,20 @@ Args cable(const Args& more)
     return args;
 }
 
-// Both modes' totals are the conductors' loss plus the same dielectric part.
+// Both modes' totals are the conductors' loss plus the dielectric's, to
+// first order in the losses; each part is its loss alone, and one
+// dielectric gives both modes the same dielectric part.
 TEST(Loss, TotalsAddTheDielectricPartToTheConductors)
 {
-    const double dielectric = jsonAt(cable({"--freq", "1GHz", "--tand", "0.001"}), "alpha_d");
+    const Args lossy = cable({"--freq", "1GHz", "--tand", "0.001"});
+    const double dielectric = jsonAt(lossy, "alpha_d");
     EXPECT_GT(dielectric, 0);
-    for (const char* mode : {"alpha_diff", "alpha_cm"}) {
-        const double conductors = jsonAt(cable({"--freq", "1GHz"}), mode);
+    for (const std::string mode : {"diff", "cm"}) {
+        const double conductors = jsonAt(cable({"--freq", "1GHz"}), ("alpha_" + mode).c_str());
         EXPECT_GT(conductors, 0) << mode;
-        EXPECT_NEAR(jsonAt(cable({"--freq", "1GHz", "--tand", "0.001"}), mode), conductors + dielectric, 1e-12)
+        EXPECT_EQ(jsonAt(lossy, ("alpha_c_" + mode).c_str()), conductors) << mode;
+        EXPECT_NEAR(jsonAt(lossy, ("alpha_d_" + mode).c_str()), dielectric, 1e-9 * dielectric) << mode;
+        EXPECT_NEAR(jsonAt(lossy, ("alpha_" + mode).c_str()), conductors + dielectric, 1e-3 * (conductors + dielectric))
             << mode;
     }
 }
@@ -141,9 +150,9 @@ TEST_P(LossBeyondReach, FailsTheCaseButKeepsTheImpedances)
 INSTANTIATE_TEST_SUITE_P(
     Cases, LossBeyondReach,
     testing::Values(
-        // The five charges calculate the cores 0.0088 r apart, the converged solver does not.
+        // The five charges calculate the cores 0.0088 r apart, the field solver does not.
         UnreachableCase{"GapTooNarrow", {"impedance", "0.2511", "4", "--awg", "24", "--freq", "1GHz"},
-                        std::string(kLossPrefix) + std::string(kGapTooNarrowStart)},
+                        std::string(kLossPrefix) + "Gap too narrow for the field solver"},
         // At 1 kHz copper's skin depth is 2 mm, far beyond a quarter of the radius.
         UnreachableCase{"SkinDepthTooLarge", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1kHz"},
                         std::string(kLossPrefix) + "the skin depth (2089.81 um) is not small against the core radius"},
@@ -163,7 +172,7 @@ TEST(LossBeyondReach, IsAnErrorOfItsCaseInABatch)
     const std::vector<std::string> lines = linesOf(r.out);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_GT(jsonNumberAt(lines[0], "alpha_diff"), 0);
-    EXPECT_EQ(jsonTextAt(lines[1], "error").rfind(std::string(kLossPrefix) + std::string(kGapTooNarrowStart), 0), 0u) << lines[1];
+    EXPECT_EQ(jsonTextAt(lines[1], "error").rfind(std::string(kLossPrefix) + "Gap too narrow", 0), 0u) << lines[1];
 }
 
 // A sweep over frequency whose low end the loss cannot reach: the row keeps
@@ -196,11 +205,12 @@ TEST(LossText, ReadableLabelsWithUnits)
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> lines = linesOf(r.out);
     // D and S, the impedances, the per-length quantities, then the loss.
-    ASSERT_EQ(lines.size(), 18u) << r.out;
-    EXPECT_TRUE(std::regex_match(lines[14], std::regex("Loss diff       = 0\\.[0-9]{4} dB/m"))) << lines[14];
-    EXPECT_TRUE(std::regex_match(lines[15], std::regex("Loss cm         = 0\\.[0-9]{4} dB/m"))) << lines[15];
-    EXPECT_EQ(lines[16], "Loss dielectric = 0.0273 dB/m");
-    EXPECT_EQ(lines[17], "Skin depth      = 2.0898 um");
+    ASSERT_EQ(lines.size(), 22u) << r.out;
+    EXPECT_TRUE(std::regex_match(lines[14], std::regex("Loss diff            = 0\\.[0-9]{4} dB/m"))) << lines[14];
+    EXPECT_TRUE(std::regex_match(lines[15], std::regex("Loss cm              = 0\\.[0-9]{4} dB/m"))) << lines[15];
+    EXPECT_EQ(lines[16], "Loss dielectric      = 0.0273 dB/m");
+    EXPECT_TRUE(std::regex_match(lines[17], std::regex("Loss diff conductors = 0\\.[0-9]{4} dB/m"))) << lines[17];
+    EXPECT_EQ(lines[21], "Skin depth           = 2.0898 um");
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "field/InsulatedSolver.h"
 #include "field/PairModes.h"
 #include "FieldCases.h"
-#include "line/TwinLoss.h"
 #include "SolverTexts.h"
 
 namespace {
@@ -195,16 +194,18 @@ TEST(FieldSurface, OddAttenuationBeatsCentralDifference)
     const double ours = rs * (f.rHat.xx - f.rHat.xy) / (2 * modes.odd.z) * kNeperInDecibel;
     EXPECT_NEAR(ours, exact, 1e-8 * exact);
 
+    // The incremental-inductance rule as the loss once had it: the odd
+    // mode's inductance with every surface receded and advanced by half a
+    // skin depth, alpha = (Rs / mu0) dL/dn / (2 Zo).
     ConvergedSolver converged;
-    LossRequest request;
-    request.sd = w.s * w.d / w.shield;
-    request.dd = w.shield / w.d;
-    request.wireDiameter = w.d;
-    request.frequency = frequency;
-    request.conductivity = conductivity;
-    const TwinLoss today = twinLoss(converged, request);
-    ASSERT_EQ(today.error, "");
-    EXPECT_GT(std::fabs(today.alphaDiff - exact), 1e-8 * exact);
+    const double r = w.d / 2, R = w.shield / 2, a = w.s * r, step = 0.5 / std::sqrt(kPi * frequency * kMu0 * conductivity);
+    const ConvergedImpedance receded = converged.solve(a / (R + step), (R + step) / (r - step));
+    const ConvergedImpedance advanced = converged.solve(a / (R - step), (R - step) / (r + step));
+    const ConvergedImpedance base = converged.solve(a / R, R / r);
+    ASSERT_EQ(receded.error + advanced.error + base.error, "");
+    const double slope = (receded.zo - advanced.zo) / kSpeedOfLight / (2 * step);
+    const double today = rs / kMu0 * slope / (2 * base.zo) * kNeperInDecibel;
+    EXPECT_GT(std::fabs(today - exact), 1e-8 * exact);
 }
 
 // ---- Even and odd modes --------------------------------------------------------------
