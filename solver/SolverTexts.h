@@ -148,6 +148,8 @@ inline constexpr std::string_view kSpacingByContactText =
 inline constexpr std::string_view kShieldByContactText =
     "D follows the shield's contact (D = S + Di): it cannot be solved for as well";
 inline constexpr std::string_view kNoSleeveToSolveText = "A bare core has no sleeve to solve for";
+inline constexpr std::string_view kFoilHasNoDiameterText =
+    "A foil follows the sleeves and has no diameter to solve for: solve for the sleeve, the spacing or the core";
 inline constexpr std::string_view kDesignCountText = "Give one dimension for one target, or two for two";
 inline constexpr std::string_view kNoDesignInReachText = "No design in reach: the solver takes none of the range";
 inline constexpr std::string_view kTargetsOutOfReachText =

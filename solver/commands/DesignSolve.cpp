@@ -18,6 +18,7 @@ constexpr double kTargetTolerance = 1e-10;     // relative misfit at which Newto
 constexpr int kNewtonSteps = 60;
 constexpr int kHalvings = 30;
 constexpr double kStartBeyondContact = 1.3;  // a start not given: this far beyond its contact
+constexpr double kFoilSpacingReach = 4;      // sleeves under a foil at most this many Di apart
 
 double& dimensionOf(PairDesign& design, DesignDimension dimension)
 {
@@ -36,6 +37,8 @@ std::string freedomProblem(const PairDesign& design, DesignDimension dimension)
 {
     if (dimension == DesignDimension::Spacing && design.spacingTouch)
         return std::string(kSpacingByContactText);
+    if (dimension == DesignDimension::ShieldDiameter && design.shield == ShieldKind::Foil)
+        return std::string(kFoilHasNoDiameterText);
     if (dimension == DesignDimension::ShieldDiameter && design.shieldTouch)
         return std::string(kShieldByContactText);
     if (dimension == DesignDimension::SleeveDiameter && design.sleeveDiameter <= 0)
@@ -47,6 +50,17 @@ std::string freedomProblem(const PairDesign& design, DesignDimension dimension)
 std::pair<double, double> rangeOf(const PairDesign& design, DesignDimension dimension)
 {
     const double d = design.coreDiameter, di = design.sleeve(), s = design.spacingOf(), D = design.shieldOf();
+    if (design.shield == ShieldKind::Foil) {
+        // The foil follows the sleeves: only they and their contact bound a
+        // dimension. The spacing's far end is where a foil-wrapped pair is no
+        // longer one; the foil's solve grows with the outline.
+        switch (dimension) {
+        case DesignDimension::Spacing: return {di, kFoilSpacingReach * di};
+        case DesignDimension::SleeveDiameter: return {d, design.spacingTouch ? kFarOut * d : s};
+        case DesignDimension::CoreDiameter: return {di / kFarOut, di};
+        case DesignDimension::ShieldDiameter: return {0, 0};
+        }
+    }
     switch (dimension) {
     case DesignDimension::ShieldDiameter: return {s + di, kFarOut * (s + di)};
     case DesignDimension::Spacing: return {di, design.shieldTouch ? kFarOut * di : D - di};

@@ -11,7 +11,10 @@ CrossSection crossSectionOf(const PairDesign& design)
         core.sleeveDiameter = design.sleeve();
         core.sleeveEr = design.sleeveDiameter > 0 ? design.sleeveEr : design.fillerEr;
     }
-    section.shield = RoundShield{design.shieldOf()};
+    if (design.shield == ShieldKind::Foil)
+        section.shield = FoilShield{.clearance = design.clearance, .drainDiameter = design.drainDiameter};
+    else
+        section.shield = RoundShield{design.shieldOf()};
     section.fillerEr = design.fillerEr;
     return section;
 }

@@ -2,9 +2,11 @@
 
 #include "field/CrossSection.h"
 
+enum class ShieldKind { Round, Foil };
+
 // A symmetric pair as a designer gives it: two alike cores in their sleeves,
 // each length by its value or by a contact (S = Di, D = S + Di), in a round
-// shield. Lengths in metres.
+// shield or under a foil drawn over the sleeves. Lengths in metres.
 struct PairDesign {
     double coreDiameter = 0;    // d
     double sleeveDiameter = 0;  // Di; 0 is a bare core (Di = d)
@@ -12,6 +14,9 @@ struct PairDesign {
     bool spacingTouch = false;  // the sleeves touch: S = Di
     double shieldDiameter = 0;  // D
     bool shieldTouch = false;   // the sleeves touch the shield: D = S + Di
+    ShieldKind shield = ShieldKind::Round;
+    double clearance = 0;      // foil: between each sleeve and the foil
+    double drainDiameter = 0;  // foil: a drain wire inside it; 0: none inside
     double sleeveEr = 1;
     double fillerEr = 1;
 
@@ -22,5 +27,5 @@ struct PairDesign {
 };
 
 // The cross-section the field solver takes: core 1 at (+S/2, 0), core 2 at
-// (-S/2, 0).
+// (-S/2, 0); the round shield's diameter or the foil's clearance and drain.
 CrossSection crossSectionOf(const PairDesign& design);

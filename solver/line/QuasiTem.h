@@ -13,5 +13,6 @@
 //   f_c = c / (pi (R + r) sqrt(Er_max)).
 // For one core in the centre the exact root is up to 3 % above it and 8 % below
 // it for R/r from 1.2 to 100; two cores off the centre are not a coaxial line, so
-// for the pair it is an estimate, not a bound: warn well before it.
+// for the pair it is an estimate, not a bound: warn well before it. Under a
+// foil, R is the stadium's half length.
 double quasiTemLimit(const CrossSection& section);
