@@ -95,8 +95,9 @@ Attempt AttemptRunner::general(int order, bool withSurface) const
                         surface[a][b] += coreSurface(r, traces[i][a], traces[i][b]);
                 }
         double surfaceTail = 0;
+        ShieldSurface shield;
         if (withSurface) {
-            const ShieldSurface shield = shieldSurface(layout, solutions, rows);
+            shield = shieldSurface(layout, solutions, rows);
             for (int a = 0; a < 2; ++a)
                 for (int b = 0; b < 2; ++b)
                     surface[a][b] += shield.forms[a][b];
@@ -115,6 +116,9 @@ Attempt AttemptRunner::general(int order, bool withSurface) const
             const Mat2 perCharge = inverse({general_[0][0].charge, general_[1][0].charge, general_[0][1].charge,
                                             general_[1][1].charge});
             result.surface = congruence(symmetric(surface), perCharge);
+            const double onShield[2][2] = {{shield.forms[0][0], shield.forms[0][1]},
+                                           {shield.forms[1][0], shield.forms[1][1]}};
+            result.shieldSurface = congruence(symmetric(onShield), perCharge);
             result.tail = std::max(result.tail, surfaceTail);
         }
         result.solved = std::isfinite(result.lower.xx + result.lower.xy + result.lower.yy) &&
@@ -143,13 +147,13 @@ Attempt AttemptRunner::pair(int order, bool withSurface) const
         const double thomson[2] = {2 * (e2 * ee.filler + ee.thomson), 2 * (e2 * oo.filler + oo.thomson)};
         result.tail = 2 * std::max(e2, 1.0) * (ee.tail + oo.tail + eo.tail) / std::min(upper[0], upper[1]);
         double surfaceTail = 0;
-        Sym2 surface;
+        Sym2 surface, onShield;
         if (withSurface) {
             const ShieldSurface shield = shieldSurface(layout, solutions, rows);
+            onShield = {shield.forms[0][0], (shield.forms[0][1] + shield.forms[1][0]) / 2, shield.forms[1][1]};
             // The cores' cross terms cancel between the mirror images.
-            surface = {2 * coreSurface(r, traces[0], traces[0]) + shield.forms[0][0],
-                       (shield.forms[0][1] + shield.forms[1][0]) / 2,
-                       2 * coreSurface(r, traces[1], traces[1]) + shield.forms[1][1]};
+            surface = onShield + Sym2{2 * coreSurface(r, traces[0], traces[0]), 0,
+                                      2 * coreSurface(r, traces[1], traces[1])};
             surfaceTail = shield.tail / std::min(surface.xx, surface.yy);
         }
         if (moreRows(std::max(result.tail, surfaceTail), rows, order))
@@ -175,6 +179,7 @@ Attempt AttemptRunner::pair(int order, bool withSurface) const
         if (withSurface) {
             const double qe = even_[0].charge, qo = odd_[0].charge;
             result.surface = congruence(surface, inverse({qe, qo, qe, -qo}));
+            result.shieldSurface = congruence(onShield, inverse({qe, qo, qe, -qo}));
             result.tail = std::max(result.tail, surfaceTail);
         }
         result.solved = std::isfinite(lower[0] + lower[1] + upper[0] + upper[1]);

@@ -22,6 +22,7 @@ struct Attempt {
     // Integral of sigma_i sigma_j over all surfaces, unit line charges
     // (vacuum layouts only).
     Sym2 surface;
+    Sym2 shieldSurface;  // the shield's part of it
     // What the truncated Fourier sums might miss, relative to the energy.
     double tail = 0;
 };

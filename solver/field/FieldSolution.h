@@ -36,6 +36,7 @@ struct FieldSolution {
     // vacuum solution with unit line charge on core i (the shield taking it
     // back); R = Rs * rHat.
     Sym2 rHat;
+    Sym2 rHatShield;  // the shield's part of rHat (a foil's, not its drain wire's)
     // Estimated: |V'(R~ - R)V| <= rHatError V'RV.
     double rHatError = 0;
 };

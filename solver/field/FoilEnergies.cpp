@@ -132,7 +132,8 @@ FoilForms foilForms(const FoilGeometry& g, const FoilSamples& samples, const std
                     psiEta[a][b] += node.weight * psi[b] * dnA;
                     etaEta[a][b] += node.weight * (strip.slope * along(a, node.tangent) * along(b, node.tangent) +
                                                    strip.level * psi[a] * psi[b]);
-                    forms.foilSurface[a][b] += node.weight * dnA * dnB;
+                    (node.kind == NodeKind::Drain ? forms.drainSurface : forms.foilSurface)[a][b] +=
+                        node.weight * dnA * dnB;
                 }
             continue;
         }
@@ -264,6 +265,7 @@ FoilForms foilForms(const FoilGeometry& g, const FoilSamples& samples, const std
             forms.thomson[a][b] += copies * e2 * psiPsi[a][b];
             forms.filler[a][b] = copies * psiPsi[a][b];
             forms.foilSurface[a][b] *= copies;
+            forms.drainSurface[a][b] *= copies;
             if (a == b)
                 smallest = std::min(smallest, forms.dirichlet[a][a]);
         }

@@ -55,11 +55,12 @@ struct FoilSolution {
 struct FoilForms {
     // Over the whole cross-section: the Dirichlet energy, the Thomson energy,
     // the filler's integral of grad psi_a . grad psi_b, and (vacuum) the
-    // integral of sigma_a sigma_b over the foil.
+    // integral of sigma_a sigma_b over the foil and over the drain wire.
     double dirichlet[2][2] = {};
     double thomson[2][2] = {};
     double filler[2][2] = {};
     double foilSurface[2][2] = {};
+    double drainSurface[2][2] = {};
     // Per fundamental circle: the sleeve's share of the hypercircle centre
     // field's integral of grad . grad, the conductor surface's integral of
     // sigma_a sigma_b, and the charge, in units of eps0 (solution a).

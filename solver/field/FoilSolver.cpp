@@ -76,6 +76,7 @@ struct FoilAttempt {
     Sym2 lower, upper;
     std::array<Sym2, 3> regions;  // sleeve 1, sleeve 2, filler
     Sym2 surface;                 // unit line charges
+    Sym2 shieldSurface;           // the foil's part of it (not the drain wire's)
     double tail = 0;
 };
 
@@ -211,17 +212,22 @@ private:
     void fillSurface(const FoilForms& f, FoilAttempt& out) const
     {
         if (general_) {
-            Sym2 s = symmetricOf(f.foilSurface);
+            const Mat2 perCharge = inverse({f.charge[0][0], f.charge[0][1], f.charge[1][0], f.charge[1][1]});
+            const Sym2 foil = symmetricOf(f.foilSurface);
+            Sym2 s = foil + symmetricOf(f.drainSurface);
             for (int j = 0; j < 2; ++j)
                 s += symmetricOf(f.coreSurface[j]);
-            out.surface = congruence(s, inverse({f.charge[0][0], f.charge[0][1], f.charge[1][0], f.charge[1][1]}));
+            out.surface = congruence(s, perCharge);
+            out.shieldSurface = congruence(foil, perCharge);
             return;
         }
         // The cores' cross terms cancel between the mirror images.
-        const Sym2 s{2 * f.coreSurface[0][0][0] + f.foilSurface[0][0], 0,
-                     2 * f.coreSurface[0][1][1] + f.foilSurface[1][1]};
+        const Sym2 foil{f.foilSurface[0][0], 0, f.foilSurface[1][1]};
+        const Sym2 s = foil + Sym2{2 * f.coreSurface[0][0][0] + f.drainSurface[0][0], 0,
+                                   2 * f.coreSurface[0][1][1] + f.drainSurface[1][1]};
         const double qe = f.charge[0][0], qo = f.charge[0][1];
         out.surface = congruence(s, inverse({qe, qo, qe, -qo}));
+        out.shieldSurface = congruence(foil, inverse({qe, qo, qe, -qo}));
     }
 
     const FoilGeometry& dielectric_;
@@ -344,6 +350,7 @@ FieldSolution FoilSolver::solve(const FoilGeometry& dielectric, const FoilGeomet
         s.dCdEr[k] = kEpsilon0 * withDielectric.result.regions[k];
     s.derivativeError = derivativeChange(withDielectric.result, withDielectric.reference, dielectric);
     s.rHat = (1 / vacuum.unit) * inVacuum.result.surface;
+    s.rHatShield = (1 / vacuum.unit) * inVacuum.result.shieldSurface;
     s.rHatError = largestGeneralised(inVacuum.result.surface - inVacuum.reference.surface, inVacuum.result.surface);
     return s;
 }

@@ -141,6 +141,7 @@ FieldSolution InsulatedSolver::solve(const CrossSection& section, const FieldOpt
         s.dCdEr[k] = kEpsilon0 * withDielectric.result.regions[k];
     s.derivativeError = derivativeChange(withDielectric.result, withDielectric.reference, dielectric);
     s.rHat = (1 / vacuum.shieldRadius) * inVacuum.result.surface;
+    s.rHatShield = (1 / vacuum.shieldRadius) * inVacuum.result.shieldSurface;
     s.rHatError = largestGeneralised(inVacuum.result.surface - inVacuum.reference.surface, inVacuum.result.surface);
     return s;
 }

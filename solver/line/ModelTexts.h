@@ -11,6 +11,7 @@ inline constexpr std::string_view kNoFieldSolutionText = "The line model needs a
 inline constexpr std::string_view kMaterialErText = "A material's Er must be a positive finite number";
 inline constexpr std::string_view kMaterialTanDeltaText = "A loss tangent must be zero or a positive finite number";
 inline constexpr std::string_view kConductivityText = "The conductivity must be a positive number (or infinity: lossless)";
+inline constexpr std::string_view kFoilMetalText = "The foil's conductivity and thickness must be positive numbers";
 inline constexpr std::string_view kBandText =
     "The wideband dielectric model needs 0 < low < high frequency, all finite, and a positive fit frequency";
 inline constexpr std::string_view kWidebandLossTooLargeText =

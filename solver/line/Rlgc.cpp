@@ -24,6 +24,8 @@ std::string lossesError(const LineLosses& losses)
             return std::string(kMaterialTanDeltaText);
     if (!(losses.conductivity > 0))
         return std::string(kConductivityText);
+    if (losses.foil.thickness != 0 && !(losses.foil.conductivity > 0 && losses.foil.thickness > 0))
+        return std::string(kFoilMetalText);
     return {};
 }
 
@@ -49,6 +51,33 @@ RlgcModel::RlgcModel(const CrossSection& section, const FieldSolution& solution,
     radius_ = {section.cores[0].diameter / 2, section.cores[1].diameter / 2};
     externalInductance_ = (kMu0 * kEpsilon0) * inverseOf(solution.c0);
     excess_ = solution.rHat - Sym2{1 / (2 * kPi * radius_[0]), 0, 1 / (2 * kPi * radius_[1])};
+    if (losses.foil.thickness > 0) {
+        foilShare_ = solution.rHatShield;
+        excess_ = excess_ - foilShare_;
+    }
+}
+
+void RlgcModel::addFoil(double frequency, Rlgc& x) const
+{
+    const FoilWall& foil = losses_.foil;
+    if (foil.thickness == 0 || std::isinf(foil.conductivity))
+        return;
+    if (frequency == 0) {
+        x.r += (1 / (foil.conductivity * foil.thickness)) * foilShare_;
+        x.l += (kMu0 * foil.thickness / 3) * foilShare_;
+        return;
+    }
+    const double depth = 1 / std::sqrt(kPi * frequency * kMu0 * foil.conductivity);
+    // coth u = (1 + e^-2u)/(1 - e^-2u), with no overflow where the foil is
+    // many skin depths thick; its Laurent series where u is so small that
+    // the difference would cancel (the next term, 2 u^5/945, below 1e-13).
+    const std::complex<double> u(foil.thickness / depth, foil.thickness / depth);
+    const std::complex<double> decay = std::exp(-2.0 * u);
+    const std::complex<double> coth =
+        std::abs(u) < 1e-2 ? 1.0 / u + u / 3.0 - u * u * u / 45.0 : (1.0 + decay) / (1.0 - decay);
+    const std::complex<double> wall = std::complex<double>(1, 1) / (foil.conductivity * depth) * coth;
+    x.r += wall.real() * foilShare_;
+    x.l += (wall.imag() / (2 * kPi * frequency)) * foilShare_;
 }
 
 Sym2 RlgcModel::firstOrderCapacitance(const std::array<double, 3>& er) const
@@ -87,6 +116,7 @@ Rlgc RlgcModel::at(double frequency) const
         x.r = Sym2{wire[0].real(), 0, wire[1].real()} + shared.real() * excess_;
         x.l = externalInductance_ + (1 / omega) * (Sym2{wire[0].imag(), 0, wire[1].imag()} + shared.imag() * excess_);
     }
+    addFoil(frequency, x);
 
     std::array<double, 3> real{}, loss{};
     for (int i = 0; i < 3; ++i) {

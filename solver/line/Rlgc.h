@@ -25,8 +25,14 @@
 // wires' DC resistance, R and L are finite and positive semidefinite at every
 // frequency, Zs is causal (a product of causal wire impedances), and the
 // high-frequency limit is the rule's. Where the skin depth is near the radius
-// the share of M is a stated model, not a solved field; the shield counts as
-// thicker than the skin depth everywhere (no DC resistance of its own).
+// the share of M is a stated model, not a solved field; a round shield
+// counts as thicker than the skin depth everywhere (no DC resistance of its
+// own). A foil has its own: its share of Rhat carries the surface impedance
+// of a sheet of thickness t with no field behind it (the pair's currents
+// return in the shield), Zf = (1 + j)/(sigma_f delta_f) coth((1 + j) t/delta_f),
+// 1/(sigma_f t) + j omega mu0 t/3 where the foil is thinner than its skin
+// depth and the half-space's where it is thicker. A drain wire counts with
+// the cores' metal.
 //
 // Shunt: Y = j omega sum_i eps_i(f) D_i, D_i = dC/dEr_i (sleeve 1, sleeve 2,
 // filler), with eps_i(f) from Dielectric.h. With constant loss tangents,
@@ -39,12 +45,26 @@
 // shuntBound() reports; for PTFE (tan delta 2e-4) over 1 kHz to 1 THz the
 // change of Er is 0.3 % and the gap far below it.
 
+// Aluminium foil: 61 % of the annealed-copper standard (IACS), as the
+// conductor grade of aluminium (ASTM B233) has it; thickness that of the
+// common aluminium-polyester laminate's metal layer.
+inline constexpr double kAluminiumConductivity = 0.61 * 5.8e7;  // S/m
+inline constexpr double kFoilThickness = 9e-6;                  // m
+
+struct FoilWall {
+    double conductivity = kAluminiumConductivity;  // S/m
+    double thickness = 0;                          // m
+};
+
 // What the line is made of beyond its shape.
 struct LineLosses {
     // Sleeve 1, sleeve 2, filler; a bare core's sleeve is not used.
     std::array<double, 3> tanDelta{};
     // S/m, of the cores and the shield alike; infinity for lossless metal.
     double conductivity = 5.8e7;
+    // A foil shield's own metal; thickness 0: the shield is thick metal of
+    // the cores' conductivity.
+    FoilWall foil;
     DielectricModel dielectric = DielectricModel::ConstantLossTangent;
     DielectricBand band;  // the wideband model's
 };
@@ -84,6 +104,7 @@ public:
 
 private:
     Sym2 firstOrderCapacitance(const std::array<double, 3>& er) const;
+    void addFoil(double frequency, Rlgc& x) const;
 
     FieldSolution solution_;
     LineLosses losses_;
@@ -92,5 +113,6 @@ private:
     std::array<double, 3> er_{};  // as solved
     std::array<Permittivity, 3> permittivities_;
     Sym2 externalInductance_;
-    Sym2 excess_;  // M = Rhat - diag(1/(2 pi r))
+    Sym2 excess_;  // M = Rhat - diag(1/(2 pi r)), but a foil's share
+    Sym2 foilShare_;  // a foil's share of Rhat
 };

@@ -178,6 +178,24 @@ TEST(FieldSurface, FarWires)
     EXPECT_NEAR(f.c0.xx - f.c0.xy, odd, kFieldAccuracy * odd);
 }
 
+// The shield's share of Rhat for hair-thin cores at +-a in a shield of
+// radius R: a line charge at z leaves on the shield the Poisson kernel's
+// charge, and two kernels integrate to the kernel at their product point,
+// so the share is Re((1 + w)/(1 - w)) / (2 pi R), w = z_i conj(z_j) / R^2.
+// Thin cores (d = 1e-5 R) perturb that by (d/a)^2, 1e-9 here.
+TEST(FieldSurface, ShieldShareOfThinCoresIsThePoissonKernels)
+{
+    const double R = 0.5, a = 0.3, d = 1e-5;
+    const FieldSolution f = InsulatedSolver().solve(symmetricPair(2 * a, d, d));
+    ASSERT_EQ(f.reason, "");
+    const double w = a * a / (R * R);
+    const double self = (1 + w) / (1 - w) / (2 * kPi * R), mutual = (1 - w) / (1 + w) / (2 * kPi * R);
+    EXPECT_NEAR(f.rHatShield.xx / self, 1, 1e-8);
+    EXPECT_NEAR(f.rHatShield.yy / self, 1, 1e-8);
+    EXPECT_NEAR(f.rHatShield.xy / mutual, 1, 1e-8);
+    EXPECT_LT(f.rHatShield.xx, 1e-3 * f.rHat.xx) << "the thin cores carry nearly all of it";
+}
+
 // The odd mode's conductor attenuation Rs (Rhat11 - Rhat12) / (2 Zo) at
 // 1 GHz on copper against the closed form, to 1e-8. The incremental-
 // inductance figure (a central difference over half a skin depth) is off by

@@ -121,6 +121,57 @@ INSTANTIATE_TEST_SUITE_P(Sections, RlgcOverFrequency,
                                          Section{"Unequal", unequalPair()}),
                          CaseName{});
 
+// A foil's own metal adds its surface impedance Zf on its share of Rhat,
+// measured against the same foil made lossless: at DC the sheet resistance
+// 1/(sigma t) and internal inductance mu0 t/3; where the foil is thin against
+// its skin depth delta, Re Zf = (1 + 4 (t/delta)^4/45) / (sigma t) by the
+// Laurent series of coth; where it is many skin depths thick, the half-
+// space's Rs = 1/(sigma delta).
+struct FoilPoint {
+    const char* name;
+    double frequency;
+    double expectedResistance;  // Re Zf, ohm per square
+};
+
+class RlgcFoilWall : public testing::TestWithParam<FoilPoint> {};
+
+TEST_P(RlgcFoilWall, AddsItsSurfaceImpedanceOnItsShare)
+{
+    const CrossSection s = insulatedPair();
+    const FieldSolution solution = solved(s);
+    LineLosses foil = copperPtfe(), ideal = copperPtfe();
+    foil.foil = {.conductivity = 3.5e7, .thickness = 9e-6};
+    ideal.foil = {.conductivity = std::numeric_limits<double>::infinity(), .thickness = 9e-6};
+    const RlgcModel wrapped(s, solution, foil), lossless(s, solution, ideal);
+    ASSERT_EQ(wrapped.error(), "");
+    const Sym2& share = solution.rHatShield;
+    ASSERT_GT(share.xx, 0);
+    const double f = GetParam().frequency;
+    const Sym2 added = wrapped.at(f).r - lossless.at(f).r;
+    // The series' next term, 16 (t/delta)^8 / 4725, is 5e-11 at 1 MHz.
+    EXPECT_LE(relativeGap(added, GetParam().expectedResistance * share), 1e-10);
+    if (f == 0) {
+        EXPECT_LE(relativeGap(wrapped.at(0).l - lossless.at(0).l, (kMu0 * 9e-6 / 3) * share), 1e-12);
+    }
+}
+
+double sheet(double t)
+{
+    return 1 / (3.5e7 * t);
+}
+
+double foilDepth(double f)
+{
+    return 1 / std::sqrt(kPi * f * kMu0 * 3.5e7);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, RlgcFoilWall,
+    testing::Values(FoilPoint{"Dc", 0, sheet(9e-6)},
+                    FoilPoint{"OneMegahertzThin", 1e6, sheet(9e-6) * (1 + 4 * std::pow(9e-6 / foilDepth(1e6), 4) / 45)},
+                    FoilPoint{"HundredGigahertzThick", 1e11, 1 / (3.5e7 * foilDepth(1e11))}),
+    CaseName{});
+
 // Two wires 100 diameters apart inside a shield 1000 diameters wide: the
 // odd mode's resistance and internal inductance per wire are those of a wire
 // alone, Rdc (z/2) J0(z)/J1(z) (values from mpmath at 40 digits), to the
