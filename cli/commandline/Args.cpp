@@ -5,6 +5,7 @@
 
 #include "cases/CableCase.h"
 #include "cases/CaseForm.h"
+#include "cases/CaseSection.h"
 #include "cases/Loss.h"
 #include "commandline/OptionTable.h"
 #include "output/Quoted.h"
@@ -134,6 +135,8 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
         return problem;
     // A single cable's values are the command line's, and wrong ones a bad
     // argument; a sweep's cases each say what is wrong with them.
+    if (parsed.sweeps.empty() && isAsymmetricCase(parsed.input))
+        return sectionProblem(caseSection(parsed.input).section);
     if (parsed.sweeps.empty() && isCableCase(parsed.input, parsed.solve))
         return cableValueProblem(cableOf(parsed.input));
     return {};

@@ -258,6 +258,38 @@ const OptionCase kOptionCases[] = {
     {"ErFill", kCableCase, {"--er-fill", "2.2"}, [] { return cableWith(Input::ErFill, 2.2); }},
     {"TandSleeve", cableCase_("--freq=1GHz"), {"--tand-sleeve", "1e-3"}, [] { return cableLoss(Input::TandSleeve); }},
     {"TandFill", cableCase_("--freq=1GHz"), {"--tand-fill", "1e-3"}, [] { return cableLoss(Input::TandFill); }},
+    {"WireDiameter2", kCableCase, {"--d2", "0.4mm"}, [] { return cableWith(Input::WireDiameter2, 0.4); }},
+    {"Sleeve2", kCableCase, {"--sleeve2", "1.2"}, [] { return cableWith(Input::Sleeve2, 1.2); }},
+    {"ErSleeve2", kCableCase, {"--er-sleeve2", "ptfe"},
+     [] { return cableWith(Input::ErSleeve2, *materialCode("ptfe")); }},
+    {"Offset", kCableCase, {"--offset", "0.02mm,-10um"},
+     [] {
+         Options o = cableWith(Input::OffsetX, 0.02);
+         o.input.set(Input::OffsetY, -0.01);
+         return o;
+     }},
+    {"PairOffset", kCableCase, {"--pair-offset", "0,0.1"},
+     [] {
+         Options o = cableWith(Input::PairOffsetX, 0);
+         o.input.set(Input::PairOffsetY, 0.1);
+         return o;
+     }},
+    {"SleeveOffset", kCableCase, {"--sleeve-offset", "0,0"},
+     [] {
+         Options o = cableWith(Input::SleeveOffsetX, 0);
+         o.input.set(Input::SleeveOffsetY, 0);
+         return o;
+     }},
+    {"Length", {"impedance", "--D=3.2", "--S=1.4", "--d=0.51", "--offset=0.01,0", "--freq=1GHz"}, {"--length", "0.5m"},
+     [] {
+         Options o = calculation(Mode::Impedance, {});
+         for (const auto& [input, value] : {std::pair{Input::ShieldDiameter, 3.2}, {Input::Spacing, 1.4},
+                                            {Input::WireDiameter, 0.51}, {Input::OffsetX, 0.01}, {Input::OffsetY, 0.0},
+                                            {Input::Frequency, 1e9}, {Input::Length, 0.5}, {Input::LossTangent, 0.0},
+                                            {Input::Conductivity, 5.8e7}})
+             o.input.set(input, value);
+         return o;
+     }},
     {"SolveFor", {"shape", "--zdiff=100", "--d=0.51", "--sleeve=1.3", "--er-sleeve=pe", "--S=touch"},
      {"--solve-for", "D"}, designCase},
     {"Sweep", {"impedance", "10"}, {"--sweep", "sd=0.2,0.5"},

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "cases/Inputs.h"
+#include "field/CrossSection.h"
+
+// The cross-section of a case by its dimensions as the field solver takes
+// it, and what makes a case asymmetric: core 2's own wire, sleeve and sleeve
+// dielectric (--d2, --sleeve2, --er-sleeve2), core 1 moved from its place
+// (--offset) and both moved off the shield's centre (--pair-offset).
+
+// Whether any of those is given: the case then runs the general path and
+// lists the asymmetric results.
+bool isAsymmetricCase(const CaseInput& given);
+
+// What is wrong with the way an asymmetric case is given, before its values
+// are looked at; empty when nothing is.
+std::string asymmetryFormProblem(const CaseInput& given);
+
+struct CaseSection {
+    CrossSection section;
+    std::array<double, 3> tanDelta{};  // sleeve 1, sleeve 2, filler
+    double conductivity = 0;           // S/m; 0 where the case names none
+};
+
+// The case's cross-section: the pair of cableOf() with the asymmetry
+// applied. Where neither a filler nor a sleeve is named, ER (when given)
+// fills the shield, and --tand is the loss tangent everywhere.
+CaseSection caseSection(const CaseInput& input);
+
+// Why the solver cannot take the section, with the way out where the case's
+// options give one; empty when it can.
+std::string sectionProblem(const CrossSection& section);
