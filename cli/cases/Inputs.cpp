@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr Mode kImpedanceOnly[] = {Mode::Impedance};
+// The modes that take an impedance case.
+constexpr Mode kImpedanceOnly[] = {Mode::Impedance, Mode::Sensitivity, Mode::Tolerance};
 constexpr Mode kShapeOnly[] = {Mode::Shape};
 
 std::string readNumber(std::string_view text, double& value)

@@ -14,6 +14,7 @@ namespace {
 
 constexpr Mode kShapeOnly[] = {Mode::Shape};
 constexpr Mode kImpedanceOnly[] = {Mode::Impedance};
+constexpr Mode kToleranceOnly[] = {Mode::Tolerance};
 
 std::string mustBe(std::string_view what)
 {
@@ -266,6 +267,43 @@ const OptionRow kOptions[] = {
      "shape: ze zo zdiff zcm er, d awg); VALUES a list 3,4,6,8 or a range start:stop:step (0.1:0.9:0.05), "
      "each value as the input takes it (1mm:2mm:0.1mm). A swept input is not given otherwise",
      std::nullopt, [](std::string_view value, Options& options) { return addSweep(value, options); }},
+    {"--tol", "", "NAME=SPREAD", kToleranceOnly,
+     "a tolerance of the input NAME (as JSON names it: D, S, d, sleeve, er_sleeve, er_fill, er, d2, sleeve2, "
+     "er_sleeve2, sd, dd, and offset_x, offset_y, pair_offset_x, pair_offset_y about 0): SPREAD a standard "
+     "deviation (normal) or +-HALF or ±HALF (uniform over the nominal value +- HALF), as the input takes it "
+     "(D=0.02mm, er_fill=+-0.05). offset=SPREAD moves core 1 at random with that spread in x and in y. Once "
+     "per input",
+     std::nullopt, [](std::string_view value, Options& options) { return readTolerance(value, options.variation); }},
+    {"--samples", "", "N", kToleranceOnly, "the number of random cables drawn (default 1000)",
+     std::nullopt, [](std::string_view value, Options& options) {
+         int n = 0;
+         std::string problem = readInteger(value, 1, static_cast<int>(kMaxSamples), n);
+         options.variation.samples = n;
+         return problem;
+     }},
+    {"--seed", "", "K", kToleranceOnly,
+     "the seed of the draws (default 1): the same seed gives the same samples on any machine and thread count",
+     std::nullopt, [](std::string_view value, Options& options) {
+         int seed = 0;
+         std::string problem = readInteger(value, 0, 2147483647, seed);
+         options.variation.seed = static_cast<std::uint64_t>(seed);
+         return problem;
+     }},
+    {"--threads", "", "N", kToleranceOnly, "how many solvers run at once (default: one per core)",
+     std::nullopt, [](std::string_view value, Options& options) {
+         return readInteger(value, 1, 256, options.variation.threads);
+     }},
+    {"--zdiff-window", "", "LOW:HIGH", kToleranceOnly,
+     "a limit of the yield: Zdiff from LOW to HIGH ohm (95:105)",
+     std::nullopt, [](std::string_view value, Options& options) { return readZdiffWindow(value, options.variation); }},
+    {"--skew-max", "", "PS", kToleranceOnly,
+     "a limit of the yield: the intra-pair skew (skew_intra, each core's own delay with its twin at the "
+     "shield's potential) at most PS ps/m either way (5ps/m)",
+     std::nullopt, [](std::string_view value, Options& options) { return readSkewMax(value, options.variation); }},
+    {"--scd21-max", "", "DB@FREQ", kToleranceOnly,
+     "a limit of the yield: Scd21 of --length of line (default 1 m) at most DB at FREQ (-30dB@10GHz); the "
+     "conversion is then taken at FREQ",
+     std::nullopt, [](std::string_view value, Options& options) { return readScd21Max(value, options.variation); }},
     {"--help", "-h", "", kModes, "this text, whatever else is given",
      std::nullopt, [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Help); }},
     {"--version", "", "", kModes, "the program's version, whatever else is given but --help",

@@ -56,7 +56,7 @@ double commonness(Complex a, Complex b)
 }  // namespace
 
 ModeConversion modeConversion(const CrossSection& section, const FieldSolution& solution, const LineLosses& losses,
-                              double frequency, double length)
+                              double frequency, double length, bool estimateError)
 {
     ModeConversion out;
     const Figures base = figuresOf(section, solution, losses, frequency, length);
@@ -68,12 +68,15 @@ ModeConversion modeConversion(const CrossSection& section, const FieldSolution& 
     out.scc21 = std::abs(base.s[1]);
     out.scd21 = std::abs(base.s[2]);
     out.sdc21 = std::abs(base.s[3]);
+    out.scd21Value = base.s[2];
     // The worst first-order change of S over dC = b R'ER, |E| <= 1, is at
     // most b times the nuclear norms of the real and the imaginary gradient
     // in E, for C and C0 each; |S| changes by no more than S does (a
     // conversion of zero has no derivative of its modulus).
     std::array<double, 4> worst{};
     for (Sym2 FieldSolution::*matrix : {&FieldSolution::c, &FieldSolution::c0}) {
+        if (!estimateError)
+            break;
         const Mat2 r = cholesky(solution.*matrix);
         std::array<std::array<Complex, 4>, 3> gradient{};
         for (int k = 0; k < 3; ++k) {
@@ -98,7 +101,7 @@ ModeConversion modeConversion(const CrossSection& section, const FieldSolution& 
                                           nuclear([](Complex z) { return z.imag(); }));
         }
     }
-    out.errorEstimate = std::max(base.errorEstimate, *std::ranges::max_element(worst));
+    out.errorEstimate = estimateError ? std::max(base.errorEstimate, *std::ranges::max_element(worst)) : 0;
 
     const Rlgc x = RlgcModel(section, solution, losses).at(frequency);
     const double omega = 2 * std::numbers::pi * frequency;
