@@ -135,7 +135,7 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
     // A single cable's values are the command line's, and wrong ones a bad
     // argument; a sweep's cases each say what is wrong with them.
     if (parsed.sweeps.empty() && isCableCase(parsed.input, parsed.solve))
-        return cableValueProblem(cableOf(parsed.input));
+        return cableValueProblem(cableOf(parsed.input, parsed.solve));
     return {};
 }
 
