@@ -25,18 +25,24 @@ using Args = std::vector<std::string>;
 const Args kTwinax{"impedance", "--awg", "24", "--sleeve", "1.3mm", "--S", "touch", "--D", "touch",
                    "--er-sleeve", "pe", "--er-fill", "air", "--json"};
 
+// kTwinax as the solver takes it.
+PairDesign twinaxDesign()
+{
+    PairDesign design;
+    design.coreDiameter = awgDiameterMm(24) * 1e-3;
+    design.sleeveDiameter = 1.3e-3;
+    design.spacingTouch = design.shieldTouch = true;
+    design.sleeveEr = 2.26;
+    return design;
+}
+
 // The run gives what the solver gives for the cross-section the options
 // describe, contacts and the material's Er resolved.
 TEST(Cable, RunsTheFieldSolverOnItsCrossSection)
 {
     const CliResult r = runWith(kTwinax);
     ASSERT_EQ(r.status, 0) << r.err;
-    PairDesign design;
-    design.coreDiameter = awgDiameterMm(24) * 1e-3;
-    design.sleeveDiameter = 1.3e-3;
-    design.spacingTouch = design.shieldTouch = true;
-    design.sleeveEr = 2.26;
-    const PairModes modes = pairModes(InsulatedSolver().solve(crossSectionOf(design)));
+    const PairModes modes = pairModes(InsulatedSolver().solve(crossSectionOf(twinaxDesign())));
     // To the rounding of the typed lengths (1.3 mm is not 1.3e-3 m exactly).
     EXPECT_NEAR(jsonNumberAt(r.out, "ze") / modes.even.z, 1, 1e-12);
     EXPECT_NEAR(jsonNumberAt(r.out, "zdiff") / modes.zDiff, 1, 1e-12);
@@ -83,12 +89,7 @@ TEST(Cable, LossOfEachModeFromItsMaterials)
     args.insert(args.end(), {"--freq", "2GHz", "--tand-fill", "0.001"});
     const CliResult r = runWith(args);
     ASSERT_EQ(r.status, 0) << r.err;
-    PairDesign design;
-    design.coreDiameter = awgDiameterMm(24) * 1e-3;
-    design.sleeveDiameter = 1.3e-3;
-    design.spacingTouch = design.shieldTouch = true;
-    design.sleeveEr = 2.26;
-    const CrossSection section = crossSectionOf(design);
+    const CrossSection section = crossSectionOf(twinaxDesign());
     LineLosses losses;
     losses.tanDelta = {jsonNumberAt(r.out, "tand_sleeve"), jsonNumberAt(r.out, "tand_sleeve"), 0.001};
     const PairLoss loss = pairLoss(RlgcModel(section, InsulatedSolver().solve(section), losses), 2e9);

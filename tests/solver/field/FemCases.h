@@ -1,9 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <string>
 
 #include "field/CrossSection.h"
+#include "field/FieldSolution.h"
 #include "field/Matrix2.h"
 
 // tests/reference/fem_cases.inc: second-order FEM (gmsh + getdp), refined and
@@ -40,4 +43,13 @@ inline CrossSection sectionOf(const FemCase& row)
 inline double entryToForm(const Sym2& c, double a)
 {
     return a * (c.xx + std::fabs(c.xy)) / (c.xx - std::fabs(c.xy));
+}
+
+// C and C0 of a solution against the row, within the two bounds.
+inline void expectMatchesFem(const FemCase& row, const FieldSolution& f)
+{
+    const Sym2 fem{row.c11 * 1e-12, row.c12 * 1e-12, row.c22 * 1e-12};
+    const Sym2 fem0{row.c011 * 1e-12, row.c012 * 1e-12, row.c022 * 1e-12};
+    EXPECT_LE(largestGeneralised(f.c - fem, fem), f.bound + entryToForm(fem, row.accuracy)) << row.name;
+    EXPECT_LE(largestGeneralised(f.c0 - fem0, fem0), f.bound + entryToForm(fem0, row.accuracy)) << row.name;
 }
