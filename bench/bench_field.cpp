@@ -1,12 +1,13 @@
 // Speed of the field solver for insulated cores, at its 1e-9 promise: one
 // solve is both modes, with and without the dielectrics (C and C0), with
-// dC/dEr and Rhat; and the loss built on it. Lengths in shield diameters. Run with
+// dC/dEr and Rhat; a design solve and the loss built on it. Lengths in shield diameters. Run with
 // --benchmark_repetitions=5 for medians.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <numbers>
 
+#include "commands/DesignSolve.h"
 #include "field/InsulatedSolver.h"
 #include "line/ModeLoss.h"
 
@@ -92,6 +93,28 @@ void BM_FieldGeneralTouching(benchmark::State& state)
     solveAt(state, c);
 }
 BENCHMARK(BM_FieldGeneralTouching)->Unit(benchmark::kMillisecond);
+
+// A design for one dimension: D of 24 AWG cores in 1.3 mm PE sleeves,
+// touching, for Zdiff 100 ohm.
+void BM_DesignShieldForZdiff(benchmark::State& state)
+{
+    PairDesign start;
+    start.coreDiameter = 0.511e-3;
+    start.sleeveDiameter = 1.3e-3;
+    start.spacingTouch = true;
+    start.sleeveEr = 2.26;
+    const DesignDimension free[] = {DesignDimension::ShieldDiameter};
+    const TargetValue targets[] = {{DesignTarget::Zdiff, 100}};
+    InsulatedSolver solver;
+    DesignResult found;
+    for (auto _ : state) {
+        found = solveDesign(solver, start, free, targets);
+        benchmark::DoNotOptimize(found.design.shieldDiameter);
+    }
+    if (!found.error.empty())
+        state.SkipWithError(found.error.c_str());
+}
+BENCHMARK(BM_DesignShieldForZdiff)->Unit(benchmark::kMillisecond);
 
 // Both modes' loss at 1 GHz of PTFE sleeves apart, 0.51 mm copper cores:
 // the field solve and the line model at one frequency.

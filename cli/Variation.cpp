@@ -48,7 +48,7 @@ std::string_view perUnit(Input input)
 int runSensitivity(const Options& options, std::ostream& out, std::ostream& err)
 {
     const ConversionAt at = conversionAt(options);
-    const Sensitivity s = sensitivityOf(options.input, at);
+    const Sensitivity s = sensitivityOf(options.input, options.solve, at);
     if (!s.error.empty()) {
         err << "duvane-calc: " << s.error << '\n';
         return 1;
@@ -135,7 +135,7 @@ int runTolerance(const Options& options, bool progress, std::ostream& out, std::
             << std::flush;
         drawn = true;
     };
-    const ToleranceRun run = toleranceRun(options.input, v, at, threads, progress ? bar : std::function<void(long long)>{});
+    const ToleranceRun run = toleranceRun(options.input, options.solve, v, at, threads, progress ? bar : std::function<void(long long)>{});
     if (drawn)
         err << '\n';
     if (!run.error.empty()) {

@@ -98,9 +98,9 @@ void noteResolution(const ModeConversion& m, bool english, Report& report)
 
 }  // namespace
 
-void runAsymmetric(const CaseInput& input, InsulatedSolver& field, bool english, Report& report)
+void runAsymmetric(const CaseInput& input, const SolveSettings& settings, InsulatedSolver& field, Report& report)
 {
-    const CaseSection cs = caseSection(input);
+    const CaseSection cs = caseSection(input, settings);
     if (std::string problem = sectionProblem(cs.section); !problem.empty()) {
         report.error = std::move(problem);
         return;
@@ -115,12 +115,9 @@ void runAsymmetric(const CaseInput& input, InsulatedSolver& field, bool english,
     ModeConversion conversion;
     if (input.has(Input::Frequency)) {
         const double length = input.has(Input::Length) ? input[Input::Length] : kDefaultLineLength;
-        loss = lossOf(cs.section, solution, cs.tanDelta, input);
-        LineLosses losses;
-        losses.tanDelta = cs.tanDelta;
-        losses.conductivity = input[Input::Conductivity];
+        loss = lossOf(cs.section, solution, cs.losses, input);
         if (loss.error.empty())
-            conversion = modeConversion(cs.section, solution, losses, input[Input::Frequency], length);
+            conversion = modeConversion(cs.section, solution, cs.losses, input[Input::Frequency], length);
         report.error = loss.error.empty() ? conversion.error : loss.error;
         if (report.error.empty()) {
             outcome.loss = &loss;
@@ -134,7 +131,7 @@ void runAsymmetric(const CaseInput& input, InsulatedSolver& field, bool english,
         for (Quantity& q : report.results)
             if (const double* v = std::get_if<double>(&q.value); v != nullptr && std::isinf(*v))
                 q.value = decibels(conversion.errorEstimate);
-        noteResolution(conversion, english, report);
+        noteResolution(conversion, settings.english, report);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "cases/CaseSection.h"
 #include "cases/Inputs.h"
+#include "cases/RunSettings.h"
 #include "line/AsymmetricPair.h"
 #include "line/ModeConversion.h"
 #include "line/ModeLoss.h"
@@ -25,7 +26,7 @@ struct AsymmetricOutcome {
 
 // Solves the case on `field` and fills the report (or its error).
 class InsulatedSolver;
-void runAsymmetric(const CaseInput& input, InsulatedSolver& field, bool english, Report& report);
+void runAsymmetric(const CaseInput& input, const SolveSettings& settings, InsulatedSolver& field, Report& report);
 
 // Every field an asymmetric case like `prototype` has when it succeeds.
 void asymmetricLayout(const CaseInput& prototype, std::vector<Quantity>& results);

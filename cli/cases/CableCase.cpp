@@ -12,7 +12,30 @@
 
 namespace {
 
-constexpr Input kCableInputs[] = {Input::Sleeve, Input::ErSleeve, Input::ErFill, Input::TandSleeve, Input::TandFill};
+constexpr Input kCableInputs[] = {Input::Sleeve,   Input::ErSleeve, Input::ErFill,    Input::TandSleeve,
+                                  Input::TandFill, Input::Clearance, Input::Drain, Input::FoilSigma,
+                                  Input::FoilThickness};
+
+// A foil's own inputs, which a round shield does not take, by their options.
+constexpr std::pair<Input, std::string_view> kFoilInputs[] = {{Input::Clearance, "--clearance"},
+                                                              {Input::Drain, "--drain"},
+                                                              {Input::FoilSigma, "--foil-sigma"},
+                                                              {Input::FoilThickness, "--foil-thickness"}};
+
+std::string foilFormProblem(const CaseInput& given, const SolveSettings& settings)
+{
+    if (settings.shield != ShieldKind::Foil) {
+        for (const auto& [input, option] : kFoilInputs)
+            if (given.has(input))
+                return std::string(option) + " applies to a foil shield: give --shield foil";
+        return {};
+    }
+    if (given.has(Input::ShieldDiameter))
+        return "a foil follows the sleeves and has no diameter: leave out --D (or give --shield round)";
+    if (given.has(Input::Sd) || given.has(Input::Dd))
+        return "a foil cable takes the dimensions --S and --d (or --awg), not S/D and D/d";
+    return {};
+}
 
 struct DimensionName {
     DesignDimension dimension;
@@ -66,7 +89,8 @@ std::string designFormProblem(const CaseInput& given, const SolveSettings& setti
         return "a design needs the wire's size: give --d or --awg";
     if (!given.has(Input::Spacing) && !solved(DesignDimension::Spacing))
         return "a design needs S (or --S touch) where it does not solve for it";
-    if (!given.has(Input::ShieldDiameter) && !solved(DesignDimension::ShieldDiameter))
+    if (!given.has(Input::ShieldDiameter) && !solved(DesignDimension::ShieldDiameter) &&
+        settings.shield != ShieldKind::Foil)
         return "a design needs D (or --D touch) where it does not solve for it";
     if (given.has(Input::Sd) || given.has(Input::Dd))
         return "a design takes the dimensions, not S/D and D/d";
@@ -77,7 +101,7 @@ std::string designFormProblem(const CaseInput& given, const SolveSettings& setti
 
 bool isCableCase(const CaseInput& given, const SolveSettings& settings)
 {
-    return !settings.solveFor.empty() || isAsymmetricCase(given) ||
+    return !settings.solveFor.empty() || isAsymmetricCase(given) || settings.shield == ShieldKind::Foil ||
            std::ranges::any_of(kCableInputs, [&](Input input) { return given.has(input); }) ||
            (given.has(Input::ShieldDiameter) && given[Input::ShieldDiameter] == kTouch) ||
            (given.has(Input::Spacing) && given[Input::Spacing] == kTouch);
@@ -91,13 +115,20 @@ std::string cableFormProblem(Mode mode, const CaseInput& given, const SolveSetti
     if (given.has(Input::Er) && (given.has(Input::ErSleeve) || given.has(Input::ErFill) || given.has(Input::Sleeve)))
         return "with a sleeve or a filler of its own, Er alone says not which dielectric it is: give --er-sleeve "
                "and --er-fill (or --er-fill alone for bare cores)";
-    if (given.has(Input::Sleeve) && !given.has(Input::ErSleeve))
+    const bool sleeveSolved =
+        std::ranges::find(settings.solveFor, DesignDimension::SleeveDiameter) != settings.solveFor.end();
+    const bool sleeved = given.has(Input::Sleeve) || sleeveSolved;
+    if (sleeved && !given.has(Input::ErSleeve))
         return "the sleeve needs its dielectric: give --er-sleeve (a number or a material: " + materialNames() +
                ")";
-    if (given.has(Input::ErSleeve) && !given.has(Input::Sleeve))
+    if (given.has(Input::ErSleeve) && !sleeved)
         return "--er-sleeve needs the sleeve: give --sleeve";
-    if (given.has(Input::TandSleeve) && !given.has(Input::Sleeve))
+    if (given.has(Input::TandSleeve) && !sleeved)
         return "--tand-sleeve needs the sleeve: give --sleeve";
+    if (sleeveSolved && std::ranges::find(settings.solveFor, DesignDimension::CoreDiameter) != settings.solveFor.end())
+        return "the sleeve and d cannot both be solved for: give one of them";
+    if (std::string problem = foilFormProblem(given, settings); !problem.empty())
+        return problem;
     if (mode == Mode::Shape) {
         if (settings.solveFor.empty())
             return "a cable's shape is solved by --solve-for NAME (D, S, sleeve or d) from as many targets";
@@ -108,17 +139,31 @@ std::string cableFormProblem(Mode mode, const CaseInput& given, const SolveSetti
     if (!hasWire(given))
         return "a cable needs the wire's size: give --d or --awg";
     const bool ratios = given.has(Input::Sd) || given.has(Input::Dd);
-    if (!ratios && (!given.has(Input::ShieldDiameter) || !given.has(Input::Spacing)))
+    if (settings.shield == ShieldKind::Foil && !given.has(Input::Spacing))
+        return "a foil cable needs S (or --S touch)";
+    if (settings.shield != ShieldKind::Foil && !ratios &&
+        (!given.has(Input::ShieldDiameter) || !given.has(Input::Spacing)))
         return "a cable needs D and S (either may be touch), or S/D and D/d with the wire";
-    return asymmetryFormProblem(given);
+    return asymmetryFormProblem(given, settings);
 }
 
-CableCase cableOf(const CaseInput& input)
+CableCase cableOf(const CaseInput& input, const SolveSettings& settings)
 {
     CableCase cable;
     PairDesign& design = cable.design;
+    design.shield = settings.shield;
+    if (settings.shield == ShieldKind::Foil) {
+        design.clearance = input.has(Input::Clearance) ? input[Input::Clearance] * 1e-3 : 0;
+        design.drainDiameter = input.has(Input::Drain) && !settings.drainOutside ? input[Input::Drain] * 1e-3 : 0;
+        cable.foil.conductivity = input.has(Input::FoilSigma) ? input[Input::FoilSigma] : kAluminiumConductivity;
+        cable.foil.thickness = input.has(Input::FoilThickness) ? input[Input::FoilThickness] * 1e-3 : kFoilThickness;
+    }
     design.coreDiameter = wireDiameterMm(input) * 1e-3;
     design.sleeveDiameter = input.has(Input::Sleeve) ? input[Input::Sleeve] * 1e-3 : 0;
+    // A sleeve solved for starts beyond its core; the solve moves it.
+    if (!input.has(Input::Sleeve) &&
+        std::ranges::find(settings.solveFor, DesignDimension::SleeveDiameter) != settings.solveFor.end())
+        design.sleeveDiameter = 1.3 * design.coreDiameter;
     if (input.has(Input::Sd) && input.has(Input::Dd)) {
         design.shieldDiameter = input[Input::Dd] * design.coreDiameter;
         design.spacing = input[Input::Sd] * design.shieldDiameter;
@@ -137,6 +182,15 @@ CableCase cableOf(const CaseInput& input)
     cable.tanSleeve = input.has(Input::TandSleeve) ? input[Input::TandSleeve] : sleeve.tanDelta;
     cable.tanFill = input.has(Input::TandFill) ? input[Input::TandFill] : fill.tanDelta;
     return cable;
+}
+
+LineLosses lineLossesOf(const CableCase& cable, const CaseInput& input)
+{
+    LineLosses losses;
+    losses.tanDelta = {cable.tanSleeve, cable.tanSleeve, cable.tanFill};
+    losses.conductivity = input[Input::Conductivity];
+    losses.foil = cable.foil;
+    return losses;
 }
 
 std::string cableValueProblem(const CableCase& cable)

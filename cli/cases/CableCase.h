@@ -6,10 +6,12 @@
 #include "cases/Inputs.h"
 #include "cases/RunSettings.h"
 #include "commands/DesignSolve.h"
+#include "line/Rlgc.h"
 
 // A case whose cross-section goes to the field solver as a cable: insulated
 // cores (--sleeve), dielectrics of their own (--er-sleeve, --er-fill, their
-// loss tangents), or a design solved for its dimensions (--solve-for).
+// loss tangents), a foil shield (--shield foil), or a design solved for its
+// dimensions (--solve-for).
 
 // Whether the case is such a cable.
 bool isCableCase(const CaseInput& given, const SolveSettings& settings);
@@ -25,10 +27,14 @@ struct CableCase {
     PairDesign design;  // lengths in metres
     double tanSleeve = 0;
     double tanFill = 0;
+    FoilWall foil;  // a foil's metal; thickness 0 for a round shield
 };
 
 // The cable of a case; the dimensions solved for are left at 0.
-CableCase cableOf(const CaseInput& input);
+CableCase cableOf(const CaseInput& input, const SolveSettings& settings);
+
+// The line's losses of the cable, at the case's conductivity.
+LineLosses lineLossesOf(const CableCase& cable, const CaseInput& input);
 
 // What is wrong with the cable's values: a sleeve thinner than its core,
 // sleeves that overlap, a sleeve through the shield, each with the way out.

@@ -42,9 +42,17 @@ Quantity solvedDimension(DesignDimension dimension, const PairDesign& design)
 
 }  // namespace
 
-CaseInput CableRunner::resolved(const CaseInput& input, const PairDesign& design)
+CaseInput CableRunner::resolved(const CaseInput& input, const PairDesign& design) const
 {
     CaseInput numbers = input;
+    if (design.shield == ShieldKind::Foil) {
+        const CableCase cable = cableOf(input, settings_);
+        numbers.set(Input::Clearance, design.clearance * kMillimetresPerMetre);
+        if (input.has(Input::Frequency)) {
+            numbers.set(Input::FoilSigma, cable.foil.conductivity);
+            numbers.set(Input::FoilThickness, cable.foil.thickness * kMillimetresPerMetre);
+        }
+    }
     if (input.has(Input::Spacing) && input[Input::Spacing] == kTouch)
         numbers.set(Input::Spacing, design.spacingOf() * kMillimetresPerMetre);
     if (input.has(Input::ShieldDiameter) && input[Input::ShieldDiameter] == kTouch)
@@ -63,10 +71,10 @@ CaseInput CableRunner::resolved(const CaseInput& input, const PairDesign& design
 void CableRunner::impedance(const CaseInput& input, Report& report)
 {
     if (isAsymmetricCase(input)) {
-        runAsymmetric(input, field_, settings_.english, report);
+        runAsymmetric(input, settings_, field_, report);
         return;
     }
-    const CableCase cable = cableOf(input);
+    const CableCase cable = cableOf(input, settings_);
     if (std::string problem = cableValueProblem(cable); !problem.empty()) {
         report.error = std::move(problem);
         return;
@@ -82,7 +90,7 @@ void CableRunner::impedance(const CaseInput& input, Report& report)
 
 std::optional<PairDesign> CableRunner::design(const CaseInput& input, Report& report)
 {
-    const CableCase cable = cableOf(input);
+    const CableCase cable = cableOf(input, settings_);
     const DesignResult found = solveDesign(field_, cable.design, settings_.solveFor, designTargets(input));
     if (!found.error.empty()) {
         report.error = found.error;
@@ -94,8 +102,13 @@ std::optional<PairDesign> CableRunner::design(const CaseInput& input, Report& re
     for (const DesignDimension dimension : settings_.solveFor)
         report.results.push_back(solvedDimension(dimension, design));
     CaseInput solved = resolved(input, design);
-    solved.set(Input::ShieldDiameter, design.shieldOf() * kMillimetresPerMetre);
+    if (design.shield == ShieldKind::Round)
+        solved.set(Input::ShieldDiameter, design.shieldOf() * kMillimetresPerMetre);
     solved.set(Input::Spacing, design.spacingOf() * kMillimetresPerMetre);
+    if (design.sleeveDiameter > 0)
+        solved.set(Input::Sleeve, design.sleeve() * kMillimetresPerMetre);
+    if (!solved.has(Input::Awg))
+        solved.set(Input::WireDiameter, design.coreDiameter * kMillimetresPerMetre);
     const CrossSection section = crossSectionOf(design);
     listSolved(solved, section, field_.solve(section), report);
     return design;
@@ -108,7 +121,8 @@ void CableRunner::layout(Mode mode, const CaseInput& prototype, Report& report) 
             report.results.push_back(solvedDimension(dimension, PairDesign{}));
     CaseInput byDimensions = prototype;
     if (mode == Mode::Shape) {
-        byDimensions.set(Input::ShieldDiameter, 1);
+        if (settings_.shield == ShieldKind::Round)
+            byDimensions.set(Input::ShieldDiameter, 1);
         byDimensions.set(Input::Spacing, 1);
     }
     if (isAsymmetricCase(prototype)) {
@@ -124,10 +138,11 @@ void CableRunner::listSolved(const CaseInput& input, const CrossSection& section
 {
     // The impedances do not depend on the frequency: a loss that cannot be
     // had leaves them standing, its reason the case's error.
+    if (settings_.drainOutside && input.has(Input::Drain))
+        report.warnings.push_back({"a drain wire outside the foil does not change the field inside: it is left out", false});
     PairLoss loss;
     if (input.has(Input::Frequency)) {
-        const CableCase cable = cableOf(input);
-        loss = lossOf(section, solution, {cable.tanSleeve, cable.tanSleeve, cable.tanFill}, input);
+        loss = lossOf(section, solution, lineLossesOf(cableOf(input, settings_), input), input);
         report.error = loss.error;
     }
     listResults(input, pairModes(solution), input.has(Input::Frequency) && loss.error.empty() ? &loss : nullptr,
@@ -137,12 +152,19 @@ void CableRunner::listSolved(const CaseInput& input, const CrossSection& section
 void CableRunner::listResults(const CaseInput& input, const PairModes& modes, const PairLoss* loss,
                               std::vector<Quantity>& results) const
 {
-    const PairDesign design = cableOf(input).design;
+    const PairDesign design = cableOf(input, settings_).design;
     const double wireMm = design.coreDiameter * kMillimetresPerMetre;
     const CableShape shape = geometryFromRatios(design.spacingOf() / design.shieldOf(),
                                                 design.shieldOf() / design.coreDiameter, wireMm);
-    // The other description of the shape than the one given.
-    if (byDimensions(input))
+    // The other description of the shape than the one given; a foil's
+    // outline by its width and height (without a drain wire's bulge).
+    if (design.shield == ShieldKind::Foil) {
+        const double height = design.sleeve() + 2 * design.clearance;
+        results.insert(results.end(),
+                       {{"foil_width", "Foil width", (design.spacingOf() + height) * kMillimetresPerMetre,
+                         Unit::Millimetre, Group::Shape},
+                        {"foil_height", "Foil height", height * kMillimetresPerMetre, Unit::Millimetre, Group::Shape}});
+    } else if (byDimensions(input))
         results.insert(results.end(), {{"sd", "S/D", shape.sd, Unit::None, Group::Shape},
                                        {"dd", "D/d", shape.dd, Unit::None, Group::Shape}});
     else

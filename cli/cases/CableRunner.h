@@ -18,8 +18,8 @@ public:
 
     // The case's inputs as numbers, as the case echoes them: the contacts
     // resolved to the lengths of `design`, a material to its Er and, unless
-    // given, its loss tangent.
-    static CaseInput resolved(const CaseInput& input, const PairDesign& design);
+    // given, its loss tangent, a foil's clearance and metal.
+    CaseInput resolved(const CaseInput& input, const PairDesign& design) const;
 
     // Each fills the report's results (or its error).
     void impedance(const CaseInput& input, Report& report);

@@ -15,19 +15,19 @@ CaseFigures failed(std::string reason)
 
 }  // namespace
 
-CaseFigures caseFigures(const CaseInput& input, InsulatedSolver& field, const ConversionAt& at)
+CaseFigures caseFigures(const CaseInput& input, const SolveSettings& settings, InsulatedSolver& field,
+                        const ConversionAt& at)
 {
-    const CaseSection section = caseSection(input);
+    const CaseSection section = caseSection(input, settings);
     if (std::string problem = sectionProblem(section.section); !problem.empty())
         return failed(std::move(problem));
     const FieldSolution solution = field.solve(section.section, {.generalPath = true});
     if (solution.status != FieldStatus::Solved)
         return failed(solution.reason);
-    return figuresOf(input, section, solution, at);
+    return figuresOf(section, solution, at);
 }
 
-CaseFigures figuresOf(const CaseInput& input, const CaseSection& section, const FieldSolution& solution,
-                      const ConversionAt& at)
+CaseFigures figuresOf(const CaseSection& section, const FieldSolution& solution, const ConversionAt& at)
 {
     CaseFigures f;
     const AsymmetricPair pair = asymmetricPair(solution);
@@ -41,12 +41,8 @@ CaseFigures figuresOf(const CaseInput& input, const CaseSection& section, const 
     f.delay = pair.figures.modes[0].delay;
     f.bound = solution.bound;
     if (at.frequency > 0) {
-        LineLosses losses;
-        losses.tanDelta = section.tanDelta;
-        if (input.has(Input::Conductivity))
-            losses.conductivity = input[Input::Conductivity];
         const ModeConversion m =
-            modeConversion(section.section, solution, losses, at.frequency, at.length, false);
+            modeConversion(section.section, solution, section.losses, at.frequency, at.length, false);
         if (!m.error.empty())
             return failed(m.error);
         f.hasConversion = true;

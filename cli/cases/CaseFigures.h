@@ -30,9 +30,9 @@ struct ConversionAt {
 };
 
 // Solves the case on `field`.
-CaseFigures caseFigures(const CaseInput& input, InsulatedSolver& field, const ConversionAt& at);
+CaseFigures caseFigures(const CaseInput& input, const SolveSettings& settings, InsulatedSolver& field,
+                        const ConversionAt& at);
 
 // The figures of the case's section from a solution of it (or of a section
 // that differs only in its permittivities, corrected to first order).
-CaseFigures figuresOf(const CaseInput& input, const CaseSection& section, const FieldSolution& solution,
-                      const ConversionAt& at);
+CaseFigures figuresOf(const CaseSection& section, const FieldSolution& solution, const ConversionAt& at);

@@ -77,12 +77,12 @@ Report CaseRunner::run(const CaseInput& given)
         else
             shape(input, report);
     } else if (mode_ == Mode::Impedance) {
-        report = framed(CableRunner::resolved(given, cableOf(given).design));
+        report = framed(cable_.resolved(given, cableOf(given, settings_).design));
         cable_.impedance(given, report);
     } else {
         report = framed(given);
         if (const std::optional<PairDesign> design = cable_.design(given, report))
-            report.inputs = framed(CableRunner::resolved(given, *design)).inputs;
+            report.inputs = framed(cable_.resolved(given, *design)).inputs;
     }
     // An Er of 1e308 gives capacitances beyond the largest double: no result
     // is shown as inf, nan or null.
@@ -152,8 +152,11 @@ void CaseRunner::impedance(const CaseInput& input, Report& report)
         const CrossSection section = homogeneousSection(found.shape, er);
         const FieldSolution solution = field_.solve(section);
         const double tanDelta = input[Input::LossTangent];
+        LineLosses losses;
+        losses.tanDelta = {tanDelta, tanDelta, tanDelta};
+        losses.conductivity = input[Input::Conductivity];
         if (solution.status == FieldStatus::Solved)
-            found.loss = lossOf(section, solution, {tanDelta, tanDelta, tanDelta}, input);
+            found.loss = lossOf(section, solution, losses, input);
         else
             found.loss.error = std::string(kLossPrefix) + solution.reason;
         report.error = found.loss.error;

@@ -42,10 +42,13 @@ bool isAsymmetricCase(const CaseInput& given)
     return std::ranges::any_of(kAsymmetricInputs, [&](Input input) { return given.has(input); });
 }
 
-std::string asymmetryFormProblem(const CaseInput& given)
+std::string asymmetryFormProblem(const CaseInput& given, const SolveSettings& settings)
 {
     if (!isAsymmetricCase(given))
         return {};
+    if (settings.shield == ShieldKind::Foil)
+        return "a foil follows its sleeves and is solved over alike cores only: the asymmetric options (--d2, "
+               "--sleeve2, --er-sleeve2, --offset, --pair-offset) need a round shield";
     if (given.has(Input::ShieldDiameter) && given[Input::ShieldDiameter] == kTouch)
         return "a shield drawn tight over unequal or displaced cores touches only one of them: give D as a length";
     const bool secondSleeve = given.has(Input::Sleeve2) || given.has(Input::Sleeve);
@@ -56,9 +59,9 @@ std::string asymmetryFormProblem(const CaseInput& given)
     return {};
 }
 
-CaseSection caseSection(const CaseInput& input)
+CaseSection caseSection(const CaseInput& input, const SolveSettings& settings)
 {
-    const CableCase cable = cableOf(input);
+    const CableCase cable = cableOf(input, settings);
     const PairDesign& design = cable.design;
     CaseSection out;
     CrossSection& s = out.section;
@@ -99,16 +102,15 @@ CaseSection caseSection(const CaseInput& input)
         core.x += valueOr(input, Input::PairOffsetX, 0) * kMetresPerMillimetre;
         core.y += valueOr(input, Input::PairOffsetY, 0) * kMetresPerMillimetre;
     }
-    out.tanDelta = tanDelta;
-    out.conductivity = valueOr(input, Input::Conductivity, 0);
+    out.losses = lineLossesOf(cable, input);
+    out.losses.tanDelta = tanDelta;
+    if (!input.has(Input::Conductivity))
+        out.losses.conductivity = LineLosses{}.conductivity;
     return out;
 }
 
 std::string sectionProblem(const CrossSection& section)
 {
-    if (std::holds_alternative<FoilShield>(section.shield))
-        return "a foil follows its sleeves and is solved over alike cores only: the asymmetric options (--d2, "
-               "--sleeve2, --er-sleeve2, --offset, --pair-offset) need a round shield";
     std::string refusal = crossSectionRefusal(section);
     for (const WayOut& way : kWaysOut)
         if (!refusal.empty() && refusal.ends_with(way.refusal))

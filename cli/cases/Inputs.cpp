@@ -67,6 +67,18 @@ std::string readLengthOrTouch(std::string_view text, double& value)
     return problem.empty() ? problem : problem + ", or touch";
 }
 
+// A length that may be nothing at all: a foil drawn tight.
+std::string readLengthOrZero(std::string_view text, double& value)
+{
+    double number = 0;
+    if (parseNumberText(text, number) == NumberParse::Ok && number == 0) {
+        value = 0;
+        return {};
+    }
+    std::string problem = parseLength(text, value);
+    return problem.empty() ? problem : problem + ", or 0";
+}
+
 std::string readDielectric(std::string_view text, double& value)
 {
     if (const std::optional<double> material = materialCode(text)) {
@@ -111,6 +123,8 @@ constexpr InputInfo kInputs[] = {
     {Input::WireDiameter, "d", "", "LENGTH", Unit::Millimetre, kModes, parseLength},
     {Input::Sleeve, "sleeve", "", "LENGTH", Unit::Millimetre, kModes, parseLength},
     {Input::Spacing, "S", "", "LENGTH", Unit::Millimetre, kModes, readLengthOrTouch},
+    {Input::Clearance, "clearance", "", "LENGTH", Unit::Millimetre, kModes, readLengthOrZero},
+    {Input::Drain, "drain", "", "LENGTH", Unit::Millimetre, kModes, parseLength},
     {Input::Er, "er", "ER", "NUMBER", Unit::None, kModes, readNumber},
     {Input::ErSleeve, "er_sleeve", "", "ER", Unit::None, kModes, readDielectric},
     {Input::ErFill, "er_fill", "", "ER", Unit::None, kModes, readDielectric},
@@ -129,6 +143,8 @@ constexpr InputInfo kInputs[] = {
     {Input::TandSleeve, "tand_sleeve", "", "TAN", Unit::None, kImpedanceOnly, readLossTangent},
     {Input::TandFill, "tand_fill", "", "TAN", Unit::None, kImpedanceOnly, readLossTangent},
     {Input::Conductivity, "sigma", "", "S/M", Unit::SiemensPerMetre, kImpedanceOnly, readConductivity},
+    {Input::FoilSigma, "foil_sigma", "", "S/M", Unit::SiemensPerMetre, kImpedanceOnly, readConductivity},
+    {Input::FoilThickness, "foil_thickness", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseLength},
 };
 
 constexpr bool inInputOrder()

@@ -24,6 +24,8 @@ enum class Input {
     WireDiameter,    // ... or by its diameter d, mm
     Sleeve,          // the insulation's outer diameter Di, mm
     Spacing,         // S, mm, or kTouch
+    Clearance,       // a foil's, between sleeve and foil, mm (0 allowed)
+    Drain,           // a foil's drain wire's diameter, mm
     Er,              // one dielectric filling the shield
     ErSleeve,        // the sleeve's and the filler's: a number, or a material (see Dielectrics.h)
     ErFill,
@@ -42,9 +44,11 @@ enum class Input {
     TandSleeve,
     TandFill,
     Conductivity,    // S/m
+    FoilSigma,       // a foil's metal, S/m
+    FoilThickness,   // ... and its thickness, mm
 };
 
-inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Conductivity) + 1;
+inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::FoilThickness) + 1;
 
 // D or S given as "touch": the sleeves touch the shield (D = S + Di), or each
 // other (S = Di). No length is negative.

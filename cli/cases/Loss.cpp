@@ -42,7 +42,7 @@ CrossSection homogeneousSection(const CableShape& shape, double er)
             .fillerEr = er};
 }
 
-PairLoss lossOf(const CrossSection& section, const FieldSolution& solution, const std::array<double, 3>& tanDelta,
+PairLoss lossOf(const CrossSection& section, const FieldSolution& solution, const LineLosses& losses,
                 const CaseInput& input)
 {
     // Above the first higher-order mode's cut-off the cross-section is no
@@ -53,9 +53,6 @@ PairLoss lossOf(const CrossSection& section, const FieldSolution& solution, cons
         refused.error = aboveTemLimitText(frequency, limit);
         return refused;
     }
-    LineLosses losses;
-    losses.tanDelta = tanDelta;
-    losses.conductivity = input[Input::Conductivity];
     return pairLoss(RlgcModel(section, solution, losses), frequency);
 }
 

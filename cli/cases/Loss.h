@@ -29,8 +29,8 @@ CrossSection homogeneousSection(const CableShape& shape, double er);
 // The loss of the cross-section solved as `solution` at the case's frequency;
 // its error says why the loss cannot be had (above the line's single-mode
 // limit, a skin depth too large for the rule).
-PairLoss lossOf(const CrossSection& section, const FieldSolution& solution,
-                const std::array<double, 3>& tanDelta, const CaseInput& input);
+PairLoss lossOf(const CrossSection& section, const FieldSolution& solution, const LineLosses& losses,
+                const CaseInput& input);
 
 // Adds alpha_diff and alpha_cm, their conductors' and dielectric's parts
 // (dB/m) and skin_depth (um). One dielectric also gives alpha_d, the

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commands/DesignSolve.h"
+#include "commands/PairDesign.h"
 #include "output/Unit.h"
 
 // What a run is asked: the mode, the method and the settings of its solves.
@@ -40,6 +41,8 @@ struct SolveSettings {
     bool english = false;
     LengthBasis per = LengthBasis::Metre;  // what the per-length results are given per
     std::vector<DesignDimension> solveFor;  // shape mode's design: the dimensions solved for
+    ShieldKind shield = ShieldKind::Round;  // a cable's: round, or a foil drawn over the sleeves
+    bool drainOutside = false;              // a foil's drain wire (--drain) outside it
     double width = 0.01;
     int limit = 1000;
     std::string traceFile;  // empty: no trace

@@ -58,12 +58,12 @@ CaseInput numericCase(const CaseInput& input)
     return out;
 }
 
-Sensitivity sensitivityOf(const CaseInput& given, const ConversionAt& at)
+Sensitivity sensitivityOf(const CaseInput& given, const SolveSettings& settings, const ConversionAt& at)
 {
     Sensitivity s;
     const CaseInput input = numericCase(given);
     InsulatedSolver field;
-    const CaseSection nominalSection = caseSection(input);
+    const CaseSection nominalSection = caseSection(input, settings);
     if (std::string problem = sectionProblem(nominalSection.section); !problem.empty()) {
         s.error = std::move(problem);
         return s;
@@ -74,7 +74,7 @@ Sensitivity sensitivityOf(const CaseInput& given, const ConversionAt& at)
         s.error = solution.reason;
         return s;
     }
-    s.nominal = figuresOf(input, nominalSection, solution, at);
+    s.nominal = figuresOf(nominalSection, solution, at);
     if (!s.nominal.error.empty()) {
         s.error = s.nominal.error;
         return s;
@@ -93,13 +93,13 @@ Sensitivity sensitivityOf(const CaseInput& given, const ConversionAt& at)
             moved.set(which, x + step);
             if (!permittivity) {
                 ++s.solves;
-                return caseFigures(moved, field, at);
+                return caseFigures(moved, settings, field, at);
             }
             FieldSolution shifted = solution;
             const std::array<double, 3> regions = regionsOf(which, input);
             for (int r = 0; r < 3; ++r)
                 shifted.c += (regions[r] * step) * solution.dCdEr[r];
-            return figuresOf(moved, caseSection(moved), shifted, at);
+            return figuresOf(caseSection(moved, settings), shifted, at);
         };
         const std::array<CaseFigures, 4> f{at_(h), at_(-h), at_(2 * h), at_(-2 * h)};
         const auto failed = std::ranges::find_if(f, [](const CaseFigures& c) { return !c.error.empty(); });

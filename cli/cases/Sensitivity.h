@@ -41,7 +41,7 @@ struct Sensitivity {
 };
 
 // `input`: a complete impedance case by its dimensions.
-Sensitivity sensitivityOf(const CaseInput& input, const ConversionAt& at);
+Sensitivity sensitivityOf(const CaseInput& input, const SolveSettings& settings, const ConversionAt& at);
 
 // The case with numbers where it gives a size or a material (their loss
 // tangents kept), so that each can be varied; the contacts (touch) stay.

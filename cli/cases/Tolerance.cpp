@@ -75,8 +75,8 @@ bool meetsLimits(const Sample& s, const VariationSettings& settings)
     return true;
 }
 
-Sample drawAndSolve(const CaseInput& nominal, const VariationSettings& settings, const ConversionAt& at,
-                    std::uint64_t index, InsulatedSolver& field)
+Sample drawAndSolve(const CaseInput& nominal, const SolveSettings& solve, const VariationSettings& settings,
+                    const ConversionAt& at, std::uint64_t index, InsulatedSolver& field)
 {
     Sample s;
     CaseInput input = nominal;
@@ -88,7 +88,7 @@ Sample drawAndSolve(const CaseInput& nominal, const VariationSettings& settings,
         input.set(tol.input, value);
         s.inputs.push_back(value);
     }
-    const CaseFigures f = caseFigures(input, field, at);
+    const CaseFigures f = caseFigures(input, solve, field, at);
     s.error = f.error;
     if (s.error.empty()) {
         const double scd21 = f.hasConversion ? 20 * std::log10(std::max(std::abs(f.scd21), kConversionFloor)) : 0;
@@ -130,14 +130,14 @@ std::array<double, 2> wilsonInterval(long long passing, long long total)
     return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
-ToleranceRun toleranceRun(const CaseInput& given, const VariationSettings& settings, const ConversionAt& at,
-                          int threads, const std::function<void(long long)>& progress)
+ToleranceRun toleranceRun(const CaseInput& given, const SolveSettings& solve, const VariationSettings& settings,
+                          const ConversionAt& at, int threads, const std::function<void(long long)>& progress)
 {
     ToleranceRun run;
     const CaseInput nominal = numericCase(given);
     {
         InsulatedSolver field;
-        const CaseFigures check = caseFigures(nominal, field, at);
+        const CaseFigures check = caseFigures(nominal, solve, field, at);
         if (!check.error.empty()) {
             run.error = "the nominal case: " + check.error;
             return run;
@@ -151,7 +151,7 @@ ToleranceRun toleranceRun(const CaseInput& given, const VariationSettings& setti
     const auto work = [&] {
         InsulatedSolver field;
         for (std::size_t i = next++; i < count; i = next++) {
-            run.samples[i] = drawAndSolve(nominal, settings, at, i, field);
+            run.samples[i] = drawAndSolve(nominal, solve, settings, at, i, field);
             ++done;
         }
     };

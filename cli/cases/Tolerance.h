@@ -67,5 +67,5 @@ std::array<double, 2> wilsonInterval(long long passing, long long total);
 
 // `threads` solvers at once; `progress` (may be empty) is called now and
 // then from the calling thread with the samples done so far.
-ToleranceRun toleranceRun(const CaseInput& nominal, const VariationSettings& settings, const ConversionAt& at,
-                          int threads, const std::function<void(long long)>& progress);
+ToleranceRun toleranceRun(const CaseInput& nominal, const SolveSettings& solve, const VariationSettings& settings,
+                          const ConversionAt& at, int threads, const std::function<void(long long)>& progress);

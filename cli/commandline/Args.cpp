@@ -146,9 +146,9 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
             return problem;
     }
     if (parsed.sweeps.empty() && isAsymmetricCase(parsed.input))
-        return sectionProblem(caseSection(parsed.input).section);
+        return sectionProblem(caseSection(parsed.input, parsed.solve).section);
     if (parsed.sweeps.empty() && isCableCase(parsed.input, parsed.solve))
-        return cableValueProblem(cableOf(parsed.input));
+        return cableValueProblem(cableOf(parsed.input, parsed.solve));
     return {};
 }
 

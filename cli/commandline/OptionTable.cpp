@@ -114,6 +114,22 @@ std::string setTrue(bool& flag)
     return {};
 }
 
+std::string readShield(std::string_view text, SolveSettings& settings)
+{
+    if (text != "round" && text != "foil")
+        return "must be round or foil";
+    settings.shield = text == "foil" ? ShieldKind::Foil : ShieldKind::Round;
+    return {};
+}
+
+std::string readDrainPosition(std::string_view text, SolveSettings& settings)
+{
+    if (text != "inside" && text != "outside")
+        return "must be inside or outside";
+    settings.drainOutside = text == "outside";
+    return {};
+}
+
 std::string readLengthBasis(std::string_view text, LengthBasis& basis)
 {
     for (const LengthBasis candidate : kLengthBases) {
@@ -180,10 +196,11 @@ const OptionRow kOptions[] = {
     inputOption("--freq", Input::Frequency,
                 "the loss at FREQ (Hz, kHz, MHz or GHz; a bare number is Hz): alpha_diff and alpha_cm, the "
                 "attenuation of the differential and the common mode (dB/m, conductors and dielectric together), "
-                "alpha_d, the dielectric's part, and the skin depth (um). The conductors' part follows the "
-                "incremental-inductance rule on the converged model, whatever --method says; it needs the wire's "
-                "size (--d, --awg or the dimensions). Where the loss cannot be had (a gap too narrow for the "
-                "converged solver, or too low a frequency) the case fails with the reason"),
+                "their conductors' and dielectric's parts (alpha_c_diff, alpha_c_cm, alpha_d_diff, alpha_d_cm; "
+                "alpha_d where one dielectric fills the shield), and the skin depth (um), from the field "
+                "solution's line model whatever --method says; it needs the wire's size (--d, --awg or the "
+                "dimensions). Where the loss cannot be had (a gap too narrow for the field solver, too low a "
+                "frequency, or one above the line's single-mode limit) the case fails with the reason"),
     inputOption("--tand", Input::LossTangent, "the dielectric's loss tangent, with --freq (default 0)"),
     inputOption("--sleeve", Input::Sleeve,
                 "the insulation's outer diameter Di round each core (Di >= d): a cable of insulated cores, solved "
@@ -229,6 +246,25 @@ const OptionRow kOptions[] = {
                 "sdd21, scc21, scd21 and sdc21 in dB (references 100 and 25 ohm), default 1 m"),
     inputOption("--sigma", Input::Conductivity,
                 "the conductors' conductivity in S/m, with --freq (default 5.8e7, copper)"),
+    {"--shield", "", "KIND", kModes,
+     "a cable's shield: round (default), of inner diameter --D; or foil, drawn tight over the two sleeves (the "
+     "outline of two half-circles joined by straight lines), with --clearance and --drain; a foil has no D",
+     std::nullopt, [](std::string_view value, Options& options) { return readShield(value, options.solve); }},
+    inputOption("--clearance", Input::Clearance,
+                "a foil's clearance between each sleeve and the foil (an adhesive layer or a loose wrap), filled "
+                "with the filler (default 0: the sleeves lie on the foil)"),
+    inputOption("--drain", Input::Drain,
+                "a foil's drain wire of this diameter: inside the foil, in the groove on the side of the sleeves, "
+                "touching both, the foil drawn over it too; or outside it (--drain-position)"),
+    {"--drain-position", "", "WHERE", kModes,
+     "inside (default) or outside the foil; outside, the drain wire does not change the field inside and is "
+     "left out, with a warning that says so",
+     std::nullopt, [](std::string_view value, Options& options) { return readDrainPosition(value, options.solve); }},
+    inputOption("--foil-sigma", Input::FoilSigma,
+                "the foil's conductivity in S/m, with --freq (default 3.54e7, aluminium)"),
+    inputOption("--foil-thickness", Input::FoilThickness,
+                "the foil's metal thickness, with --freq (default 0.009 mm); a foil thinner than its skin depth "
+                "counts as a sheet of that thickness"),
     inputOption("--zdiff", Input::Zdiff,
                 "the wanted differential impedance, Zdiff = 2 Zo; with --zcm (or --ze) in place of ZE ZO"),
     inputOption("--zcm", Input::Zcm,

@@ -23,7 +23,7 @@ std::complex<double> Permittivity::at(double frequency) const
     return erInfinity + erStep * spread(band, frequency);
 }
 
-Permittivity fitPermittivity(const Material& material, DielectricModel model, const DielectricBand& band)
+Permittivity fitPermittivity(const LossyDielectric& material, DielectricModel model, const DielectricBand& band)
 {
     Permittivity p;
     p.model = model;

@@ -20,7 +20,7 @@
 // band and falls off outside it. dEr and Er_inf are fitted so that Er(f_fit)
 // is the given Er (1 - j tan(delta)) exactly.
 
-struct Material {
+struct LossyDielectric {
     double er = 1;
     double tanDelta = 0;
 };
@@ -37,7 +37,7 @@ struct DielectricBand {
 struct Permittivity {
     std::string error;  // empty when the material could be fitted
     DielectricModel model = DielectricModel::ConstantLossTangent;
-    Material material;
+    LossyDielectric material;
     DielectricBand band;
     double erInfinity = 0;  // wideband: Er far above the band
     double erStep = 0;      // wideband: Er(0) - Er_inf
@@ -45,4 +45,4 @@ struct Permittivity {
     std::complex<double> at(double frequency) const;
 };
 
-Permittivity fitPermittivity(const Material& material, DielectricModel model, const DielectricBand& band);
+Permittivity fitPermittivity(const LossyDielectric& material, DielectricModel model, const DielectricBand& band);

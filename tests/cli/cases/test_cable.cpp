@@ -13,6 +13,7 @@
 #include "field/InsulatedSolver.h"
 #include "field/PairModes.h"
 #include "line/ModeLoss.h"
+#include "line/Rlgc.h"
 #include "NumberText.h"
 
 namespace {
@@ -24,18 +25,24 @@ using Args = std::vector<std::string>;
 const Args kTwinax{"impedance", "--awg", "24", "--sleeve", "1.3mm", "--S", "touch", "--D", "touch",
                    "--er-sleeve", "pe", "--er-fill", "air", "--json"};
 
+// kTwinax as the solver takes it.
+PairDesign twinaxDesign()
+{
+    PairDesign design;
+    design.coreDiameter = awgDiameterMm(24) * 1e-3;
+    design.sleeveDiameter = 1.3e-3;
+    design.spacingTouch = design.shieldTouch = true;
+    design.sleeveEr = 2.26;
+    return design;
+}
+
 // The run gives what the solver gives for the cross-section the options
 // describe, contacts and the material's Er resolved.
 TEST(Cable, RunsTheFieldSolverOnItsCrossSection)
 {
     const CliResult r = runWith(kTwinax);
     ASSERT_EQ(r.status, 0) << r.err;
-    PairDesign design;
-    design.coreDiameter = awgDiameterMm(24) * 1e-3;
-    design.sleeveDiameter = 1.3e-3;
-    design.spacingTouch = design.shieldTouch = true;
-    design.sleeveEr = 2.26;
-    const PairModes modes = pairModes(InsulatedSolver().solve(crossSectionOf(design)));
+    const PairModes modes = pairModes(InsulatedSolver().solve(crossSectionOf(twinaxDesign())));
     // To the rounding of the typed lengths (1.3 mm is not 1.3e-3 m exactly).
     EXPECT_NEAR(jsonNumberAt(r.out, "ze") / modes.even.z, 1, 1e-12);
     EXPECT_NEAR(jsonNumberAt(r.out, "zdiff") / modes.zDiff, 1, 1e-12);
@@ -82,12 +89,7 @@ TEST(Cable, LossOfEachModeFromItsMaterials)
     args.insert(args.end(), {"--freq", "2GHz", "--tand-fill", "0.001"});
     const CliResult r = runWith(args);
     ASSERT_EQ(r.status, 0) << r.err;
-    PairDesign design;
-    design.coreDiameter = awgDiameterMm(24) * 1e-3;
-    design.sleeveDiameter = 1.3e-3;
-    design.spacingTouch = design.shieldTouch = true;
-    design.sleeveEr = 2.26;
-    const CrossSection section = crossSectionOf(design);
+    const CrossSection section = crossSectionOf(twinaxDesign());
     LineLosses losses;
     losses.tanDelta = {jsonNumberAt(r.out, "tand_sleeve"), jsonNumberAt(r.out, "tand_sleeve"), 0.001};
     const PairLoss loss = pairLoss(RlgcModel(section, InsulatedSolver().solve(section), losses), 2e9);
@@ -139,6 +141,115 @@ TEST(Cable, SweepsTakeMaterials)
     EXPECT_EQ(jsonNumberAt(lines[1], "er_sleeve"), 2.1);
     EXPECT_EQ(jsonNumberAt(lines[2], "er_sleeve"), 2.5);
     EXPECT_GT(jsonNumberAt(lines[1], "zdiff"), jsonNumberAt(lines[0], "zdiff"));
+}
+
+// A design for the sleeve: the impedance run of the sleeve found gives the
+// target back (to the six digits the text shows the sleeve with).
+TEST(Cable, DesignSolvesForTheSleeve)
+{
+    const CliResult design = runWith({"shape", "--zdiff", "100", "--awg", "24", "--S", "touch", "--D", "touch",
+                                      "--er-sleeve", "pe", "--solve-for", "sleeve", "--json"});
+    ASSERT_EQ(design.status, 0) << design.err;
+    const double sleeve = jsonNumberAt(design.out, "sleeve");
+    EXPECT_NEAR(jsonNumberAt(design.out, "zdiff"), 100, 1e-8);
+    const CliResult check = runWith({"impedance", "--awg", "24", "--sleeve", formatShortest(sleeve) + "mm", "--S",
+                                     "touch", "--D", "touch", "--er-sleeve", "pe", "--json"});
+    EXPECT_NEAR(jsonNumberAt(check.out, "zdiff"), 100, 1e-8) << check.err;
+}
+
+// ---- Under a foil ------------------------------------------------------------------
+
+// 26 AWG cores in 1 mm foamed-PE sleeves side by side under a foil.
+const Args kFoilPair{"impedance", "--shield", "foil", "--awg", "26", "--sleeve", "1.0mm", "--S", "touch",
+                     "--er-sleeve", "foam-pe", "--json"};
+
+Args foilPairWith(const Args& more)
+{
+    Args args = kFoilPair;
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+PairDesign foilDesign(double clearance, double drain)
+{
+    PairDesign design;
+    design.coreDiameter = awgDiameterMm(26) * 1e-3;
+    design.sleeveDiameter = 1.0e-3;
+    design.spacingTouch = true;
+    design.shield = ShieldKind::Foil;
+    design.clearance = clearance;
+    design.drainDiameter = drain;
+    design.sleeveEr = 1.55;
+    return design;
+}
+
+struct FoilCase {
+    const char* name;
+    Args more;
+    PairDesign design;
+};
+
+class CableUnderAFoil : public testing::TestWithParam<FoilCase> {};
+
+// The run gives what the foil solver gives for the cross-section the
+// options describe.
+TEST_P(CableUnderAFoil, RunsTheFoilSolver)
+{
+    const CliResult r = runWith(foilPairWith(GetParam().more));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const PairModes modes = pairModes(InsulatedSolver().solve(crossSectionOf(GetParam().design)));
+    ASSERT_EQ(modes.error, "");
+    EXPECT_NEAR(jsonNumberAt(r.out, "ze") / modes.even.z, 1, 1e-12);
+    EXPECT_NEAR(jsonNumberAt(r.out, "zo") / modes.odd.z, 1, 1e-12);
+    EXPECT_LE(jsonNumberAt(r.out, "error_bound"), 1e-6);
+    EXPECT_EQ(r.out.find("\"D\""), std::string::npos) << "a foil has no D";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CableUnderAFoil,
+                         testing::Values(FoilCase{"DrawnTight", {}, foilDesign(0, 0)},
+                                         FoilCase{"WithClearance", {"--clearance", "0.05mm"}, foilDesign(0.05e-3, 0)},
+                                         FoilCase{"DrainInside", {"--drain", "0.4mm"}, foilDesign(0, 0.4e-3)}),
+                         CaseName());
+
+// A drain wire outside the foil changes nothing inside, and the run says so.
+TEST(CableUnderAFoil, DrainOutsideIsLeftOutWithAWarning)
+{
+    const CliResult outside = runWith(foilPairWith({"--drain", "0.4mm", "--drain-position", "outside"}));
+    const CliResult none = runWith(kFoilPair);
+    ASSERT_EQ(outside.status, 0) << outside.err;
+    EXPECT_EQ(jsonNumberAt(outside.out, "zdiff"), jsonNumberAt(none.out, "zdiff"));
+    EXPECT_NE(jsonTextAt(outside.out, "warning").find("outside the foil does not change the field"),
+              std::string::npos)
+        << outside.out;
+}
+
+// The foil's own metal in the loss: aluminium 9 um unless given, and a
+// thinner foil of the same metal loses more.
+TEST(CableUnderAFoil, LossTakesTheFoilsMetal)
+{
+    const CliResult r = runWith(foilPairWith({"--freq", "1GHz"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(jsonNumberAt(r.out, "foil_sigma"), kAluminiumConductivity);
+    EXPECT_DOUBLE_EQ(jsonNumberAt(r.out, "foil_thickness"), 0.009);
+    const CrossSection section = crossSectionOf(foilDesign(0, 0));
+    LineLosses losses;
+    losses.tanDelta = {jsonNumberAt(r.out, "tand_sleeve"), jsonNumberAt(r.out, "tand_sleeve"), 0};
+    losses.foil = {.conductivity = kAluminiumConductivity, .thickness = 9e-6};
+    const PairLoss loss = pairLoss(RlgcModel(section, InsulatedSolver().solve(section), losses), 1e9);
+    ASSERT_EQ(loss.error, "");
+    EXPECT_NEAR(jsonNumberAt(r.out, "alpha_cm") / loss.common.total, 1, 1e-9);
+    const CliResult thin = runWith(foilPairWith({"--freq", "1GHz", "--foil-thickness", "0.2um"}));
+    EXPECT_GT(jsonNumberAt(thin.out, "alpha_c_cm"), jsonNumberAt(r.out, "alpha_c_cm"));
+}
+
+// A design under a foil: the sleeve for a target; the foil has no D to solve.
+TEST(CableUnderAFoil, DesignSolvesForTheSleeve)
+{
+    const CliResult r = runWith({"shape", "--shield", "foil", "--zdiff", "100", "--awg", "26", "--S", "touch",
+                                 "--er-sleeve", "foam-pe", "--solve-for", "sleeve", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NEAR(jsonNumberAt(r.out, "zdiff"), 100, 1e-6);
+    EXPECT_DOUBLE_EQ(jsonNumberAt(r.out, "foil_height"), jsonNumberAt(r.out, "sleeve"));
 }
 
 struct Refusal {
@@ -197,7 +308,18 @@ INSTANTIATE_TEST_SUITE_P(
                                                   "D"},
                 "D is solved for (--solve-for): do not give it as well"},
         Refusal{"UnknownDimension", {"shape", "--zdiff", "100", "--solve-for", "E"},
-                R"(--solve-for "E": names no dimension "E" - name D, S, sleeve or d, or two of them)"}),
+                R"(--solve-for "E": names no dimension "E" - name D, S, sleeve or d, or two of them)"},
+        Refusal{"ClearanceWithoutAFoil", twinaxWith({"--S", "touch", "--D", "3", "--clearance", "0.05"}),
+                "--clearance applies to a foil shield: give --shield foil"},
+        Refusal{"FoilWithADiameter", foilPairWith({"--D", "3"}),
+                "a foil follows the sleeves and has no diameter: leave out --D (or give --shield round)"},
+        Refusal{"FoilByRatios", {"impedance", "--shield", "foil", "0.5", "3", "--awg", "26"},
+                "a foil cable takes the dimensions --S and --d (or --awg), not S/D and D/d"},
+        Refusal{"UnknownShield", twinaxWith({"--S", "touch", "--shield", "braid"}),
+                R"(--shield "braid": must be round or foil)"},
+        Refusal{"SleeveAndCoreSolvedTogether", {"shape", "--zdiff", "100", "--zcm", "30", "--S", "touch", "--D",
+                                                "touch", "--er-sleeve", "pe", "--solve-for", "sleeve,d"},
+                "the sleeve and d cannot both be solved for: give one of them"}),
     CaseName());
 
 }  // namespace

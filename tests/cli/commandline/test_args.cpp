@@ -205,6 +205,44 @@ Options cableLoss(Input tangent)
     return o;
 }
 
+// The cable's cores under a foil.
+const Args kFoilCase{"impedance", "--shield=foil", "--S=1.4", "--d=0.51", "--sleeve=1.3", "--er-sleeve=pe"};
+
+Options foilCase()
+{
+    Options o = calculation(Mode::Impedance, {});
+    o.input.set(Input::Spacing, 1.4);
+    o.input.set(Input::WireDiameter, 0.51);
+    o.input.set(Input::Sleeve, 1.3);
+    o.input.set(Input::ErSleeve, *materialCode("pe"));
+    o.solve.shield = ShieldKind::Foil;
+    return o;
+}
+
+Args foilCase_(const std::vector<std::string>& more)
+{
+    Args args = kFoilCase;
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+Options foilWith(Input input, double value)
+{
+    Options o = foilCase();
+    o.input.set(input, value);
+    return o;
+}
+
+// The foil's loss at 1 GHz with `input` given as `value`.
+Options foilLoss(Input input, double value)
+{
+    Options o = foilWith(Input::Frequency, 1e9);
+    o.input.set(Input::LossTangent, 0);
+    o.input.set(Input::Conductivity, 5.8e7);
+    o.input.set(input, value);
+    return o;
+}
+
 // A design: D for Zdiff 100 ohm, the sleeves touching.
 Options designCase()
 {
@@ -304,6 +342,15 @@ const OptionCase kOptionCases[] = {
              o.input.set(input, value);
          return o;
      }},
+    {"Shield", {"impedance", "--S=1.4", "--d=0.51", "--sleeve=1.3", "--er-sleeve=pe"}, {"--shield", "foil"},
+     foilCase},
+    {"Clearance", kFoilCase, {"--clearance", "0"}, [] { return foilWith(Input::Clearance, 0); }},
+    {"Drain", kFoilCase, {"--drain", "0.4mm"}, [] { return foilWith(Input::Drain, 0.4); }},
+    {"DrainPosition", kFoilCase, {"--drain-position", "outside"},
+     [] { Options o = foilCase(); o.solve.drainOutside = true; return o; }},
+    {"FoilSigma", foilCase_({"--freq=1GHz"}), {"--foil-sigma", "3e7"}, [] { return foilLoss(Input::FoilSigma, 3e7); }},
+    {"FoilThickness", foilCase_({"--freq=1GHz"}), {"--foil-thickness", "12um"},
+     [] { return foilLoss(Input::FoilThickness, 0.012); }},
     {"SolveFor", {"shape", "--zdiff=100", "--d=0.51", "--sleeve=1.3", "--er-sleeve=pe", "--S=touch"},
      {"--solve-for", "D"}, designCase},
     {"Sweep", {"impedance", "10"}, {"--sweep", "sd=0.2,0.5"},

@@ -13,7 +13,7 @@ namespace {
 
 struct Fit {
     const char* name;
-    Material material;
+    LossyDielectric material;
     DielectricBand band;
 };
 
@@ -88,7 +88,7 @@ TEST(ConstantLossTangent, SameAtEveryFrequency)
 
 struct Refusal {
     const char* name;
-    Material material;
+    LossyDielectric material;
     DielectricBand band;
     std::string_view text;
 };
