@@ -13,6 +13,16 @@ namespace {
 constexpr double kPico = 1e12, kNano = 1e9, kMillimetresPerMetre = 1e3;
 constexpr Group kPerLength = Group::PerLength;
 
+double alike(const Sym2& x)
+{
+    return (x.xx + 2 * x.xy + x.yy) / 2;
+}
+
+double opposed(const Sym2& x)
+{
+    return (x.xx - 2 * x.xy + x.yy) / 2;
+}
+
 double decibels(double magnitude)
 {
     return 20 * std::log10(magnitude);
@@ -53,21 +63,32 @@ void addFigures(const AsymmetricOutcome& o, std::vector<Quantity>& results)
                     {"zcm", "Zcm", f.zCommon, Unit::Ohm},
                     {"zdc", "Zdc", f.zDc, Unit::Ohm},
                     {"error_bound", "Error bound", impedanceBound, Unit::RelativeError},
-                    {"c11", "C11", f.c.xx * kPico, Unit::PicofaradPerLength, kPerLength},
-                    {"c12", "C12", f.c.xy * kPico, Unit::PicofaradPerLength, kPerLength},
-                    {"c22", "C22", f.c.yy * kPico, Unit::PicofaradPerLength, kPerLength},
-                    {"l11", "L11", f.l.xx * kNano, Unit::NanohenryPerLength, kPerLength},
-                    {"l12", "L12", f.l.xy * kNano, Unit::NanohenryPerLength, kPerLength},
-                    {"l22", "L22", f.l.yy * kNano, Unit::NanohenryPerLength, kPerLength},
+                    // A cable's per-core figures of the pair driven alike (1, 1)
+                    // and in opposition (1, -1): V'XV / 2, which for a
+                    // symmetric pair are its even and odd modes'.
+                    {"c_even", "C even", alike(f.c) * kPico, Unit::PicofaradPerLength, kPerLength},
+                    {"c_odd", "C odd", opposed(f.c) * kPico, Unit::PicofaradPerLength, kPerLength},
+                    {"c0_even", "C0 even", alike(f.c0) * kPico, Unit::PicofaradPerLength, kPerLength},
+                    {"c0_odd", "C0 odd", opposed(f.c0) * kPico, Unit::PicofaradPerLength, kPerLength},
+                    {"l_even", "L even", alike(f.l) * kNano, Unit::NanohenryPerLength, kPerLength},
+                    {"l_odd", "L odd", opposed(f.l) * kNano, Unit::NanohenryPerLength, kPerLength},
                     {"eps_eff_even", "Er eff even", common.effectiveEr, Unit::None, kPerLength},
                     {"eps_eff_odd", "Er eff odd", differential.effectiveEr, Unit::None, kPerLength},
+                    {"vf_even", "VF even", 1 / std::sqrt(common.effectiveEr), Unit::None, kPerLength},
+                    {"vf_odd", "VF odd", 1 / std::sqrt(differential.effectiveEr), Unit::None, kPerLength},
                     {"delay_even", "Delay even", common.delay * kNano, Unit::NanosecondPerLength, kPerLength},
                     {"delay_odd", "Delay odd", differential.delay * kNano, Unit::NanosecondPerLength, kPerLength},
+                    {"skew", "Skew", f.skewModal * kPico, Unit::PicosecondPerLength, kPerLength},
+                    {"c11", "C11", f.c.xx * kPico, Unit::PicofaradPerLength, kPerLength},
+                    {"c12", "C12", f.c.xy * kPico, Unit::PicofaradPerLength, kPerLength},
+                    {"l11", "L11", f.l.xx * kNano, Unit::NanohenryPerLength, kPerLength},
+                    {"l12", "L12", f.l.xy * kNano, Unit::NanohenryPerLength, kPerLength},
+                    {"c22", "C22", f.c.yy * kPico, Unit::PicofaradPerLength, kPerLength},
+                    {"l22", "L22", f.l.yy * kNano, Unit::NanohenryPerLength, kPerLength},
+                    {"skew_intra", "Skew intra-pair", f.skewIntra * kPico, Unit::PicosecondPerLength, kPerLength},
                     {"mode_even_v2", "Mode even V2/V1", common.voltage[1] / common.voltage[0], Unit::None, kPerLength},
                     {"mode_odd_v2", "Mode odd V2/V1", differential.voltage[1] / differential.voltage[0], Unit::None,
                      kPerLength},
-                    {"skew", "Skew", f.skewModal * kPico, Unit::PicosecondPerLength, kPerLength},
-                    {"skew_intra", "Skew intra-pair", f.skewIntra * kPico, Unit::PicosecondPerLength, kPerLength},
                     {"delay_bound", "Delay bound", delayBound, Unit::RelativeError, kPerLength}});
     if (o.loss != nullptr && o.conversion != nullptr) {
         const ModeConversion& m = *o.conversion;

@@ -18,7 +18,7 @@ constexpr double kBoundStep = 1e-5;
 // Every number of the figures, for the bound's arithmetic.
 std::vector<double*> numbersOf(AsymmetricFigures& f)
 {
-    std::vector<double*> n{&f.c.xx, &f.c.xy, &f.c.yy, &f.l.xx, &f.l.xy, &f.l.yy, &f.zc.xx, &f.zc.xy, &f.zc.yy,
+    std::vector<double*> n{&f.c.xx, &f.c.xy, &f.c.yy, &f.c0.xx, &f.c0.xy, &f.c0.yy, &f.l.xx, &f.l.xy, &f.l.yy, &f.zc.xx, &f.zc.xy, &f.zc.yy,
                            &f.zDiff, &f.zCommon, &f.zDc, &f.skewIntra, &f.skewModal};
     for (LineMode& m : f.modes)
         n.insert(n.end(), {&m.voltage[0], &m.voltage[1], &m.effectiveEr, &m.delay, &m.coreImpedance[0],
@@ -52,6 +52,7 @@ AsymmetricFigures asymmetricFigures(const Sym2& c, const Sym2& c0)
 {
     AsymmetricFigures f;
     f.c = c;
+    f.c0 = c0;
     const double det0 = c0.xx * c0.yy - c0.xy * c0.xy;
     const double k = 1 / (kSpeedOfLight * kSpeedOfLight * det0);
     f.l = {k * c0.yy, -k * c0.xy, k * c0.xx};

@@ -30,6 +30,7 @@ struct LineMode {
 
 struct AsymmetricFigures {
     Sym2 c;   // F/m, Maxwell
+    Sym2 c0;  // F/m, every Er 1
     Sym2 l;   // H/m, mu0 eps0 C0^-1
     Sym2 zc;  // ohm, characteristic impedance matrix: V = Zc I of a forward wave
     std::array<LineMode, 2> modes;  // common-like, differential-like
