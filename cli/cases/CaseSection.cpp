@@ -51,6 +51,8 @@ std::string asymmetryFormProblem(const CaseInput& given, const SolveSettings& se
                "--sleeve2, --er-sleeve2, --offset, --pair-offset) need a round shield";
     if (given.has(Input::ShieldDiameter) && given[Input::ShieldDiameter] == kTouch)
         return "a shield drawn tight over unequal or displaced cores touches only one of them: give D as a length";
+    if (given.has(Input::Er) && (given.has(Input::Sleeve2) || given.has(Input::ErSleeve2)))
+        return "with a sleeve of its own, Er alone says not which dielectric it is: give --er-fill for the filler";
     const bool secondSleeve = given.has(Input::Sleeve2) || given.has(Input::Sleeve);
     if (given.has(Input::Sleeve2) && !given.has(Input::ErSleeve2) && !given.has(Input::ErSleeve))
         return "core 2's sleeve needs its dielectric: give --er-sleeve2 (or --er-sleeve for both sleeves)";

@@ -137,6 +137,9 @@ const Refusal kRefusals[] = {
     {"EccentricSleeve", pair({"--sleeve-offset", "0.01mm,0"}), "Eccentric sleeves are not yet supported"},
     {"LengthOfASymmetricPair", pair({"--freq", "1GHz", "--length", "1m"}), "a symmetric pair converts none"},
     {"LengthWithoutFrequency", pair({"--offset", "0.01mm,0", "--length", "1m"}), "with --freq only"},
+    {"ErBesideASecondSleeve",
+     {"impedance", "--D", "4.2mm", "--S", "1.4mm", "--d", "0.51mm", "2.1", "--sleeve2", "1mm", "--er-sleeve2", "3"},
+     "give --er-fill"},
     {"InShapeMode", {"shape", "--zdiff", "100", "--zcm", "40", "--d2", "0.4mm"}, "impedance"},
 };
 
