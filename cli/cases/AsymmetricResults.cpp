@@ -3,12 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cases/CaseSection.h"
 #include "cases/Dimensions.h"
 #include "cases/Loss.h"
-#include "field/InsulatedSolver.h"
+#include "line/AsymmetricPair.h"
+#include "line/ModeConversion.h"
+#include "line/ModeLoss.h"
 #include "NumberText.h"
 
 namespace {
+
+// What a solved asymmetric case has to list; `loss` and `conversion` only with --freq.
+struct AsymmetricOutcome {
+    AsymmetricPair pair;
+    const PairLoss* loss = nullptr;
+    const ModeConversion* conversion = nullptr;
+};
 
 constexpr double kPico = 1e12, kNano = 1e9, kMillimetresPerMetre = 1e3;
 constexpr Group kPerLength = Group::PerLength;

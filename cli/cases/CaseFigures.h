@@ -26,7 +26,7 @@ struct CaseFigures {
 
 struct ConversionAt {
     double frequency = 0;  // Hz; 0: no conversion
-    double length = 1;     // m
+    double length = kDefaultLineLength;  // m
 };
 
 // Solves the case on `field`.

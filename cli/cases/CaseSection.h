@@ -13,6 +13,9 @@
 // dielectric (--d2, --sleeve2, --er-sleeve2), core 1 moved from its place
 // (--offset) and both moved off the shield's centre (--pair-offset).
 
+// The length of line whose network gives the mode conversion, unless --length says.
+inline constexpr double kDefaultLineLength = 1;  // m
+
 // Whether any of those is given: the case then runs the general path and
 // lists the asymmetric results.
 bool isAsymmetricCase(const CaseInput& given);

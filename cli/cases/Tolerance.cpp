@@ -1,6 +1,7 @@
 #include "cases/Tolerance.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <numbers>
