@@ -15,6 +15,8 @@ namespace {
 constexpr Mode kShapeOnly[] = {Mode::Shape};
 constexpr Mode kImpedanceOnly[] = {Mode::Impedance};
 constexpr Mode kToleranceOnly[] = {Mode::Tolerance};
+// Sensitivity and tolerance always solve the field and give per-metre figures.
+constexpr Mode kSingleCaseModes[] = {Mode::Impedance, Mode::Shape};
 
 std::string mustBe(std::string_view what)
 {
@@ -172,7 +174,7 @@ const OptionRow kOptions[] = {
      "CSV instead of text or JSON, for a single case, a batch and a sweep alike: a header row naming each column "
      "with its unit (ze_ohm, c_even_pF_per_m), then one row per case, an error in the last column",
      std::nullopt, [](std::string_view, Options& options) { return setTrue(options.csv); }},
-    {"--method", "", "NAME", kModes,
+    {"--method", "", "NAME", kSingleCaseModes,
      "which model calculates, in both modes: five-charge (default), the calculator of the window, five line "
      "charges in each core; converged, the converged field solution (multipoles with their images in the "
      "shield), within a relative 1e-9 wherever both gaps, core to core and core to shield, are at least 0.01 "
@@ -273,7 +275,7 @@ const OptionRow kOptions[] = {
     inputOption("--zo", Input::Zo,
                 "the wanted Zo, with --zcm. A mode set twice (Ze and Zcm, or Zo and Zdiff) or not at all is a "
                 "bad argument"),
-    {"--per", "", "LENGTH", kModes,
+    {"--per", "", "LENGTH", kSingleCaseModes,
      "the length every per-length result is given per: m (default), km, ft, 100m or 100ft; text, JSON and CSV "
      "alike, each CSV column naming it (c_even_pF_per_km)",
      std::nullopt, [](std::string_view value, Options& options) { return readLengthBasis(value, options.solve.per); }},

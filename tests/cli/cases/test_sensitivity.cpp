@@ -107,6 +107,8 @@ const Refusal kRefusals[] = {
     {"NoSize", {"sensitivity", "0.5", "10"}, "needs the cross-section's size"},
     {"Batch", {"sensitivity", "--D", "4mm", "--S", "1.4mm", "--d", "0.5mm", "--batch"}, "not with --batch"},
     {"Csv", {"sensitivity", "--D", "4mm", "--S", "1.4mm", "--d", "0.5mm", "--csv"}, "not CSV"},
+    {"Method", {"sensitivity", "--D", "4mm", "--S", "1.4mm", "--d", "0.5mm", "--method", "five-charge"},
+     "--method applies to impedance or shape mode only"},
     {"ToleranceOption", {"sensitivity", "--D", "4mm", "--S", "1.4mm", "--d", "0.5mm", "--tol", "D=0.01"},
      "tolerance mode only"},
 };
