@@ -131,5 +131,21 @@ AsymmetricPair asymmetricPair(const FieldSolution& s)
             *bound[i] += s.bound * (std::fabs(mean + radius) + std::fabs(mean - radius));
         }
     }
+    // Where the modes are near degenerate (one dielectric) their delays
+    // have no derivative to difference. Each delay squared is an eigenvalue
+    // of the pencil (C, C0/c^2), and each moves by at most (1 + b)/(1 - b)
+    // when C and C0 move within b (Courant-Fischer), so the delays by
+    // sqrt((1 + b)/(1 - b)) - 1, and a skew by that of both its delays.
+    const double delayShare = std::sqrt((1 + s.bound) / (1 - s.bound)) - 1;
+    AsymmetricFigures& b = p.bounds;
+    const AsymmetricFigures& f = p.figures;
+    for (int m = 0; m < 2; ++m) {
+        b.modes[m].delay = std::max(b.modes[m].delay, delayShare * f.modes[m].delay);
+        b.modes[m].effectiveEr =
+            std::max(b.modes[m].effectiveEr, ((1 + s.bound) / (1 - s.bound) - 1) * f.modes[m].effectiveEr);
+    }
+    b.skewModal = std::max(b.skewModal, delayShare * (f.modes[0].delay + f.modes[1].delay));
+    const double intra = (std::sqrt(f.c.xx / f.c0.xx) + std::sqrt(f.c.yy / f.c0.yy)) / kSpeedOfLight;
+    b.skewIntra = std::max(b.skewIntra, delayShare * intra);
     return p;
 }

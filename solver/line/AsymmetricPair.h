@@ -49,7 +49,8 @@ struct AsymmetricPair {
     AsymmetricFigures figures;
     // Estimated, first order: the largest change of each figure when C and
     // C0 each move anywhere within the solution's bound (|V' dC V| <= b V'CV),
-    // in the figure's own unit. Where the modes are near degenerate (one
+    // in the figure's own unit; the delays and skews at least their proved
+    // share (see asymmetricPair()). Where the modes are near degenerate (one
     // dielectric) their voltages and core impedances are that unsure too;
     // Zc and the mixed-mode figures are not.
     AsymmetricFigures bounds;
