@@ -115,6 +115,8 @@ std::string cableFormProblem(Mode mode, const CaseInput& given, const SolveSetti
     if (given.has(Input::Er) && (given.has(Input::ErSleeve) || given.has(Input::ErFill) || given.has(Input::Sleeve)))
         return "with a sleeve or a filler of its own, Er alone says not which dielectric it is: give --er-sleeve "
                "and --er-fill (or --er-fill alone for bare cores)";
+    if (given.has(Input::Er))
+        return "a cable (a contact, a foil or a design) names its dielectric: give --er-fill in place of ER";
     const bool sleeveSolved =
         std::ranges::find(settings.solveFor, DesignDimension::SleeveDiameter) != settings.solveFor.end();
     const bool sleeved = given.has(Input::Sleeve) || sleeveSolved;

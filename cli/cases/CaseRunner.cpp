@@ -102,8 +102,11 @@ Report CaseRunner::run(const CaseInput& given)
 Report CaseRunner::layout(const CaseInput& given) const
 {
     if (isCableCase(given, settings_)) {
-        Report report = framed(given);
-        cable_.layout(mode_, given, report);
+        // A cable takes no ER operand: its stand-in is no column.
+        CaseInput cable = given;
+        cable.clear(Input::Er);
+        Report report = framed(cable);
+        cable_.layout(mode_, cable, report);
         return report;
     }
     const CaseInput prototype = withDefaultEr(given);

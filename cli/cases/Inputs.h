@@ -78,6 +78,11 @@ public:
         values_[index(input)] = value;
         given_.set(index(input));
     }
+    void clear(Input input)
+    {
+        values_[index(input)] = 0;
+        given_.reset(index(input));
+    }
 
     bool operator==(const CaseInput&) const = default;
 

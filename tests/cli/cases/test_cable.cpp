@@ -315,6 +315,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "a foil follows the sleeves and has no diameter: leave out --D (or give --shield round)"},
         Refusal{"FoilByRatios", {"impedance", "--shield", "foil", "0.5", "3", "--awg", "26"},
                 "a foil cable takes the dimensions --S and --d (or --awg), not S/D and D/d"},
+        // Bare cores under a foil with room: the positional Er was once ignored.
+        Refusal{"ErOperandUnderAFoil", {"impedance", "--shield", "foil", "--S", "1.4mm", "--d", "0.51mm",
+                                        "--clearance", "0.2mm", "2.1"},
+                "a cable (a contact, a foil or a design) names its dielectric: give --er-fill in place of ER"},
         Refusal{"UnknownShield", twinaxWith({"--S", "touch", "--shield", "braid"}),
                 R"(--shield "braid": must be round or foil)"},
         Refusal{"SleeveAndCoreSolvedTogether", {"shape", "--zdiff", "100", "--zcm", "30", "--S", "touch", "--D",
