@@ -11,14 +11,18 @@
 // per unit of each input it gives (VariationSettings.h names those that
 // vary), by central differences.
 //
-// A length's step is 1e-3 of its value (of the core's diameter for an
+// A length's step h is 1e-3 of its value (of the core's diameter for an
 // offset, whose value may be 0): the field's bound b (at most 1e-9) then
 // reaches the difference as b/1e-3, and the truncation, h^2 f'''/6, is of
-// the same 1e-6. The difference at twice the step checks it: their gap,
-// plus b |f| / h, is the reported error. A permittivity costs no solve: C
-// moves by dC/dEr of the nominal solution (exact to first order, and the
-// central difference takes the first order alone), whose own estimated
-// error is added.
+// the same 1e-6. A second step, to x + 2h, checks it: with the nominal and
+// x + h it makes the one-sided difference of the same order,
+// (4 f(x+h) - f(x+2h) - 3 f(x)) / 2h, whose truncation is h^2 f'''/3 the
+// other way, so that their gap, h^2 |f'''|/2, is three times the central
+// difference's; the gap plus 4 b |f| / h is the reported error. Three
+// solves a length, where a second central difference would take four. A
+// permittivity costs no solve: C moves by dC/dEr of the nominal solution
+// (exact to first order, which the differences take alone), whose own
+// estimated error is added.
 
 enum class Figure { Zdiff, Zcm, Skew, Scd21 };
 inline constexpr std::size_t kFigureCount = 4;

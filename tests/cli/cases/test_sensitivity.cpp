@@ -47,7 +47,8 @@ TEST(Sensitivity, OffsetAlongThePairIsTheSpacing)
     const CliResult r = runWith({"sensitivity", "--D", "2.7mm", "--S", "1.15mm", "--awg", "26", "--sleeve", "1.1mm",
                                  "--er-sleeve", "foam-pe", "--offset", "0,0", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(jsonNumberAt(r.out, "solves"), 25);
+    // The nominal and three for each of six lengths: within 20 solves.
+    EXPECT_EQ(jsonNumberAt(r.out, "solves"), 19);
     for (const char* figure : {"zdiff", "zcm", "skew"}) {
         const double viaSpacing = nestedNumber(r.out, "S", figure);
         const double viaOffset = nestedNumber(r.out, "offset_x", figure);
