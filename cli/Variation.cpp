@@ -11,6 +11,7 @@
 #include "NumberText.h"
 #include "output/Csv.h"
 #include "output/Json.h"
+#include "output/Unit.h"
 
 namespace {
 
@@ -145,8 +146,13 @@ int runTolerance(const Options& options, bool progress, std::ostream& out, std::
     const std::size_t results = run.hasConversion ? kResultCount : kResultCount - 1;
     if (options.csv) {
         std::string header = "sample";
-        for (const InputTolerance& t : v.tolerances)
-            header.append(",").append(inputInfo(t.input).key);
+        // Named as a case's CSV names its columns: the key, then its unit.
+        for (const InputTolerance& t : v.tolerances) {
+            const InputInfo& info = inputInfo(t.input);
+            header.append(",").append(info.key);
+            if (const std::string unit = unitSymbol(info.unit); !unit.empty())
+                header.append("_").append(unit);
+        }
         for (std::size_t r = 0; r < results; ++r) {
             const ResultInfo& info = resultInfo(static_cast<Result>(r));
             std::string unit(info.unit);

@@ -101,7 +101,7 @@ TEST(ToleranceSamples, UniformDrawsStayInTheirWidth)
     const CliResult r = runWith(filledWith({"--tol", "D=±0.05mm", "--samples", "200", "--csv"}));
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> lines = linesOf(r.out);
-    EXPECT_EQ(lines[0].substr(0, 9), "sample,D,");
+    EXPECT_EQ(lines[0].substr(0, 12), "sample,D_mm,");
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string field = lines[i].substr(lines[i].find(',') + 1);
         const double d = std::stod(field.substr(0, field.find(',')));
