@@ -39,7 +39,6 @@ CaseFigures figuresOf(const CaseSection& section, const FieldSolution& solution,
     f.skew = pair.figures.skewModal;
     f.skewIntra = pair.figures.skewIntra;
     f.delay = pair.figures.modes[0].delay;
-    f.bound = solution.bound;
     if (at.frequency > 0) {
         const ModeConversion m =
             modeConversion(section.section, solution, section.losses, at.frequency, at.length, false);

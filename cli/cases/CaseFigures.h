@@ -21,7 +21,6 @@ struct CaseFigures {
     double delay = 0;      // s/m, the common-like mode's: the skews' scale
     bool hasConversion = false;
     Complex scd21;  // of `length` of line at the frequency asked
-    double bound = 0;  // the field's relative bound
 };
 
 struct ConversionAt {
