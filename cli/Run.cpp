@@ -1,5 +1,8 @@
 #include "Run.h"
 
+#include <unistd.h>
+
+#include <iostream>
 #include <istream>
 #include <ostream>
 
@@ -11,6 +14,7 @@
 #include "commandline/Help.h"
 #include "commandline/Language.h"
 #include "output/CaseOutput.h"
+#include "Variation.h"
 
 namespace {
 
@@ -60,6 +64,10 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 
     SolveSettings settings = options.solve;
     settings.english = speaksEnglish(options.language);
+    if (options.mode == Mode::Sensitivity)
+        return runSensitivity(options, out, err);
+    if (options.mode == Mode::Tolerance)
+        return runTolerance(options, &err == &std::cerr && isatty(STDERR_FILENO) != 0, out, err);
     CaseRunner runner(options.mode, settings);
     const bool table = options.batch || !options.sweeps.empty();
     if (!table && !options.json && !options.csv)

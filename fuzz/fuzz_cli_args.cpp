@@ -2,6 +2,7 @@
 // separated by NUL bytes. Either a problem is named, or the options are
 // complete and within their documented ranges.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -34,13 +35,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
 
     const SolveSettings defaults;
-    require(options.mode == Mode::Impedance || options.mode == Mode::Shape, "the mode is one of the two");
+    require(std::ranges::find(kModes, options.mode) != kModes.end(), "the mode is one of the modes");
     require(options.decimals >= 1 && options.decimals <= 5, "the decimals lie from 1 to 5");
     require(std::isfinite(options.solve.width) && options.solve.width > 0, "the width is a positive number");
     require(options.mode == Mode::Shape || (options.solve.width == defaults.width &&
                                             options.solve.limit == defaults.limit && options.solve.traceFile.empty()),
             "impedance mode keeps the shape mode's settings at their defaults");
     require(!options.batch || options.solve.traceFile.empty(), "a batch writes no trace");
+    const VariationSettings& variation = options.variation;
+    require(variation.samples >= 1 && variation.samples <= kMaxSamples, "the samples lie from 1 to the most");
+    for (const InputTolerance& t : variation.tolerances)
+        require(std::isfinite(t.spread) && t.spread > 0 && isVariable(t.input), "a tolerance is a spread of an input that varies");
+    require(options.mode == Mode::Tolerance || variation.tolerances.empty(), "only a tolerance run has tolerances");
+    require(!(options.mode == Mode::Sensitivity || options.mode == Mode::Tolerance) ||
+                (!options.batch && options.sweeps.empty()),
+            "a varied cross-section is one case");
     for (std::size_t i = 0; i < kInputCount; ++i) {
         const Input input = static_cast<Input>(i);
         if (options.input.has(input))

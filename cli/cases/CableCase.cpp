@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "cases/CaseSection.h"
 #include "cases/Dielectrics.h"
 #include "cases/Dimensions.h"
 #include "Materials.h"
@@ -100,7 +101,7 @@ std::string designFormProblem(const CaseInput& given, const SolveSettings& setti
 
 bool isCableCase(const CaseInput& given, const SolveSettings& settings)
 {
-    return !settings.solveFor.empty() || settings.shield == ShieldKind::Foil ||
+    return !settings.solveFor.empty() || isAsymmetricCase(given) || settings.shield == ShieldKind::Foil ||
            std::ranges::any_of(kCableInputs, [&](Input input) { return given.has(input); }) ||
            (given.has(Input::ShieldDiameter) && given[Input::ShieldDiameter] == kTouch) ||
            (given.has(Input::Spacing) && given[Input::Spacing] == kTouch);
@@ -145,7 +146,7 @@ std::string cableFormProblem(Mode mode, const CaseInput& given, const SolveSetti
     if (settings.shield != ShieldKind::Foil && !ratios &&
         (!given.has(Input::ShieldDiameter) || !given.has(Input::Spacing)))
         return "a cable needs D and S (either may be touch), or S/D and D/d with the wire";
-    return {};
+    return asymmetryFormProblem(given, settings);
 }
 
 CableCase cableOf(const CaseInput& input, const SolveSettings& settings)

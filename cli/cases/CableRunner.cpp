@@ -1,5 +1,7 @@
 #include "cases/CableRunner.h"
 
+#include "cases/AsymmetricResults.h"
+#include "cases/CaseSection.h"
 #include "cases/Dielectrics.h"
 #include "cases/Dimensions.h"
 #include "cases/Loss.h"
@@ -68,6 +70,10 @@ CaseInput CableRunner::resolved(const CaseInput& input, const PairDesign& design
 
 void CableRunner::impedance(const CaseInput& input, Report& report)
 {
+    if (isAsymmetricCase(input)) {
+        runAsymmetric(input, settings_, field_, report);
+        return;
+    }
     const CableCase cable = cableOf(input, settings_);
     if (std::string problem = cableValueProblem(cable); !problem.empty()) {
         report.error = std::move(problem);
@@ -118,6 +124,10 @@ void CableRunner::layout(Mode mode, const CaseInput& prototype, Report& report) 
         if (settings_.shield == ShieldKind::Round)
             byDimensions.set(Input::ShieldDiameter, 1);
         byDimensions.set(Input::Spacing, 1);
+    }
+    if (isAsymmetricCase(prototype)) {
+        asymmetricLayout(prototype, report.results);
+        return;
     }
     const PairLoss anyLoss;
     listResults(byDimensions, layoutModes(), &anyLoss, report.results);

@@ -10,7 +10,7 @@
 
 std::vector<Input> plainOperands(Mode mode, const CaseInput& given)
 {
-    const std::vector<Input> all = mode == Mode::Impedance ? std::vector{Input::Sd, Input::Dd, Input::Er}
+    const std::vector<Input> all = caseModeOf(mode) == Mode::Impedance ? std::vector{Input::Sd, Input::Dd, Input::Er}
                                                            : std::vector{Input::Ze, Input::Zo, Input::Er};
     std::vector<Input> operands;
     std::ranges::copy_if(all, std::back_inserter(operands), [&](Input input) { return !given.has(input); });

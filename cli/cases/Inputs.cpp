@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr Mode kImpedanceOnly[] = {Mode::Impedance};
+// The modes that take an impedance case.
+constexpr Mode kImpedanceOnly[] = {Mode::Impedance, Mode::Sensitivity, Mode::Tolerance};
 constexpr Mode kShapeOnly[] = {Mode::Shape};
 
 std::string readNumber(std::string_view text, double& value)
@@ -90,6 +91,16 @@ std::string readDielectric(std::string_view text, double& value)
     return "neither an Er of 1 or more nor a material - name one of " + materialNames();
 }
 
+// A length of cable, in metres.
+std::string readCableLength(std::string_view text, double& value)
+{
+    double mm = 0;
+    std::string problem = parseLength(text, mm);
+    if (problem.empty())
+        value = mm / 1e3;
+    return problem;
+}
+
 std::string readAwgSize(std::string_view text, double& value)
 {
     int size = 0;
@@ -117,7 +128,17 @@ constexpr InputInfo kInputs[] = {
     {Input::Er, "er", "ER", "NUMBER", Unit::None, kModes, readNumber},
     {Input::ErSleeve, "er_sleeve", "", "ER", Unit::None, kModes, readDielectric},
     {Input::ErFill, "er_fill", "", "ER", Unit::None, kModes, readDielectric},
+    {Input::WireDiameter2, "d2", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseLength},
+    {Input::Sleeve2, "sleeve2", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseLength},
+    {Input::ErSleeve2, "er_sleeve2", "", "ER", Unit::None, kImpedanceOnly, readDielectric},
+    {Input::OffsetX, "offset_x", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseSignedLength},
+    {Input::OffsetY, "offset_y", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseSignedLength},
+    {Input::PairOffsetX, "pair_offset_x", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseSignedLength},
+    {Input::PairOffsetY, "pair_offset_y", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseSignedLength},
+    {Input::SleeveOffsetX, "sleeve_offset_x", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseSignedLength},
+    {Input::SleeveOffsetY, "sleeve_offset_y", "", "LENGTH", Unit::Millimetre, kImpedanceOnly, parseSignedLength},
     {Input::Frequency, "freq", "", "FREQ", Unit::Hertz, kImpedanceOnly, parseFrequency},
+    {Input::Length, "length", "", "LENGTH", Unit::Metre, kImpedanceOnly, readCableLength},
     {Input::LossTangent, "tand", "", "TAN", Unit::None, kImpedanceOnly, readLossTangent},
     {Input::TandSleeve, "tand_sleeve", "", "TAN", Unit::None, kImpedanceOnly, readLossTangent},
     {Input::TandFill, "tand_fill", "", "TAN", Unit::None, kImpedanceOnly, readLossTangent},

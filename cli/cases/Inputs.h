@@ -29,7 +29,17 @@ enum class Input {
     Er,              // one dielectric filling the shield
     ErSleeve,        // the sleeve's and the filler's: a number, or a material (see Dielectrics.h)
     ErFill,
+    WireDiameter2,   // core 2's own d, Di and sleeve dielectric, where they differ from core 1's
+    Sleeve2,
+    ErSleeve2,
+    OffsetX,         // core 1 (with its sleeve) moved from its place, mm
+    OffsetY,
+    PairOffsetX,     // both cores moved off the shield's centre, mm
+    PairOffsetY,
+    SleeveOffsetX,   // core 1's sleeve off its conductor's centre, mm
+    SleeveOffsetY,
     Frequency,       // the loss's: Hz
+    Length,          // of the line whose network gives the mode conversion, m
     LossTangent,
     TandSleeve,
     TandFill,

@@ -1,11 +1,17 @@
 #include "cases/Loss.h"
 
+#include "cases/CaseSection.h"
 #include "line/QuasiTem.h"
 #include "SolverTexts.h"
 
 std::string lossProblem(const CaseInput& given)
 {
+    if (given.has(Input::Length) && !isAsymmetricCase(given))
+        return "--length gives the mode conversion of an asymmetric cable (--d2, --sleeve2, --er-sleeve2, "
+               "--offset, --pair-offset): a symmetric pair converts none";
     if (!given.has(Input::Frequency)) {
+        if (given.has(Input::Length))
+            return "--length applies with --freq only";
         if (given.has(Input::LossTangent))
             return "--tand applies with --freq only";
         if (given.has(Input::Conductivity))

@@ -2,7 +2,18 @@
 
 std::string_view modeName(Mode mode)
 {
-    return mode == Mode::Impedance ? "impedance" : "shape";
+    switch (mode) {
+    case Mode::Impedance: return "impedance";
+    case Mode::Shape: return "shape";
+    case Mode::Sensitivity: return "sensitivity";
+    case Mode::Tolerance: return "tolerance";
+    }
+    return "impedance";
+}
+
+Mode caseModeOf(Mode mode)
+{
+    return mode == Mode::Shape ? Mode::Shape : Mode::Impedance;
 }
 
 std::string_view methodName(Method method)

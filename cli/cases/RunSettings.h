@@ -12,9 +12,13 @@
 
 // What a run is asked: the mode, the method and the settings of its solves.
 
-enum class Mode { Impedance, Shape };
+// Sensitivity and tolerance vary one impedance case's cross-section.
+enum class Mode { Impedance, Shape, Sensitivity, Tolerance };
 
-inline constexpr std::array kModes{Mode::Impedance, Mode::Shape};
+inline constexpr std::array kModes{Mode::Impedance, Mode::Shape, Mode::Sensitivity, Mode::Tolerance};
+
+// The mode whose cases a mode reads: impedance for those that vary one.
+Mode caseModeOf(Mode mode);
 
 // The mode's name on the command line.
 std::string_view modeName(Mode mode);

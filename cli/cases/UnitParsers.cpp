@@ -26,6 +26,7 @@ struct Measure {
     std::string_view notOfIt;          // the problem of a text that is no such quantity
     std::string_view notPositive;
     std::string_view unitChoice;       // the units, for a message on another one
+    bool signedValue = false;          // a displacement: any finite value
 };
 
 constexpr Measure kLength{kLengthUnits, "not a length - write a number with mm, um, m, in or mil; a bare number is mm",
@@ -33,6 +34,9 @@ constexpr Measure kLength{kLengthUnits, "not a length - write a number with mm, 
 constexpr Measure kFrequency{kFrequencyUnits,
                              "not a frequency - write a number with Hz, kHz, MHz or GHz; a bare number is Hz",
                              "must be a positive frequency", "Hz, kHz, MHz or GHz"};
+constexpr Measure kDisplacement{kLengthUnits,
+                                "not a length - write a number with mm, um, m, in or mil; a bare number is mm",
+                                "must be a finite length", "mm, um, m, in or mil", true};
 
 bool isLetter(char c)
 {
@@ -69,7 +73,7 @@ std::string parseMeasure(std::string_view text, const Measure& measure, double& 
         return problem.empty() ? std::string(measure.notOfIt) : problem;
     }
     const double scaled = read * scale;
-    if (!(scaled > 0 && std::isfinite(scaled)))
+    if (!((scaled > 0 || measure.signedValue) && std::isfinite(scaled)))
         return std::string(measure.notPositive);
     value = scaled;
     return {};
@@ -80,6 +84,11 @@ std::string parseMeasure(std::string_view text, const Measure& measure, double& 
 std::string parseLength(std::string_view text, double& mm)
 {
     return parseMeasure(text, kLength, mm);
+}
+
+std::string parseSignedLength(std::string_view text, double& mm)
+{
+    return parseMeasure(text, kDisplacement, mm);
 }
 
 std::string parseFrequency(std::string_view text, double& hz)

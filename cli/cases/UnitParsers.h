@@ -10,6 +10,9 @@
 // Returns the problem, or the empty text when `mm` was written.
 std::string parseLength(std::string_view text, double& mm);
 
+// Reads a finite length of either sign (a displacement) into millimetres.
+std::string parseSignedLength(std::string_view text, double& mm);
+
 // Reads a positive finite frequency into hertz; a bare number is Hz. Returns
 // the problem, or the empty text when `hz` was written.
 std::string parseFrequency(std::string_view text, double& hz);

@@ -5,6 +5,7 @@
 
 #include "cases/CableCase.h"
 #include "cases/CaseForm.h"
+#include "cases/CaseSection.h"
 #include "cases/Loss.h"
 #include "commandline/OptionTable.h"
 #include "output/Quoted.h"
@@ -80,7 +81,7 @@ std::string sweepProblem(const Options& parsed)
 // mode, and gives what it leaves out its defaults.
 std::string completeCase(const CaseInput& form, Options& parsed)
 {
-    if (std::string problem = formProblem(parsed.mode, form, parsed.solve); !problem.empty())
+    if (std::string problem = formProblem(caseModeOf(parsed.mode), form, parsed.solve); !problem.empty())
         return problem;
     // One dielectric, air unless given; a cable names its own.
     if (!form.has(Input::Er) && !isCableCase(form, parsed.solve))
@@ -108,6 +109,11 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
         return "--json and --csv: choose one";
     if (std::string problem = sweepProblem(parsed); !problem.empty())
         return problem;
+    const bool varied = parsed.mode == Mode::Sensitivity || parsed.mode == Mode::Tolerance;
+    if (varied && (parsed.batch || !parsed.sweeps.empty()))
+        return std::string(modeName(parsed.mode)) + " varies one cross-section: not with --batch or --sweep";
+    if (varied && parsed.csv && parsed.mode == Mode::Sensitivity)
+        return "sensitivity writes text or JSON (--json), not CSV";
 
     operands.erase(operands.begin());
     const CaseInput byOptions = withSweeps(parsed.input, parsed.sweeps);
@@ -118,13 +124,13 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
             return "--trace cannot be used with --batch";
         // The lines give the operands' numbers; what the options give must
         // make a case with them.
-        return completeCase(withOperandStandIns(parsed.mode, byOptions), parsed);
+        return completeCase(withOperandStandIns(caseModeOf(parsed.mode), byOptions), parsed);
     }
     // More operands than the options leave room for are read as the plain
     // numbers, so that the form check can say what they are mixed with.
-    std::vector<Input> inputs = operandInputs(parsed.mode, byOptions);
+    std::vector<Input> inputs = operandInputs(caseModeOf(parsed.mode), byOptions);
     if (operands.size() > inputs.size())
-        inputs = plainOperands(parsed.mode, byOptions);
+        inputs = plainOperands(caseModeOf(parsed.mode), byOptions);
     // A design takes its targets and dimensions by name only.
     if (!parsed.solve.solveFor.empty())
         inputs.clear();
@@ -134,6 +140,13 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
         return problem;
     // A single cable's values are the command line's, and wrong ones a bad
     // argument; a sweep's cases each say what is wrong with them.
+    if (varied) {
+        if (std::string problem = variationProblem(parsed.mode == Mode::Tolerance, parsed.input, parsed.variation);
+            !problem.empty())
+            return problem;
+    }
+    if (parsed.sweeps.empty() && isAsymmetricCase(parsed.input))
+        return sectionProblem(caseSection(parsed.input, parsed.solve).section);
     if (parsed.sweeps.empty() && isCableCase(parsed.input, parsed.solve))
         return cableValueProblem(cableOf(parsed.input, parsed.solve));
     return {};

@@ -10,11 +10,19 @@ const std::string_view kUsage =
     "       duvane-calc impedance --D LENGTH --S LENGTH --d LENGTH [ER] [options]\n"
     "       duvane-calc shape ZE ZO [ER] [options]\n"
     "       duvane-calc shape --zdiff OHM --zcm OHM [ER] [options]\n"
+    "       duvane-calc sensitivity SD DD [ER] --d LENGTH [options]\n"
+    "       duvane-calc sensitivity --D LENGTH --S LENGTH --d LENGTH [ER] [options]\n"
+    "       duvane-calc tolerance SD DD [ER] --d LENGTH --tol NAME=SPREAD... [opts]\n"
+    "       duvane-calc tolerance --D LENGTH --S LENGTH --d LENGTH [ER]\n"
+    "                 --tol NAME=SPREAD... [--samples N] [--seed K]\n"
+    "                 [--zdiff-window LOW:HIGH] [--skew-max PS]\n"
+    "                 [--scd21-max DB@FREQ] [options]\n"
     "       duvane-calc impedance|shape --batch [options] < cases\n"
     "       duvane-calc impedance|shape --sweep NAME=VALUES... [NUMBERS] [options]\n"
     "       duvane-calc -h | --help | --version\n";
 
-const std::string_view kUsageLine = "usage: duvane-calc impedance|shape NUMBERS... [options]\n";
+const std::string_view kUsageLine =
+    "usage: duvane-calc impedance|shape|sensitivity|tolerance NUMBERS... [options]\n";
 
 const std::string_view kHelpHint = "try duvane-calc --help\n";
 
@@ -35,6 +43,19 @@ const std::string_view kAbout =
     "                        --zdiff and --zcm (or one with --ze or --zo)\n"
     "  With the wire (--d or --awg) but not the dimensions, D and S (mm) are among\n"
     "  the results.\n"
+    "  sensitivity ...       the change of Zdiff, Zcm and the skew (ohm, ps/m; with\n"
+    "                        --freq also |Scd21|) per unit of each length (mm) and\n"
+    "                        permittivity the case gives, on the field solver, by\n"
+    "                        checked central differences, ranked; --json keys them\n"
+    "                        by the input's name, each with its error\n"
+    "  tolerance ...         random cables about the case, each input of --tol\n"
+    "                        drawn normal (NAME=SIGMA) or uniform (NAME=+-HALF):\n"
+    "                        mean, sd and percentiles of every result and the yield\n"
+    "                        within the limits, with its 95 % Wilson interval;\n"
+    "                        --json one object, --csv every sample\n"
+    "  An asymmetric cable (--d2, --sleeve2, --er-sleeve2, --offset, --pair-offset)\n"
+    "  adds c22, l22, zdc (the coupling of the modes in the impedance matrix),\n"
+    "  skew_intra and, with --freq, scd21 and sdc21 (dB) of --length of line.\n"
     "\n"
     "Per metre, every impedance result also gives one conductor's capacitance and\n"
     "inductance in the even mode (both conductors driven alike against the\n"

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <utility>
 
 #include "cases/CableCase.h"
+#include "cases/UnitParsers.h"
 #include "NumberText.h"
 #include "output/Quoted.h"
 
@@ -12,6 +14,9 @@ namespace {
 
 constexpr Mode kShapeOnly[] = {Mode::Shape};
 constexpr Mode kImpedanceOnly[] = {Mode::Impedance};
+constexpr Mode kToleranceOnly[] = {Mode::Tolerance};
+// Sensitivity and tolerance always solve the field and give per-metre figures.
+constexpr Mode kSingleCaseModes[] = {Mode::Impedance, Mode::Shape};
 
 std::string mustBe(std::string_view what)
 {
@@ -79,6 +84,21 @@ OptionRow inputOption(std::string_view name, Input input, std::string_view help)
 {
     const InputInfo& info = inputInfo(input);
     return {name, "", info.valueName, info.modes, help, input};
+}
+
+// A displacement DX,DY into the inputs `x` and `y`.
+std::string readDisplacement(std::string_view text, Input x, Input y, Options& options)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos)
+        return mustBe("DX,DY, two lengths with a comma between (0.02mm,0)");
+    double dx = 0, dy = 0;
+    for (auto [part, value] : {std::pair{text.substr(0, comma), &dx}, {text.substr(comma + 1), &dy}})
+        if (std::string problem = parseSignedLength(part, *value); !problem.empty())
+            return inQuotes(part) + ": " + problem;
+    options.input.set(x, dx);
+    options.input.set(y, dy);
+    return {};
 }
 
 std::string addSweep(std::string_view text, Options& options)
@@ -154,7 +174,7 @@ const OptionRow kOptions[] = {
      "CSV instead of text or JSON, for a single case, a batch and a sweep alike: a header row naming each column "
      "with its unit (ze_ohm, c_even_pF_per_m), then one row per case, an error in the last column",
      std::nullopt, [](std::string_view, Options& options) { return setTrue(options.csv); }},
-    {"--method", "", "NAME", kModes,
+    {"--method", "", "NAME", kSingleCaseModes,
      "which model calculates, in both modes: five-charge (default), the calculator of the window, five line "
      "charges in each core; converged, the converged field solution (multipoles with their images in the "
      "shield), within a relative 1e-9 wherever both gaps, core to core and core to shield, are at least 0.01 "
@@ -197,6 +217,35 @@ const OptionRow kOptions[] = {
     inputOption("--tand-sleeve", Input::TandSleeve,
                 "the sleeve's loss tangent, with --freq, over the material's"),
     inputOption("--tand-fill", Input::TandFill, "the filler's loss tangent, with --freq, over the material's"),
+    inputOption("--d2", Input::WireDiameter2,
+                "core 2's own diameter, where it differs from core 1's (--d): an asymmetric cable, solved on the "
+                "general path, with the asymmetric results (c22, l22, zdc, skew_intra and the rest)"),
+    inputOption("--sleeve2", Input::Sleeve2,
+                "core 2's own sleeve diameter, where it differs from --sleeve (and round a bare core 1)"),
+    inputOption("--er-sleeve2", Input::ErSleeve2,
+                "core 2's own sleeve dielectric, an Er or a material as --er-sleeve"),
+    {"--offset", "", "DX,DY", inputInfo(Input::OffsetX).modes,
+     "moves core 1 with its sleeve by DX along the line through the cores (positive away from core 2) and DY "
+     "across it, lengths as --D takes them (negative too): an asymmetric cable. Offsets of one core convert "
+     "between the modes (scd21 with --freq)",
+     std::nullopt, [](std::string_view value, Options& options) {
+         return readDisplacement(value, Input::OffsetX, Input::OffsetY, options);
+     }},
+    {"--pair-offset", "", "DX,DY", inputInfo(Input::PairOffsetX).modes,
+     "moves both cores together off the shield's centre by DX, DY: an asymmetric cable; along DY the pair "
+     "keeps its mirror line and converts nothing",
+     std::nullopt, [](std::string_view value, Options& options) {
+         return readDisplacement(value, Input::PairOffsetX, Input::PairOffsetY, options);
+     }},
+    {"--sleeve-offset", "", "DX,DY", inputInfo(Input::SleeveOffsetX).modes,
+     "core 1's sleeve off its conductor's centre by DX, DY: an eccentric sleeve, which the field solver does "
+     "not take yet (any offset but 0,0 is refused with its reason)",
+     std::nullopt, [](std::string_view value, Options& options) {
+         return readDisplacement(value, Input::SleeveOffsetX, Input::SleeveOffsetY, options);
+     }},
+    inputOption("--length", Input::Length,
+                "the length of line whose exact network gives an asymmetric cable's mode conversion with --freq: "
+                "sdd21, scc21, scd21 and sdc21 in dB (references 100 and 25 ohm), default 1 m"),
     inputOption("--sigma", Input::Conductivity,
                 "the conductors' conductivity in S/m, with --freq (default 5.8e7, copper)"),
     {"--shield", "", "KIND", kModes,
@@ -226,7 +275,7 @@ const OptionRow kOptions[] = {
     inputOption("--zo", Input::Zo,
                 "the wanted Zo, with --zcm. A mode set twice (Ze and Zcm, or Zo and Zdiff) or not at all is a "
                 "bad argument"),
-    {"--per", "", "LENGTH", kModes,
+    {"--per", "", "LENGTH", kSingleCaseModes,
      "the length every per-length result is given per: m (default), km, ft, 100m or 100ft; text, JSON and CSV "
      "alike, each CSV column naming it (c_even_pF_per_km)",
      std::nullopt, [](std::string_view value, Options& options) { return readLengthBasis(value, options.solve.per); }},
@@ -256,6 +305,43 @@ const OptionRow kOptions[] = {
      "shape: ze zo zdiff zcm er, d awg); VALUES a list 3,4,6,8 or a range start:stop:step (0.1:0.9:0.05), "
      "each value as the input takes it (1mm:2mm:0.1mm). A swept input is not given otherwise",
      std::nullopt, [](std::string_view value, Options& options) { return addSweep(value, options); }},
+    {"--tol", "", "NAME=SPREAD", kToleranceOnly,
+     "a tolerance of the input NAME (as JSON names it: D, S, d, sleeve, er_sleeve, er_fill, er, d2, sleeve2, "
+     "er_sleeve2, sd, dd, and offset_x, offset_y, pair_offset_x, pair_offset_y about 0): SPREAD a standard "
+     "deviation (normal) or +-HALF or ±HALF (uniform over the nominal value +- HALF), as the input takes it "
+     "(D=0.02mm, er_fill=+-0.05). offset=SPREAD moves core 1 at random with that spread in x and in y. Once "
+     "per input",
+     std::nullopt, [](std::string_view value, Options& options) { return readTolerance(value, options.variation); }},
+    {"--samples", "", "N", kToleranceOnly, "the number of random cables drawn (default 1000)",
+     std::nullopt, [](std::string_view value, Options& options) {
+         int n = 0;
+         std::string problem = readInteger(value, 1, static_cast<int>(kMaxSamples), n);
+         options.variation.samples = n;
+         return problem;
+     }},
+    {"--seed", "", "K", kToleranceOnly,
+     "the seed of the draws (default 1): the same seed gives the same samples on any machine and thread count",
+     std::nullopt, [](std::string_view value, Options& options) {
+         int seed = 0;
+         std::string problem = readInteger(value, 0, 2147483647, seed);
+         options.variation.seed = static_cast<std::uint64_t>(seed);
+         return problem;
+     }},
+    {"--threads", "", "N", kToleranceOnly, "how many solvers run at once (default: one per core)",
+     std::nullopt, [](std::string_view value, Options& options) {
+         return readInteger(value, 1, 256, options.variation.threads);
+     }},
+    {"--zdiff-window", "", "LOW:HIGH", kToleranceOnly,
+     "a limit of the yield: Zdiff from LOW to HIGH ohm (95:105)",
+     std::nullopt, [](std::string_view value, Options& options) { return readZdiffWindow(value, options.variation); }},
+    {"--skew-max", "", "PS", kToleranceOnly,
+     "a limit of the yield: the intra-pair skew (skew_intra, each core's own delay with its twin at the "
+     "shield's potential) at most PS ps/m either way (5ps/m)",
+     std::nullopt, [](std::string_view value, Options& options) { return readSkewMax(value, options.variation); }},
+    {"--scd21-max", "", "DB@FREQ", kToleranceOnly,
+     "a limit of the yield: Scd21 of --length of line (default 1 m) at most DB at FREQ (-30dB@10GHz); the "
+     "conversion is then taken at FREQ",
+     std::nullopt, [](std::string_view value, Options& options) { return readScd21Max(value, options.variation); }},
     {"--help", "-h", "", kModes, "this text, whatever else is given",
      std::nullopt, [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Help); }},
     {"--version", "", "", kModes, "the program's version, whatever else is given but --help",

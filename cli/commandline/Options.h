@@ -5,6 +5,7 @@
 #include "cases/CaseSweep.h"
 #include "cases/Inputs.h"
 #include "cases/RunSettings.h"
+#include "cases/VariationSettings.h"
 
 // The command line of duvane-calc, as read: what to do, and the cases.
 
@@ -27,6 +28,7 @@ struct Options {
     bool csv = false;
     bool batch = false;
     SolveSettings solve;
+    VariationSettings variation;  // sensitivity and tolerance modes
 
     bool operator==(const Options&) const = default;
 };

@@ -102,6 +102,13 @@ JsonObject& JsonObject::text(std::string_view key, std::string_view value)
     return *this;
 }
 
+JsonObject& JsonObject::object(std::string_view key, const JsonObject& value)
+{
+    appendKey(key);
+    text_ += value.str();
+    return *this;
+}
+
 std::string JsonObject::str() const
 {
     return text_ + "}";

@@ -12,6 +12,7 @@ public:
     JsonObject& number(std::string_view key, double value);
     JsonObject& integer(std::string_view key, long long value);
     JsonObject& text(std::string_view key, std::string_view value);
+    JsonObject& object(std::string_view key, const JsonObject& value);
 
     // The object so far, closed.
     std::string str() const;

@@ -54,6 +54,8 @@ std::string unitSymbol(Unit unit, LengthBasis per)
     case Unit::DecibelPerLength: return perLength.insert(0, "dB");
     case Unit::Hertz: return "Hz";
     case Unit::SiemensPerMetre: return "S/m";
+    case Unit::Metre: return "m";
+    case Unit::Decibel: return "dB";
     case Unit::None:
     case Unit::Percent:
     case Unit::RelativeError:

@@ -22,6 +22,8 @@ enum class Unit {
     DecibelPerLength,
     Hertz,
     SiemensPerMetre,
+    Metre,
+    Decibel,
 };
 
 // The length a per-length quantity is given per (--per): its values are

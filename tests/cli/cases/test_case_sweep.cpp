@@ -67,8 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadSweep{"NoEquals", "sd", R"(not NAME=VALUES - write it as sd=0.1:0.9:0.05 or dd=3,4,6,8)"},
         BadSweep{"UnknownName", "SD=1,2",
                  R"(no input is called "SD" - name one of sd, dd, ze, zo, zdiff, zcm, D, awg, d, sleeve, S, )"
-                 R"(clearance, drain, er, er_sleeve, er_fill, freq, tand, tand_sleeve, tand_fill, sigma, )"
-                 R"(foil_sigma, foil_thickness)"},
+                 R"(clearance, drain, er, er_sleeve, er_fill, d2, sleeve2, er_sleeve2, offset_x, offset_y, )"
+                 R"(pair_offset_x, pair_offset_y, sleeve_offset_x, sleeve_offset_y, freq, length, tand, )"
+                 R"(tand_sleeve, tand_fill, sigma, foil_sigma, foil_thickness)"},
         BadSweep{"BadValue", "dd=3,x", R"(value "x": not a number)"},
         BadSweep{"UnknownUnit", "D=4cm,5cm", R"(value "4cm": unknown unit "cm" - use mm, um, m, in or mil, or touch)"},
         BadSweep{"AwgOutOfTable", "awg=38:42:2", R"(stop "42": must be an AWG size from 0000 (or 4/0) to 40)"},

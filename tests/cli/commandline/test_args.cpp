@@ -256,6 +256,20 @@ Options designCase()
     return o;
 }
 
+// A tolerance run: D of the homogeneous pair toleranced by 0.01 mm.
+const Args kToleranceCase{"tolerance", "--D=4.2", "--S=1.4", "--d=0.51", "--tol=D=0.01"};
+
+Options toleranceCase()
+{
+    Options o = calculation(Mode::Tolerance, {});
+    o.input.set(Input::ShieldDiameter, 4.2);
+    o.input.set(Input::Spacing, 1.4);
+    o.input.set(Input::WireDiameter, 0.51);
+    o.input.set(Input::Er, 1);
+    o.variation.tolerances = {{Input::ShieldDiameter, 0.01, false}};
+    return o;
+}
+
 const OptionCase kOptionCases[] = {
     {"Decimals", kShapeCase, {"--decimals", "5"}, [] { Options o = shapeCase(); o.decimals = 5; return o; }},
     {"English", kShapeCase, {"--english"},
@@ -296,6 +310,38 @@ const OptionCase kOptionCases[] = {
     {"ErFill", kCableCase, {"--er-fill", "2.2"}, [] { return cableWith(Input::ErFill, 2.2); }},
     {"TandSleeve", cableCase_("--freq=1GHz"), {"--tand-sleeve", "1e-3"}, [] { return cableLoss(Input::TandSleeve); }},
     {"TandFill", cableCase_("--freq=1GHz"), {"--tand-fill", "1e-3"}, [] { return cableLoss(Input::TandFill); }},
+    {"WireDiameter2", kCableCase, {"--d2", "0.4mm"}, [] { return cableWith(Input::WireDiameter2, 0.4); }},
+    {"Sleeve2", kCableCase, {"--sleeve2", "1.2"}, [] { return cableWith(Input::Sleeve2, 1.2); }},
+    {"ErSleeve2", kCableCase, {"--er-sleeve2", "ptfe"},
+     [] { return cableWith(Input::ErSleeve2, *materialCode("ptfe")); }},
+    {"Offset", kCableCase, {"--offset", "0.02mm,-10um"},
+     [] {
+         Options o = cableWith(Input::OffsetX, 0.02);
+         o.input.set(Input::OffsetY, -0.01);
+         return o;
+     }},
+    {"PairOffset", kCableCase, {"--pair-offset", "0,0.1"},
+     [] {
+         Options o = cableWith(Input::PairOffsetX, 0);
+         o.input.set(Input::PairOffsetY, 0.1);
+         return o;
+     }},
+    {"SleeveOffset", kCableCase, {"--sleeve-offset", "0,0"},
+     [] {
+         Options o = cableWith(Input::SleeveOffsetX, 0);
+         o.input.set(Input::SleeveOffsetY, 0);
+         return o;
+     }},
+    {"Length", {"impedance", "--D=3.2", "--S=1.4", "--d=0.51", "--offset=0.01,0", "--freq=1GHz"}, {"--length", "0.5m"},
+     [] {
+         Options o = calculation(Mode::Impedance, {});
+         for (const auto& [input, value] : {std::pair{Input::ShieldDiameter, 3.2}, {Input::Spacing, 1.4},
+                                            {Input::WireDiameter, 0.51}, {Input::OffsetX, 0.01}, {Input::OffsetY, 0.0},
+                                            {Input::Frequency, 1e9}, {Input::Length, 0.5}, {Input::LossTangent, 0.0},
+                                            {Input::Conductivity, 5.8e7}})
+             o.input.set(input, value);
+         return o;
+     }},
     {"Shield", {"impedance", "--S=1.4", "--d=0.51", "--sleeve=1.3", "--er-sleeve=pe"}, {"--shield", "foil"},
      foilCase},
     {"Clearance", kFoilCase, {"--clearance", "0"}, [] { return foilWith(Input::Clearance, 0); }},
@@ -313,6 +359,28 @@ const OptionCase kOptionCases[] = {
          o.input.set(Input::Dd, 10);
          o.input.set(Input::Er, 1);
          o.sweeps = {{Input::Sd, {0.2, 0.5}}};
+         return o;
+     }},
+    {"Tol", {"tolerance", "--D=4.2", "--S=1.4", "--d=0.51"}, {"--tol", "D=0.01"}, toleranceCase},
+    {"Samples", kToleranceCase, {"--samples", "500"}, [] { Options o = toleranceCase(); o.variation.samples = 500; return o; }},
+    {"Seed", kToleranceCase, {"--seed", "7"}, [] { Options o = toleranceCase(); o.variation.seed = 7; return o; }},
+    {"Threads", kToleranceCase, {"--threads", "3"}, [] { Options o = toleranceCase(); o.variation.threads = 3; return o; }},
+    {"ZdiffWindow", kToleranceCase, {"--zdiff-window", "95:105"},
+     [] {
+         Options o = toleranceCase();
+         o.variation.zdiffWindow = ZdiffWindow{95, 105};
+         return o;
+     }},
+    {"SkewMax", kToleranceCase, {"--skew-max", "5ps/m"},
+     [] {
+         Options o = toleranceCase();
+         o.variation.skewMax = 5e-12;
+         return o;
+     }},
+    {"Scd21Max", kToleranceCase, {"--scd21-max", "-30dB@10GHz"},
+     [] {
+         Options o = toleranceCase();
+         o.variation.scd21Max = ConversionLimit{-30, 1e10};
          return o;
      }},
     {"Batch", {"shape"}, {"--batch"}, [] { Options o = calculation(Mode::Shape, {}); o.batch = true; return o; }},
@@ -510,8 +578,8 @@ TEST_P(ParseArgsRejects, NamingTheArgument)
 INSTANTIATE_TEST_SUITE_P(
     Operands, ParseArgsRejects,
     testing::Values(
-        BadArgs{"NoArguments", {}, "missing mode (impedance or shape)"},
-        BadArgs{"UnknownMode", {"0.5", "10"}, R"(unknown mode "0.5" (impedance or shape))"},
+        BadArgs{"NoArguments", {}, "missing mode (impedance or shape or sensitivity or tolerance)"},
+        BadArgs{"UnknownMode", {"0.5", "10"}, R"(unknown mode "0.5" (impedance or shape or sensitivity or tolerance))"},
         BadArgs{"MissingFirstNumber", {"impedance"}, "missing SD"},
         BadArgs{"MissingSecondNumber", {"impedance", "0.5"}, "missing DD"},
         BadArgs{"MissingZo", {"shape", "100"}, "missing ZO"},
@@ -527,7 +595,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"FourNumbers", {"impedance", "0.5", "10", "1", "7"}, R"(unexpected "7" after ER)"},
         // A value is shown escaped, so that the message keeps to one line.
         BadArgs{"NumberWithNewline", {"impedance", "0.5\nx", "10"}, R"(SD "0.5\nx": not a number)"},
-        BadArgs{"ModeWithNewline", {"impedance\n", "0.5", "10"}, R"(unknown mode "impedance\n" (impedance or shape))"},
+        BadArgs{"ModeWithNewline", {"impedance\n", "0.5", "10"}, R"(unknown mode "impedance\n" (impedance or shape or sensitivity or tolerance))"},
         BadArgs{"ExtraWithControl", {"impedance", "0.5", "10", "1", "\x1b[2J"}, R"(unexpected "\x1b[2J" after ER)"},
         // Only a short form the table has is an option (-h); another
         // single-dash word is an operand, as a negative number is.
@@ -544,7 +612,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"Option", {"impedance", "0.5", "10", "--", "--json"}, R"(ER "--json": not a number)"},
         BadArgs{"Help", {"impedance", "--", "--help", "10"}, R"(SD "--help": not a number)"},
         BadArgs{"ShortHelp", {"impedance", "--", "-h", "10"}, R"(SD "-h": not a number)"},
-        BadArgs{"Version", {"--", "--version"}, R"(unknown mode "--version" (impedance or shape))"},
+        BadArgs{"Version", {"--", "--version"}, R"(unknown mode "--version" (impedance or shape or sensitivity or tolerance))"},
         BadArgs{"DashedOperand", {"shape", "--", "--100", "50"}, R"(ZE "--100": not a number)"},
         BadArgs{"SecondDoubleDash", {"impedance", "--", "0.5", "--", "10"}, R"(DD "--": not a number)"},
         BadArgs{"ShapeOptionBefore", {"impedance", "--width", "1", "--", "0.5", "10"},
@@ -692,7 +760,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"TinyConductivity", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--sigma", "1e-300"},
                 R"(--sigma "1e-300": must be from 1e5 to 1e8 S/m - the conductivity of a metal (copper 5.8e7))"},
         BadArgs{"InShapeMode", {"shape", "100", "50", "--awg", "24", "--freq", "1GHz"},
-                "--freq applies to impedance mode only"}),
+                "--freq applies to impedance or sensitivity or tolerance mode only"}),
     CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -703,7 +771,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"SweptAndGiven", {"impedance", "--D", "4", "--sweep", "D=1,2", "--S", "1", "--d", "1"},
                 "D is both swept and given: give one"},
         BadArgs{"OtherModesInput", {"shape", "100", "50", "--sweep", "freq=1GHz,2GHz"},
-                "--sweep freq applies to impedance mode only"},
+                "--sweep freq applies to impedance or sensitivity or tolerance mode only"},
         BadArgs{"ZdiffInImpedance", {"impedance", "0.5", "10", "--sweep", "zdiff=90,100"},
                 "--sweep zdiff applies to shape mode only"},
         BadArgs{"BadRange", {"impedance", "--sweep", "sd=0.1:0.9", "10"}, R"(--sweep "sd=0.1:0.9": a range is start:stop:step)"},
