@@ -28,21 +28,19 @@ NumberParse parseInt(std::string_view text, int& value)
     return ec == std::errc() ? NumberParse::Ok : NumberParse::NotANumber;
 }
 
-std::string readInteger(std::string_view text, int& value)
-{
-    const NumberParse parsed = parseInt(text, value);
-    if (parsed == NumberParse::OutOfRange)
-        return "out of range (" + std::to_string(std::numeric_limits<int>::min()) + " to " +
-               std::to_string(std::numeric_limits<int>::max()) + ")";
-    return parsed == NumberParse::Ok ? std::string() : mustBe("an integer");
-}
-
-// The bounds are the range, so every value outside them gets the same words.
+// The bounds are the range, so every value outside them gets the same words;
+// one beyond an int is out of range, as a number beyond a double is.
 std::string readInteger(std::string_view text, int low, int high, int& value)
 {
-    if (parseInt(text, value) == NumberParse::Ok && value >= low && value <= high)
-        return {};
-    return mustBe("an integer from " + std::to_string(low) + " to " + std::to_string(high));
+    int read = 0;
+    const NumberParse parsed = parseInt(text, read);
+    const std::string range = std::to_string(low) + " to " + std::to_string(high);
+    if (parsed == NumberParse::OutOfRange)
+        return "out of range (" + range + ")";
+    if (parsed != NumberParse::Ok || read < low || read > high)
+        return mustBe("an integer from " + range);
+    value = read;
+    return {};
 }
 
 std::string readPositive(std::string_view text, double& value)
@@ -72,11 +70,11 @@ std::string readMethod(std::string_view text, Method& method)
     return mustBe(std::string(methodName(Method::FiveCharge)) + " or " + std::string(methodName(Method::Converged)));
 }
 
-// An option that gives an input: its modes and its value's name are the input's.
-OptionRow inputOption(std::string_view name, Input input, std::string_view help)
+// An option that gives an input: its name, its modes and its value's name are the input's.
+OptionRow inputOption(Input input, std::string_view help)
 {
     const InputInfo& info = inputInfo(input);
-    return {name, "", info.valueName, info.modes, help, input};
+    return {info.option, "", info.valueName, info.modes, help, input};
 }
 
 std::string addSweep(std::string_view text, Options& options)
@@ -124,40 +122,44 @@ const OptionRow kOptions[] = {
      "converged - 1 (signed, in percent; a ratio in JSON); where the converged solver cannot reach the shape, "
      "the five-charge result still prints and the run exits 1",
      std::nullopt, [](std::string_view, Options& options) { return setTrue(options.solve.compare); }},
-    inputOption("--D", Input::ShieldDiameter,
+    inputOption(Input::ShieldDiameter,
                 "the shield's inner diameter D; with --S and --d (or --awg) in place of SD DD. Dimensions and "
                 "ratios together, or a dimension missing, are a bad argument"),
-    inputOption("--S", Input::Spacing, "the distance S between the cores' centres; with --D and --d (or --awg)"),
-    inputOption("--d", Input::WireDiameter,
+    inputOption(Input::Spacing, "the distance S between the cores' centres; with --D and --d (or --awg)"),
+    inputOption(Input::WireDiameter,
                 "the cores' diameter d: with --D and --S it gives the shape; with S/D and D/d, or in shape mode, "
                 "it adds D and S (mm) to the results"),
-    inputOption("--awg", Input::Awg,
-                "the cores as solid wire of AWG SIZE, 0000 (or 4/0), 000, 00, 0, 1 to 40, in place of --d: "
-                "d = 0.127 mm x 92^((36 - n)/39), n = 0 for size 0 and -3 for 0000"),
-    inputOption("--freq", Input::Frequency,
+    inputOption(Input::Awg,
+                "the cores as solid wire of AWG SIZE, 0000 (or 4/0), 000 (3/0), 00 (2/0), 0 (1/0), 1 to 40, in place "
+                "of --d: d = 0.127 mm x 92^((36 - n)/39), n = 0 for size 0 and -3 for 0000"),
+    inputOption(Input::Frequency,
                 "the loss at FREQ (Hz, kHz, MHz or GHz; a bare number is Hz): alpha_diff and alpha_cm, the "
                 "attenuation of the differential and the common mode (dB/m, conductors and dielectric together), "
                 "alpha_d, the dielectric's part, and the skin depth (um). The conductors' part follows the "
                 "incremental-inductance rule on the converged model, whatever --method says; it needs the wire's "
                 "size (--d, --awg or the dimensions). Where the loss cannot be had (a gap too narrow for the "
                 "converged solver, or too low a frequency) the case fails with the reason"),
-    inputOption("--tand", Input::LossTangent, "the dielectric's loss tangent, with --freq (default 0)"),
-    inputOption("--sigma", Input::Conductivity,
+    inputOption(Input::LossTangent, "the dielectric's loss tangent, with --freq (default 0)"),
+    inputOption(Input::Conductivity,
                 "the conductors' conductivity in S/m, with --freq (default 5.8e7, copper)"),
-    inputOption("--zdiff", Input::Zdiff,
+    inputOption(Input::Zdiff,
                 "the wanted differential impedance, Zdiff = 2 Zo; with --zcm (or --ze) in place of ZE ZO"),
-    inputOption("--zcm", Input::Zcm,
+    inputOption(Input::Zcm,
                 "the wanted common-mode impedance, Zcm = Ze / 2; with --zdiff (or --zo) in place of ZE ZO"),
-    inputOption("--ze", Input::Ze, "the wanted Ze, with --zdiff"),
-    inputOption("--zo", Input::Zo,
+    inputOption(Input::Ze, "the wanted Ze, with --zdiff"),
+    inputOption(Input::Zo,
                 "the wanted Zo, with --zcm. A mode set twice (Ze and Zcm, or Zo and Zdiff) or not at all is a "
                 "bad argument"),
     {"--width", "", "OHM", kShapeOnly, "the convergence width of the solve in ohms, for Er = 1 (default 0.01)",
-     std::nullopt, [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
+     std::nullopt,
+     [](std::string_view value, Options& options) { return readDecimal(readPositive, value, options.solve.width); }},
     {"--limit", "", "N", kShapeOnly,
-     "the largest calculation count of the solve (default 1000); a solve that runs past it fails with a message "
+     "the largest calculation count of the solve, an integer from 1 up (default 1000); a solve that runs past it fails with a message "
      "that suggests raising --limit or widening --width",
-     std::nullopt, [](std::string_view value, Options& options) { return readInteger(value, options.solve.limit); }},
+     std::nullopt,
+     [](std::string_view value, Options& options) {
+         return readInteger(value, 1, std::numeric_limits<int>::max(), options.solve.limit);
+     }},
     {"--trace", "", "FILE", kShapeOnly,
      "write the trace of the solve to FILE: the targets, a line of column names, then one line of tab-separated "
      "values per step. When the file cannot be written the results still print, a message goes to standard "
@@ -172,7 +174,7 @@ const OptionRow kOptions[] = {
      "varying fastest. NAME is an input as JSON names it (impedance: sd dd er, D d S awg, freq tand sigma; "
      "shape: ze zo zdiff zcm er, d awg); VALUES a list 3,4,6,8 or a range start:stop:step (0.1:0.9:0.05), "
      "each value as the input takes it (1mm:2mm:0.1mm). A swept input is not given otherwise",
-     std::nullopt, [](std::string_view value, Options& options) { return addSweep(value, options); }},
+     std::nullopt, [](std::string_view value, Options& options) { return addSweep(value, options); }, true},
     {"--help", "-h", "", kModes, "this text, whatever else is given",
      std::nullopt, [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Help); }},
     {"--version", "", "", kModes, "the program's version, whatever else is given but --help",
@@ -198,7 +200,7 @@ std::string applyOption(const OptionRow& option, std::string_view value, Options
     if (!option.input)
         return option.set(value, options);
     double read = 0;
-    if (std::string problem = inputInfo(*option.input).read(value, read); !problem.empty())
+    if (std::string problem = readInput(*option.input, value, read); !problem.empty())
         return problem;
     options.input.set(*option.input, read);
     return {};
