@@ -38,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(std::ranges::find(kModes, options.mode) != kModes.end(), "the mode is one of the modes");
     require(options.decimals >= 1 && options.decimals <= 5, "the decimals lie from 1 to 5");
     require(std::isfinite(options.solve.width) && options.solve.width > 0, "the width is a positive number");
+    require(options.solve.limit >= 1, "the limit is a positive count");
     require(options.mode == Mode::Shape || (options.solve.width == defaults.width &&
                                             options.solve.limit == defaults.limit && options.solve.traceFile.empty()),
             "impedance mode keeps the shape mode's settings at their defaults");

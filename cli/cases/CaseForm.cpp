@@ -53,7 +53,7 @@ std::string readCase(const std::vector<Input>& operands, const std::vector<std::
         if (texts[i].empty())
             return std::string(info.operand) + " is empty";
         double value = 0;
-        if (std::string problem = info.read(texts[i], value); !problem.empty())
+        if (std::string problem = readInput(operands[i], texts[i], value); !problem.empty())
             return std::string(info.operand) + ' ' + inQuotes(texts[i]) + ": " + problem;
         read.set(operands[i], value);
     }

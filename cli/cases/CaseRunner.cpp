@@ -146,7 +146,8 @@ void CaseRunner::impedance(const CaseInput& input, Report& report)
     const double er = input[Input::Er];
     found.chosen = impedancesBy(settings_.method, found.shape.sd, found.shape.dd, er);
     if (!found.chosen.error.empty()) {
-        report.error = shownText(found.chosen.error, settings_.english);
+        report.error = shownText(found.chosen.error, settings_.english) +
+                       dimensionNote(input, found.chosen.error, settings_.english);
         return;
     }
     // The impedances do not depend on the frequency: a loss that cannot be

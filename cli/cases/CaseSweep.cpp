@@ -37,21 +37,19 @@ std::string readSweep(std::string_view text, SweptInput& sweep)
     if (info == nullptr)
         return "no input is called " + inQuotes(key) + " - name one of " + allKeys();
     std::vector<double> values;
-    if (std::string problem = sweepValues(text.substr(equals + 1), info->read, values); !problem.empty())
+    const Input input = info->input;
+    const auto read = [input](std::string_view value, double& number) { return readInput(input, value, number); };
+    if (std::string problem = sweepValues(text.substr(equals + 1), read, values); !problem.empty())
         return problem;
-    sweep = {info->input, std::move(values)};
+    sweep = {input, std::move(values)};
     return {};
 }
 
-std::size_t sweepCaseCount(const std::vector<SweptInput>& sweeps)
+long double sweepCaseCount(const std::vector<SweptInput>& sweeps)
 {
-    std::size_t count = 1;
-    for (const SweptInput& sweep : sweeps) {
-        // Compared before multiplying, so that no product can overflow.
-        if (sweep.values.size() > kMaxSweepCases / count)
-            return 0;
-        count *= sweep.values.size();
-    }
+    long double count = 1;
+    for (const SweptInput& sweep : sweeps)
+        count *= static_cast<long double>(sweep.values.size());
     return count;
 }
 

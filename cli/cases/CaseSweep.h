@@ -26,9 +26,9 @@ std::string readSweep(std::string_view text, SweptInput& sweep);
 // No run may sweep more cases than this.
 inline constexpr std::size_t kMaxSweepCases = 10'000'000;
 
-// The number of cases the sweeps make together, or 0 when they would make
-// more than kMaxSweepCases.
-std::size_t sweepCaseCount(const std::vector<SweptInput>& sweeps);
+// The number of cases the sweeps make together; a long double holds the
+// product of any sweeps' counts without overflow, exactly below 2^64.
+long double sweepCaseCount(const std::vector<SweptInput>& sweeps);
 
 // `input` with each swept input at its first value: a case of the sweep, to
 // check what all of them are given.

@@ -34,3 +34,9 @@ CableShape geometryFromRatios(double sd, double dd, double wireMm);
 
 // The shape of an impedance case, whichever way it is given.
 CableShape geometryOf(const CaseInput& input);
+
+// What a failed shape check of the calculator (its own text, as it gave it)
+// means for the dimensions an impedance case gives, to follow that text:
+// " - the shield (D 4 mm) must be wider than two cores (2 d = 6 mm)". Empty
+// where the case gives its ratios or the text is no shape check.
+std::string dimensionNote(const CaseInput& input, std::string_view calculatorText, bool english);

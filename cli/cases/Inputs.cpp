@@ -1,5 +1,6 @@
 #include "cases/Inputs.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "cases/Dielectrics.h"
@@ -49,6 +50,12 @@ std::string readLossTangent(std::string_view text, double& value)
 // From resistive alloys to silver.
 constexpr double kLeastConductivity = 1e5, kMostConductivity = 1e8;
 
+// A target of the shape solve: no cable has an impedance at or below 0.
+std::string readImpedance(std::string_view text, double& value)
+{
+    return readNumberThat(text, [](double read) { return read > 0; }, "must be a positive number of ohms", value);
+}
+
 std::string readConductivity(std::string_view text, double& value)
 {
     return readNumberThat(
@@ -64,7 +71,7 @@ std::string readLengthOrTouch(std::string_view text, double& value)
         return {};
     }
     std::string problem = parseLength(text, value);
-    return problem.empty() ? problem : problem + ", or touch";
+    return problem.empty() || problem == "out of range" ? problem : problem + ", or touch";
 }
 
 // A length that may be nothing at all: a foil drawn tight.
@@ -76,7 +83,7 @@ std::string readLengthOrZero(std::string_view text, double& value)
         return {};
     }
     std::string problem = parseLength(text, value);
-    return problem.empty() ? problem : problem + ", or 0";
+    return problem.empty() || problem == "out of range" ? problem : problem + ", or 0";
 }
 
 std::string readDielectric(std::string_view text, double& value)
@@ -114,10 +121,10 @@ std::string readAwgSize(std::string_view text, double& value)
 constexpr InputInfo kInputs[] = {
     {Input::Sd, "sd", "SD", "NUMBER", Unit::None, kImpedanceOnly, readNumber},
     {Input::Dd, "dd", "DD", "NUMBER", Unit::None, kImpedanceOnly, readNumber},
-    {Input::Ze, "ze", "ZE", "OHM", Unit::Ohm, kShapeOnly, readNumber},
-    {Input::Zo, "zo", "ZO", "OHM", Unit::Ohm, kShapeOnly, readNumber},
-    {Input::Zdiff, "zdiff", "", "OHM", Unit::Ohm, kShapeOnly, readNumber},
-    {Input::Zcm, "zcm", "", "OHM", Unit::Ohm, kShapeOnly, readNumber},
+    {Input::Ze, "ze", "ZE", "OHM", Unit::Ohm, kShapeOnly, readImpedance},
+    {Input::Zo, "zo", "ZO", "OHM", Unit::Ohm, kShapeOnly, readImpedance},
+    {Input::Zdiff, "zdiff", "", "OHM", Unit::Ohm, kShapeOnly, readImpedance},
+    {Input::Zcm, "zcm", "", "OHM", Unit::Ohm, kShapeOnly, readImpedance},
     {Input::ShieldDiameter, "D", "", "LENGTH", Unit::Millimetre, kModes, readLengthOrTouch},
     {Input::Awg, "awg", "", "SIZE", Unit::None, kModes, readAwgSize},
     {Input::WireDiameter, "d", "", "LENGTH", Unit::Millimetre, kModes, parseLength},
@@ -161,4 +168,22 @@ static_assert(inInputOrder(), "one row per input, in the order of Input");
 const InputInfo& inputInfo(Input input)
 {
     return kInputs[static_cast<std::size_t>(input)];
+}
+
+std::string readInput(Input input, std::string_view text, double& value)
+{
+    return readDecimal(inputInfo(input).read, text, value);
+}
+
+std::string readDecimal(NumberReader read, std::string_view text, double& value)
+{
+    std::string problem = read(text, value);
+    if (problem.empty() || text.find(',') == std::string_view::npos)
+        return problem;
+    std::string pointed(text);
+    std::ranges::replace(pointed, ',', '.');
+    double unused = 0;
+    if (!read(pointed, unused).empty())
+        return problem;
+    return "\",\" is no decimal point - write " + pointed;
 }

@@ -54,6 +54,11 @@ inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::FoilT
 // other (S = Di). No length is negative.
 inline constexpr double kTouch = -1;
 
+// Reads one number from its text (a length with its unit, an AWG size, ...);
+// returns the problem (without the text, which the caller quotes), or the
+// empty text when `value` was written.
+using NumberReader = std::string (*)(std::string_view text, double& value);
+
 struct InputInfo {
     Input input;
     std::string_view key;         // in JSON and CSV
@@ -61,12 +66,18 @@ struct InputInfo {
     std::string_view valueName;   // what the value is, as the help names it ("LENGTH")
     Unit unit;                    // of the value, in JSON and CSV
     std::span<const Mode> modes;  // the modes that take it
-    // Reads one value from its text; returns the problem (without the text,
-    // which the caller quotes), or the empty text.
-    std::string (*read)(std::string_view text, double& value);
+    NumberReader read;            // read through readInput, which adds the hints every reader shares
 };
 
 const InputInfo& inputInfo(Input input);
+
+// Reads the input's value from `text`; returns the problem, or the empty
+// text when `value` was written.
+std::string readInput(Input input, std::string_view text, double& value);
+
+// Reads `text` with `read`. A text that fails for its decimal comma alone
+// ("0,5") is told that "." is the decimal point.
+std::string readDecimal(NumberReader read, std::string_view text, double& value);
 
 // The values of one case: each input is given, or not.
 class CaseInput {

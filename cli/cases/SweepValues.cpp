@@ -1,6 +1,7 @@
 #include "cases/SweepValues.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <tuple>
 
@@ -47,14 +48,18 @@ std::string rangeValues(std::string_view start, std::string_view stop, std::stri
     for (auto [text, what, value] : {std::tuple{start, "start", &first}, {stop, "stop", &last}, {step, "step", &increment}})
         if (std::string problem = readPart(text, what, read, *value); !problem.empty())
             return problem;
-    const double steps = (last - first) / increment;
-    if (!(steps >= 0) || std::isinf(steps))
+    if (increment == 0)
+        return "the step is 0";
+    // In long double, so that a range of far more steps than a double holds
+    // (0:1:1e-320) is still counted.
+    const long double steps = (static_cast<long double>(last) - first) / increment;
+    if (!(steps >= 0))
         return "the step does not lead from start to stop";
     // Within rounding of a whole number of steps, stop itself is the last value.
-    const double rounding = 1e-9 * std::max(1.0, steps);
-    const double whole = std::floor(steps + rounding);
-    if (whole + 1 > static_cast<double>(kMaxSweepValues))
-        return "more than " + std::to_string(kMaxSweepValues) + " values";
+    const long double rounding = 1e-9L * std::max(1.0L, steps);
+    const long double whole = std::floor(steps + rounding);
+    if (whole + 1 > kMaxSweepValues)
+        return overLimit(whole + 1, kMaxSweepValues, "values");
     std::vector<double> range;
     for (double i = 0; i <= whole; ++i)
         range.push_back(nearestDecimal(first + i * increment, increment));  // multiplied, so errors do not add up
@@ -76,11 +81,24 @@ std::string sweepValues(std::string_view text, const ValueReader& read, std::vec
     }
     const std::vector<std::string_view> parts = split(text, ',');
     if (parts.size() > kMaxSweepValues)
-        return "more than " + std::to_string(kMaxSweepValues) + " values";
+        return overLimit(static_cast<long double>(parts.size()), kMaxSweepValues, "values");
     std::vector<double> list(parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i)
         if (std::string problem = readPart(parts[i], "value", read, list[i]); !problem.empty())
             return problem;
     values = std::move(list);
     return {};
+}
+
+std::string overLimit(long double count, std::size_t limit, std::string_view what)
+{
+    std::string shown;
+    if (count < 1e18L) {
+        shown = std::to_string(static_cast<unsigned long long>(count));
+    } else {
+        char digits[64];
+        const auto end = std::to_chars(digits, digits + sizeof digits, count, std::chars_format::scientific, 1).ptr;
+        shown = "about " + std::string(digits, end);
+    }
+    return "would make " + shown + " " + std::string(what) + ", more than the limit of " + std::to_string(limit);
 }

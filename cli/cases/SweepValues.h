@@ -17,5 +17,9 @@ using ValueReader = std::function<std::string(std::string_view text, double& val
 // No sweep may run away with the machine.
 inline constexpr std::size_t kMaxSweepValues = 1'000'000;
 
+// What a count above its limit says: "would make N WHAT, more than the limit
+// of LIMIT", N in full below 10^18, else "about" it to two digits.
+std::string overLimit(long double count, std::size_t limit, std::string_view what);
+
 // Fills `values` from `text`; returns the problem, or the empty text.
 std::string sweepValues(std::string_view text, const ValueReader& read, std::vector<double>& values);

@@ -15,8 +15,10 @@ struct UnitScale {
 };
 
 // Longest names first, so that "mm" is not read as "m" after a number "4.2m".
+// A micrometre is written with the micro sign (U+00B5) or, as many keyboards
+// give it, the Greek mu (U+03BC).
 constexpr UnitScale kLengthUnits[] = {
-    {"mil", 0.0254}, {"mm", 1}, {"um", 0.001}, {"µm", 0.001}, {"in", 25.4}, {"m", 1000},
+    {"mil", 0.0254}, {"mm", 1}, {"um", 0.001}, {"µm", 0.001}, {"μm", 0.001}, {"in", 25.4}, {"m", 1000},
 };
 
 constexpr UnitScale kFrequencyUnits[] = {{"GHz", 1e9}, {"MHz", 1e6}, {"kHz", 1e3}, {"Hz", 1}};
@@ -58,23 +60,33 @@ std::string unknownUnit(std::string_view text, const Measure& measure)
 
 std::string parseMeasure(std::string_view text, const Measure& measure, double& value)
 {
-    std::string_view number = text;
+    // Blanks after the unit go, as they do around a number; blanks between
+    // the number and its unit are the number's.
+    const std::string_view given = text.substr(0, text.find_last_not_of(' ') + 1);
+    std::string_view number = given;
     double scale = 1;
     for (const UnitScale& unit : measure.units) {
-        if (text.ends_with(unit.name)) {
-            number = text.substr(0, text.size() - unit.name.size());
+        if (given.ends_with(unit.name)) {
+            number = given.substr(0, given.size() - unit.name.size());
             scale = unit.scale;
             break;
         }
     }
     double read = 0;
-    if (!parseNumber(number, read)) {
-        std::string problem = unknownUnit(text, measure);
+    switch (parseNumberText(number, read)) {
+    case NumberParse::Ok: break;
+    case NumberParse::OutOfRange: return "out of range";
+    case NumberParse::NotANumber: {
+        std::string problem = unknownUnit(given, measure);
         return problem.empty() ? std::string(measure.notOfIt) : problem;
     }
-    const double scaled = read * scale;
-    if (!((scaled > 0 || measure.signedValue) && std::isfinite(scaled)))
+    }
+    if (!(read > 0 || measure.signedValue))
         return std::string(measure.notPositive);
+    // A positive number whose unit takes it beyond a double: 1e308m, 1e-322um.
+    const double scaled = read * scale;
+    if (!std::isfinite(scaled) || (scaled == 0 && read != 0))
+        return "out of range";
     value = scaled;
     return {};
 }
@@ -107,7 +119,7 @@ std::string parseAwgSize(std::string_view text, int& size)
     int n = 0;
     if (text.size() >= 2 && text.find_first_not_of('0') == std::string_view::npos) {
         n = 1 - static_cast<int>(text.size());  // "00" is size -1, "0000" size -3
-    } else if (text.size() == 3 && text.substr(1) == "/0" && text[0] >= '2' && text[0] <= '4') {
+    } else if (text.size() == 3 && text.substr(1) == "/0" && text[0] >= '1' && text[0] <= '4') {
         n = 1 - (text[0] - '0');
     } else {
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);

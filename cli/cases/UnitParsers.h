@@ -6,8 +6,9 @@
 // Lengths and frequencies as engineers write them: a number with a unit
 // (mm, um, m, in, mil; Hz, kHz, MHz, GHz), and solid wire by its AWG size.
 
-// Reads a positive finite length into millimetres; a bare number is mm.
-// Returns the problem, or the empty text when `mm` was written.
+// Reads a positive finite length into millimetres; a bare number is mm, and
+// blanks may stand between the number and its unit. Returns the problem, or
+// the empty text when `mm` was written.
 std::string parseLength(std::string_view text, double& mm);
 
 // Reads a finite length of either sign (a displacement) into millimetres.
@@ -17,8 +18,9 @@ std::string parseSignedLength(std::string_view text, double& mm);
 // the problem, or the empty text when `hz` was written.
 std::string parseFrequency(std::string_view text, double& hz);
 
-// Reads an AWG size, 0000 (also 4/0) to 40, as the number the diameter
-// formula takes: 0 for size 0, -1 for 00, -3 for 0000. Returns the problem,
+// Reads an AWG size, 0000 to 40, the aughts also as 1/0 to 4/0, as the
+// number the diameter formula takes: 0 for size 0 (1/0), -1 for 00, -3 for
+// 0000. Returns the problem,
 // or the empty text when `size` was written.
 std::string parseAwgSize(std::string_view text, int& size);
 

@@ -6,6 +6,7 @@
 #include "cases/CableCase.h"
 #include "cases/CaseForm.h"
 #include "cases/CaseSection.h"
+#include "cases/SweepValues.h"
 #include "cases/Loss.h"
 #include "commandline/OptionTable.h"
 #include "output/Quoted.h"
@@ -24,6 +25,8 @@ std::string readOption(const std::vector<std::string>& args, std::size_t& i, Opt
     const OptionRow* option = findOption(name);
     if (option == nullptr)
         return "unknown option " + inQuotes(arg);
+    if (!option->repeatable && std::ranges::find(given, option) != given.end())
+        return name + " is given twice";
     const bool takesValue = !option->valueName.empty();
     std::string_view value;
     if (equals != std::string_view::npos) {
@@ -72,8 +75,8 @@ std::string sweepProblem(const Options& parsed)
         return "--sweep cannot be used with --batch";
     if (!parsed.solve.traceFile.empty())
         return "--trace cannot be used with --sweep";
-    if (sweepCaseCount(parsed.sweeps) == 0)
-        return "--sweep makes more than " + std::to_string(kMaxSweepCases) + " cases";
+    if (const long double cases = sweepCaseCount(parsed.sweeps); cases > kMaxSweepCases)
+        return "--sweep " + overLimit(cases, kMaxSweepCases, "cases");
     return {};
 }
 

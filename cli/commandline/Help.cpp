@@ -63,15 +63,17 @@ const std::string_view kAbout =
     "L even, L odd (nH/m); and, the same in both modes, the velocity factor\n"
     "1/sqrt(ER) and the delay (ns/m).\n"
     "\n"
-    "Options, anywhere among the operands, as --name VALUE or --name=VALUE; every\n"
-    "word after -- is an operand:\n";
+    "Options, each given once (--sweep once per input; twice is an error),\n"
+    "anywhere among the operands, as --name VALUE or --name=VALUE; every word\n"
+    "after -- is an operand:\n";
 
 const std::string_view kAfterOptions =
     "\n"
     "Numbers: spaces around, an optional sign, digits with an optional \".\", an\n"
     "optional exponent (2.5e-1); nothing else. A number too large or too close to\n"
-    "0 for a double (1e400, 1e-400) is out of range. A length is a number with mm,\n"
-    "um, m, in or mil (0.51mm); a bare number is mm.\n"
+    "0 for a double (1e400, 1e-400) is out of range; \"0,5\" is refused, \".\" being\n"
+    "the decimal point. A length is a number with mm, um (or µm, μm), m, in or mil\n"
+    "(0.51mm, 0.51 mm); a bare number is mm.\n"
     "\n"
     "Batch input: per line the numbers the operands would give (SD DD [ER],\n"
     "ZE ZO [ER], or only [ER] with the dimensions or the targets), separated by\n"

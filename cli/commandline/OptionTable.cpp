@@ -34,21 +34,19 @@ NumberParse parseInt(std::string_view text, int& value)
     return ec == std::errc() ? NumberParse::Ok : NumberParse::NotANumber;
 }
 
-std::string readInteger(std::string_view text, int& value)
-{
-    const NumberParse parsed = parseInt(text, value);
-    if (parsed == NumberParse::OutOfRange)
-        return "out of range (" + std::to_string(std::numeric_limits<int>::min()) + " to " +
-               std::to_string(std::numeric_limits<int>::max()) + ")";
-    return parsed == NumberParse::Ok ? std::string() : mustBe("an integer");
-}
-
-// The bounds are the range, so every value outside them gets the same words.
+// The bounds are the range, so every value outside them gets the same words;
+// one beyond an int is out of range, as a number beyond a double is.
 std::string readInteger(std::string_view text, int low, int high, int& value)
 {
-    if (parseInt(text, value) == NumberParse::Ok && value >= low && value <= high)
-        return {};
-    return mustBe("an integer from " + std::to_string(low) + " to " + std::to_string(high));
+    int read = 0;
+    const NumberParse parsed = parseInt(text, read);
+    const std::string range = std::to_string(low) + " to " + std::to_string(high);
+    if (parsed == NumberParse::OutOfRange)
+        return "out of range (" + range + ")";
+    if (parsed != NumberParse::Ok || read < low || read > high)
+        return mustBe("an integer from " + range);
+    value = read;
+    return {};
 }
 
 std::string readPositive(std::string_view text, double& value)
@@ -193,8 +191,8 @@ const OptionRow kOptions[] = {
                 "the cores' diameter d: with --D and --S it gives the shape; with S/D and D/d, or in shape mode, "
                 "it adds D and S (mm) to the results"),
     inputOption("--awg", Input::Awg,
-                "the cores as solid wire of AWG SIZE, 0000 (or 4/0), 000, 00, 0, 1 to 40, in place of --d: "
-                "d = 0.127 mm x 92^((36 - n)/39), n = 0 for size 0 and -3 for 0000"),
+                "the cores as solid wire of AWG SIZE, 0000 (or 4/0), 000 (3/0), 00 (2/0), 0 (1/0), 1 to 40, in place "
+                "of --d: d = 0.127 mm x 92^((36 - n)/39), n = 0 for size 0 and -3 for 0000"),
     inputOption("--freq", Input::Frequency,
                 "the loss at FREQ (Hz, kHz, MHz or GHz; a bare number is Hz): alpha_diff and alpha_cm, the "
                 "attenuation of the differential and the common mode (dB/m, conductors and dielectric together), "
@@ -285,11 +283,16 @@ const OptionRow kOptions[] = {
      "touch); a target out of reach is refused with the range the dimension gives",
      std::nullopt, [](std::string_view value, Options& options) { return readSolveFor(value, options.solve.solveFor); }},
     {"--width", "", "OHM", kShapeOnly, "the convergence width of the solve in ohms, for Er = 1 (default 0.01)",
-     std::nullopt, [](std::string_view value, Options& options) { return readPositive(value, options.solve.width); }},
+     std::nullopt,
+     [](std::string_view value, Options& options) { return readDecimal(readPositive, value, options.solve.width); }},
     {"--limit", "", "N", kShapeOnly,
-     "the largest calculation count of the solve (default 1000); a solve that runs past it fails with a message "
+     "the largest calculation count of the solve, an integer from 1 up (default 1000); a solve that runs past it "
+     "fails with a message "
      "that suggests raising --limit or widening --width",
-     std::nullopt, [](std::string_view value, Options& options) { return readInteger(value, options.solve.limit); }},
+     std::nullopt,
+     [](std::string_view value, Options& options) {
+         return readInteger(value, 1, std::numeric_limits<int>::max(), options.solve.limit);
+     }},
     {"--trace", "", "FILE", kShapeOnly,
      "write the trace of the solve to FILE: the targets, a line of column names, then one line of tab-separated "
      "values per step. When the file cannot be written the results still print, a message goes to standard "
@@ -304,14 +307,15 @@ const OptionRow kOptions[] = {
      "varying fastest. NAME is an input as JSON names it (impedance: sd dd er, D d S awg, freq tand sigma; "
      "shape: ze zo zdiff zcm er, d awg); VALUES a list 3,4,6,8 or a range start:stop:step (0.1:0.9:0.05), "
      "each value as the input takes it (1mm:2mm:0.1mm). A swept input is not given otherwise",
-     std::nullopt, [](std::string_view value, Options& options) { return addSweep(value, options); }},
+     std::nullopt, [](std::string_view value, Options& options) { return addSweep(value, options); }, true},
     {"--tol", "", "NAME=SPREAD", kToleranceOnly,
      "a tolerance of the input NAME (as JSON names it: D, S, d, sleeve, er_sleeve, er_fill, er, d2, sleeve2, "
      "er_sleeve2, sd, dd, and offset_x, offset_y, pair_offset_x, pair_offset_y about 0): SPREAD a standard "
      "deviation (normal) or +-HALF or ±HALF (uniform over the nominal value +- HALF), as the input takes it "
      "(D=0.02mm, er_fill=+-0.05). offset=SPREAD moves core 1 at random with that spread in x and in y. Once "
      "per input",
-     std::nullopt, [](std::string_view value, Options& options) { return readTolerance(value, options.variation); }},
+     std::nullopt, [](std::string_view value, Options& options) { return readTolerance(value, options.variation); },
+     true},
     {"--samples", "", "N", kToleranceOnly, "the number of random cables drawn (default 1000)",
      std::nullopt, [](std::string_view value, Options& options) {
          int n = 0;
@@ -367,7 +371,7 @@ std::string applyOption(const OptionRow& option, std::string_view value, Options
     if (!option.input)
         return option.set(value, options);
     double read = 0;
-    if (std::string problem = inputInfo(*option.input).read(value, read); !problem.empty())
+    if (std::string problem = readInput(*option.input, value, read); !problem.empty())
         return problem;
     options.input.set(*option.input, read);
     return {};

@@ -24,6 +24,10 @@ struct OptionRow {
     // option without one) in `options`, and returns what is wrong with it
     // (the caller names the option and quotes the value), or the empty text.
     std::string (*set)(std::string_view value, Options& options) = nullptr;
+
+    // Every option is given once at most, so that no value silently wins over
+    // another; --sweep is given once per input it sweeps.
+    bool repeatable = false;
 };
 
 std::span<const OptionRow> optionTable();

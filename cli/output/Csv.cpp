@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "NumberText.h"
+#include "output/Utf8.h"
 
 namespace {
 
@@ -65,10 +66,11 @@ private:
 
 std::string csvField(std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
+    const std::string valid = withValidUtf8(text);
+    if (valid.find_first_of(",\"\r\n") == std::string::npos)
+        return valid;
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (const char c : valid) {
         if (c == '"')
             quoted += '"';
         quoted += c;

@@ -10,7 +10,8 @@
 // row per line, a header row naming the columns.
 
 // A field: as it is, or in double quotes, its quotes doubled, where it holds
-// a comma, a quote or a line break.
+// a comma, a quote or a line break; a byte that is no part of valid UTF-8
+// becomes U+FFFD, as in JSON.
 std::string csvField(std::string_view text);
 
 struct CsvColumn {

@@ -3,38 +3,9 @@
 #include <cmath>
 
 #include "NumberText.h"
+#include "output/Utf8.h"
 
 namespace {
-
-// Length of the valid UTF-8 sequence that `text` starts with, or 0.
-std::size_t utf8Length(std::string_view text)
-{
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;   // overlong
-        if (lead == 0xED) high = 0x9F;  // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;   // overlong
-        if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    return length;
-}
 
 // A JSON object is built by appending to one text, so that no number or
 // key of a batch's many cases costs a string of its own.
@@ -67,10 +38,10 @@ void appendJsonString(std::string& out, std::string_view text)
                 out += "\\u00";
                 out += kHex[c >> 4];
                 out += kHex[c & 0xF];
-            } else if ((length = utf8Length(text)) != 0) {
+            } else if ((length = validUtf8Length(text)) != 0) {
                 out += text.substr(0, length);
             } else {
-                out += "\uFFFD";
+                out += kReplacementCharacter;
                 length = 1;
             }
         }

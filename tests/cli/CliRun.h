@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "commandline/Help.h"
 #include "Run.h"
 
 // What one run of the front gave.
@@ -29,6 +30,32 @@ inline CliResult runWith(const std::vector<std::string>& args, const std::string
     std::ostringstream out, err;
     const int status = runCli(args, in, out, err);
     return {status, out.str(), err.str()};
+}
+
+// One run of the front and everything it must give, exactly: a row of the
+// tables that pin what a user sees.
+struct ExactRun {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;  // standard input
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline void expectExactRun(const ExactRun& c)
+{
+    const CliResult r = runWith(c.args, c.input);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.err, c.err);
+}
+
+// Standard error after an argument error: the problem, the usage line and
+// the hint to the help.
+inline std::string argumentError(const std::string& problem)
+{
+    return "duvane-calc: " + problem + "\n" + std::string(kUsageLine) + std::string(kHelpHint);
 }
 
 // The lines of `text`, without their line ends.

@@ -94,7 +94,7 @@ TEST(Asymmetry, ATablesColumnsAreTheCasesKeys)
 TEST(ModeConversion, MirrorSymmetricPairConvertsNothing)
 {
     for (const char* shift : {"0,0.3mm", "0,-0.6mm"}) {
-        const CliResult r = runWith(pair({"--sleeve", "1.1mm", "--er-sleeve", "ptfe", "--er-fill", "1.4",
+        const CliResult r = runWith(pair({"--sleeve", "1.1mm", "--er-sleeve", "ptfe",
                                           "--pair-offset", shift, "--freq", "5GHz"}));
         ASSERT_EQ(r.status, 0) << r.err;
         const double error = jsonNumberAt(r.out, "s_error");
@@ -102,7 +102,7 @@ TEST(ModeConversion, MirrorSymmetricPairConvertsNothing)
         EXPECT_LE(magnitude(jsonNumberAt(r.out, "sdc21")), error) << shift;
         EXPECT_LT(error, 1e-8);
     }
-    const CliResult along = runWith(pair({"--sleeve", "1.1mm", "--er-sleeve", "ptfe", "--er-fill", "1.4",
+    const CliResult along = runWith(pair({"--sleeve", "1.1mm", "--er-sleeve", "ptfe",
                                           "--pair-offset", "0.3mm,0", "--freq", "5GHz"}));
     ASSERT_EQ(along.status, 0) << along.err;
     EXPECT_GT(magnitude(jsonNumberAt(along.out, "scd21")), 1e4 * jsonNumberAt(along.out, "s_error"));
@@ -111,7 +111,7 @@ TEST(ModeConversion, MirrorSymmetricPairConvertsNothing)
 // Reciprocity of a uniform line: Scd21 = Sdc21 by the symmetry of its ends.
 TEST(ModeConversion, IsReciprocal)
 {
-    const CliResult r = runWith(pair({"--sleeve", "1.1mm", "--er-sleeve", "ptfe", "--er-fill", "1.4", "--offset",
+    const CliResult r = runWith(pair({"--sleeve", "1.1mm", "--er-sleeve", "ptfe", "--offset",
                                       "0.02mm,0.01mm", "--freq", "5GHz", "--length", "0.3m"}));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NEAR(jsonNumberAt(r.out, "scd21"), jsonNumberAt(r.out, "sdc21"), 1e-6);

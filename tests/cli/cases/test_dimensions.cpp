@@ -141,7 +141,7 @@ TEST(DimensionsCheck, CoresThatTouchFailTheCase)
 {
     const CliResult r = runWith({"impedance", "--D", "4", "--S", "0.9", "--d", "1", "--english"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "duvane-calc: " + std::string(kCoresTooCloseText.english) + "\n");
+    EXPECT_EQ(r.err, "duvane-calc: " + std::string(kCoresTooCloseText.english) + " - S (0.9 mm) must be more than d (1 mm)\n");
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
     Length, Units,
     testing::Values(length("BareIsMm", "4.2", 4.2), length("Mm", "0.51mm", 0.51),
                     length("SpaceBeforeUnit", "0.51 mm", 0.51), length("Um", "510um", 0.51),
-                    length("MicroSign", "510µm", 0.51), length("Metre", "0.0042m", 4.2), length("Inch", "1in", 25.4),
+                    length("MicroSign", "510µm", 0.51), length("GreekMu", "510μm", 0.51),
+                    length("BlanksAroundTheUnit", " 0.51  mm ", 0.51), length("Metre", "0.0042m", 4.2), length("Inch", "1in", 25.4),
                     length("Mil", "20mil", 0.508), length("Exponent", "4.2e-3m", 4.2), length("Empty", "", 0),
                     length("UnitAlone", "mm", 0), length("UnknownUnit", "4.2cm", 0), length("Negative", "-1mm", 0),
                     length("Zero", "0", 0), length("Overflow", "1e308in", 0), length("NotANumber", "nan", 0)),
@@ -86,7 +87,13 @@ INSTANTIATE_TEST_SUITE_P(
                                 R"(unknown unit "THz" - use Hz, kHz, MHz or GHz)"},
                     ProblemCase{"NoNumber", parseLength, "four mm",
                                 "not a length - write a number with mm, um, m, in or mil; a bare number is mm"},
-                    ProblemCase{"NegativeFrequency", parseFrequency, "-5MHz", "must be a positive frequency"}),
+                    ProblemCase{"NegativeFrequency", parseFrequency, "-5MHz", "must be a positive frequency"},
+                    // Out of range, not "not positive": the number, or the
+                    // number in its unit, is beyond a double.
+                    ProblemCase{"UnitBeyondADouble", parseLength, "1e308m", "out of range"},
+                    ProblemCase{"UnitBelowADouble", parseLength, "1e-322um", "out of range"},
+                    ProblemCase{"NumberBeyondADouble", parseFrequency, "1e400GHz", "out of range"},
+                    ProblemCase{"NegativeBeyondADouble", parseLength, "-1e400mm", "out of range"}),
     CaseName{});
 
 class AwgSize : public testing::TestWithParam<std::pair<const char*, int>> {};
@@ -101,7 +108,7 @@ TEST_P(AwgSize, IsTheFormulasNumber)
 
 INSTANTIATE_TEST_SUITE_P(Cases, AwgSize,
                          testing::Values(std::pair{"24", 24}, std::pair{"0", 0}, std::pair{"00", -1},
-                                         std::pair{"3/0", -2}, std::pair{"0000", -3}),
+                                         std::pair{"3/0", -2}, std::pair{"0000", -3}, std::pair{"1/0", 0}),
                          [](const auto& info) { return "Size" + std::to_string(info.index); });
 
 // A size's diameter, as the --awg input reads it: the size, then its wire.

@@ -85,7 +85,7 @@ TEST(ParseArgs, ImpedanceWithDefaults)
 TEST(ParseArgs, OptionsAnywhereInBothForms)
 {
     Options options;
-    ASSERT_EQ(parseArgs({"--json", "shape", "--width=0.1", " 100 ", "--limit", "-5", "+5e1", "--english",
+    ASSERT_EQ(parseArgs({"--json", "shape", "--width=0.1", " 100 ", "--limit", "5", "+5e1", "--english",
                          "2.25", "--trace", "t.txt", "--decimals=5"},
                         options),
               "");
@@ -94,7 +94,7 @@ TEST(ParseArgs, OptionsAnywhereInBothForms)
     EXPECT_TRUE(options.json);
     EXPECT_EQ(options.language, Options::Language::English);
     EXPECT_EQ(options.solve.width, 0.1);
-    EXPECT_EQ(options.solve.limit, -5);
+    EXPECT_EQ(options.solve.limit, 5);
     EXPECT_EQ(options.solve.traceFile, "t.txt");
     EXPECT_EQ(options.decimals, 5);
 }
@@ -289,7 +289,7 @@ const OptionCase kOptionCases[] = {
     {"Per", kShapeCase, {"--per", "100ft"},
      [] { Options o = shapeCase(); o.solve.per = LengthBasis::HundredFeet; return o; }},
     {"Width", kShapeCase, {"--width", "0.25"}, [] { Options o = shapeCase(); o.solve.width = 0.25; return o; }},
-    {"Limit", kShapeCase, {"--limit", "-5"}, [] { Options o = shapeCase(); o.solve.limit = -5; return o; }},
+    {"Limit", kShapeCase, {"--limit", "5"}, [] { Options o = shapeCase(); o.solve.limit = 5; return o; }},
     {"Trace", kShapeCase, {"--trace", "t.txt"}, [] { return tracedShapeCase("t.txt"); }},
     {"ShieldDiameter", dimensionsBut("--D"), {"--D", "4200um"}, byDimensions},
     {"Spacing", dimensionsBut("--S"), {"--S", "1.4"}, byDimensions},
@@ -449,8 +449,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         GoodArgs{"NegativeOperands", {"impedance", "-0.5", "-10", "-.5e-1"},
                  [] { return calculation(Mode::Impedance, {-0.5, -10, -0.05}); }},
-        GoodArgs{"SingleDashWordIsAnOperand", {"shape", "-1", "-2", "-3"},
-                 [] { return calculation(Mode::Shape, {-1, -2, -3}); }},
+        GoodArgs{"SingleDashWordIsAnOperand", {"impedance", "-1", "-2", "-3"},
+                 [] { return calculation(Mode::Impedance, {-1, -2, -3}); }},
         GoodArgs{"OptionsBeforeTheMode", {"--english", "--decimals", "2", "impedance", "0.5", "10"},
                  [] {
                      Options o = calculation(Mode::Impedance, {0.5, 10, 1});
@@ -508,13 +508,14 @@ INSTANTIATE_TEST_SUITE_P(
                      o.input.set(Input::WireDiameter, 1);
                      return o;
                  }},
-        // A repeated option: the last one wins.
-        GoodArgs{"RepeatedDecimals", {"impedance", "0.5", "10", "--decimals", "2", "--decimals=4"},
-                 [] { Options o = calculation(Mode::Impedance, {0.5, 10, 1}); o.decimals = 4; return o; }},
-        GoodArgs{"RepeatedTrace", {"shape", "--trace=a", "100", "50", "--trace", "b"},
-                 [] { return tracedShapeCase("b"); }},
-        GoodArgs{"RepeatedFlag", {"--json", "shape", "100", "50", "--json"},
-                 [] { Options o = shapeCase(); o.json = true; return o; }}),
+        // A sweep of each of two inputs.
+        GoodArgs{"TwoSweeps", {"impedance", "--sweep", "sd=0.5", "--sweep=dd=10"},
+                 [] {
+                     Options o = calculation(Mode::Impedance, {});
+                     o.input.set(Input::Er, 1);
+                     o.sweeps = {{Input::Sd, {0.5}}, {Input::Dd, {10}}};
+                     return o;
+                 }}),
     CaseName());
 
 struct AnswerCase {
@@ -585,7 +586,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"MissingZo", {"shape", "100"}, "missing ZO"},
         BadArgs{"EmptyNumber", {"impedance", "", "10"}, "SD is empty"},
         BadArgs{"WordForNumber", {"impedance", "0.5", "abc"}, R"(DD "abc": not a number)"},
-        BadArgs{"DecimalComma", {"shape", "100", "50", "1,5"}, R"(ER "1,5": not a number)"},
+        BadArgs{"DecimalComma", {"shape", "100", "50", "1,5"}, R"(ER "1,5": "," is no decimal point - write 1.5)"},
         BadArgs{"Infinity", {"impedance", "inf", "10"}, R"(SD "inf": not a number)"},
         BadArgs{"NaN", {"impedance", "nan", "10"}, R"(SD "nan": not a number)"},
         BadArgs{"HexNumber", {"impedance", "0x1p-1", "10"}, R"(SD "0x1p-1": not a number)"},
@@ -633,14 +634,21 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"WidthZero", {"shape", "100", "50", "--width", "0"}, R"(--width "0": must be a positive number)"},
         BadArgs{"WidthNegative", {"shape", "100", "50", "--width", "-1"}, R"(--width "-1": must be a positive number)"},
         BadArgs{"WidthDecimalComma", {"shape", "100", "50", "--width", "1,0"},
-                R"(--width "1,0": must be a positive number)"},
-        BadArgs{"LimitWithExponent", {"shape", "100", "50", "--limit", "1e3"}, R"(--limit "1e3": must be an integer)"},
+                R"(--width "1,0": "," is no decimal point - write 1.0)"},
+        BadArgs{"WidthCommaThatIsNoDecimalComma", {"shape", "100", "50", "--width", "1,0,0"},
+                R"(--width "1,0,0": must be a positive number)"},
+        BadArgs{"LimitWithExponent", {"shape", "100", "50", "--limit", "1e3"},
+                R"(--limit "1e3": must be an integer from 1 to 2147483647)"},
+        BadArgs{"LimitZero", {"shape", "100", "50", "--limit", "0"},
+                R"(--limit "0": must be an integer from 1 to 2147483647)"},
+        BadArgs{"LimitNegative", {"shape", "100", "50", "--limit", "-1"},
+                R"(--limit "-1": must be an integer from 1 to 2147483647)"},
         BadArgs{"LimitAboveInt", {"shape", "100", "50", "--limit", "2147483648"},
-                R"(--limit "2147483648": out of range (-2147483648 to 2147483647))"},
+                R"(--limit "2147483648": out of range (1 to 2147483647))"},
         BadArgs{"LimitFarAboveInt", {"shape", "100", "50", "--limit", "99999999999"},
-                R"(--limit "99999999999": out of range (-2147483648 to 2147483647))"},
+                R"(--limit "99999999999": out of range (1 to 2147483647))"},
         BadArgs{"LimitBelowInt", {"shape", "100", "50", "--limit=-2147483649"},
-                R"(--limit "-2147483649": out of range (-2147483648 to 2147483647))"},
+                R"(--limit "-2147483649": out of range (1 to 2147483647))"},
         BadArgs{"WidthOverflow", {"shape", "100", "50", "--width", "1e400"}, R"(--width "1e400": out of range)"},
         BadArgs{"WidthUnderflow", {"shape", "100", "50", "--width", "1e-400"}, R"(--width "1e-400": out of range)"},
         BadArgs{"TraceEmpty", {"shape", "100", "50", "--trace="}, R"(--trace "": needs a file name)"},
@@ -781,7 +789,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"WithTrace", {"shape", "--sweep", "ze=80,90", "50", "--trace", "t"},
                 "--trace cannot be used with --sweep"},
         BadArgs{"TooManyCases", {"impedance", "--sweep", "sd=0:1:1e-4", "--sweep", "dd=1:1000:1", "--sweep", "er=1,2"},
-                "--sweep makes more than 10000000 cases"},
+                "--sweep would make 20002000 cases, more than the limit of 10000000"},
         // A swept input leaves its place among the operands to the next.
         BadArgs{"OperandBeyondTheOthers", {"impedance", "--sweep", "sd=0.5,0.6", "10", "2.1", "3"},
                 R"(unexpected "3" after ER)"},
@@ -791,6 +799,21 @@ INSTANTIATE_TEST_SUITE_P(
                 "ratios and dimensions mixed: give S/D and D/d, or the dimensions --D, --S and --d (or --awg)"},
         BadArgs{"SweptFrequencyWithoutTheWire", {"impedance", "0.5", "10", "--sweep", "freq=1GHz,2GHz"},
                 "the loss (--freq) needs the wire's size: give --d or --awg, or the dimensions --D, --S and --d"}),
+    CaseName());
+
+// Every option is given once: a second value would silently win over the
+// first. --sweep is given once per input.
+INSTANTIATE_TEST_SUITE_P(
+    GivenTwice, ParseArgsRejects,
+    testing::Values(
+        BadArgs{"Dimension", {"impedance", "--D", "4", "--S", "1", "--d", "0.5", "--D", "5"}, "--D is given twice"},
+        BadArgs{"EqualsThenBlank", {"impedance", "0.5", "10", "--decimals=2", "--decimals", "4"},
+                "--decimals is given twice"},
+        BadArgs{"Trace", {"shape", "--trace=a", "100", "50", "--trace", "b"}, "--trace is given twice"},
+        BadArgs{"Flag", {"--json", "shape", "100", "50", "--json"}, "--json is given twice"},
+        BadArgs{"Target", {"shape", "--zdiff", "100", "--zcm", "40", "--zdiff", "90"}, "--zdiff is given twice"},
+        BadArgs{"SweepOfOneInput", {"impedance", "--sweep", "dd=4", "0.5", "--sweep=dd=6"},
+                "--sweep dd is given twice"}),
     CaseName());
 
 // Options of one mode are usage errors in the other, wherever they stand.

@@ -41,6 +41,13 @@ INSTANTIATE_TEST_SUITE_P(
                     FieldCase{"Empty", "", ""}),
     CaseName());
 
+// As in JSON, a byte that is no part of UTF-8 becomes U+FFFD.
+TEST(CsvField, ReplacesBytesThatAreNotUtf8)
+{
+    EXPECT_EQ(csvField("0.5\xff"), "0.5\uFFFD");
+    EXPECT_EQ(csvField("a,\xe8\xa8"), "\"a,\uFFFD\uFFFD\"");
+}
+
 // Units after an underscore, "/" read as "per", so that a header is plain
 // words a spreadsheet and a script can both take.
 TEST(CsvHeader, NamesEachColumnWithItsUnit)

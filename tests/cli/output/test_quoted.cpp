@@ -33,7 +33,13 @@ INSTANTIATE_TEST_SUITE_P(
                     QuotedCase{"Escape", "\x1b[2J", R"("\x1b[2J")"},
                     QuotedCase{"Nul", std::string("a\0b", 3), R"("a\x00b")"},
                     QuotedCase{"Delete", "a\x7f", R"("a\x7f")"},
-                    QuotedCase{"Utf8", "計算.txt", "\"計算.txt\""}),
+                    QuotedCase{"Utf8", "計算.txt", "\"計算.txt\""},
+                    // Bytes that are no part of UTF-8, each on its own.
+                    QuotedCase{"StrayByte", "0.5\xff", R"("0.5\xff")"},
+                    QuotedCase{"CutShort", "\xe8\xa8x", R"("\xe8\xa8x")"},
+                    QuotedCase{"Overlong", "\xc0\xaf", R"("\xc0\xaf")"},
+                    QuotedCase{"Surrogate", "\xed\xa0\x80", R"("\xed\xa0\x80")"},
+                    QuotedCase{"FourBytes", "😀", "\"😀\""}),
     CaseName());
 
 }  // namespace
