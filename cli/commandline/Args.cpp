@@ -97,6 +97,35 @@ std::string completeCase(const CaseInput& form, Options& parsed)
 // Reads the mode from the first operand and checks the given options and
 // sweeps against it, then reads the case from the other operands (none with
 // --batch).
+// A swept input leaves its operand's place empty, and the numbers after it
+// move up into the places of others. Where as many numbers are given as the
+// form has places without the sweep (ER aside), they read as that form, and
+// the move would put them where they were not meant: refused. Fewer numbers
+// fill the places the sweeps leave, in order (impedance 10 --sweep sd=... is
+// D/d 10), as documented.
+std::string sweepShiftProblem(const std::vector<Input>& inputs, const std::vector<std::string_view>& operands,
+                              const Options& parsed)
+{
+    std::vector<Input> places = operandInputs(caseModeOf(parsed.mode), parsed.input);
+    if (parsed.sweeps.empty() || operands.size() > inputs.size() ||
+        operands.size() < static_cast<std::size_t>(std::ranges::count_if(places, [](Input p) { return p != Input::Er; })))
+        return {};
+    for (std::size_t k = 0; k < operands.size() && k < places.size(); ++k) {
+        if (inputs[k] == places[k])
+            continue;
+        // S/D and D/d have no option of their own: a sweep of one value names them.
+        const std::string key(inputInfo(inputs[k]).key);
+        const std::string byName = inputs[k] == Input::Sd || inputs[k] == Input::Dd
+                                       ? "--sweep " + key + "=" + std::string(operands[k])
+                                       : "--" + key + " " + std::string(operands[k]);
+        return "with --sweep " + std::string(inputInfo(places[k]).key) + ", " + inQuotes(operands[k]) +
+               " would be read as " + std::string(inputInfo(inputs[k]).operand) + ", not as " +
+               std::string(inputInfo(places[k]).operand) + ": give the numbers after a swept one by name (" + byName +
+               ")";
+    }
+    return {};
+}
+
 std::string readOperands(std::vector<std::string_view> operands, const std::vector<const OptionRow*>& given,
                          Options& parsed)
 {
@@ -137,6 +166,8 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
     // A design takes its targets and dimensions by name only.
     if (!parsed.solve.solveFor.empty())
         inputs.clear();
+    if (std::string problem = sweepShiftProblem(inputs, operands, parsed); !problem.empty())
+        return problem;
     if (std::string problem = readCase(inputs, operands, parsed.input); !problem.empty())
         return problem;
     if (std::string problem = completeCase(withSweeps(parsed.input, parsed.sweeps), parsed); !problem.empty())

@@ -201,6 +201,9 @@ const OptionRow kOptions[] = {
                 "solution's line model whatever --method says; it needs the wire's size (--d, --awg or the "
                 "dimensions). Where the loss cannot be had (a gap too narrow for the field solver, too low a "
                 "frequency, or one above the line's single-mode limit) the case fails with the reason"),
+    inputOption("--er", Input::Er,
+                "the one dielectric's Er by name, in place of the ER operand (default 1, air); where --sweep varies "
+                "an operand, the numbers after it are given this way"),
     inputOption("--tand", Input::LossTangent, "the dielectric's loss tangent, with --freq (default 0)"),
     inputOption("--sleeve", Input::Sleeve,
                 "the insulation's outer diameter Di round each core (Di >= d): a cable of insulated cores, solved "

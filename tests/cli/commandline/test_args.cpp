@@ -285,6 +285,7 @@ const OptionCase kOptionCases[] = {
          o.solve.methodGiven = true;
          return o;
      }},
+    {"Er", {"impedance", "0.5", "10"}, {"--er", "2.1"}, [] { return calculation(Mode::Impedance, {0.5, 10, 2.1}); }},
     {"Compare", kImpedanceCase, {"--compare"}, [] { Options o = impedanceCase(); o.solve.compare = true; return o; }},
     {"Per", kShapeCase, {"--per", "100ft"},
      [] { Options o = shapeCase(); o.solve.per = LengthBasis::HundredFeet; return o; }},

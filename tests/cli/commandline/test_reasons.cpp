@@ -31,6 +31,19 @@ INSTANTIATE_TEST_SUITE_P(
                  argumentError("--D is given twice")}),
     CaseName());
 
+// A sweep leaves its operand's place empty: numbers given as the full form
+// are not moved into other places (they once were, silently).
+INSTANTIATE_TEST_SUITE_P(
+    SweepShift, Reason,
+    testing::Values(
+        ExactRun{"DdSweptErWouldTakeTen", {"impedance", "0.5", "10", "--sweep", "dd=4,6"}, "", 2, "",
+                 argumentError(R"(with --sweep dd, "10" would be read as ER, not as DD: give the numbers after a )"
+                               R"(swept one by name (--er 10))")},
+        ExactRun{"ZeSweptZoWouldTakeTheFirst", {"shape", "100", "50", "--sweep", "ze=100,120"}, "", 2, "",
+                 argumentError(R"(with --sweep ze, "100" would be read as ZO, not as ZE: give the numbers after a )"
+                               R"(swept one by name (--zo 100))")}),
+    CaseName());
+
 // "." is the decimal point; a comma that stands for it is named as such.
 INSTANTIATE_TEST_SUITE_P(
     DecimalComma, Reason,
