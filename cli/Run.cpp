@@ -76,8 +76,12 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     // Every case of the run has these inputs, so a table has their columns.
     const CaseInput prototype = withOperandStandIns(options.mode, withSweeps(options.input, options.sweeps));
     CaseOutput output(out, options.csv ? Format::Csv : Format::JsonLines, runner.layout(prototype), options.batch);
-    if (options.batch)
-        return runBatch(runner, options.input, in, output, err);
+    if (options.batch) {
+        const int status = runBatch(runner, options.input, in, output, err);
+        if (status != 2)
+            output.finish();
+        return status;
+    }
     if (!options.sweeps.empty()) {
         forEachSweptCase(options.input, options.sweeps,
                          [&](const CaseInput& input) { return output.write(runner.run(input)); });

@@ -19,6 +19,7 @@ public:
     CaseRunner(Mode mode, const SolveSettings& settings);
 
     Mode mode() const { return mode_; }
+    const SolveSettings& settings() const { return settings_; }
     Report run(const CaseInput& input);
 
     // Every field a case with the inputs of `prototype` has when it succeeds,

@@ -15,8 +15,15 @@ class CaseOutput {
 public:
     // `layout` holds every field a case of the run can have (see
     // CaseRunner::layout); `numbered`: each case starts with the number of
-    // its input line. A CSV header is written at once.
+    // its input line. A CSV header is written with the first row, or by
+    // finish().
     CaseOutput(std::ostream& out, Format format, const Report& layout, bool numbered);
+
+    // A batch whose header names its columns: the table's fields, before any
+    // row is written.
+    void relayout(const Report& layout);
+    // Writes the CSV header of a table that got no row.
+    void finish();
 
     // Each returns whether the output took the case.
     bool write(const Report& report, long long line = 0);
@@ -27,5 +34,8 @@ private:
     std::ostream& out_;
     Format format_;
     bool numbered_;
+    void writeHeader();
+
     std::vector<CsvColumn> columns_;  // with CSV
+    bool headerWritten_ = false;
 };

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CaseName.h"
@@ -197,12 +198,72 @@ TEST_P(CsvInputHeader, IsSkippedWhenItIsWords)
 
 INSTANTIATE_TEST_SUITE_P(Cases, CsvInputHeader,
                          testing::Values(HeaderCase{"Keys", "sd,dd,er", true},
-                                         HeaderCase{"WithUnits", "S/D, D/d, Er", true},
+                                         HeaderCase{"OwnCsvColumns", "D_mm,S_mm,d_mm", true},
                                          HeaderCase{"Quoted", R"("sd","dd")", true},
                                          HeaderCase{"AfterAComment", "# cable\nsd dd", true},
                                          HeaderCase{"CaseWithATypo", "0.5 1o", false},
                                          HeaderCase{"WordThenNumber", "sd 10", false}),
                          CaseName());
+
+// A header names the columns; each line's values go to the inputs named,
+// whatever their order ("sd,er,dd" once read D/d 2.25 and Er 6).
+struct NamedColumns {
+    const char* name;
+    std::string lines;
+    std::vector<std::pair<const char*, double>> expected;  // JSON keys of the first case
+};
+
+class CsvHeaderColumns : public testing::TestWithParam<NamedColumns> {};
+
+TEST_P(CsvHeaderColumns, MapByName)
+{
+    const CliResult r = runWith({"impedance", "--batch"}, GetParam().lines);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string first = linesOf(r.out).at(0);
+    for (const auto& [key, value] : GetParam().expected)
+        EXPECT_DOUBLE_EQ(jsonNumberAt(first, key), value) << key << " in " << first;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvHeaderColumns,
+    testing::Values(NamedColumns{"OutOfOrder", "sd,er,dd\n0.5,2.25,6\n", {{"sd", 0.5}, {"dd", 6}, {"er", 2.25}}},
+                    NamedColumns{"PartsListInMillimetres", "D,S,d,er\n4.2,1.4,0.51,2.1\n",
+                                 {{"D", 4.2}, {"S", 1.4}, {"d", 0.51}, {"er", 2.1}}},
+                    NamedColumns{"OwnCsvColumnsReadBack", "D_mm,S_mm,d_mm,freq_Hz\n4.2,1.4,0.51,1000000000\n",
+                                 {{"D", 4.2}, {"freq", 1e9}, {"er", 1}}},
+                    NamedColumns{"SpreadsheetDecimalCommas", "sd;dd;er\n0,5;5,83;2,25\n",
+                                 {{"sd", 0.5}, {"dd", 5.83}, {"er", 2.25}}},
+                    NamedColumns{"SemicolonsWithoutHeader", "0,5;5,83;2,25\n", {{"sd", 0.5}, {"dd", 5.83}}},
+                    NamedColumns{"ErColumnLeftOut", "sd,dd,er\n0.5,6\n", {{"dd", 6}, {"er", 1}}}),
+    CaseName());
+
+// A header that names what the mode does not take, leaves out what it needs
+// or names what an option gives is refused before any case, with exit 2.
+TEST(CsvHeaderColumns, RefusedWithTheNames)
+{
+    const CliResult unknown = runWith({"impedance", "--batch", "--csv"}, "sd,dd,xx\n0.5,6,1\n");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_EQ(unknown.err.rfind(R"(duvane-calc: the header names no input "xx" - impedance takes sd, dd, D, )", 0), 0u)
+        << unknown.err;
+    const CliResult missing = runWith({"impedance", "--batch"}, "sd,er\n0.5,2\n");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "duvane-calc: the header leaves out dd: name a column for it\n");
+    const CliResult twice = runWith({"impedance", "--batch", "--er", "2"}, "sd,dd,er\n0.5,6,2\n");
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_EQ(twice.err, "duvane-calc: the header names er, which an option gives as well: give it once\n");
+}
+
+// An over-long line is refused alone, never held whole, and the run goes on.
+TEST(CsvBatch, OverLongLineIsRefusedAndTheRunGoesOn)
+{
+    const CliResult r = runWith({"impedance", "--batch"}, "0.5 " + std::string(200000, '1') + "\n0.5 10\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(jsonTextAt(lines[0], "error"), "longer than 65536 bytes");
+    EXPECT_GT(jsonNumberAt(lines[1], "ze"), 0);
+}
 
 // Only the first line of the input may be a header.
 TEST(CsvInputHeader, SecondWordLineIsAnError)
