@@ -14,7 +14,7 @@
 #include "line/LineSweep.h"
 #include "line/ModelDescription.h"
 #include "line/Rlgc.h"
-#include "ModelFiles.h"
+#include "cases/ModelFiles.h"
 #include "output/Touchstone.h"
 
 namespace {

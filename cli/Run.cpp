@@ -14,6 +14,7 @@
 #include "commandline/Help.h"
 #include "commandline/Language.h"
 #include "output/CaseOutput.h"
+#include "Model.h"
 #include "Variation.h"
 
 namespace {
@@ -64,6 +65,8 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 
     SolveSettings settings = options.solve;
     settings.english = speaksEnglish(options.language);
+    if (options.mode == Mode::Model)
+        return runModel(options, out, err);
     if (options.mode == Mode::Sensitivity)
         return runSensitivity(options, out, err);
     if (options.mode == Mode::Tolerance)

@@ -11,7 +11,7 @@
 namespace {
 
 // The modes that take an impedance case.
-constexpr Mode kImpedanceOnly[] = {Mode::Impedance, Mode::Sensitivity, Mode::Tolerance};
+constexpr Mode kImpedanceOnly[] = {Mode::Impedance, Mode::Sensitivity, Mode::Tolerance, Mode::Model};
 constexpr Mode kShapeOnly[] = {Mode::Shape};
 
 std::string readNumber(std::string_view text, double& value)

@@ -7,6 +7,7 @@ std::string_view modeName(Mode mode)
     case Mode::Shape: return "shape";
     case Mode::Sensitivity: return "sensitivity";
     case Mode::Tolerance: return "tolerance";
+    case Mode::Model: return "model";
     }
     return "impedance";
 }

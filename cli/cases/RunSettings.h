@@ -13,9 +13,9 @@
 // What a run is asked: the mode, the method and the settings of its solves.
 
 // Sensitivity and tolerance vary one impedance case's cross-section.
-enum class Mode { Impedance, Shape, Sensitivity, Tolerance };
+enum class Mode { Impedance, Shape, Sensitivity, Tolerance, Model };
 
-inline constexpr std::array kModes{Mode::Impedance, Mode::Shape, Mode::Sensitivity, Mode::Tolerance};
+inline constexpr std::array kModes{Mode::Impedance, Mode::Shape, Mode::Sensitivity, Mode::Tolerance, Mode::Model};
 
 // The mode whose cases a mode reads: impedance for those that vary one.
 Mode caseModeOf(Mode mode);

@@ -17,12 +17,14 @@ const std::string_view kUsage =
     "                 --tol NAME=SPREAD... [--samples N] [--seed K]\n"
     "                 [--zdiff-window LOW:HIGH] [--skew-max PS]\n"
     "                 [--scd21-max DB@FREQ] [options]\n"
+    "       duvane-calc model SD DD [ER] --d LENGTH --freq FREQS\n"
+    "                 --touchstone FILE | --spice FILE | --rlgc [options]\n"
     "       duvane-calc impedance|shape --batch [options] < cases\n"
     "       duvane-calc impedance|shape --sweep NAME=VALUES... [NUMBERS] [options]\n"
     "       duvane-calc -h | --help | --version\n";
 
 const std::string_view kUsageLine =
-    "usage: duvane-calc impedance|shape|sensitivity|tolerance NUMBERS... [options]\n";
+    "usage: duvane-calc impedance|shape|sensitivity|tolerance|model NUMBERS... [options]\n";
 
 const std::string_view kHelpHint = "try duvane-calc --help\n";
 
@@ -53,6 +55,11 @@ const std::string_view kAbout =
     "                        mean, sd and percentiles of every result and the yield\n"
     "                        within the limits, with its 95 % Wilson interval;\n"
     "                        --json one object, --csv every sample\n"
+    "  model ...             the line of --length (default 1 m) for a circuit\n"
+    "                        simulator: a Touchstone .s4p and its differential\n"
+    "                        .s2p, an ngspice subcircuit, or R, L, G, C per metre\n"
+    "                        (--rlgc); --freq one frequency, a list, START:STOP:STEP\n"
+    "                        or START:STOP/N (N points a decade)\n"
     "  An asymmetric cable (--d2, --sleeve2, --er-sleeve2, --offset, --pair-offset)\n"
     "  adds c22, l22, zdc (the coupling of the modes in the impedance matrix),\n"
     "  skew_intra and, with --freq, scd21 and sdc21 (dB) of --length of line.\n"

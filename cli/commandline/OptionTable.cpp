@@ -1,6 +1,7 @@
 #include "commandline/OptionTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <limits>
 #include <utility>
@@ -15,6 +16,7 @@ namespace {
 constexpr Mode kShapeOnly[] = {Mode::Shape};
 constexpr Mode kImpedanceOnly[] = {Mode::Impedance};
 constexpr Mode kToleranceOnly[] = {Mode::Tolerance};
+constexpr Mode kModelOnly[] = {Mode::Model};
 // Sensitivity and tolerance always solve the field and give per-metre figures.
 constexpr Mode kSingleCaseModes[] = {Mode::Impedance, Mode::Shape};
 
@@ -127,6 +129,32 @@ std::string readDrainPosition(std::string_view text, SolveSettings& settings)
     if (text != "inside" && text != "outside")
         return "must be inside or outside";
     settings.drainOutside = text == "outside";
+    return {};
+}
+
+std::string readPorts(std::string_view text, PortOrder& order)
+{
+    if (text != "through" && text != "sequential")
+        return "must be through or sequential";
+    order = text == "through" ? PortOrder::Through : PortOrder::Sequential;
+    return {};
+}
+
+std::string readDielectricModel(std::string_view text, DielectricModel& model)
+{
+    if (text != "constant" && text != "wideband")
+        return "must be constant or wideband";
+    model = text == "constant" ? DielectricModel::ConstantLossTangent : DielectricModel::Wideband;
+    return {};
+}
+
+// A subcircuit's name, as SPICE reads one.
+std::string readSubcircuitName(std::string_view text, std::string& name)
+{
+    const auto isNameChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; };
+    if (text.empty() || std::isalpha(static_cast<unsigned char>(text[0])) == 0 || !std::ranges::all_of(text, isNameChar))
+        return "must be a letter, then letters, digits and _";
+    name = text;
     return {};
 }
 
@@ -349,6 +377,35 @@ const OptionRow kOptions[] = {
      "a limit of the yield: Scd21 of --length of line (default 1 m) at most DB at FREQ (-30dB@10GHz); the "
      "conversion is then taken at FREQ",
      std::nullopt, [](std::string_view value, Options& options) { return readScd21Max(value, options.variation); }},
+    {"--touchstone", "", "FILE", kModelOnly,
+     "write the line of --length as a Touchstone 4-port FILE (.s4p added where FILE has no extension) and its "
+     "differential 2-port Sdd beside it (.s2p), over the frequencies of --freq, port order and references in "
+     "its comments",
+     std::nullopt, [](std::string_view value, Options& options) { return readFileName(value, options.model.touchstone); }},
+    {"--spice", "", "FILE", kModelOnly,
+     "write an ngspice subcircuit of the line of --length to FILE: one lossy line a mode (LTRA), R and G taken "
+     "at --at",
+     std::nullopt, [](std::string_view value, Options& options) { return readFileName(value, options.model.spice); }},
+    {"--rlgc", "", "", kModelOnly,
+     "the per-metre R, L, G, C at every frequency on standard output (text, --json lines or --csv; keys freq, "
+     "r11, r12, r22, l11 ..., ohm/m, nH/m, S/m, pF/m; C and G in the Maxwell convention)",
+     std::nullopt, [](std::string_view, Options& options) { return setTrue(options.model.rlgc); }},
+    {"--ports", "", "ORDER", kModelOnly,
+     "the .s4p's port order: through (default: 1 near and 2 far on core 1, 3 near and 4 far on core 2) or "
+     "sequential (1 and 2 near, 3 and 4 far)",
+     std::nullopt, [](std::string_view value, Options& options) { return readPorts(value, options.model.ports); }},
+    {"--name", "", "NAME", kModelOnly, "the subcircuit's name (default duvane_line)",
+     std::nullopt, [](std::string_view value, Options& options) { return readSubcircuitName(value, options.model.name); }},
+    {"--at", "", "FREQ", kModelOnly,
+     "the frequency the subcircuit's constant R and G are taken at (default the highest of --freq)",
+     std::nullopt, [](std::string_view value, Options& options) { return parseFrequency(value, options.model.at); }},
+    {"--reference", "", "OHM", kModelOnly,
+     "the .s4p's reference resistance (default 50 ohm); the .s2p's is twice it",
+     std::nullopt, [](std::string_view value, Options& options) { return readDecimal(readPositive, value, options.model.reference); }},
+    {"--dielectric", "", "MODEL", kModelOnly,
+     "constant (default: each material's Er and loss tangent at every frequency) or wideband (a causal "
+     "Djordjevic-Sarkar model fitted to them at 1 GHz, over 1 kHz to 1 THz)",
+     std::nullopt, [](std::string_view value, Options& options) { return readDielectricModel(value, options.model.dielectric); }},
     {"--help", "-h", "", kModes, "this text, whatever else is given",
      std::nullopt, [](std::string_view, Options& options) { return raiseAction(options.action, Options::Action::Help); }},
     {"--version", "", "", kModes, "the program's version, whatever else is given but --help",
@@ -374,6 +431,11 @@ std::string applyOption(const OptionRow& option, std::string_view value, Options
     if (!option.input)
         return option.set(value, options);
     double read = 0;
+    // A list or range of frequencies is model mode's; it is read once the mode is known.
+    if (*option.input == Input::Frequency && value.find_first_of(",:") != std::string_view::npos) {
+        options.model.frequencies = value;
+        return {};
+    }
     if (std::string problem = readInput(*option.input, value, read); !problem.empty())
         return problem;
     options.input.set(*option.input, read);

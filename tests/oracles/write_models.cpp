@@ -18,7 +18,7 @@
 #include "line/LineSweep.h"
 #include "line/ModelDescription.h"
 #include "line/Rlgc.h"
-#include "ModelFiles.h"
+#include "cases/ModelFiles.h"
 #include "NumberText.h"
 #include "output/Json.h"
 #include "output/WholeFile.h"

@@ -270,7 +270,42 @@ Options toleranceCase()
     return o;
 }
 
+// A line model at 1 GHz, its table on standard output.
+const Args kModelCase{"model", "0.5", "10", "--awg=24", "--freq=1GHz"};
+
+Options modelCase()
+{
+    Options o = calculation(Mode::Impedance, {0.5, 10, 1});
+    o.mode = Mode::Model;
+    o.input.set(Input::Awg, 24);
+    o.input.set(Input::Frequency, 1e9);
+    o.input.set(Input::LossTangent, 0);
+    o.input.set(Input::Conductivity, 5.8e7);
+    o.model.rlgc = true;
+    o.model.frequencyValues = {1e9};
+    return o;
+}
+
+Args modelCase_(const std::vector<std::string>& more)
+{
+    Args args = kModelCase;
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
 const OptionCase kOptionCases[] = {
+    {"Rlgc", kModelCase, {"--rlgc"}, modelCase},
+    {"Touchstone", modelCase_({"--rlgc"}), {"--touchstone", "t.s4p"},
+     [] { Options o = modelCase(); o.model.touchstone = "t.s4p"; return o; }},
+    {"Spice", modelCase_({"--rlgc"}), {"--spice", "t.cir"}, [] { Options o = modelCase(); o.model.spice = "t.cir"; return o; }},
+    {"Ports", modelCase_({"--rlgc"}), {"--ports", "sequential"},
+     [] { Options o = modelCase(); o.model.ports = PortOrder::Sequential; return o; }},
+    {"Name", modelCase_({"--rlgc"}), {"--name", "pair_1"}, [] { Options o = modelCase(); o.model.name = "pair_1"; return o; }},
+    {"At", modelCase_({"--rlgc"}), {"--at", "2GHz"}, [] { Options o = modelCase(); o.model.at = 2e9; return o; }},
+    {"Reference", modelCase_({"--rlgc"}), {"--reference", "45"},
+     [] { Options o = modelCase(); o.model.reference = 45; return o; }},
+    {"Dielectric", modelCase_({"--rlgc"}), {"--dielectric", "wideband"},
+     [] { Options o = modelCase(); o.model.dielectric = DielectricModel::Wideband; return o; }},
     {"Decimals", kShapeCase, {"--decimals", "5"}, [] { Options o = shapeCase(); o.decimals = 5; return o; }},
     {"English", kShapeCase, {"--english"},
      [] { Options o = shapeCase(); o.language = Options::Language::English; return o; }},
@@ -580,8 +615,8 @@ TEST_P(ParseArgsRejects, NamingTheArgument)
 INSTANTIATE_TEST_SUITE_P(
     Operands, ParseArgsRejects,
     testing::Values(
-        BadArgs{"NoArguments", {}, "missing mode (impedance or shape or sensitivity or tolerance)"},
-        BadArgs{"UnknownMode", {"0.5", "10"}, R"(unknown mode "0.5" (impedance or shape or sensitivity or tolerance))"},
+        BadArgs{"NoArguments", {}, "missing mode (impedance or shape or sensitivity or tolerance or model)"},
+        BadArgs{"UnknownMode", {"0.5", "10"}, R"(unknown mode "0.5" (impedance or shape or sensitivity or tolerance or model))"},
         BadArgs{"MissingFirstNumber", {"impedance"}, "missing SD"},
         BadArgs{"MissingSecondNumber", {"impedance", "0.5"}, "missing DD"},
         BadArgs{"MissingZo", {"shape", "100"}, "missing ZO"},
@@ -597,7 +632,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"FourNumbers", {"impedance", "0.5", "10", "1", "7"}, R"(unexpected "7" after ER)"},
         // A value is shown escaped, so that the message keeps to one line.
         BadArgs{"NumberWithNewline", {"impedance", "0.5\nx", "10"}, R"(SD "0.5\nx": not a number)"},
-        BadArgs{"ModeWithNewline", {"impedance\n", "0.5", "10"}, R"(unknown mode "impedance\n" (impedance or shape or sensitivity or tolerance))"},
+        BadArgs{"ModeWithNewline", {"impedance\n", "0.5", "10"}, R"(unknown mode "impedance\n" (impedance or shape or sensitivity or tolerance or model))"},
         BadArgs{"ExtraWithControl", {"impedance", "0.5", "10", "1", "\x1b[2J"}, R"(unexpected "\x1b[2J" after ER)"},
         // Only a short form the table has is an option (-h); another
         // single-dash word is an operand, as a negative number is.
@@ -614,7 +649,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"Option", {"impedance", "0.5", "10", "--", "--json"}, R"(ER "--json": not a number)"},
         BadArgs{"Help", {"impedance", "--", "--help", "10"}, R"(SD "--help": not a number)"},
         BadArgs{"ShortHelp", {"impedance", "--", "-h", "10"}, R"(SD "-h": not a number)"},
-        BadArgs{"Version", {"--", "--version"}, R"(unknown mode "--version" (impedance or shape or sensitivity or tolerance))"},
+        BadArgs{"Version", {"--", "--version"}, R"(unknown mode "--version" (impedance or shape or sensitivity or tolerance or model))"},
         BadArgs{"DashedOperand", {"shape", "--", "--100", "50"}, R"(ZE "--100": not a number)"},
         BadArgs{"SecondDoubleDash", {"impedance", "--", "0.5", "--", "10"}, R"(DD "--": not a number)"},
         BadArgs{"ShapeOptionBefore", {"impedance", "--width", "1", "--", "0.5", "10"},
@@ -769,7 +804,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"TinyConductivity", {"impedance", "0.5", "10", "--awg", "24", "--freq", "1GHz", "--sigma", "1e-300"},
                 R"(--sigma "1e-300": must be from 1e5 to 1e8 S/m - the conductivity of a metal (copper 5.8e7))"},
         BadArgs{"InShapeMode", {"shape", "100", "50", "--awg", "24", "--freq", "1GHz"},
-                "--freq applies to impedance or sensitivity or tolerance mode only"}),
+                "--freq applies to impedance or sensitivity or tolerance or model mode only"}),
     CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -780,7 +815,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"SweptAndGiven", {"impedance", "--D", "4", "--sweep", "D=1,2", "--S", "1", "--d", "1"},
                 "D is both swept and given: give one"},
         BadArgs{"OtherModesInput", {"shape", "100", "50", "--sweep", "freq=1GHz,2GHz"},
-                "--sweep freq applies to impedance or sensitivity or tolerance mode only"},
+                "--sweep freq applies to impedance or sensitivity or tolerance or model mode only"},
         BadArgs{"ZdiffInImpedance", {"impedance", "0.5", "10", "--sweep", "zdiff=90,100"},
                 "--sweep zdiff applies to shape mode only"},
         BadArgs{"BadRange", {"impedance", "--sweep", "sd=0.1:0.9", "10"}, R"(--sweep "sd=0.1:0.9": a range is start:stop:step)"},

@@ -204,7 +204,7 @@ TEST_P(ArgumentErrors, NameTheProblemThenOneUsageLineAndTheHint)
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "duvane-calc: " + std::string(GetParam().problem) +
-                         "\nusage: duvane-calc impedance|shape|sensitivity|tolerance NUMBERS... [options]\ntry duvane-calc --help\n");
+                         "\nusage: duvane-calc impedance|shape|sensitivity|tolerance|model NUMBERS... [options]\ntry duvane-calc --help\n");
 }
 
 // The hint leads somewhere: the help it names answers with status 0.
@@ -220,7 +220,7 @@ TEST(ArgumentErrorHint, NamesAWorkingHelp)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ArgumentErrors,
-    testing::Values(ArgumentError{"NoArguments", {}, "missing mode (impedance or shape or sensitivity or tolerance)"},
+    testing::Values(ArgumentError{"NoArguments", {}, "missing mode (impedance or shape or sensitivity or tolerance or model)"},
                     ArgumentError{"MissingNumber", {"impedance", "0.5"}, "missing DD"},
                     ArgumentError{"NotANumber", {"shape", "100", "fifty"}, R"(ZO "fifty": not a number)"},
                     ArgumentError{"UnknownOption", {"shape", "100", "50", "--bogus"}, R"(unknown option "--bogus")"},

@@ -9,9 +9,8 @@
 #include "output/SpiceSubcircuit.h"
 #include "output/Touchstone.h"
 
-// From the line models to the writers' plain numbers: what the model command
-// of duvane-calc will do, here for the oracle program and the benchmark
-// until it exists.
+// From the line models to the writers' plain numbers, for duvane-calc's
+// model mode, the oracle program and the benchmark.
 
 // The four single-ended ports, numbered as the request says. Touchstone 1
 // has one reference: where the cores' differ it is left NaN, which

@@ -1,4 +1,4 @@
-#include "ModelFiles.h"
+#include "cases/ModelFiles.h"
 
 #include "line/ModalLine.h"
 #include "line/ModelDescription.h"
