@@ -59,13 +59,26 @@ std::string dielectricLine(const LineLosses& losses)
            "; C(f) and G(f) to first order in the change of Er";
 }
 
+std::string foilText(const FoilShield& foil)
+{
+    return "a foil drawn over the sleeves, clearance " + millimetres(foil.clearance) + " mm, " +
+           (foil.drainDiameter > 0 ? "a drain wire of " + millimetres(foil.drainDiameter) + " mm inside"
+                                   : "no drain wire inside");
+}
+
 std::string conductorLine(const LineLosses& losses)
 {
     if (std::isinf(losses.conductivity))
         return "conductors: lossless";
+    const std::string shield =
+        losses.foil.thickness > 0
+            ? "; the foil " + number(losses.foil.conductivity) + " S/m, " + millimetres(losses.foil.thickness) +
+                  " mm thick, a sheet of that thickness (coth of its thickness in skin depths)"
+            : "; the shield taken thicker than the skin depth";
     return "conductors: " + number(losses.conductivity) +
-           " S/m, cores and shield; skin and proximity effect from the surface charge (1 + j) Rs Rhat, towards DC "
-           "each wire's Bessel-function impedance (Schelkunoff 1934); the shield taken thicker than the skin depth";
+           " S/m, cores" + (losses.foil.thickness > 0 ? " and drain wire" : " and shield") +
+           "; skin and proximity effect from the surface charge (1 + j) Rs Rhat, towards DC "
+           "each wire's Bessel-function impedance (Schelkunoff 1934)" + shield;
 }
 
 }  // namespace
@@ -74,14 +87,20 @@ std::vector<std::string> lineDescription(const CrossSection& section, const Rlgc
 {
     const FieldSolution& s = model.solution();
     const LineLosses& losses = model.losses();
+    const auto* round = std::get_if<RoundShield>(&section.shield);
+    const std::string shield =
+        round != nullptr ? "shield inner diameter " + millimetres(round->diameter) + " mm"
+                         : foilText(std::get<FoilShield>(section.shield));
+    const std::string method = round != nullptr ? "multipoles with their images in the shield"
+                                                : "harmonic functions fitted under the foil, bracketed by two energies";
     return {
-        "cross-section: shield inner diameter " + millimetres(std::get<RoundShield>(section.shield).diameter) +
-            " mm, filler Er " + number(section.fillerEr) + ", tan delta " + number(losses.tanDelta[2]),
+        "cross-section: " + shield + ", filler Er " + number(section.fillerEr) + ", tan delta " +
+            number(losses.tanDelta[2]),
         coreLine(section, model, 0),
         coreLine(section, model, 1),
         conductorLine(losses),
         dielectricLine(losses),
-        "method: field solution by multipoles with their images in the shield; C and L_ext within a relative " +
+        "method: field solution by " + method + "; C and L_ext within a relative " +
             formatExponent(s.bound, 1) + " (proved), dC/dEr within " + formatExponent(s.derivativeError, 1) +
             " and Rhat within " + formatExponent(s.rHatError, 1) + " (estimated)",
         "quasi-TEM up to about " + hertz(quasiTemLimit(section)) +

@@ -103,6 +103,22 @@ TEST_F(ModelFiles, UnwritablePathLeavesNothing)
     EXPECT_TRUE(std::filesystem::is_empty(folder_));
 }
 
+// A foil-wrapped pair with a drain wire: its description says so (it once
+// aborted on the round shield's diameter).
+TEST(ModelTable, FoilWrappedPairDescribesItsFoil)
+{
+    const CliResult r = runWith({"model", "--shield", "foil", "--awg", "26", "--sleeve", "1mm", "--S", "touch",
+                                 "--er-sleeve", "foam-pe", "--drain", "0.32mm", "--freq", "10GHz", "--rlgc",
+                                 "--english"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("# cross-section: a foil drawn over the sleeves, clearance 0 mm, a drain wire of 0.32 mm "
+                          "inside",
+                          0),
+              0u)
+        << r.out;
+    EXPECT_NE(r.out.find("the foil 3.538e+07 S/m, 0.009 mm thick"), std::string::npos) << r.out;
+}
+
 // The RLGC table per frequency, as a spreadsheet reads it; a frequency
 // beyond the single-mode limit is warned of.
 TEST(ModelTable, RlgcRowsAndTheSingleModeWarning)
