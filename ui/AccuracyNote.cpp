@@ -8,13 +8,6 @@
 
 namespace {
 
-// "−0.63 %": a true minus sign, as typeset, and always a sign.
-QString percent(double ratio)
-{
-    const QString digits = QString::fromStdString(formatFixed(std::fabs(ratio) * 100, 2));
-    return (ratio < 0 ? QStringLiteral("−") : QStringLiteral("+")) + digits + QStringLiteral(" %");
-}
-
 QString gapsText(double sd, double dd)
 {
     const ShapeGaps gaps = shapeGaps(sd, dd);
@@ -24,6 +17,12 @@ QString gapsText(double sd, double dd)
 }
 
 } // namespace
+
+QString percent(double ratio)
+{
+    const QString digits = QString::fromStdString(formatFixed(std::fabs(ratio) * 100, 2));
+    return (ratio < 0 ? QStringLiteral("−") : QStringLiteral("+")) + digits + QStringLiteral(" %");
+}
 
 QString AccuracyNote::impedanceStatus() const
 {

@@ -19,6 +19,10 @@ struct AccuracyNote {
     QString shapeStatus(const QString& countText) const;
 };
 
+// A deviation as the notes give it, "−0.63 %": a true minus sign, as
+// typeset, and always a sign.
+QString percent(double ratio);
+
 // The note for a result in the dielectric `er`, the converged values shown
 // with `decimals` digits as the results are.
 AccuracyNote accuracyNote(const FiveChargeDeviation& deviation, double sd, double dd, double er, int decimals);

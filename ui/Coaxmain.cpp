@@ -37,13 +37,6 @@ const QString kNoValue = QStringLiteral("---");
 // The client area below the menu bar.
 constexpr QSize kClientSize(411, 226);
 
-void setFieldColour(QLineEdit& box, const QColor& colour)
-{
-    QPalette palette = box.palette();
-    palette.setColor(QPalette::Base, colour);
-    box.setPalette(palette);
-}
-
 // Shown from its start: a result longer than its box would otherwise show
 // its end, which reads as another number.
 void showResult(QLineEdit& box, const QString& text)

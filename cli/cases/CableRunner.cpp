@@ -170,6 +170,11 @@ void CableRunner::listResults(const CaseInput& input, const PairModes& modes, co
     else
         results.insert(results.end(), {{"D", "D", shape.shieldMm, Unit::Millimetre, Group::Shape},
                                        {"S", "S", shape.spacingMm, Unit::Millimetre, Group::Shape}});
+    addModeResults(modes, loss, results);
+}
+
+void addModeResults(const PairModes& modes, const PairLoss* loss, std::vector<Quantity>& results)
+{
     results.insert(results.end(), {{"ze", "Ze", modes.even.z, Unit::Ohm},
                                    {"zo", "Zo", modes.odd.z, Unit::Ohm},
                                    {"zdiff", "Zdiff", modes.zDiff, Unit::Ohm},

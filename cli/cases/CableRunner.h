@@ -6,8 +6,14 @@
 #include "cases/Inputs.h"
 #include "cases/RunSettings.h"
 #include "field/InsulatedSolver.h"
+#include "field/PairModes.h"
 #include "line/ModeLoss.h"
 #include "output/Report.h"
+
+// The results of a symmetric pair's modes as a cable case lists them: the
+// impedances and their bound, the per-length figures, and the loss where it
+// is given (not null).
+void addModeResults(const PairModes& modes, const PairLoss* loss, std::vector<Quantity>& results);
 
 // Runs the cases of a cable (see CableCase.h) on the field solution: its
 // impedances, modes and matrices, and in shape mode the design solved for its

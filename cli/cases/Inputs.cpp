@@ -37,18 +37,12 @@ std::string readNumberThat(std::string_view text, bool (*accepts)(double), std::
     return {};
 }
 
-// The loss formulas are those of a low-loss dielectric.
-constexpr double kMaxLossTangent = 0.1;
-
 std::string readLossTangent(std::string_view text, double& value)
 {
     return readNumberThat(
         text, [](double read) { return read >= 0 && read <= kMaxLossTangent; },
         "must be from 0 to 0.1 - the loss formulas hold for a low-loss dielectric", value);
 }
-
-// From resistive alloys to silver.
-constexpr double kLeastConductivity = 1e5, kMostConductivity = 1e8;
 
 // A target of the shape solve: no cable has an impedance at or below 0.
 std::string readImpedance(std::string_view text, double& value)

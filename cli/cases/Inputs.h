@@ -50,6 +50,13 @@ enum class Input {
 
 inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::FoilThickness) + 1;
 
+// The loss formulas are those of a low-loss dielectric.
+inline constexpr double kMaxLossTangent = 0.1;
+
+// A metal's conductivity, S/m: from resistive alloys to silver.
+inline constexpr double kLeastConductivity = 1e5;
+inline constexpr double kMostConductivity = 1e8;
+
 // D or S given as "touch": the sleeves touch the shield (D = S + Di), or each
 // other (S = Di). No length is negative.
 inline constexpr double kTouch = -1;

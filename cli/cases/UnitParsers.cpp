@@ -126,7 +126,7 @@ std::string parseAwgSize(std::string_view text, int& size)
         if (text.empty() || ec != std::errc() || end != text.data() + text.size() || text[0] == '-')
             return std::string(kProblem);
     }
-    if (n < -3 || n > 40)
+    if (n < kThickestAwg || n > kThinnestAwg)
         return std::string(kProblem);
     size = n;
     return {};

@@ -18,6 +18,10 @@ std::string parseSignedLength(std::string_view text, double& mm);
 // the problem, or the empty text when `hz` was written.
 std::string parseFrequency(std::string_view text, double& hz);
 
+// The AWG sizes read, as the numbers the diameter formula takes.
+inline constexpr int kThickestAwg = -3;  // 0000
+inline constexpr int kThinnestAwg = 40;
+
 // Reads an AWG size, 0000 to 40, the aughts also as 1/0 to 4/0, as the
 // number the diameter formula takes: 0 for size 0 (1/0), -1 for 00, -3 for
 // 0000. Returns the problem,
