@@ -19,6 +19,7 @@
 #include "commands/Impedances.h"
 #include "commands/ShapeCommand.h"
 #include "Controls.h"
+#include "designer/DesignWindow.h"
 #include "Fonts.h"
 #include "Info.h"
 #include "NumberText.h"
@@ -117,6 +118,8 @@ void TFormMain::BuildMenu()
     Shape1 = addItem(Mode1, "Shape1", QStringLiteral("形状"), &TFormMain::Shape1Click);
     CalcZ1->setCheckable(true);
     Shape1->setCheckable(true);
+    designMenu = addMenu("designMenu", tr("設計"));
+    designAction = addItem(designMenu, "designAction", tr("設計ウィンドウ"), &TFormMain::openDesignWindow);
     Help1 = addMenu("Help1", QStringLiteral("ヘルプ"));
     N1 = addItem(Help1, "N1", QStringLiteral("ヘルプ"), &TFormMain::N1Click);
     N2 = Help1->addSeparator();
@@ -353,6 +356,15 @@ void TFormMain::HelpBtnClick()
 void TFormMain::N1Click()
 {
     ShowModal(FormInfo);
+}
+
+void TFormMain::openDesignWindow()
+{
+    if (designWindow_ == nullptr)
+        designWindow_ = new DesignWindow(mDialogs, this);
+    designWindow_->show();
+    designWindow_->raise();
+    designWindow_->activateWindow();
 }
 
 void TFormMain::About1Click()

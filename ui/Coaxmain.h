@@ -23,6 +23,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class DesignWindow;
 class UserDialogs;
 
 // The main window: the input and result boxes of both modes, the mode menu,
@@ -42,6 +43,8 @@ public:
     QMenu* Mode1;
     QAction* CalcZ1;
     QAction* Shape1;
+    QMenu* designMenu;
+    QAction* designAction;
     QMenu* Help1;
     QAction* N1;
     QAction* N2;
@@ -103,6 +106,7 @@ private:
     void HelpBtnClick();
     void N1Click();
     void About1Click();
+    void openDesignWindow();
     void Edit1KeyPress(char& key);
     void Edit2KeyPress(char& key);
     void Edit4KeyPress(char& key);
@@ -133,6 +137,7 @@ private:
     bool ReadInputs(const std::array<TInput, 3>& inputs);
 
     UserDialogs& mDialogs;
+    DesignWindow* designWindow_ = nullptr;  // made when first opened, a child of this window
     TStatusLine mStatusLine;
     std::unique_ptr<TQol_COAXMath2> mCalc;
     // Checks each result against the converged solution.

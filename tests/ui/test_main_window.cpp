@@ -349,6 +349,7 @@ void TestMainWindow::menu()
     const QList<QPair<QString, QStringList>> expected = {
         {"File1 ファイル", {"Exit1 終了"}},
         {"Mode1 計算モード", {"CalcZ1 インピーダンス", "Shape1 形状"}},
+        {"designMenu 設計", {"designAction 設計ウィンドウ"}},
         {"Help1 ヘルプ", {"N1 ヘルプ", "N2 -", "About1 バージョン"}},
     };
     QList<QPair<QString, QStringList>> actual;

@@ -1,0 +1,669 @@
+// The designer window: every input reaches the solve, the contacts and the
+// shield's kind, the material table, wrong input, and a solve superseded
+// while it runs. Expected figures come from the solver's own calls on the
+// pair the test states, not from the window.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "AccuracyNote.h"
+#include "Colours.h"
+#include "commands/FiveChargeDeviation.h"
+#include "commands/Impedances.h"
+#include "fivecharge/Qol_math1.h"
+#include "Coaxmain.h"
+#include "Forms.h"
+#include "designer/DesignWindow.h"
+#include "designer/InputPanel.h"
+#include "designer/ResultPanel.h"
+#include "field/InsulatedSolver.h"
+#include "field/PairModes.h"
+#include "line/ModeLoss.h"
+#include "line/Rlgc.h"
+#include "Materials.h"
+#include "UiTestSupport.h"
+
+namespace {
+
+constexpr int kSettleMs = 20000;  // a foil with a drain wire takes about a second on a busy machine
+
+struct Expected {
+    PairDesign design;
+    LineLosses losses;
+    double frequency = 1e9;
+
+    // A foil is duvane-calc's: 9 um of aluminium.
+    void foil()
+    {
+        design.shield = ShieldKind::Foil;
+        losses.foil = {.conductivity = 0.61 * 5.8e7, .thickness = 9e-6};
+    }
+};
+
+// The window's start, as the test states it: 0.5 mm cores in 1.3 mm PE
+// sleeves pressed together, the round shield tight over them, air between,
+// copper, 1 GHz.
+Expected initialPair()
+{
+    Expected e;
+    e.design.coreDiameter = 0.5e-3;
+    e.design.sleeveDiameter = 1.3e-3;
+    e.design.spacingTouch = true;
+    e.design.shieldTouch = true;
+    e.design.sleeveEr = 2.26;
+    e.design.fillerEr = 1;
+    e.losses.tanDelta = {2e-4, 2e-4, 0};
+    e.losses.conductivity = 5.8e7;
+    return e;
+}
+
+// The number a result label starts with, and how finely it is shown: half
+// a unit of its last digit.
+struct Shown {
+    double value = NAN;
+    double halfStep = 0;
+};
+
+Shown shownNumber(const QLabel& label)
+{
+    const QString token = label.text().section(QLatin1Char(' '), 0, 0);
+    Shown shown;
+    bool ok = false;
+    shown.value = token.toDouble(&ok);
+    if (!ok)
+        return {};
+    const QString mantissa = token.section(QLatin1Char('e'), 0, 0);
+    const int exponent = token.contains(QLatin1Char('e')) ? token.section(QLatin1Char('e'), 1).toInt() : 0;
+    const int point = static_cast<int>(mantissa.indexOf(QLatin1Char('.')));
+    const int decimals = point < 0 ? 0 : static_cast<int>(mantissa.size()) - point - 1;
+    shown.halfStep = 0.5 * std::pow(10.0, exponent - decimals);
+    return shown;
+}
+
+QLabel* resultLabel(const DesignWindow& window, const char* name)
+{
+    return window.findChild<QLabel*>(QString::fromLatin1(name));
+}
+
+// The label shows `expected` to its digits.
+bool showsValue(const DesignWindow& window, const char* name, double expected, QString& why)
+{
+    const QLabel* label = resultLabel(window, name);
+    if (label == nullptr) {
+        why = QStringLiteral("no label %1").arg(name);
+        return false;
+    }
+    const Shown shown = shownNumber(*label);
+    if (std::fabs(shown.value - expected) <= shown.halfStep * (1 + 1e-9) + 1e-12 * std::fabs(expected))
+        return true;
+    why = QStringLiteral("%1 shows \"%2\", the solver gives %3").arg(name, label->text()).arg(expected, 0, 'g', 12);
+    return false;
+}
+
+struct Solved {
+    PairModes modes;
+    PairLoss loss;
+};
+
+Solved solveDirectly(const Expected& e)
+{
+    InsulatedSolver solver;
+    const CrossSection section = crossSectionOf(e.design);
+    const FieldSolution solution = solver.solve(section);
+    Solved solved{pairModes(solution), {}};
+    solved.loss = pairLoss(RlgcModel(section, solution, e.losses), e.frequency);
+    return solved;
+}
+
+// Every figure the window shows against the solver's.
+void checkFigures(const DesignWindow& window, const Expected& e)
+{
+    const Solved s = solveDirectly(e);
+    QVERIFY2(s.modes.error.empty(), s.modes.error.c_str());
+    QVERIFY2(s.loss.error.empty(), s.loss.error.c_str());
+    const std::pair<const char*, double> figures[] = {
+        {"resultZe", s.modes.even.z},
+        {"resultZo", s.modes.odd.z},
+        {"resultZdiff", s.modes.zDiff},
+        {"resultZcm", s.modes.zCommon},
+        {"resultErrorBound", s.modes.impedanceBound},
+        {"resultEffectiveErEven", s.modes.even.effectiveEr},
+        {"resultEffectiveErOdd", s.modes.odd.effectiveEr},
+        {"resultVelocityFactorEven", s.modes.even.velocityFactor},
+        {"resultDelayOdd", s.modes.odd.delay * 1e9},
+        {"resultCEven", s.modes.even.c * 1e12},
+        {"resultC0Odd", s.modes.odd.c0 * 1e12},
+        {"resultSkew", s.modes.skew * 1e12},
+        {"resultLossDiff", s.loss.differential.total},
+        {"resultLossCm", s.loss.common.total},
+        {"resultLossDiffConductor", s.loss.differential.conductor},
+        {"resultLossCmDielectric", s.loss.common.dielectric},
+    };
+    for (const auto& [name, value] : figures) {
+        QString why;
+        QVERIFY2(showsValue(window, name, value, why), qPrintable(why));
+    }
+}
+
+void checkCase(const DesignWindow& window, const Expected& e)
+{
+    QVERIFY(window.currentCase().has_value());
+    const DesignCase& c = *window.currentCase();
+    const PairDesign& got = c.design;
+    const PairDesign& want = e.design;
+    QCOMPARE(got.coreDiameter, want.coreDiameter);
+    QCOMPARE(got.sleeveDiameter, want.sleeveDiameter);
+    QCOMPARE(got.spacingTouch, want.spacingTouch);
+    QCOMPARE(got.spacingOf(), want.spacingOf());
+    QCOMPARE(got.shield, want.shield);
+    if (want.shield == ShieldKind::Round) {
+        QCOMPARE(got.shieldTouch, want.shieldTouch);
+        QCOMPARE(got.shieldOf(), want.shieldOf());
+    } else {
+        QCOMPARE(got.clearance, want.clearance);
+        QCOMPARE(got.drainDiameter, want.drainDiameter);
+    }
+    QCOMPARE(got.sleeveEr, want.sleeveEr);
+    QCOMPARE(got.fillerEr, want.fillerEr);
+    QCOMPARE(c.losses.tanDelta, e.losses.tanDelta);
+    QCOMPARE(c.losses.conductivity, e.losses.conductivity);
+    QCOMPARE(c.losses.foil.conductivity, e.losses.foil.conductivity);
+    QCOMPARE(c.losses.foil.thickness, e.losses.foil.thickness);
+    QCOMPARE(c.frequency, e.frequency);
+}
+
+// The window has settled on results of the inputs it shows.
+bool settled(const DesignWindow& window)
+{
+    return !window.busy() && window.results()->isCurrent();
+}
+
+void setText(DesignWindow& window, const char* box, const QString& text)
+{
+    auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(box));
+    QVERIFY2(edit != nullptr, box);
+    edit->setText(text);
+}
+
+void setChecked(DesignWindow& window, const char* box, bool checked)
+{
+    auto* check = window.findChild<QCheckBox*>(QString::fromLatin1(box));
+    QVERIFY2(check != nullptr, box);
+    check->setChecked(checked);
+}
+
+// As the user picks an item: the item, then its activation.
+void choose(DesignWindow& window, const char* box, const QString& item)
+{
+    auto* combo = window.findChild<QComboBox*>(QString::fromLatin1(box));
+    QVERIFY2(combo != nullptr, box);
+    const int index = combo->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+QString materialName(std::string_view name)
+{
+    const Material* material = findMaterial(name);
+    return QString::fromUtf8(material->japanese.data(), static_cast<qsizetype>(material->japanese.size()));
+}
+
+// The diameter of AWG size n by its definition: 0.005 in at size 36, 0.46 in
+// at 0000, a geometric series of 39 steps between.
+double awgMetres(int n)
+{
+    return 0.005 * 25.4e-3 * std::pow(0.46 / 0.005, (36.0 - n) / 39.0);
+}
+
+struct EditCase {
+    const char* name;
+    std::function<void(DesignWindow&)> edit;
+    std::function<void(Expected&)> expect;
+};
+
+const std::vector<EditCase>& editCases()
+{
+    static const std::vector<EditCase> cases = {
+        {"core diameter", [](DesignWindow& w) { setText(w, "coreDiameter", "0.4"); },
+         [](Expected& e) { e.design.coreDiameter = 0.4e-3; }},
+        {"core by AWG 26", [](DesignWindow& w) { choose(w, "coreAwg", "AWG 26"); },
+         [](Expected& e) { e.design.coreDiameter = awgMetres(26); }},
+        {"sleeve, S and D follow", [](DesignWindow& w) { setText(w, "sleeveDiameter", "1.45"); },
+         [](Expected& e) { e.design.sleeveDiameter = 1.45e-3; }},
+        {"spacing apart",
+         [](DesignWindow& w) {
+             setChecked(w, "spacingTouch", false);
+             setText(w, "spacing", "1.5");
+         },
+         [](Expected& e) {
+             e.design.spacingTouch = false;
+             e.design.spacing = 1.5e-3;
+         }},
+        {"spacing in mil",
+         [](DesignWindow& w) {
+             setChecked(w, "spacingTouch", false);
+             setText(w, "spacing", "60mil");
+         },
+         [](Expected& e) {
+             e.design.spacingTouch = false;
+             e.design.spacing = 60 * 0.0254e-3;
+         }},
+        {"shield apart",
+         [](DesignWindow& w) {
+             setChecked(w, "shieldTouch", false);
+             setText(w, "shieldDiameter", "3.2");
+         },
+         [](Expected& e) {
+             e.design.shieldTouch = false;
+             e.design.shieldDiameter = 3.2e-3;
+         }},
+        {"foil with clearance",
+         [](DesignWindow& w) {
+             choose(w, "shieldKind", "フォイル (被覆に沿う)");
+             setText(w, "clearance", "0.05");
+         },
+         [](Expected& e) {
+             e.foil();
+             e.design.clearance = 0.05e-3;
+         }},
+        {"foil with a drain wire",
+         [](DesignWindow& w) {
+             choose(w, "shieldKind", "フォイル (被覆に沿う)");
+             setText(w, "drainDiameter", "0.3");
+         },
+         [](Expected& e) {
+             e.foil();
+             e.design.drainDiameter = 0.3e-3;
+         }},
+        {"sleeve material PTFE", [](DesignWindow& w) { choose(w, "sleeveMaterial", materialName("ptfe")); },
+         [](Expected& e) {
+             e.design.sleeveEr = 2.1;
+             e.losses.tanDelta[0] = e.losses.tanDelta[1] = 2e-4;
+         }},
+        {"sleeve Er typed", [](DesignWindow& w) { setText(w, "sleeveEr", "2.5"); },
+         [](Expected& e) { e.design.sleeveEr = 2.5; }},
+        {"sleeve tangent typed", [](DesignWindow& w) { setText(w, "sleeveTand", "0.001"); },
+         [](Expected& e) { e.losses.tanDelta[0] = e.losses.tanDelta[1] = 1e-3; }},
+        {"filler material foamed PE", [](DesignWindow& w) { choose(w, "fillMaterial", materialName("foam-pe")); },
+         [](Expected& e) {
+             e.design.fillerEr = 1.55;
+             e.losses.tanDelta[2] = 1e-4;
+         }},
+        {"filler Er typed", [](DesignWindow& w) { setText(w, "fillEr", "1.3"); },
+         [](Expected& e) { e.design.fillerEr = 1.3; }},
+        {"filler tangent typed", [](DesignWindow& w) { setText(w, "fillTand", "0.002"); },
+         [](Expected& e) { e.losses.tanDelta[2] = 2e-3; }},
+        {"frequency", [](DesignWindow& w) { setText(w, "frequency", "250MHz"); },
+         [](Expected& e) { e.frequency = 250e6; }},
+        {"conductivity", [](DesignWindow& w) { setText(w, "conductivity", "3.5e7"); },
+         [](Expected& e) { e.losses.conductivity = 3.5e7; }},
+    };
+    return cases;
+}
+
+}  // namespace
+
+class TestDesigner : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensFromTheMainWindowMenu();
+    void startsWithTheInitialPair();
+    void inputsReachTheSolve_data();
+    void inputsReachTheSolve();
+    void contactsAndShieldKind();
+    void materialTable();
+    void wrongInput_data();
+    void wrongInput();
+    void wrongShape_data();
+    void wrongShape();
+    void supersededSolve();
+    void fiveChargeBesideConverged_data();
+    void fiveChargeBesideConverged();
+
+private:
+    FakeDialogs dialogs_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
+    std::unique_ptr<DesignWindow> window_;
+};
+
+void TestDesigner::init()
+{
+    watchdog_ = std::make_unique<ModalWatchdog>();
+    window_ = std::make_unique<DesignWindow>(dialogs_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+}
+
+void TestDesigner::cleanup()
+{
+    window_.reset();
+    QVERIFY(dialogs_.messages.empty());
+    watchdog_.reset();
+}
+
+void TestDesigner::opensFromTheMainWindowMenu()
+{
+    FakeDialogs dialogs;
+    createForms(dialogs);
+    QAction* action = FormMain->findChild<QAction*>(QStringLiteral("designAction"));
+    QVERIFY(action != nullptr);
+    action->trigger();
+    auto* window = FormMain->findChild<DesignWindow*>(QStringLiteral("designWindow"));
+    QVERIFY(window != nullptr);
+    QVERIFY(window->isVisible() && window->isWindow());
+    // A second time the same window comes to the front.
+    action->trigger();
+    QCOMPARE(FormMain->findChildren<DesignWindow*>().size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window), kSettleMs);
+    destroyForms();
+}
+
+void TestDesigner::startsWithTheInitialPair()
+{
+    checkCase(*window_, initialPair());
+    checkFigures(*window_, initialPair());
+}
+
+void TestDesigner::inputsReachTheSolve_data()
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < editCases().size(); ++i)
+        QTest::newRow(editCases()[i].name) << static_cast<int>(i);
+}
+
+void TestDesigner::inputsReachTheSolve()
+{
+    QFETCH(int, row);
+    const EditCase& edit = editCases()[static_cast<std::size_t>(row)];
+    edit.edit(*window_);
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+    Expected expected = initialPair();
+    edit.expect(expected);
+    checkCase(*window_, expected);
+    if (QTest::currentTestFailed())
+        return;
+    checkFigures(*window_, expected);
+}
+
+void TestDesigner::contactsAndShieldKind()
+{
+    InputPanel& inputs = *window_->inputs();
+    // Pressed together and into the shield: S and D are the contacts' lengths, not typed.
+    QVERIFY(!inputs.box(Entry::Spacing)->isEnabled());
+    QVERIFY(!inputs.box(Entry::ShieldDiameter)->isEnabled());
+    QCOMPARE(inputs.box(Entry::Spacing)->text(), QStringLiteral("1.3"));
+    QCOMPARE(inputs.box(Entry::ShieldDiameter)->text(), QStringLiteral("2.6"));
+    QVERIFY(!inputs.box(Entry::Clearance)->isEnabled() && !inputs.box(Entry::Drain)->isEnabled());
+
+    setText(*window_, "sleeveDiameter", "1.4");
+    QCOMPARE(inputs.box(Entry::Spacing)->text(), QStringLiteral("1.4"));
+    QCOMPARE(inputs.box(Entry::ShieldDiameter)->text(), QStringLiteral("2.8"));
+
+    // Apart, the boxes keep the lengths the contacts gave, now typed.
+    setChecked(*window_, "spacingTouch", false);
+    QVERIFY(inputs.box(Entry::Spacing)->isEnabled());
+    setText(*window_, "spacing", "1.6");
+    QCOMPARE(inputs.box(Entry::ShieldDiameter)->text(), QStringLiteral("3"));
+    setChecked(*window_, "shieldTouch", false);
+    QVERIFY(inputs.box(Entry::ShieldDiameter)->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+    QVERIFY(!window_->currentCase()->design.spacingTouch && !window_->currentCase()->design.shieldTouch);
+    QCOMPARE(window_->currentCase()->design.shieldDiameter, 3e-3);
+
+    // A foil has no diameter and no contact with it; it has a clearance and a drain wire.
+    choose(*window_, "shieldKind", "フォイル (被覆に沿う)");
+    QVERIFY(!inputs.box(Entry::ShieldDiameter)->isEnabled());
+    QVERIFY(!window_->findChild<QCheckBox*>(QStringLiteral("shieldTouch"))->isEnabled());
+    QVERIFY(inputs.box(Entry::Clearance)->isEnabled() && inputs.box(Entry::Drain)->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+    QCOMPARE(window_->currentCase()->design.shield, ShieldKind::Foil);
+
+    // An AWG size gives d, shown in its disabled box.
+    choose(*window_, "coreAwg", "AWG 24");
+    QVERIFY(!inputs.box(Entry::CoreDiameter)->isEnabled());
+    QCOMPARE(inputs.box(Entry::CoreDiameter)->text().toDouble(), std::round(awgMetres(24) * 1e12) / 1e9);
+    choose(*window_, "coreAwg", "mm で指定");
+    QVERIFY(inputs.box(Entry::CoreDiameter)->isEnabled());
+}
+
+void TestDesigner::materialTable()
+{
+    auto* sleeve = window_->findChild<QComboBox*>(QStringLiteral("sleeveMaterial"));
+    QCOMPARE(sleeve->currentText(), materialName("pe"));
+    for (const Material& material : materials()) {
+        const QString name = QString::fromUtf8(material.japanese.data(), static_cast<qsizetype>(material.japanese.size()));
+        choose(*window_, "sleeveMaterial", name);
+        QCOMPARE(window_->inputs()->box(Entry::SleeveEr)->text().toDouble(), material.er);
+        QCOMPARE(window_->inputs()->box(Entry::SleeveTand)->text().toDouble(), material.tanDelta);
+        QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+        QCOMPARE(window_->currentCase()->design.sleeveEr, material.er);
+        QCOMPARE(window_->currentCase()->losses.tanDelta[0], material.tanDelta);
+    }
+    // Numbers of one's own are custom; a material's numbers are that material.
+    setText(*window_, "sleeveEr", "2.2");
+    QCOMPARE(sleeve->currentText(), QStringLiteral("カスタム"));
+    setText(*window_, "sleeveEr", "2.1");
+    setText(*window_, "sleeveTand", "0.0002");
+    QCOMPARE(sleeve->currentText(), materialName("ptfe"));
+    // The filler's list is its own.
+    auto* fill = window_->findChild<QComboBox*>(QStringLiteral("fillMaterial"));
+    QCOMPARE(fill->currentText(), materialName("air"));
+    setText(*window_, "fillTand", "0.01");
+    QCOMPARE(fill->currentText(), QStringLiteral("カスタム"));
+    QCOMPARE(sleeve->currentText(), materialName("ptfe"));
+}
+
+void TestDesigner::wrongInput_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("empty core") << "coreDiameter" << "" << "空です";
+    QTest::newRow("not a number") << "sleeveDiameter" << "abc" << "「abc」は使えません";
+    QTest::newRow("decimal comma") << "coreDiameter" << "0,5" << "小数点は「.」";
+    QTest::newRow("unknown unit") << "sleeveDiameter" << "1.3cm" << "mm で入力";
+    QTest::newRow("negative length") << "coreDiameter" << "-0.5" << "正の長さ";
+    QTest::newRow("negative tangent") << "sleeveTand" << "-0.001" << "0 から 0.1";
+    QTest::newRow("tangent too large") << "fillTand" << "0.5" << "0 から 0.1";
+    QTest::newRow("Er below 1") << "fillEr" << "0.8" << "1 以上";
+    QTest::newRow("frequency without a unit word") << "frequency" << "fast" << "1GHz";
+    QTest::newRow("conductivity of no metal") << "conductivity" << "10" << "1e5 から 1e8";
+}
+
+void TestDesigner::wrongInput()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, says);
+    auto* edit = window_->findChild<QLineEdit*>(box);
+    const QString before = edit->text();
+    edit->setText(text);
+    // Said at once, without a dialog; the results gray out and stay so.
+    const auto* status = window_->findChild<QLabel*>(QStringLiteral("designStatus"));
+    QVERIFY2(status->text().contains(says), qPrintable(status->text()));
+    QCOMPARE(edit->palette().color(QPalette::Base), invalidFieldColour());
+    QVERIFY(!window_->results()->isCurrent());
+    QVERIFY(!window_->currentCase());
+    QTest::qWait(50);
+    QVERIFY(!window_->results()->isCurrent());
+    QVERIFY(!resultLabel(*window_, "resultZdiff")->isEnabled());
+    // Put right, the mark goes and the results come back.
+    edit->setText(before);
+    QVERIFY(edit->palette().color(QPalette::Base) != invalidFieldColour());
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+    QVERIFY(resultLabel(*window_, "resultZdiff")->isEnabled());
+    checkFigures(*window_, initialPair());
+}
+
+struct ShapeCase {
+    const char* name;
+    std::function<void(DesignWindow&)> edit;
+    const char* box;
+    const char* says;
+};
+
+void foilWithApartSleeves(DesignWindow& w, const char* drain)
+{
+    choose(w, "shieldKind", "フォイル (被覆に沿う)");
+    setChecked(w, "spacingTouch", false);
+    setText(w, "spacing", "1.6");
+    setText(w, "drainDiameter", drain);
+}
+
+const std::vector<ShapeCase>& shapeCases()
+{
+    static const std::vector<ShapeCase> cases = {
+        {"core thicker than its sleeve", [](DesignWindow& w) { setText(w, "coreDiameter", "1.5"); }, "sleeveDiameter",
+         "Di を d 以上"},
+        {"sleeves overlap",
+         [](DesignWindow& w) {
+             setChecked(w, "spacingTouch", false);
+             setText(w, "spacing", "1.0");
+         },
+         "spacing", "被覆が重なっています"},
+        {"sleeve through the shield",
+         [](DesignWindow& w) {
+             setChecked(w, "shieldTouch", false);
+             setText(w, "shieldDiameter", "2.4");
+         },
+         "shieldDiameter", "突き抜けています"},
+        {"drain wire through the groove", [](DesignWindow& w) { foilWithApartSleeves(w, "0.2"); }, "drainDiameter",
+         "溝に落ちます"},
+        {"drain wire on bare cores",
+         [](DesignWindow& w) {
+             choose(w, "shieldKind", "フォイル (被覆に沿う)");
+             setText(w, "sleeveDiameter", "0.5");
+             setText(w, "drainDiameter", "0.3");
+         },
+         "drainDiameter", "裸の導体"},
+    };
+    return cases;
+}
+
+void TestDesigner::wrongShape_data()
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < shapeCases().size(); ++i)
+        QTest::newRow(shapeCases()[i].name) << static_cast<int>(i);
+}
+
+void TestDesigner::wrongShape()
+{
+    QFETCH(int, row);
+    const ShapeCase& shape = shapeCases()[static_cast<std::size_t>(row)];
+    shape.edit(*window_);
+    const auto* status = window_->findChild<QLabel*>(QStringLiteral("designStatus"));
+    QVERIFY2(status->text().contains(QString::fromUtf8(shape.says)), qPrintable(status->text()));
+    QCOMPARE(window_->findChild<QLineEdit*>(shape.box)->palette().color(QPalette::Base), invalidFieldColour());
+    QVERIFY(!window_->currentCase());
+    QTest::qWait(50);
+    QVERIFY(!window_->results()->isCurrent());
+}
+
+// A drain wire makes the foil's solve slow (about 0.6 s): typing on while it
+// runs supersedes it, the window stays live, and no result but the last
+// input's is ever shown.
+void TestDesigner::supersededSolve()
+{
+    int shown = 0;
+    double shownDrain = -1;
+    connect(window_.get(), &DesignWindow::resultsShown, this, [&] {
+        ++shown;
+        shownDrain = window_->currentCase()->design.drainDiameter;
+    });
+    choose(*window_, "shieldKind", "フォイル (被覆に沿う)");
+    setText(*window_, "drainDiameter", "0.3");
+    QVERIFY(window_->busy());
+    // The event loop runs while the solve does.
+    QTest::qWait(20);
+    QVERIFY(window_->busy());
+    QVERIFY(!window_->results()->isCurrent());
+    setText(*window_, "drainDiameter", "0.35");
+    setText(*window_, "drainDiameter", "0");
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+    QCOMPARE(shown, 1);
+    QCOMPARE(shownDrain, 0.0);
+    Expected expected = initialPair();
+    expected.foil();
+    checkFigures(*window_, expected);
+}
+
+// The five-charge figure where one dielectric fills a round shield, its
+// deviation from the converged one and the main window's note on it: the
+// expected values from the five-charge calculator and the homogeneous
+// converged solver (ConvergedSolver), which the window does not call.
+void TestDesigner::fiveChargeBesideConverged_data()
+{
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("sleeve");
+    QTest::addColumn<QString>("spacing");
+    QTest::addColumn<QString>("shield");
+    QTest::addColumn<QString>("fillMaterial");
+    QTest::addColumn<bool>("noted");
+    // S/D 0.5, D/d 10: within 0.1 %, nothing to note.
+    QTest::newRow("wide gaps, PE all through") << "0.5" << "1" << "2.5" << "5" << "pe" << false;
+    // S/D 0.3, D/d 4: the cores 0.4 r apart, Zo -0.6 %.
+    QTest::newRow("bare cores close together") << "1" << "1" << "1.2" << "4" << "air" << true;
+}
+
+void TestDesigner::fiveChargeBesideConverged()
+{
+    QFETCH(QString, d);
+    QFETCH(QString, sleeve);
+    QFETCH(QString, spacing);
+    QFETCH(QString, shield);
+    QFETCH(QString, fillMaterial);
+    QFETCH(bool, noted);
+    setChecked(*window_, "spacingTouch", false);
+    setChecked(*window_, "shieldTouch", false);
+    setText(*window_, "shieldDiameter", shield);
+    setText(*window_, "spacing", spacing);
+    setText(*window_, "coreDiameter", d);
+    setText(*window_, "sleeveDiameter", sleeve);
+    choose(*window_, "fillMaterial", materialName(fillMaterial.toStdString()));
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+
+    const double sd = spacing.toDouble() / shield.toDouble(), dd = shield.toDouble() / d.toDouble();
+    const double er = findMaterial(fillMaterial.toStdString())->er;
+    TQol_COAXMath1 calc;
+    const Impedances five = calculateImpedances(calc, sd, dd, er, false);
+    QVERIFY(five.error.empty());
+    ConvergedSolver converged;
+    const FiveChargeDeviation deviation = fiveChargeDeviation(converged, sd, dd);
+    const ConvergedImpedance air = converged.solve(sd, dd);
+    // Both converged solutions agree far below the deviations shown.
+    const double zeDeviation = five.ze / (air.ze / std::sqrt(er)) - 1;
+    const double zoDeviation = five.zo / (air.zo / std::sqrt(er)) - 1;
+    QString why;
+    QVERIFY2(showsValue(*window_, "resultFiveChargeZe", five.ze, why), qPrintable(why));
+    QVERIFY2(showsValue(*window_, "resultFiveChargeZo", five.zo, why), qPrintable(why));
+    const QString zeText = resultLabel(*window_, "resultFiveChargeZe")->text();
+    const QString zoText = resultLabel(*window_, "resultFiveChargeZo")->text();
+    QVERIFY2(zeText.endsWith("(" + percent(zeDeviation) + ")"), qPrintable(zeText));
+    QVERIFY2(zoText.endsWith("(" + percent(zoDeviation) + ")"), qPrintable(zoText));
+    const AccuracyNote note = accuracyNote(deviation, sd, dd, er, 3);
+    QCOMPARE(!note.word.isEmpty(), noted);
+    const QString shownNote = resultLabel(*window_, "fiveChargeNote")->text();
+    if (note.word.isEmpty())
+        QVERIFY2(shownNote.contains("0.1 % 以内"), qPrintable(shownNote));
+    else
+        QCOMPARE(shownNote, note.impedanceStatus());
+}
+
+DUVANE_UI_TEST_MAIN(TestDesigner)
+#include "test_designer.moc"
