@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTimer>
 #include <QtTest>
 
@@ -22,6 +23,7 @@
 #include "fivecharge/Qol_math1.h"
 #include "Coaxmain.h"
 #include "Forms.h"
+#include "designer/CrossSectionView.h"
 #include "designer/DesignWindow.h"
 #include "designer/InputPanel.h"
 #include "designer/ResultPanel.h"
@@ -333,6 +335,9 @@ private slots:
     void supersededSolve();
     void fiveChargeBesideConverged_data();
     void fiveChargeBesideConverged();
+    void drawnToScale_data();
+    void drawnToScale();
+    void drawingFollowsTheInputs();
 
 private:
     FakeDialogs dialogs_;
@@ -663,6 +668,106 @@ void TestDesigner::fiveChargeBesideConverged()
         QVERIFY2(shownNote.contains("0.1 % 以内"), qPrintable(shownNote));
     else
         QCOMPARE(shownNote, note.impedanceStatus());
+}
+
+// Runs of one colour along an image row: their starts and lengths.
+std::vector<std::pair<int, int>> runsOf(const QImage& image, int y, const QColor& colour)
+{
+    std::vector<std::pair<int, int>> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y) != colour)
+            continue;
+        if (!runs.empty() && runs.back().first + runs.back().second == x)
+            ++runs.back().second;
+        else
+            runs.push_back({x, 1});
+    }
+    return runs;
+}
+
+void TestDesigner::drawnToScale_data()
+{
+    QTest::addColumn<double>("d");
+    QTest::addColumn<double>("sleeve");
+    QTest::addColumn<double>("spacing");
+    QTest::addColumn<bool>("foil");
+    QTest::addColumn<double>("drain");
+    QTest::newRow("round, apart") << 0.5 << 1.3 << 1.8 << false << 0.0;
+    QTest::newRow("round, thin cores") << 0.2 << 1.5 << 1.5 << false << 0.0;
+    QTest::newRow("foil with a drain wire") << 0.4 << 1.0 << 1.2 << true << 0.3;
+}
+
+// Measured off the picture: the cores' width and the sleeves' against the
+// distance of their centres, and the drain wire where it rests on both
+// sleeves, each within the pixels its edges blur.
+void TestDesigner::drawnToScale()
+{
+    QFETCH(double, d);
+    QFETCH(double, sleeve);
+    QFETCH(double, spacing);
+    QFETCH(bool, foil);
+    QFETCH(double, drain);
+    PairDesign design;
+    design.coreDiameter = d * 1e-3;
+    design.sleeveDiameter = sleeve * 1e-3;
+    design.spacing = spacing * 1e-3;
+    design.shield = foil ? ShieldKind::Foil : ShieldKind::Round;
+    design.shieldDiameter = (spacing + sleeve) * 1.2e-3;
+    design.drainDiameter = drain * 1e-3;
+    design.sleeveEr = 2.1;
+    QImage image(480, 360, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        paintPair(painter, image.rect(), design);
+    }
+    const CrossSectionColours colours;
+    // The row through the centres holds the most metal.
+    int centreRow = 0;
+    std::size_t most = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        std::size_t metal = 0;
+        for (const auto& [start, length] : runsOf(image, y, colours.metal))
+            metal += static_cast<std::size_t>(length);
+        if (metal > most) {
+            most = metal;
+            centreRow = y;
+        }
+    }
+    const auto cores = runsOf(image, centreRow, colours.metal);
+    QCOMPARE(cores.size(), std::size_t{2});
+    const auto middle = [](const std::pair<int, int>& run) { return run.first + run.second / 2.0; };
+    const double scale = (middle(cores[1]) - middle(cores[0])) / spacing;  // px per mm
+    for (const auto& [start, length] : cores)
+        QVERIFY2(std::fabs(length - d * scale) <= 2.5, qPrintable(QString("core %1 px, %2 px to scale").arg(length).arg(d * scale)));
+    // A sleeve's outline takes up to 2.5 px off each outer edge.
+    const auto sleeves = runsOf(image, centreRow, colours.sleeve);
+    const int left = sleeves.front().first, right = sleeves.back().first + sleeves.back().second;
+    QVERIFY2(std::fabs((right - left) - (spacing + sleeve) * scale) <= 5, qPrintable(QString("sleeves %1 px, %2 px to scale").arg(right - left).arg((spacing + sleeve) * scale)));
+    if (drain > 0) {
+        const double height = std::sqrt(std::pow((sleeve + drain) / 2, 2) - std::pow(spacing / 2, 2));
+        const QPoint drainCentre(qRound((middle(cores[0]) + middle(cores[1])) / 2), qRound(centreRow - height * scale));
+        QCOMPARE(image.pixelColor(drainCentre), colours.metal);
+    }
+}
+
+void TestDesigner::drawingFollowsTheInputs()
+{
+    CrossSectionView* drawing = window_->drawing();
+    const QImage before = drawing->grab().toImage();
+    setText(*window_, "sleeveDiameter", "1.6");
+    QVERIFY(drawing->grab().toImage() != before);
+    // Wrong input fades the last pair drawn rather than dropping it.
+    const QImage valid = drawing->grab().toImage();
+    setText(*window_, "sleeveDiameter", "");
+    const QImage faded = drawing->grab().toImage();
+    QVERIFY(faded != valid);
+    const CrossSectionColours colours;
+    int metal = 0;
+    for (int y = 0; y < faded.height(); ++y)
+        for (int x = 0; x < faded.width(); ++x)
+            metal += faded.pixelColor(x, y) == colours.metal ? 1 : 0;
+    QCOMPARE(metal, 0);
 }
 
 DUVANE_UI_TEST_MAIN(TestDesigner)

@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "designer/CrossSectionView.h"
 #include "designer/InputPanel.h"
 #include "designer/LatestJob.h"
 #include "designer/PairFigures.h"
@@ -18,6 +19,7 @@ DesignWindow::DesignWindow(UserDialogs& dialogs, QWidget* parent)
       dialogs_(dialogs),
       inputs_(new InputPanel),
       results_(new ResultPanel),
+      drawing_(new CrossSectionView),
       status_(new QLabel),
       figureSolver_(std::make_shared<FigureSolver>()),
       figureJob_(new LatestJob(this))
@@ -31,9 +33,13 @@ DesignWindow::DesignWindow(UserDialogs& dialogs, QWidget* parent)
     auto* resultGroup = new QGroupBox(tr("計算結果"));
     (new QVBoxLayout(resultGroup))->addWidget(results_);
 
+    auto* drawingGroup = new QGroupBox(tr("断面"));
+    (new QVBoxLayout(drawingGroup))->addWidget(drawing_);
+
     auto* columns = new QHBoxLayout;
     columns->addWidget(inputGroup);
-    columns->addWidget(resultGroup, 1);
+    columns->addWidget(resultGroup);
+    columns->addWidget(drawingGroup, 1);
 
     status_->setObjectName(QStringLiteral("designStatus"));
     status_->setWordWrap(true);
@@ -59,6 +65,7 @@ void DesignWindow::inputsChanged()
     auto checked = checkEntries(inputs_->entries());
     if (const auto* problem = std::get_if<EntryProblem>(&checked)) {
         case_.reset();
+        drawing_->setCurrent(false);
         figureJob_->cancel();
         inputs_->markProblem(&problem->entry, problem->message);
         setStatus(problem->message);
@@ -67,6 +74,7 @@ void DesignWindow::inputsChanged()
     case_ = std::get<DesignCase>(std::move(checked));
     inputs_->markProblem(nullptr);
     inputs_->showResolved(case_->design);
+    drawing_->setDesign(case_->design);
     setStatus(tr("計算中…"));
     figureJob_->run([this, solver = figureSolver_, pair = *case_](const JobContext& context) {
         PairFigures figures = solver->solve(pair);

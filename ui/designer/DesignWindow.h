@@ -7,6 +7,7 @@
 
 #include "designer/DesignForm.h"
 
+class CrossSectionView;
 class FigureSolver;
 class InputPanel;
 class LatestJob;
@@ -28,6 +29,7 @@ public:
 
     InputPanel* inputs() const { return inputs_; }
     ResultPanel* results() const { return results_; }
+    CrossSectionView* drawing() const { return drawing_; }
     // The case of the inputs shown; none while one of them is wrong.
     const std::optional<DesignCase>& currentCase() const { return case_; }
     // A solve runs or waits.
@@ -45,6 +47,7 @@ private:
     UserDialogs& dialogs_;
     InputPanel* inputs_;
     ResultPanel* results_;
+    CrossSectionView* drawing_;
     QLabel* status_;
     std::optional<DesignCase> case_;
     std::shared_ptr<FigureSolver> figureSolver_;
