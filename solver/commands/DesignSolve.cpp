@@ -20,17 +20,6 @@ constexpr int kHalvings = 30;
 constexpr double kStartBeyondContact = 1.3;  // a start not given: this far beyond its contact
 constexpr double kFoilSpacingReach = 4;      // sleeves under a foil at most this many Di apart
 
-double& dimensionOf(PairDesign& design, DesignDimension dimension)
-{
-    switch (dimension) {
-    case DesignDimension::ShieldDiameter: return design.shieldDiameter;
-    case DesignDimension::Spacing: return design.spacing;
-    case DesignDimension::SleeveDiameter: return design.sleeveDiameter;
-    case DesignDimension::CoreDiameter: return design.coreDiameter;
-    }
-    return design.shieldDiameter;
-}
-
 // What stops a dimension from being solved for: a contact that fixes it, or
 // a sleeve a bare core does not have.
 std::string freedomProblem(const PairDesign& design, DesignDimension dimension)
@@ -44,38 +33,6 @@ std::string freedomProblem(const PairDesign& design, DesignDimension dimension)
     if (dimension == DesignDimension::SleeveDiameter && design.sleeveDiameter <= 0)
         return std::string(kNoSleeveToSolveText);
     return {};
-}
-
-// The dimension's range with the others as they are, contacts at its ends.
-std::pair<double, double> rangeOf(const PairDesign& design, DesignDimension dimension)
-{
-    const double d = design.coreDiameter, di = design.sleeve(), s = design.spacingOf(), D = design.shieldOf();
-    if (design.shield == ShieldKind::Foil) {
-        // The foil follows the sleeves: only they and their contact bound a
-        // dimension. The spacing's far end is where a foil-wrapped pair is no
-        // longer one; the foil's solve grows with the outline.
-        switch (dimension) {
-        case DesignDimension::Spacing: return {di, kFoilSpacingReach * di};
-        case DesignDimension::SleeveDiameter: return {d, design.spacingTouch ? kFarOut * d : s};
-        case DesignDimension::CoreDiameter: return {di / kFarOut, di};
-        case DesignDimension::ShieldDiameter: return {0, 0};
-        }
-    }
-    switch (dimension) {
-    case DesignDimension::ShieldDiameter: return {s + di, kFarOut * (s + di)};
-    case DesignDimension::Spacing: return {di, design.shieldTouch ? kFarOut * di : D - di};
-    case DesignDimension::SleeveDiameter:
-        if (design.spacingTouch && design.shieldTouch)
-            return {d, kFarOut * d};
-        if (design.spacingTouch)
-            return {d, D / 2};
-        return {d, design.shieldTouch ? s : std::min(s, D - s)};
-    case DesignDimension::CoreDiameter: {
-        const double room = design.sleeveDiameter > 0 ? di : std::min(s, D - s);
-        return {room / kFarOut, room};
-    }
-    }
-    return {0, 0};
 }
 
 class Evaluator {
@@ -169,7 +126,7 @@ DesignResult solveOne(Evaluator& evaluator, const PairDesign& start, DesignDimen
                       const TargetValue& target)
 {
     DesignResult result;
-    const auto [low, high] = rangeOf(start, dimension);
+    const auto [low, high] = dimensionRange(start, dimension);
     PairDesign design = start;
     double& x = dimensionOf(design, dimension);
     const auto misfitAt = [&](double value) {
@@ -217,7 +174,7 @@ DesignResult solveTwo(Evaluator& evaluator, const PairDesign& start, std::span<c
         double& value = dimensionOf(design, dimension);
         if (std::ranges::find(free, dimension) == free.end() || value > 0)
             continue;
-        const auto [low, high] = rangeOf(design, dimension);
+        const auto [low, high] = dimensionRange(design, dimension);
         // An outer dimension not yet set leaves no upper end (high below low).
         const double beyond = high > low ? std::min(kStartBeyondContact * low, high) : kStartBeyondContact * low;
         value = dimension == DesignDimension::CoreDiameter ? high / 2 : beyond;
@@ -264,6 +221,48 @@ DesignResult solveTwo(Evaluator& evaluator, const PairDesign& start, std::span<c
 }
 
 }  // namespace
+
+double& dimensionOf(PairDesign& design, DesignDimension dimension)
+{
+    switch (dimension) {
+    case DesignDimension::ShieldDiameter: return design.shieldDiameter;
+    case DesignDimension::Spacing: return design.spacing;
+    case DesignDimension::SleeveDiameter: return design.sleeveDiameter;
+    case DesignDimension::CoreDiameter: return design.coreDiameter;
+    }
+    return design.shieldDiameter;
+}
+
+std::pair<double, double> dimensionRange(const PairDesign& design, DesignDimension dimension)
+{
+    const double d = design.coreDiameter, di = design.sleeve(), s = design.spacingOf(), D = design.shieldOf();
+    if (design.shield == ShieldKind::Foil) {
+        // The foil follows the sleeves: only they and their contact bound a
+        // dimension. The spacing's far end is where a foil-wrapped pair is no
+        // longer one; the foil's solve grows with the outline.
+        switch (dimension) {
+        case DesignDimension::Spacing: return {di, kFoilSpacingReach * di};
+        case DesignDimension::SleeveDiameter: return {d, design.spacingTouch ? kFarOut * d : s};
+        case DesignDimension::CoreDiameter: return {di / kFarOut, di};
+        case DesignDimension::ShieldDiameter: return {0, 0};
+        }
+    }
+    switch (dimension) {
+    case DesignDimension::ShieldDiameter: return {s + di, kFarOut * (s + di)};
+    case DesignDimension::Spacing: return {di, design.shieldTouch ? kFarOut * di : D - di};
+    case DesignDimension::SleeveDiameter:
+        if (design.spacingTouch && design.shieldTouch)
+            return {d, kFarOut * d};
+        if (design.spacingTouch)
+            return {d, D / 2};
+        return {d, design.shieldTouch ? s : std::min(s, D - s)};
+    case DesignDimension::CoreDiameter: {
+        const double room = design.sleeveDiameter > 0 ? di : std::min(s, D - s);
+        return {room / kFarOut, room};
+    }
+    }
+    return {0, 0};
+}
 
 double targetOhms(DesignTarget kind, const PairModes& modes)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <utility>
 #include <string>
 
 #include "commands/PairDesign.h"
@@ -39,6 +40,14 @@ struct DesignResult {
     double reachableLow = 0;
     double reachableHigh = 0;
 };
+
+// The dimension's own length in the design (metres): D, S, Di or d as given,
+// 0 where a contact or a bare core stands for it.
+double& dimensionOf(PairDesign& design, DesignDimension dimension);
+
+// The dimension's range with the others as they are, contacts at its ends
+// (metres; an open end far out).
+std::pair<double, double> dimensionRange(const PairDesign& design, DesignDimension dimension);
 
 // The impedance a target names, from the modes.
 double targetOhms(DesignTarget kind, const PairModes& modes);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -24,7 +25,10 @@
 #include "Coaxmain.h"
 #include "Forms.h"
 #include "designer/CrossSectionView.h"
+#include "commands/DesignSolve.h"
+#include "designer/DesignPanel.h"
 #include "designer/DesignWindow.h"
+#include "NumberText.h"
 #include "designer/InputPanel.h"
 #include "designer/ResultPanel.h"
 #include "field/InsulatedSolver.h"
@@ -338,6 +342,11 @@ private slots:
     void drawnToScale_data();
     void drawnToScale();
     void drawingFollowsTheInputs();
+    void designFillsTheInputs_data();
+    void designFillsTheInputs();
+    void designRefusals_data();
+    void designRefusals();
+    void designOutOfReach();
 
 private:
     FakeDialogs dialogs_;
@@ -768,6 +777,153 @@ void TestDesigner::drawingFollowsTheInputs()
         for (int x = 0; x < faded.width(); ++x)
             metal += faded.pixelColor(x, y) == colours.metal ? 1 : 0;
     QCOMPARE(metal, 0);
+}
+
+struct DesignCaseRow {
+    const char* name;
+    std::function<void(DesignWindow&)> setUp;
+    const char* zDiff;
+    const char* zCm;
+    const char* solveFor;
+};
+
+const std::vector<DesignCaseRow>& designRows()
+{
+    static const std::vector<DesignCaseRow> rows = {
+        {"D for Zdiff", [](DesignWindow& w) { setChecked(w, "shieldTouch", false); }, "100", "", "D"},
+        {"S for Zdiff, the shield on the sleeves", [](DesignWindow& w) { setChecked(w, "spacingTouch", false); }, "110",
+         "", "S"},
+        {"Di for Zcm, everything touching", [](DesignWindow&) {}, "", "30", "Di"},
+        {"d for Zdiff, from an AWG size", [](DesignWindow& w) { choose(w, "coreAwg", "AWG 26"); }, "90", "", "d"},
+        {"D and S for both",
+         [](DesignWindow& w) {
+             setChecked(w, "spacingTouch", false);
+             setChecked(w, "shieldTouch", false);
+             setText(w, "spacing", "1.6");
+             setText(w, "shieldDiameter", "3.4");
+         },
+         "110", "40", "D と S"},
+        {"S under a foil",
+         [](DesignWindow& w) {
+             choose(w, "shieldKind", "フォイル (被覆に沿う)");
+             setChecked(w, "spacingTouch", false);
+         },
+         "85", "", "S"},
+    };
+    return rows;
+}
+
+void TestDesigner::designFillsTheInputs_data()
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < designRows().size(); ++i)
+        QTest::newRow(designRows()[i].name) << static_cast<int>(i);
+}
+
+// The answer is the solver's own design solve from the same start, typed
+// into the inputs, and the results then meet the targets.
+void TestDesigner::designFillsTheInputs()
+{
+    QFETCH(int, row);
+    const DesignCaseRow& design = designRows()[static_cast<std::size_t>(row)];
+    design.setUp(*window_);
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+    const PairDesign start = window_->currentCase()->design;
+    setText(*window_, "targetZdiff", design.zDiff);
+    setText(*window_, "targetZcm", design.zCm);
+    choose(*window_, "solveFor", QString::fromUtf8(design.solveFor));
+    window_->findChild<QPushButton*>(QStringLiteral("solveButton"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+
+    std::vector<TargetValue> targets;
+    if (*design.zDiff != 0)
+        targets.push_back({DesignTarget::Zdiff, QString(design.zDiff).toDouble()});
+    if (*design.zCm != 0)
+        targets.push_back({DesignTarget::Zcm, QString(design.zCm).toDouble()});
+    std::vector<DesignDimension> free;
+    for (const QString& name : QString::fromUtf8(design.solveFor).split(QStringLiteral(" と ")))
+        for (const DesignDimension dimension : {DesignDimension::ShieldDiameter, DesignDimension::Spacing,
+                                                DesignDimension::SleeveDiameter, DesignDimension::CoreDiameter})
+            if (dimensionName(dimension) == name)
+                free.push_back(dimension);
+    QCOMPARE(free.size(), targets.size());
+    InsulatedSolver solver;
+    DesignResult found = solveDesign(solver, start, free, targets);
+    QVERIFY2(found.error.empty(), found.error.c_str());
+    for (const DesignDimension dimension : free) {
+        const double typed = window_->inputs()->box(entryOf(dimension))->text().toDouble() * 1e-3;
+        QVERIFY(std::fabs(typed / dimensionOf(found.design, dimension) - 1) < 1e-8);
+    }
+    for (const TargetValue& target : targets) {
+        QString why;
+        QVERIFY2(showsValue(*window_, target.kind == DesignTarget::Zdiff ? "resultZdiff" : "resultZcm", target.ohms, why),
+                 qPrintable(why));
+    }
+    const auto* status = window_->findChild<QLabel*>(QStringLiteral("designStatus"));
+    QVERIFY2(status->text().startsWith("設計: "), qPrintable(status->text()));
+}
+
+void TestDesigner::designRefusals_data()
+{
+    QTest::addColumn<QString>("setUp");
+    QTest::addColumn<QString>("zDiff");
+    QTest::addColumn<QString>("zCm");
+    QTest::addColumn<QString>("solveFor");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("no target") << "" << "" << "" << "D" << "目標の Zdiff か Zcm";
+    QTest::newRow("two targets, one dimension") << "" << "100" << "30" << "S" << "目標が 2 つなら";
+    QTest::newRow("target no number") << "" << "1OO" << "" << "D" << "「1OO」は使えません";
+    QTest::newRow("S fixed by its contact") << "" << "100" << "" << "S" << "S の「接触」を外して";
+    QTest::newRow("D fixed by its contact") << "" << "100" << "" << "D" << "D の「接触」を外して";
+    QTest::newRow("no D under a foil") << "foil" << "100" << "" << "D" << "フォイルには内径 D がありません";
+    QTest::newRow("inputs wrong") << "wrong" << "100" << "" << "Di" << "入力を直して";
+}
+
+void TestDesigner::designRefusals()
+{
+    QFETCH(QString, setUp);
+    QFETCH(QString, zDiff);
+    QFETCH(QString, zCm);
+    QFETCH(QString, solveFor);
+    QFETCH(QString, says);
+    if (setUp == "foil")
+        choose(*window_, "shieldKind", "フォイル (被覆に沿う)");
+    if (setUp == "wrong")
+        setText(*window_, "coreDiameter", "x");
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->busy(), kSettleMs);
+    const QString before = window_->inputs()->box(Entry::ShieldDiameter)->text();
+    setText(*window_, "targetZdiff", zDiff);
+    setText(*window_, "targetZcm", zCm);
+    choose(*window_, "solveFor", solveFor);
+    window_->findChild<QPushButton*>(QStringLiteral("solveButton"))->click();
+    const auto* status = window_->findChild<QLabel*>(QStringLiteral("designStatus"));
+    QVERIFY2(status->text().contains(says), qPrintable(status->text()));
+    QVERIFY(!window_->busy());
+    QCOMPARE(window_->inputs()->box(Entry::ShieldDiameter)->text(), before);
+}
+
+// A target out of reach says the range the dimension gives, as the solver
+// found it, and changes nothing.
+void TestDesigner::designOutOfReach()
+{
+    setChecked(*window_, "shieldTouch", false);
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+    const PairDesign start = window_->currentCase()->design;
+    setText(*window_, "targetZdiff", "20");
+    choose(*window_, "solveFor", "D");
+    window_->findChild<QPushButton*>(QStringLiteral("solveButton"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->busy(), kSettleMs);
+    InsulatedSolver solver;
+    const TargetValue target{DesignTarget::Zdiff, 20};
+    const DesignDimension free = DesignDimension::ShieldDiameter;
+    const DesignResult found = solveDesign(solver, start, {&free, 1}, {&target, 1});
+    QVERIFY(!found.error.empty());
+    const auto* status = window_->findChild<QLabel*>(QStringLiteral("designStatus"));
+    const QString range = QString::fromStdString(formatFixed(found.reachableLow, 3)) + " 〜 " +
+                          QString::fromStdString(formatFixed(found.reachableHigh, 3)) + " Ω";
+    QVERIFY2(status->text().contains("Zdiff = 20.000 Ω には届きません") && status->text().contains(range),
+             qPrintable(status->text()));
+    QCOMPARE(window_->currentCase()->design.shieldDiameter, start.shieldDiameter);
 }
 
 DUVANE_UI_TEST_MAIN(TestDesigner)

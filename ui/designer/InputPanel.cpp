@@ -177,6 +177,9 @@ void InputPanel::setEntries(const DesignEntries& entries)
 
 void InputPanel::setLength(Entry entry, double metres)
 {
+    // A wire of its own diameter is no AWG size.
+    if (entry == Entry::CoreDiameter)
+        awg_->setCurrentIndex(0);
     box(entry)->setText(millimetreText(metres));
 }
 
