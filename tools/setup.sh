@@ -19,7 +19,8 @@ duvane_install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-duvane_build_packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+# Qt Charts needs Qt's OpenGL module, which qt6-charts-dev does not pull in.
+duvane_build_packages=(g++ cmake make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libgtest-dev libbenchmark-dev
                        fonts-ipafont-gothic fonts-dejavu-core locales python3
                        desktop-file-utils appstream groff-base)  # the last three for check-install.sh
 # The oracle checks of the line models (tests/oracles): scikit-rf reads the

@@ -3,7 +3,14 @@
 // while it runs. Expected figures come from the solver's own calls on the
 // pair the test states, not from the window.
 
+#include <QAreaSeries>
+#include <QChartView>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDoubleSpinBox>
+#include <QLineSeries>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -15,6 +22,7 @@
 
 #include <cmath>
 #include <functional>
+#include <sstream>
 #include <memory>
 
 #include "AccuracyNote.h"
@@ -28,6 +36,7 @@
 #include "commands/DesignSolve.h"
 #include "designer/DesignPanel.h"
 #include "designer/DesignWindow.h"
+#include "designer/ImpedanceSweep.h"
 #include "NumberText.h"
 #include "designer/InputPanel.h"
 #include "designer/ResultPanel.h"
@@ -36,6 +45,7 @@
 #include "line/ModeLoss.h"
 #include "line/Rlgc.h"
 #include "Materials.h"
+#include "Run.h"
 #include "UiTestSupport.h"
 
 namespace {
@@ -190,7 +200,7 @@ void checkCase(const DesignWindow& window, const Expected& e)
 // The window has settled on results of the inputs it shows.
 bool settled(const DesignWindow& window)
 {
-    return !window.busy() && window.results()->isCurrent();
+    return !window.solving() && window.results()->isCurrent();
 }
 
 void setText(DesignWindow& window, const char* box, const QString& text)
@@ -347,6 +357,13 @@ private slots:
     void designRefusals_data();
     void designRefusals();
     void designOutOfReach();
+    void csvAsTheCommandLine_data();
+    void csvAsTheCommandLine();
+    void copyText();
+    void impedanceChart();
+    void chartOfAFixedDimension();
+    void lossChart();
+    void saveChart();
 
 private:
     FakeDialogs dialogs_;
@@ -602,10 +619,10 @@ void TestDesigner::supersededSolve()
     });
     choose(*window_, "shieldKind", "フォイル (被覆に沿う)");
     setText(*window_, "drainDiameter", "0.3");
-    QVERIFY(window_->busy());
+    QVERIFY(window_->solving());
     // The event loop runs while the solve does.
     QTest::qWait(20);
-    QVERIFY(window_->busy());
+    QVERIFY(window_->solving());
     QVERIFY(!window_->results()->isCurrent());
     setText(*window_, "drainDiameter", "0.35");
     setText(*window_, "drainDiameter", "0");
@@ -890,7 +907,7 @@ void TestDesigner::designRefusals()
         choose(*window_, "shieldKind", "フォイル (被覆に沿う)");
     if (setUp == "wrong")
         setText(*window_, "coreDiameter", "x");
-    QTRY_VERIFY_WITH_TIMEOUT(!window_->busy(), kSettleMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->solving(), kSettleMs);
     const QString before = window_->inputs()->box(Entry::ShieldDiameter)->text();
     setText(*window_, "targetZdiff", zDiff);
     setText(*window_, "targetZcm", zCm);
@@ -898,7 +915,7 @@ void TestDesigner::designRefusals()
     window_->findChild<QPushButton*>(QStringLiteral("solveButton"))->click();
     const auto* status = window_->findChild<QLabel*>(QStringLiteral("designStatus"));
     QVERIFY2(status->text().contains(says), qPrintable(status->text()));
-    QVERIFY(!window_->busy());
+    QVERIFY(!window_->solving());
     QCOMPARE(window_->inputs()->box(Entry::ShieldDiameter)->text(), before);
 }
 
@@ -912,7 +929,7 @@ void TestDesigner::designOutOfReach()
     setText(*window_, "targetZdiff", "20");
     choose(*window_, "solveFor", "D");
     window_->findChild<QPushButton*>(QStringLiteral("solveButton"))->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window_->busy(), kSettleMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->solving(), kSettleMs);
     InsulatedSolver solver;
     const TargetValue target{DesignTarget::Zdiff, 20};
     const DesignDimension free = DesignDimension::ShieldDiameter;
@@ -924,6 +941,168 @@ void TestDesigner::designOutOfReach()
     QVERIFY2(status->text().contains("Zdiff = 20.000 Ω には届きません") && status->text().contains(range),
              qPrintable(status->text()));
     QCOMPARE(window_->currentCase()->design.shieldDiameter, start.shieldDiameter);
+}
+
+QLineSeries* seriesNamed(QChartView& view, const QString& name)
+{
+    for (QAbstractSeries* series : view.chart()->series())
+        if (series->name() == name)
+            return qobject_cast<QLineSeries*>(series);
+    return nullptr;
+}
+
+void TestDesigner::csvAsTheCommandLine_data()
+{
+    QTest::addColumn<int>("setUp");
+    QTest::addColumn<QString>("arguments");
+    // The same case as duvane-calc's options state it.
+    QTest::newRow("the window's start")
+        << 0
+        << "impedance --d 0.5 --sleeve 1.3 --S touch --D touch --er-sleeve 2.26 --er-fill 1 --tand-sleeve 0.0002 "
+           "--tand-fill 0 --freq 1GHz --sigma 5.8e7";
+    QTest::newRow("apart, PTFE, AWG, 10 GHz")
+        << 1
+        << "impedance --awg 28 --sleeve 0.9 --S 1.0 --D 2.2 --er-sleeve ptfe --er-fill 1 --tand-sleeve 2e-4 "
+           "--tand-fill 0 --freq 10GHz --sigma 5.8e7";
+    QTest::newRow("foil with a drain wire")
+        << 2
+        << "impedance --d 0.4 --sleeve 1.0 --S touch --shield foil --clearance 0.05 --drain 0.3 --er-sleeve 1.55 "
+           "--er-fill 1 --tand-sleeve 1e-4 --tand-fill 0 --freq 5GHz --sigma 4.1e7";
+}
+
+void TestDesigner::csvAsTheCommandLine()
+{
+    QFETCH(int, setUp);
+    QFETCH(QString, arguments);
+    if (setUp == 1) {
+        choose(*window_, "coreAwg", "AWG 28");
+        setText(*window_, "sleeveDiameter", "0.9");
+        setChecked(*window_, "spacingTouch", false);
+        setChecked(*window_, "shieldTouch", false);
+        setText(*window_, "spacing", "1.0");
+        setText(*window_, "shieldDiameter", "2.2");
+        choose(*window_, "sleeveMaterial", materialName("ptfe"));
+        setText(*window_, "frequency", "10GHz");
+    } else if (setUp == 2) {
+        setText(*window_, "coreDiameter", "0.4");
+        setText(*window_, "sleeveDiameter", "1.0");
+        choose(*window_, "shieldKind", "フォイル (被覆に沿う)");
+        setText(*window_, "clearance", "0.05");
+        setText(*window_, "drainDiameter", "0.3");
+        choose(*window_, "sleeveMaterial", materialName("foam-pe"));
+        setText(*window_, "frequency", "5GHz");
+        setText(*window_, "conductivity", "4.1e7");
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(settled(*window_), kSettleMs);
+    QSignalSpy copied(window_.get(), &DesignWindow::copied);
+    window_->findChild<QPushButton*>(QStringLiteral("copyCsvButton"))->click();
+    QVERIFY(copied.wait(kSettleMs));
+
+    std::vector<std::string> args;
+    for (const QString& word : (arguments + " --csv").split(' '))
+        args.push_back(word.toStdString());
+    std::istringstream in;
+    std::ostringstream out, err;
+    QCOMPARE(runCli(args, in, out, err), 0);
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(out.str()));
+}
+
+void TestDesigner::copyText()
+{
+    QSignalSpy copied(window_.get(), &DesignWindow::copied);
+    window_->findChild<QPushButton*>(QStringLiteral("copyTextButton"))->click();
+    QCOMPARE(copied.size(), 1);
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    QVERIFY(lines.contains("導体径 d (mm)\t0.5"));
+    QVERIFY(lines.contains("Zdiff\t" + resultLabel(*window_, "resultZdiff")->text()));
+    QVERIFY(lines.contains("C\t" + resultLabel(*window_, "resultCEven")->text() + "\t" +
+                           resultLabel(*window_, "resultCOdd")->text()));
+    // Results not yet of the inputs are not copied.
+    QApplication::clipboard()->clear();
+    setText(*window_, "coreDiameter", "");
+    window_->findChild<QPushButton*>(QStringLiteral("copyTextButton"))->click();
+    QCOMPARE(copied.size(), 1);
+    QVERIFY(QApplication::clipboard()->text().isEmpty());
+}
+
+// The curve is the solver's at every point drawn, over the span either
+// side of the present value; the target's band is where it was set.
+void TestDesigner::impedanceChart()
+{
+    setChecked(*window_, "shieldTouch", false);
+    setText(*window_, "shieldDiameter", "3");
+    choose(*window_, "chartDimension", "D");
+    setText(*window_, "targetZdiff", "110");
+    auto* tolerance = window_->findChild<QDoubleSpinBox*>(QStringLiteral("chartTolerance"));
+    tolerance->setValue(4);
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->sweeping(), kSettleMs);
+    auto* view = window_->findChild<QChartView*>(QStringLiteral("impedanceChart"));
+    QLineSeries* zDiff = seriesNamed(*view, "Zdiff");
+    QLineSeries* zCm = seriesNamed(*view, "Zcm");
+    QCOMPARE(zDiff->count(), kSweepPoints);
+    QCOMPARE(zCm->count(), kSweepPoints);
+    // ± 20 % about D = 3 mm, nothing below the contact (S + Di = 2.6 mm).
+    QCOMPARE(zDiff->at(0).x(), 2.6);
+    QVERIFY(std::fabs(zDiff->at(kSweepPoints - 1).x() - 3.6) < 1e-12);
+    Expected expected = initialPair();
+    expected.design.shieldTouch = false;
+    for (const int i : {0, 57, kSweepPoints - 1}) {
+        expected.design.shieldDiameter = zDiff->at(i).x() * 1e-3;
+        const Solved s = solveDirectly(expected);
+        QVERIFY(std::fabs(zDiff->at(i).y() / s.modes.zDiff - 1) < 1e-12);
+        QVERIFY(std::fabs(zCm->at(i).y() / s.modes.zCommon - 1) < 1e-12);
+    }
+    QLineSeries* target = seriesNamed(*view, "目標");
+    QCOMPARE(target->at(0).y(), 110.0);
+    auto* band = qobject_cast<QAreaSeries*>(view->chart()->series().at(0));
+    QCOMPARE(band->upperSeries()->at(0).y(), 114.0);
+    QCOMPARE(band->lowerSeries()->at(0).y(), 106.0);
+}
+
+void TestDesigner::chartOfAFixedDimension()
+{
+    choose(*window_, "chartDimension", "S");
+    auto* view = window_->findChild<QChartView*>(QStringLiteral("impedanceChart"));
+    QVERIFY2(view->chart()->title().contains("S の「接触」を外して"), qPrintable(view->chart()->title()));
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->sweeping(), kSettleMs);
+    QCOMPARE(seriesNamed(*view, "Zdiff")->count(), 0);
+}
+
+void TestDesigner::lossChart()
+{
+    auto* view = window_->findChild<QChartView*>(QStringLiteral("lossChart"));
+    QLineSeries* diff = seriesNamed(*view, "差動");
+    QLineSeries* common = seriesNamed(*view, "同相");
+    QVERIFY(diff->count() > 50);
+    QCOMPARE(diff->at(diff->count() - 1).x(), 20e3);  // MHz
+    const Expected e = initialPair();
+    InsulatedSolver solver;
+    const CrossSection section = crossSectionOf(e.design);
+    const RlgcModel model(section, solver.solve(section), e.losses);
+    for (const int i : {0, diff->count() / 2, diff->count() - 1}) {
+        const PairLoss loss = pairLoss(model, diff->at(i).x() * 1e6);
+        QVERIFY(std::fabs(diff->at(i).y() / loss.differential.total - 1) < 1e-12);
+        QVERIFY(std::fabs(common->at(i).y() / loss.common.total - 1) < 1e-12);
+    }
+}
+
+void TestDesigner::saveChart()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("chart.png");
+    auto* save = window_->findChild<QPushButton*>(QStringLiteral("saveChartButton"));
+    save->click();
+    QCOMPARE(dialogs_.saveQueries, 1);
+    QVERIFY(!QFile::exists(path));
+    dialogs_.saveAnswer = path;
+    save->click();
+    QImage saved(path, "PNG");
+    QVERIFY(!saved.isNull());
+    QCOMPARE(saved.size(), window_->findChild<QChartView*>(QStringLiteral("impedanceChart"))->size() *
+                               window_->devicePixelRatio());
+    dialogs_.saveAnswer = folder.filePath("missing/chart.png");
+    save->click();
+    QVERIFY(window_->findChild<QLabel*>(QStringLiteral("designStatus"))->text().contains("保存できません"));
 }
 
 DUVANE_UI_TEST_MAIN(TestDesigner)

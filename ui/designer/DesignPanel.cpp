@@ -56,8 +56,9 @@ constexpr TargetRow kTargets[] = {
     {"targetZcm", DesignTarget::Zcm, Input::Zcm, QT_TRANSLATE_NOOP("DesignPanel", "目標 Zcm (Ω)")},
 };
 
-// Why the dimension cannot move with the inputs as they are.
-QString freedomProblem(const PairDesign& pair, DesignDimension dimension)
+}  // namespace
+
+QString fixedDimensionReason(const PairDesign& pair, DesignDimension dimension)
 {
     if (dimension == D::Spacing && pair.spacingTouch)
         return tr("S は「接触」で Di に決まっています: S の「接触」を外してください");
@@ -67,8 +68,6 @@ QString freedomProblem(const PairDesign& pair, DesignDimension dimension)
         return tr("D は「接触」で S + Di に決まっています: D の「接触」を外してください");
     return {};
 }
-
-}  // namespace
 
 Entry entryOf(DesignDimension dimension)
 {
@@ -108,8 +107,20 @@ DesignPanel::DesignPanel(QWidget* parent) : QGroupBox(tr("設計"), parent)
     solve_->setToolTip(tr("目標に合う寸法を求めて入力欄に入れます"));
     form->addRow(QString(), solve_);
     connect(solve_, &QPushButton::clicked, this, &DesignPanel::solveAsked);
-    for (QLineEdit* target : targets)
+    for (QLineEdit* target : targets) {
         connect(target, &QLineEdit::returnPressed, this, &DesignPanel::solveAsked);
+        connect(target, &QLineEdit::textChanged, this, &DesignPanel::targetsEdited);
+    }
+}
+
+std::optional<double> DesignPanel::target(DesignTarget target) const
+{
+    const auto* row = std::ranges::find(kTargets, target, &TargetRow::target);
+    const QLineEdit* box = row == std::begin(kTargets) ? zDiff_ : zCm_;
+    double ohms = 0;
+    if (box->text().trimmed().isEmpty() || !readInput(row->input, box->text().trimmed().toStdString(), ohms).empty())
+        return std::nullopt;
+    return ohms;
 }
 
 std::variant<DesignQuestion, QString> DesignPanel::question(const PairDesign& pair) const
@@ -132,7 +143,7 @@ std::variant<DesignQuestion, QString> DesignPanel::question(const PairDesign& pa
     if (question.targets.size() != question.free.size())
         return tr("目標が %1 つなら求める寸法も %1 つ選んでください").arg(question.targets.size());
     for (const DesignDimension dimension : question.free)
-        if (QString problem = freedomProblem(pair, dimension); !problem.isEmpty())
+        if (QString problem = fixedDimensionReason(pair, dimension); !problem.isEmpty())
             return problem;
     return question;
 }

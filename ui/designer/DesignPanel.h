@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct DesignQuestion {
 Entry entryOf(DesignDimension dimension);
 QString dimensionName(DesignDimension dimension);
 
+// Why the dimension cannot move with the pair as it is (a contact fixes it,
+// a foil has no D), and what to do; empty where it can.
+QString fixedDimensionReason(const PairDesign& pair, DesignDimension dimension);
+
 // The design's inputs: Zdiff and Zcm targets (either or both), the
 // dimensions to solve for, and the button that asks.
 class DesignPanel : public QGroupBox {
@@ -36,9 +41,12 @@ public:
 
     QLineEdit* targetZdiff() const { return zDiff_; }
     QLineEdit* targetZcm() const { return zCm_; }
+    // A target as typed, where it reads as one.
+    std::optional<double> target(DesignTarget target) const;
 
 signals:
     void solveAsked();
+    void targetsEdited();
 
 private:
     QLineEdit* zDiff_;

@@ -60,10 +60,7 @@ const ResultLine kModes[] = {
     {QT_TRANSLATE_NOOP("ResultPanel", "C (真空)"), "pF/m", 3, false, {"resultC0Even", "c0_even"},
      {"resultC0Odd", "c0_odd"}},
     {"L", "nH/m", 3, false, {"resultLEven", "l_even"}, {"resultLOdd", "l_odd"}},
-};
-
-const ResultLine kSkew[] = {
-    {QT_TRANSLATE_NOOP("ResultPanel", "モード間スキュー (偶 − 奇)"), "ps/m", 2, false, {"resultSkew", "skew"}, {}},
+    {QT_TRANSLATE_NOOP("ResultPanel", "スキュー (偶 − 奇)"), "ps/m", 2, false, {"resultSkew", "skew"}, {}},
 };
 
 const ResultLine kMatrices[] = {
@@ -85,7 +82,6 @@ const ResultSection kSections[] = {
     {QT_TRANSLATE_NOOP("ResultPanel", "インピーダンス"), nullptr, nullptr, kImpedances},
     {QT_TRANSLATE_NOOP("ResultPanel", "モード (1 本あたり)"), QT_TRANSLATE_NOOP("ResultPanel", "偶モード"),
      QT_TRANSLATE_NOOP("ResultPanel", "奇モード"), kModes},
-    {QT_TRANSLATE_NOOP("ResultPanel", "スキュー"), nullptr, nullptr, kSkew},
     {QT_TRANSLATE_NOOP("ResultPanel", "行列 (Maxwell)"), "11", "12", kMatrices},
     {QT_TRANSLATE_NOOP("ResultPanel", "損失"), QT_TRANSLATE_NOOP("ResultPanel", "差動"),
      QT_TRANSLATE_NOOP("ResultPanel", "同相"), kLoss},
@@ -97,6 +93,7 @@ QString tr(const char* text)
 }
 
 const QString kNone = QStringLiteral("—");
+const QMargins kGroupMargins(6, 4, 6, 4);
 
 QString valueText(const ResultLine& line, std::optional<double> value)
 {
@@ -135,7 +132,8 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent)
     for (const ResultSection& section : kSections) {
         auto* group = new QGroupBox(tr(section.title));
         auto* grid = new QGridLayout(group);
-        grid->setVerticalSpacing(2);
+        grid->setContentsMargins(kGroupMargins);
+        grid->setVerticalSpacing(1);
         grid->setColumnStretch(0, 1);
         int row = 0;
         Line heading{tr(section.title), {}};
@@ -156,7 +154,9 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent)
                 if (figure.name == nullptr)
                     continue;
                 QLabel* value = addValue(figure.name);
-                grid->addWidget(value, row, column);
+                // A line's one figure takes both columns of a two-column section.
+                const int span = section.firstColumn != nullptr && line.second.name == nullptr ? 2 : 1;
+                grid->addWidget(value, row, column, 1, span);
                 figures_.push_back(value);
                 shown.values.push_back(value);
             }
@@ -173,7 +173,8 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent)
 
     auto* five = new QGroupBox(tr("5電荷法 (一様な誘電体の円形シールド)"));
     auto* grid = new QGridLayout(five);
-    grid->setVerticalSpacing(2);
+    grid->setContentsMargins(kGroupMargins);
+    grid->setVerticalSpacing(1);
     grid->setColumnStretch(0, 1);
     fiveChargeZe_ = addValue("resultFiveChargeZe");
     fiveChargeZo_ = addValue("resultFiveChargeZo");
