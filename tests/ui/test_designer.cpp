@@ -27,6 +27,7 @@
 
 #include "AccuracyNote.h"
 #include "Colours.h"
+#include "DesignerChecks.h"
 #include "commands/FiveChargeDeviation.h"
 #include "commands/Impedances.h"
 #include "fivecharge/Qol_math1.h"
@@ -82,49 +83,6 @@ Expected initialPair()
     return e;
 }
 
-// The number a result label starts with, and how finely it is shown: half
-// a unit of its last digit.
-struct Shown {
-    double value = NAN;
-    double halfStep = 0;
-};
-
-Shown shownNumber(const QLabel& label)
-{
-    const QString token = label.text().section(QLatin1Char(' '), 0, 0);
-    Shown shown;
-    bool ok = false;
-    shown.value = token.toDouble(&ok);
-    if (!ok)
-        return {};
-    const QString mantissa = token.section(QLatin1Char('e'), 0, 0);
-    const int exponent = token.contains(QLatin1Char('e')) ? token.section(QLatin1Char('e'), 1).toInt() : 0;
-    const int point = static_cast<int>(mantissa.indexOf(QLatin1Char('.')));
-    const int decimals = point < 0 ? 0 : static_cast<int>(mantissa.size()) - point - 1;
-    shown.halfStep = 0.5 * std::pow(10.0, exponent - decimals);
-    return shown;
-}
-
-QLabel* resultLabel(const DesignWindow& window, const char* name)
-{
-    return window.findChild<QLabel*>(QString::fromLatin1(name));
-}
-
-// The label shows `expected` to its digits.
-bool showsValue(const DesignWindow& window, const char* name, double expected, QString& why)
-{
-    const QLabel* label = resultLabel(window, name);
-    if (label == nullptr) {
-        why = QStringLiteral("no label %1").arg(name);
-        return false;
-    }
-    const Shown shown = shownNumber(*label);
-    if (std::fabs(shown.value - expected) <= shown.halfStep * (1 + 1e-9) + 1e-12 * std::fabs(expected))
-        return true;
-    why = QStringLiteral("%1 shows \"%2\", the solver gives %3").arg(name, label->text()).arg(expected, 0, 'g', 12);
-    return false;
-}
-
 struct Solved {
     PairModes modes;
     PairLoss loss;
@@ -140,34 +98,17 @@ Solved solveDirectly(const Expected& e)
     return solved;
 }
 
+void checkShows(const DesignWindow& window, const char* name, double expected)
+{
+    const QString why = valueMismatch(window, name, expected);
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+}
+
 // Every figure the window shows against the solver's.
 void checkFigures(const DesignWindow& window, const Expected& e)
 {
-    const Solved s = solveDirectly(e);
-    QVERIFY2(s.modes.error.empty(), s.modes.error.c_str());
-    QVERIFY2(s.loss.error.empty(), s.loss.error.c_str());
-    const std::pair<const char*, double> figures[] = {
-        {"resultZe", s.modes.even.z},
-        {"resultZo", s.modes.odd.z},
-        {"resultZdiff", s.modes.zDiff},
-        {"resultZcm", s.modes.zCommon},
-        {"resultErrorBound", s.modes.impedanceBound},
-        {"resultEffectiveErEven", s.modes.even.effectiveEr},
-        {"resultEffectiveErOdd", s.modes.odd.effectiveEr},
-        {"resultVelocityFactorEven", s.modes.even.velocityFactor},
-        {"resultDelayOdd", s.modes.odd.delay * 1e9},
-        {"resultCEven", s.modes.even.c * 1e12},
-        {"resultC0Odd", s.modes.odd.c0 * 1e12},
-        {"resultSkew", s.modes.skew * 1e12},
-        {"resultLossDiff", s.loss.differential.total},
-        {"resultLossCm", s.loss.common.total},
-        {"resultLossDiffConductor", s.loss.differential.conductor},
-        {"resultLossCmDielectric", s.loss.common.dielectric},
-    };
-    for (const auto& [name, value] : figures) {
-        QString why;
-        QVERIFY2(showsValue(window, name, value, why), qPrintable(why));
-    }
+    const QString why = figureMismatch(window, e.design, e.losses, e.frequency);
+    QVERIFY2(why.isEmpty(), qPrintable(why));
 }
 
 void checkCase(const DesignWindow& window, const Expected& e)
@@ -680,9 +621,8 @@ void TestDesigner::fiveChargeBesideConverged()
     // Both converged solutions agree far below the deviations shown.
     const double zeDeviation = five.ze / (air.ze / std::sqrt(er)) - 1;
     const double zoDeviation = five.zo / (air.zo / std::sqrt(er)) - 1;
-    QString why;
-    QVERIFY2(showsValue(*window_, "resultFiveChargeZe", five.ze, why), qPrintable(why));
-    QVERIFY2(showsValue(*window_, "resultFiveChargeZo", five.zo, why), qPrintable(why));
+    checkShows(*window_, "resultFiveChargeZe", five.ze);
+    checkShows(*window_, "resultFiveChargeZo", five.zo);
     const QString zeText = resultLabel(*window_, "resultFiveChargeZe")->text();
     const QString zoText = resultLabel(*window_, "resultFiveChargeZo")->text();
     QVERIFY2(zeText.endsWith("(" + percent(zeDeviation) + ")"), qPrintable(zeText));
@@ -871,11 +811,8 @@ void TestDesigner::designFillsTheInputs()
         const double typed = window_->inputs()->box(entryOf(dimension))->text().toDouble() * 1e-3;
         QVERIFY(std::fabs(typed / dimensionOf(found.design, dimension) - 1) < 1e-8);
     }
-    for (const TargetValue& target : targets) {
-        QString why;
-        QVERIFY2(showsValue(*window_, target.kind == DesignTarget::Zdiff ? "resultZdiff" : "resultZcm", target.ohms, why),
-                 qPrintable(why));
-    }
+    for (const TargetValue& target : targets)
+        checkShows(*window_, target.kind == DesignTarget::Zdiff ? "resultZdiff" : "resultZcm", target.ohms);
     const auto* status = window_->findChild<QLabel*>(QStringLiteral("designStatus"));
     QVERIFY2(status->text().startsWith("設計: "), qPrintable(status->text()));
 }
@@ -893,7 +830,7 @@ void TestDesigner::designRefusals_data()
     QTest::newRow("S fixed by its contact") << "" << "100" << "" << "S" << "S の「接触」を外して";
     QTest::newRow("D fixed by its contact") << "" << "100" << "" << "D" << "D の「接触」を外して";
     QTest::newRow("no D under a foil") << "foil" << "100" << "" << "D" << "フォイルには内径 D がありません";
-    QTest::newRow("inputs wrong") << "wrong" << "100" << "" << "Di" << "入力を直して";
+    QTest::newRow("inputs wrong") << "wrong" << "100" << "" << "Di" << "設計できません: 「導体径 d (mm)」に「x」は使えません";
 }
 
 void TestDesigner::designRefusals()

@@ -42,8 +42,10 @@
 #include "field/ConvergedSolver.h"
 #include "fivecharge/Qol_math1.h"
 #include "fivecharge/Qol_math2.h"
+#include "DesignerMonkey.h"
 #include "FormsFixture.h"
 #include "Info.h"
+#include "MonkeyRandom.h"
 #include "NumberText.h"
 #include "Setting2.h"
 #include "SolverTexts.h"
@@ -76,45 +78,6 @@ constexpr int kLongestSolve = 3000;
 const QString kParameters = QStringLiteral("パラメータ");
 const QString kResults = QStringLiteral("計算結果");
 const QString kNoValue = QStringLiteral("---");
-
-// Replayable on every standard library: the engine's sequence is fixed by
-// the standard, the library's distributions are not.
-class Random {
-public:
-    explicit Random(std::uint64_t seed)
-        : engine_(seed)
-    {
-    }
-
-    int below(int n) { return static_cast<int>(engine_() % static_cast<std::uint64_t>(n)); }
-    bool percent(int p) { return below(100) < p; }
-    double real(double low, double high) { return low + (high - low) * static_cast<double>(engine_() >> 11) * 0x1p-53; }
-
-    template <class T, std::size_t N>
-    const T& pick(const T (&items)[N])
-    {
-        return items[below(static_cast<int>(N))];
-    }
-
-    // Items with a `weight` member, chosen in proportion to it.
-    template <class T, std::size_t N>
-    const T& pickWeighted(const T (&items)[N])
-    {
-        int total = 0;
-        for (const T& item : items)
-            total += item.weight;
-        int roll = below(total);
-        for (const T& item : items) {
-            if (roll < item.weight)
-                return item;
-            roll -= item.weight;
-        }
-        return items[N - 1];
-    }
-
-private:
-    std::mt19937_64 engine_;
-};
 
 // What a key does to the text of an editable box, as a user expects it.
 enum class Effect {
@@ -437,7 +400,10 @@ public:
           total_(actions),
           random_(seed),
           dialogs_(dialogs),
-          watchdog_(kWatchdogIntervalMs)
+          watchdog_(kWatchdogIntervalMs),
+          designer_(
+              random_, [this](const QString& what) { begin(what); }, [this](const QString& what) { fail(what); },
+              [this](const QString& what) { count(what); })
     {
         dialogs_.onMessage = [this] {
             for (int i = 0; i < kBoxCount; ++i)
@@ -631,7 +597,7 @@ private:
             {30, &Monkey::pressKey},      {16, &Monkey::typeOver},        {6, &Monkey::paste},
             {4, &Monkey::clickInBox},     {12, &Monkey::calculate},       {6, &Monkey::enterCase},
             {8, &Monkey::switchMode},     {6, &Monkey::openSettings},     {2, &Monkey::openCrossSection},
-            {2, &Monkey::openAbout},
+            {2, &Monkey::openAbout},      {1, &Monkey::useDesigner},
         };
         (this->*random_.pickWeighted(kActions).run)();
     }
@@ -1274,6 +1240,14 @@ private:
             });
     }
 
+    // --- The designer window ----------------------------------------------
+
+    void useDesigner()
+    {
+        designer_.session(*FormMain);
+        checkWindows(nullptr);
+    }
+
     // --- The end ------------------------------------------------------------
 
     void quit()
@@ -1298,6 +1272,7 @@ private:
     Random random_;
     FakeDialogs& dialogs_;
     ModalWatchdog watchdog_;
+    DesignerWalk designer_;
     ConvergedSolver converged_;
     Model model_;
     double targetZe_ = 0;

@@ -172,6 +172,7 @@ void DesignWindow::inputsChanged()
     auto checked = checkEntries(inputs_->entries());
     if (const auto* problem = std::get_if<EntryProblem>(&checked)) {
         case_.reset();
+        inputProblem_ = problem->message;
         figureJob_->cancel();
         sweepJob_->cancel();
         drawing_->setCurrent(false);
@@ -253,7 +254,7 @@ void DesignWindow::showTargets()
 void DesignWindow::askDesign()
 {
     if (!case_) {
-        setStatus(tr("入力を直してから設計してください"));
+        setStatus(tr("設計できません: %1").arg(inputProblem_));
         return;
     }
     auto asked = designPanel_->question(case_->design);
@@ -302,6 +303,10 @@ void DesignWindow::showDesign(const DesignQuestion& question, const DesignResult
 
 void DesignWindow::copyText()
 {
+    if (!case_) {
+        setStatus(tr("コピーできません: %1").arg(inputProblem_));
+        return;
+    }
     if (!results_->isCurrent()) {
         setStatus(tr("結果がまだ入力に追いついていません: 計算が終わってからコピーしてください"));
         return;
@@ -319,7 +324,7 @@ void DesignWindow::copyText()
 void DesignWindow::copyCsv()
 {
     if (!case_) {
-        setStatus(tr("入力を直してからコピーしてください"));
+        setStatus(tr("コピーできません: %1").arg(inputProblem_));
         return;
     }
     setStatus(tr("CSV を作成中…"));

@@ -77,6 +77,7 @@ private:
     QLabel* status_;
     QFileDialog* saveDialog_;
     std::optional<DesignCase> case_;
+    QString inputProblem_;  // what is wrong with the inputs, while case_ is empty
     std::shared_ptr<FigureSolver> figureSolver_;
     std::shared_ptr<InsulatedSolver> designSolver_;
     std::shared_ptr<InsulatedSolver> sweepSolver_;
