@@ -102,6 +102,17 @@ private:
             {8, &DesignerWalk::askDesign},   {6, &DesignerWalk::changeChart},   {6, &DesignerWalk::copy},
         };
         (this->*random_.pickWeighted(kSteps).run)();
+        // Even before the solve settles, whatever is shown as current must
+        // be of the inputs shown.
+        if (!failed_ && window_->results()->isCurrent()) {
+            const auto checked = checkEntries(window_->inputs()->entries());
+            const auto* pair = std::get_if<DesignCase>(&checked);
+            if (pair == nullptr)
+                return fail(QStringLiteral("results shown as current beside wrong input"));
+            if (const QString mismatch = figureMismatch(*window_, pair->design, pair->losses, pair->frequency);
+                !mismatch.isEmpty())
+                return fail(QStringLiteral("before settling: ") + mismatch);
+        }
         if (!failed_)
             settleAndCheck();
     }

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QTabBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -278,6 +280,7 @@ private slots:
     void cleanup();
 
     void opensFromTheMainWindowMenu();
+    void everyControlIsNamed();
     void startsWithTheInitialPair();
     void inputsReachTheSolve_data();
     void inputsReachTheSolve();
@@ -343,6 +346,30 @@ void TestDesigner::opensFromTheMainWindowMenu()
     QCOMPARE(FormMain->findChildren<DesignWindow*>().size(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(settled(*window), kSettleMs);
     destroyForms();
+}
+
+// Ours, that is: the parts Qt builds inside a list, a spin box, a scroll
+// area (the charts' views), a tab bar or the file dialog are Qt's.
+void TestDesigner::everyControlIsNamed()
+{
+    QStringList unnamed;
+    for (QWidget* widget : window_->findChildren<QWidget*>()) {
+        bool qtsOwn = widget->objectName().startsWith("qt_");
+        for (QWidget* up = widget->parentWidget(); up != window_.get() && !qtsOwn; up = up->parentWidget())
+            qtsOwn = qobject_cast<QComboBox*>(up) || qobject_cast<QAbstractSpinBox*>(up) ||
+                     qobject_cast<QAbstractScrollArea*>(up) || qobject_cast<QTabBar*>(up) || qobject_cast<QFileDialog*>(up);
+        if (!qtsOwn && widget->objectName().isEmpty())
+            unnamed << QString::fromLatin1(widget->metaObject()->className()) + " under " + widget->parentWidget()->objectName();
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    // The names the window is known by.
+    for (const char* name : {"coreDiameter", "coreAwg", "sleeveDiameter", "spacing", "spacingTouch", "shieldDiameter",
+                             "shieldTouch", "shieldKind", "clearance", "drainDiameter", "sleeveMaterial", "sleeveEr",
+                             "sleeveTand", "fillMaterial", "fillEr", "fillTand", "frequency", "conductivity",
+                             "targetZdiff", "targetZcm", "solveFor", "solveButton", "resultZe", "resultZo",
+                             "resultZdiff", "resultZcm", "resultSkew", "resultLossDiff", "resultErrorBound",
+                             "crossSection", "impedanceChart", "lossChart", "designStatus"})
+        QVERIFY2(window_->findChild<QWidget*>(QString::fromLatin1(name)) != nullptr, name);
 }
 
 void TestDesigner::startsWithTheInitialPair()

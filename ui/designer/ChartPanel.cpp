@@ -1,3 +1,4 @@
+#include "designer/Named.h"
 #include "designer/ChartPanel.h"
 
 #include <QComboBox>
@@ -53,11 +54,11 @@ ChartPanel::ChartPanel(QWidget* parent)
     save_->setObjectName(QStringLiteral("saveChartButton"));
 
     auto* settings = new QHBoxLayout;
-    settings->addWidget(new QLabel(tr("横軸")));
+    settings->addWidget(named(new QLabel(tr("横軸")), QStringLiteral("chartDimensionLabel")));
     settings->addWidget(dimension_);
     settings->addWidget(span_);
     settings->addSpacing(8);
-    settings->addWidget(new QLabel(tr("目標の許容")));
+    settings->addWidget(named(new QLabel(tr("目標の許容")), QStringLiteral("chartToleranceLabel")));
     settings->addWidget(tolerance_);
     settings->addStretch(1);
     settings->addWidget(save_);

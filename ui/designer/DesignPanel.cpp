@@ -1,3 +1,4 @@
+#include "designer/Named.h"
 #include "designer/DesignPanel.h"
 
 #include <algorithm>
@@ -5,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -89,7 +91,7 @@ DesignPanel::DesignPanel(QWidget* parent) : QGroupBox(tr("設計"), parent)
         targets[i] = new QLineEdit;
         targets[i]->setObjectName(QString::fromLatin1(kTargets[i].objectName));
         targets[i]->setPlaceholderText(tr("なし"));
-        form->addRow(tr(kTargets[i].label), targets[i]);
+        form->addRow(named(new QLabel(tr(kTargets[i].label)), targets[i]->objectName() + QStringLiteral("Label")), targets[i]);
     }
     zDiff_ = targets[0];
     zCm_ = targets[1];
@@ -101,7 +103,7 @@ DesignPanel::DesignPanel(QWidget* parent) : QGroupBox(tr("設計"), parent)
             names << dimensionName(dimension);
         solveFor_->addItem(names.join(tr(" と ")), static_cast<int>(i));
     }
-    form->addRow(tr("求める寸法"), solveFor_);
+    form->addRow(named(new QLabel(tr("求める寸法")), QStringLiteral("solveForLabel")), solveFor_);
     solve_ = new QPushButton(tr("設計する"));
     solve_->setObjectName(QStringLiteral("solveButton"));
     solve_->setToolTip(tr("目標に合う寸法を求めて入力欄に入れます"));

@@ -1,3 +1,4 @@
+#include "designer/Named.h"
 #include "designer/DesignWindow.h"
 
 #include <chrono>
@@ -55,9 +56,9 @@ QString designProblem(const std::string& error)
     return QString::fromStdString(error);
 }
 
-QGroupBox* grouped(const QString& title, QWidget* content)
+QGroupBox* grouped(const char* name, const QString& title, QWidget* content)
 {
-    auto* group = new QGroupBox(title);
+    auto* group = named(new QGroupBox(title), QString::fromLatin1(name));
     (new QVBoxLayout(group))->addWidget(content);
     return group;
 }
@@ -94,7 +95,7 @@ DesignWindow::DesignWindow(UserDialogs& dialogs, QWidget* parent)
     setFont(windowFontOf(kFontPGothic));
 
     auto* inputColumn = new QVBoxLayout;
-    inputColumn->addWidget(grouped(tr("入力"), inputs_));
+    inputColumn->addWidget(grouped("inputGroup", tr("入力"), inputs_));
     inputColumn->addWidget(designPanel_);
     inputColumn->addStretch(1);
 
@@ -105,11 +106,11 @@ DesignWindow::DesignWindow(UserDialogs& dialogs, QWidget* parent)
     copies->addWidget(copyText);
     copies->addWidget(copyCsv);
     auto* resultColumn = new QVBoxLayout;
-    resultColumn->addWidget(grouped(tr("計算結果"), results_));
+    resultColumn->addWidget(grouped("resultGroup", tr("計算結果"), results_));
     resultColumn->addLayout(copies);
 
     auto* pictureColumn = new QVBoxLayout;
-    pictureColumn->addWidget(grouped(tr("断面"), drawing_), 2);
+    pictureColumn->addWidget(grouped("drawingGroup", tr("断面"), drawing_), 2);
     pictureColumn->addWidget(charts_, 3);
 
     auto* columns = new QHBoxLayout;

@@ -1,3 +1,4 @@
+#include "designer/Named.h"
 #include "designer/InputPanel.h"
 
 #include <QCheckBox>
@@ -54,7 +55,7 @@ InputPanel::InputPanel(QWidget* parent) : QWidget(parent)
     shieldKind_->setObjectName(QStringLiteral("shieldKind"));
     shieldKind_->addItem(tr("円形シールド"), static_cast<int>(ShieldKind::Round));
     shieldKind_->addItem(tr("フォイル (被覆に沿う)"), static_cast<int>(ShieldKind::Foil));
-    grid->addWidget(new QLabel(tr("シールド")), row, 0);
+    grid->addWidget(named(new QLabel(tr("シールド")), QStringLiteral("shieldKindLabel")), row, 0);
     grid->addWidget(shieldKind_, row++, 1, 1, 2);
     addEntry(grid, row, Entry::ShieldDiameter);
     shieldTouch_ = new QCheckBox(tr("接触"));
@@ -89,7 +90,7 @@ QLineEdit* InputPanel::addEntry(QGridLayout* grid, int row, Entry entry)
 {
     auto* box = new QLineEdit;
     box->setObjectName(QString::fromLatin1(entryName(entry)));
-    auto* label = new QLabel(entryLabel(entry));
+    auto* label = named(new QLabel(entryLabel(entry)), box->objectName() + QStringLiteral("Label"));
     label->setBuddy(box);
     grid->addWidget(label, row, 0);
     grid->addWidget(box, row, 1);
@@ -115,7 +116,7 @@ QComboBox* InputPanel::addMaterial(QGridLayout* grid, int row, const char* name,
                         static_cast<int>(i));
     choice->addItem(tr("カスタム"), kCustom);
     choice->setToolTip(tr("材料を選ぶと比誘電率と誘電正接が入ります。数値を変えると「カスタム」になります"));
-    grid->addWidget(new QLabel(label), row, 0);
+    grid->addWidget(named(new QLabel(label), choice->objectName() + QStringLiteral("Label")), row, 0);
     grid->addWidget(choice, row, 1, 1, 2);
     return choice;
 }

@@ -1,3 +1,4 @@
+#include "designer/Named.h"
 #include "designer/ResultPanel.h"
 
 #include <cmath>
@@ -32,6 +33,7 @@ struct ResultLine {
 };
 
 struct ResultSection {
+    const char* name;  // the group's
     const char* title;
     const char* firstColumn;  // null for sections of single figures
     const char* secondColumn;
@@ -79,11 +81,11 @@ const ResultLine kLoss[] = {
 };
 
 const ResultSection kSections[] = {
-    {QT_TRANSLATE_NOOP("ResultPanel", "インピーダンス"), nullptr, nullptr, kImpedances},
-    {QT_TRANSLATE_NOOP("ResultPanel", "モード (1 本あたり)"), QT_TRANSLATE_NOOP("ResultPanel", "偶モード"),
+    {"impedanceGroup", QT_TRANSLATE_NOOP("ResultPanel", "インピーダンス"), nullptr, nullptr, kImpedances},
+    {"modeGroup", QT_TRANSLATE_NOOP("ResultPanel", "モード (1 本あたり)"), QT_TRANSLATE_NOOP("ResultPanel", "偶モード"),
      QT_TRANSLATE_NOOP("ResultPanel", "奇モード"), kModes},
-    {QT_TRANSLATE_NOOP("ResultPanel", "行列 (Maxwell)"), "11", "12", kMatrices},
-    {QT_TRANSLATE_NOOP("ResultPanel", "損失"), QT_TRANSLATE_NOOP("ResultPanel", "差動"),
+    {"matrixGroup", QT_TRANSLATE_NOOP("ResultPanel", "行列 (Maxwell)"), "11", "12", kMatrices},
+    {"lossGroup", QT_TRANSLATE_NOOP("ResultPanel", "損失"), QT_TRANSLATE_NOOP("ResultPanel", "差動"),
      QT_TRANSLATE_NOOP("ResultPanel", "同相"), kLoss},
 };
 
@@ -130,7 +132,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     for (const ResultSection& section : kSections) {
-        auto* group = new QGroupBox(tr(section.title));
+        auto* group = named(new QGroupBox(tr(section.title)), QString::fromLatin1(section.name));
         auto* grid = new QGridLayout(group);
         grid->setContentsMargins(kGroupMargins);
         grid->setVerticalSpacing(1);
@@ -139,7 +141,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent)
         Line heading{tr(section.title), {}};
         if (section.firstColumn != nullptr) {
             for (const auto& [column, title] : {std::pair{1, section.firstColumn}, {2, section.secondColumn}}) {
-                auto* label = new QLabel(tr(title));
+                auto* label = named(new QLabel(tr(title)), QStringLiteral("%1Column%2").arg(section.name).arg(column));
                 grid->addWidget(label, row, column, Qt::AlignRight);
                 heading.values.push_back(label);
             }
@@ -148,7 +150,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent)
         lines_.push_back(heading);
         for (const ResultLine& line : section.lines) {
             const QString caption = tr(line.caption);
-            grid->addWidget(new QLabel(caption), row, 0);
+            grid->addWidget(named(new QLabel(caption), QString::fromLatin1(line.first.name) + QStringLiteral("Label")), row, 0);
             Line shown{caption, {}};
             for (const auto& [column, figure] : {std::pair{1, line.first}, {2, line.second}}) {
                 if (figure.name == nullptr)
@@ -171,7 +173,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent)
         column->addWidget(group);
     }
 
-    auto* five = new QGroupBox(tr("5電荷法 (一様な誘電体の円形シールド)"));
+    auto* five = named(new QGroupBox(tr("5電荷法 (一様な誘電体の円形シールド)")), QStringLiteral("fiveChargeGroup"));
     auto* grid = new QGridLayout(five);
     grid->setContentsMargins(kGroupMargins);
     grid->setVerticalSpacing(1);
@@ -182,7 +184,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent)
     fiveChargeNote_->setWordWrap(true);
     for (const auto& [row, caption, value] : {std::tuple{0, QStringLiteral("Ze"), fiveChargeZe_},
                                               {1, QStringLiteral("Zo"), fiveChargeZo_}}) {
-        grid->addWidget(new QLabel(caption), row, 0);
+        grid->addWidget(named(new QLabel(caption), value->objectName() + QStringLiteral("Label")), row, 0);
         grid->addWidget(value, row, 1);
         lines_.push_back({tr("5電荷法 %1").arg(caption), {value}});
         figures_.push_back(value);
