@@ -978,6 +978,10 @@ void TestDesigner::copyText()
     QCOMPARE(copied.size(), 1);
     const QStringList lines = QApplication::clipboard()->text().split('\n');
     QVERIFY(lines.contains("導体径 d (mm)\t0.5"));
+    QVERIFY(lines.contains("導体間隔 S (mm)\t1.3 (接触)"));
+    QVERIFY(lines.contains("被覆の材料\tポリエチレン"));
+    QVERIFY(lines.contains("シールド\t円形シールド"));
+    QVERIFY(!lines.contains("ドレイン線径 (mm)\t0"));
     QVERIFY(lines.contains("Zdiff\t" + resultLabel(*window_, "resultZdiff")->text()));
     QVERIFY(lines.contains("C\t" + resultLabel(*window_, "resultCEven")->text() + "\t" +
                            resultLabel(*window_, "resultCOdd")->text()));

@@ -312,12 +312,7 @@ void DesignWindow::copyText()
         setStatus(tr("結果がまだ入力に追いついていません: 計算が終わってからコピーしてください"));
         return;
     }
-    QStringList lines;
-    const DesignEntries entries = inputs_->entries();
-    for (std::size_t i = 0; i < kEntryCount; ++i)
-        if (entryUsed(entries, static_cast<Entry>(i)))
-            lines << entryLabel(static_cast<Entry>(i)) + QLatin1Char('\t') + entries.texts[i];
-    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n') + results_->plainText());
+    QApplication::clipboard()->setText(inputs_->plainText() + results_->plainText());
     setStatus(tr("結果をテキストでコピーしました"));
     emit copied();
 }

@@ -33,6 +33,7 @@ InputPanel::InputPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("designInputs"));
     auto* grid = new QGridLayout(this);
+    grid_ = grid;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(3);
 
@@ -174,6 +175,36 @@ void InputPanel::setEntries(const DesignEntries& entries)
         matchMaterial(row);
     filling_ = false;
     edited();
+}
+
+QString InputPanel::plainText() const
+{
+    const DesignEntries now = entries();
+    const bool round = now.shield == ShieldKind::Round;
+    QStringList lines;
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        const QLayoutItem* caption = grid_->itemAtPosition(row, 0);
+        const QLayoutItem* value = grid_->itemAtPosition(row, 1);
+        if (caption == nullptr || value == nullptr)
+            continue;
+        QWidget* shown = value->widget();
+        if ((!round && shown == box(Entry::ShieldDiameter)) ||
+            (round && (shown == box(Entry::Clearance) || shown == box(Entry::Drain))))
+            continue;
+        QString text;
+        if (const auto* edit = qobject_cast<const QLineEdit*>(shown))
+            text = edit->text();
+        else if (const auto* list = qobject_cast<const QComboBox*>(shown))
+            text = list->currentText();
+        if (const QLayoutItem* extra = grid_->itemAtPosition(row, 2)) {
+            if (const auto* contact = qobject_cast<const QCheckBox*>(extra->widget()); contact && contact->isChecked() && contact->isEnabled())
+                text += QStringLiteral(" (") + contact->text() + QLatin1Char(')');
+            else if (extra->widget() == awg_ && now.awg)
+                text += QStringLiteral(" (") + awg_->currentText() + QLatin1Char(')');
+        }
+        lines << qobject_cast<const QLabel*>(caption->widget())->text() + QLatin1Char('\t') + text;
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 void InputPanel::setLength(Entry entry, double metres)

@@ -33,6 +33,11 @@ public:
 
     QLineEdit* box(Entry entry) const { return boxes_[static_cast<std::size_t>(entry)]; }
 
+    // The inputs as shown, one line each: caption, a tab, the value; a
+    // length a contact fixes says so. Those the shield's kind leaves out are
+    // left out.
+    QString plainText() const;
+
 signals:
     void changed();
 
@@ -56,5 +61,6 @@ private:
     QCheckBox* shieldTouch_ = nullptr;
     QComboBox* shieldKind_ = nullptr;
     std::array<MaterialRow, 2> materials_{};
+    QGridLayout* grid_ = nullptr;
     bool filling_ = false;  // the panel writes its own boxes: no edit of the user's
 };
