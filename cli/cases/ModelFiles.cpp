@@ -57,9 +57,16 @@ TouchstoneNetwork commonNetwork(const NetworkSweep& sweep, const NetworkRequest&
     return modeNetwork(sweep, 2, request.commonReference, std::move(comments));
 }
 
+TouchstonePaths touchstonePaths(std::string_view given)
+{
+    const std::string stem(given.ends_with(kFourPortExtension) ? given.substr(0, given.size() - kFourPortExtension.size())
+                                                               : given);
+    return {stem + std::string(kFourPortExtension), stem + ".s2p"};
+}
+
 RlgcRow rlgcRow(const Rlgc& x)
 {
-    return {x.frequency, upper(x.r), upper(x.l), upper(x.g), upper(x.c)};
+    return {x.frequency, upper(x.r), upper(x.l), upper(x.g), upper(x.c), {}};
 }
 
 SpiceLine spiceLine(const Rlgc& x, std::string name, double length, std::vector<std::string> comments)

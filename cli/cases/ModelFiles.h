@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "line/LineSweep.h"
@@ -11,6 +12,14 @@
 
 // From the line models to the writers' plain numbers, for duvane-calc's
 // model mode, the oracle program and the benchmark.
+
+// --touchstone FILE: FILE as given where it ends in .s4p, FILE.s4p where it
+// has no extension; the differential .s2p beside it, the same stem.
+inline constexpr std::string_view kFourPortExtension = ".s4p";
+struct TouchstonePaths {
+    std::string fourPort, twoPort;
+};
+TouchstonePaths touchstonePaths(std::string_view given);
 
 // The four single-ended ports, numbered as the request says. Touchstone 1
 // has one reference: where the cores' differ it is left NaN, which

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <filesystem>
 #include <limits>
 #include <utility>
 
 #include "cases/CableCase.h"
+#include "cases/ModelFiles.h"
+#include "cases/ModelFrequencies.h"
 #include "cases/UnitParsers.h"
 #include "NumberText.h"
 #include "output/Quoted.h"
@@ -65,6 +68,14 @@ std::string readFileName(std::string_view text, std::string& name)
         return "needs a file name";
     name = text;
     return {};
+}
+
+// The .s2p goes beside the .s4p, so the name has room for the one extension only.
+std::string readTouchstoneName(std::string_view text, std::string& name)
+{
+    if (!text.ends_with(kFourPortExtension) && !std::filesystem::path(text).extension().empty())
+        return "must end in .s4p or have no extension - the .s2p is written beside it";
+    return readFileName(text, name);
 }
 
 std::string readMethod(std::string_view text, SolveSettings& settings)
@@ -381,7 +392,7 @@ const OptionRow kOptions[] = {
      "write the line of --length as a Touchstone 4-port FILE (.s4p added where FILE has no extension) and its "
      "differential 2-port Sdd beside it (.s2p), over the frequencies of --freq, port order and references in "
      "its comments",
-     std::nullopt, [](std::string_view value, Options& options) { return readFileName(value, options.model.touchstone); }},
+     std::nullopt, [](std::string_view value, Options& options) { return readTouchstoneName(value, options.model.touchstone); }},
     {"--spice", "", "FILE", kModelOnly,
      "write an ngspice subcircuit of the line of --length to FILE: one lossy line a mode (LTRA), R and G taken "
      "at --at",
@@ -431,10 +442,11 @@ std::string applyOption(const OptionRow& option, std::string_view value, Options
     if (!option.input)
         return option.set(value, options);
     double read = 0;
-    // A list or range of frequencies is model mode's; it is read once the mode is known.
-    if (*option.input == Input::Frequency && value.find_first_of(",:") != std::string_view::npos) {
+    // Model mode reads --freq itself, a list or a range too, once the mode is known.
+    if (*option.input == Input::Frequency) {
         options.model.frequencies = value;
-        return {};
+        if (isFrequencySet(value))
+            return {};
     }
     if (std::string problem = readInput(*option.input, value, read); !problem.empty())
         return problem;
