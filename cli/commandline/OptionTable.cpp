@@ -239,7 +239,10 @@ const OptionRow kOptions[] = {
                 "alpha_d where one dielectric fills the shield), and the skin depth (um), from the field "
                 "solution's line model whatever --method says; it needs the wire's size (--d, --awg or the "
                 "dimensions). Where the loss cannot be had (a gap too narrow for the field solver, too low a "
-                "frequency, or one above the line's single-mode limit) the case fails with the reason"),
+                "frequency, or one above the line's single-mode limit) the case fails with the reason. In model "
+                "mode, the frequencies of the line: a list of values, ranges START:STOP:STEP and log sweeps "
+                "START:STOP/N of N points a decade (0,1MHz:20GHz/10: DC, then ten a decade), in any order, each "
+                "frequency taken once in increasing order"),
     inputOption("--er", Input::Er,
                 "the one dielectric's Er by name, in place of the ER operand (default 1, air); where --sweep varies "
                 "an operand, the numbers after it are given this way"),
@@ -285,7 +288,8 @@ const OptionRow kOptions[] = {
      }},
     inputOption("--length", Input::Length,
                 "the length of line whose exact network gives an asymmetric cable's mode conversion with --freq: "
-                "sdd21, scc21, scd21 and sdc21 in dB (references 100 and 25 ohm), default 1 m"),
+                "sdd21, scc21, scd21 and sdc21 in dB (references 100 and 25 ohm), default 1 m; in model mode, the "
+                "length of the line in the Touchstone and SPICE files"),
     inputOption("--sigma", Input::Conductivity,
                 "the conductors' conductivity in S/m, with --freq (default 5.8e7, copper)"),
     {"--shield", "", "KIND", kModes,
