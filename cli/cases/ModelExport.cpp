@@ -67,6 +67,8 @@ ModelExport modelExport(const CrossSection& section, const RlgcModel& model, con
 {
     ModelExport out;
     const std::vector<double>& frequencies = settings.frequencyValues;
+    if (frequencies.empty())
+        return refused("a model needs at least one frequency");
     const double limit = quasiTemLimit(section);
     const std::string beyond = aboveLimitText(limit);
     if (const auto first = std::ranges::upper_bound(frequencies, limit); first != frequencies.end()) {
