@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "cases/Inputs.h"
+#include "cases/ModelFrequencies.h"
 #include "commandline/Args.h"
 #include "Require.h"
 
@@ -51,6 +53,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(!(options.mode == Mode::Sensitivity || options.mode == Mode::Tolerance) ||
                 (!options.batch && options.sweeps.empty()),
             "a varied cross-section is one case");
+    const ModelSettings& model = options.model;
+    if (options.mode == Mode::Model) {
+        const std::vector<double>& hz = model.frequencyValues;
+        require(!hz.empty() && hz.size() <= kMaxModelFrequencies, "a model has its frequencies, not too many");
+        require(std::ranges::all_of(hz, [](double f) { return std::isfinite(f) && f >= 0; }),
+                "a model's frequencies are finite, DC or above");
+        require(std::ranges::adjacent_find(hz, std::greater_equal<>()) == hz.end(),
+                "a model's frequencies increase, each once");
+        require(!model.touchstone.empty() || !model.spice.empty() || model.rlgc, "a model writes something");
+        require(std::isfinite(model.reference) && model.reference > 0, "the reference is a positive resistance");
+    } else {
+        require(model == ModelSettings{}, "the other modes keep the model's settings at their defaults");
+    }
     for (std::size_t i = 0; i < kInputCount; ++i) {
         const Input input = static_cast<Input>(i);
         if (options.input.has(input))

@@ -6,12 +6,14 @@ with its conductor and dielectric parts, from duvane-calc model's own .s2p files
 
 The cable: 24 AWG copper in 1.4 mm PTFE sleeves, touching, in a 3.6 mm shield,
 10 m, 1 MHz to 20 GHz at 20 points a decade, referenced to its own Zdiff
-(128.4 ohm) so that no mismatch ripples the curve. The conductors' part is the same
-cable with lossless sleeves (--tand-sleeve 0); the dielectric's is the rest.
+(duvane-calc impedance's) so that no mismatch ripples the curve. The conductors'
+part is the same cable with lossless sleeves (--tand-sleeve 0); the dielectric's
+is the rest.
 Needs python3-matplotlib (Debian).
 """
 
 import argparse
+import json
 import math
 import os
 import subprocess
@@ -22,13 +24,20 @@ import matplotlib
 matplotlib.use("Agg")
 import matplotlib.pyplot as plt  # noqa: E402
 
-CABLE = ["--awg", "24", "--sleeve", "1.4mm", "--S", "touch", "--D", "3.6mm", "--er-sleeve", "ptfe",
-         "--freq", "1MHz:20GHz/20", "--length", "10m", "--reference", "64.2"]
+CABLE = ["--awg", "24", "--sleeve", "1.4mm", "--S", "touch", "--D", "3.6mm", "--er-sleeve", "ptfe"]
+LINE = ["--freq", "1MHz:20GHz/20", "--length", "10m"]
+
+
+def zdiff(calc):
+    done = subprocess.run([calc, "impedance", *CABLE, "--json"], check=True, capture_output=True, text=True)
+    return json.loads(done.stdout)["zdiff"]
 
 
 def sdd21(calc, folder, name, more):
     stem = os.path.join(folder, name)
-    subprocess.run([calc, "model", *CABLE, *more, "--touchstone", stem], check=True)
+    # The .s2p's reference is twice the single-ended one.
+    reference = ["--reference", repr(zdiff(calc) / 2)]
+    subprocess.run([calc, "model", *CABLE, *LINE, *reference, *more, "--touchstone", stem], check=True)
     frequencies, loss = [], []
     with open(stem + ".s2p") as f:
         for line in f:

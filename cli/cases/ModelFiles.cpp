@@ -13,21 +13,6 @@ std::array<double, 3> upper(const Sym2& m)
     return {m.xx, m.xy, m.yy};
 }
 
-TouchstoneNetwork modeNetwork(const NetworkSweep& sweep, int first, double reference, std::vector<std::string> comments)
-{
-    TouchstoneNetwork n;
-    n.ports = 2;
-    n.reference = reference;
-    n.comments = std::move(comments);
-    for (const NetworkPoint& p : sweep.points) {
-        n.frequencies.push_back(p.frequency);
-        for (int i = 0; i < 2; ++i)
-            for (int j = 0; j < 2; ++j)
-                n.values.push_back(p.mixedMode[first + i][first + j]);
-    }
-    return n;
-}
-
 }  // namespace
 
 TouchstoneNetwork singleEndedNetwork(const NetworkSweep& sweep, const NetworkRequest& request,
@@ -48,18 +33,29 @@ TouchstoneNetwork singleEndedNetwork(const NetworkSweep& sweep, const NetworkReq
 TouchstoneNetwork differentialNetwork(const NetworkSweep& sweep, const NetworkRequest& request,
                                       std::vector<std::string> comments)
 {
-    return modeNetwork(sweep, 0, request.differentialReference, std::move(comments));
+    TouchstoneNetwork n;
+    n.ports = 2;
+    n.reference = request.differentialReference;
+    n.comments = std::move(comments);
+    for (const NetworkPoint& p : sweep.points) {
+        n.frequencies.push_back(p.frequency);
+        for (int i = 0; i < 2; ++i)
+            for (int j = 0; j < 2; ++j)
+                n.values.push_back(p.mixedMode[i][j]);
+    }
+    return n;
 }
 
-TouchstoneNetwork commonNetwork(const NetworkSweep& sweep, const NetworkRequest& request,
-                                std::vector<std::string> comments)
+TouchstonePaths touchstonePaths(std::string_view given)
 {
-    return modeNetwork(sweep, 2, request.commonReference, std::move(comments));
+    const std::string stem(given.ends_with(kFourPortExtension) ? given.substr(0, given.size() - kFourPortExtension.size())
+                                                               : given);
+    return {stem + std::string(kFourPortExtension), stem + ".s2p"};
 }
 
 RlgcRow rlgcRow(const Rlgc& x)
 {
-    return {x.frequency, upper(x.r), upper(x.l), upper(x.g), upper(x.c)};
+    return {x.frequency, upper(x.r), upper(x.l), upper(x.g), upper(x.c), {}};
 }
 
 SpiceLine spiceLine(const Rlgc& x, std::string name, double length, std::vector<std::string> comments)

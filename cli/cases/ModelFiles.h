@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "line/LineSweep.h"
@@ -10,7 +11,15 @@
 #include "output/Touchstone.h"
 
 // From the line models to the writers' plain numbers, for duvane-calc's
-// model mode, the oracle program and the benchmark.
+// model mode.
+
+// --touchstone FILE: FILE as given where it ends in .s4p, FILE.s4p where it
+// has no extension; the differential .s2p beside it, the same stem.
+inline constexpr std::string_view kFourPortExtension = ".s4p";
+struct TouchstonePaths {
+    std::string fourPort, twoPort;
+};
+TouchstonePaths touchstonePaths(std::string_view given);
 
 // The four single-ended ports, numbered as the request says. Touchstone 1
 // has one reference: where the cores' differ it is left NaN, which
@@ -18,11 +27,9 @@
 TouchstoneNetwork singleEndedNetwork(const NetworkSweep& sweep, const NetworkRequest& request,
                                      std::vector<std::string> comments);
 
-// The differential mode's two-port Sdd (near, far), or the common mode's Scc.
+// The differential mode's two-port Sdd (near, far).
 TouchstoneNetwork differentialNetwork(const NetworkSweep& sweep, const NetworkRequest& request,
                                       std::vector<std::string> comments);
-TouchstoneNetwork commonNetwork(const NetworkSweep& sweep, const NetworkRequest& request,
-                                std::vector<std::string> comments);
 
 RlgcRow rlgcRow(const Rlgc& perLength);
 

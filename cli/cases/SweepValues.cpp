@@ -42,7 +42,7 @@ double nearestDecimal(double value, double step)
 }
 
 std::string rangeValues(std::string_view start, std::string_view stop, std::string_view step, const ValueReader& read,
-                        std::vector<double>& values)
+                        std::vector<double>& values, std::size_t limit)
 {
     double first = 0, last = 0, increment = 0;
     for (auto [text, what, value] : {std::tuple{start, "start", &first}, {stop, "stop", &last}, {step, "step", &increment}})
@@ -58,8 +58,8 @@ std::string rangeValues(std::string_view start, std::string_view stop, std::stri
     // Within rounding of a whole number of steps, stop itself is the last value.
     const long double rounding = 1e-9L * std::max(1.0L, steps);
     const long double whole = std::floor(steps + rounding);
-    if (whole + 1 > kMaxSweepValues)
-        return overLimit(whole + 1, kMaxSweepValues, "values");
+    if (whole + 1 > limit)
+        return overLimit(whole + 1, limit, "values");
     std::vector<double> range;
     for (double i = 0; i <= whole; ++i)
         range.push_back(nearestDecimal(first + i * increment, increment));  // multiplied, so errors do not add up
@@ -71,17 +71,17 @@ std::string rangeValues(std::string_view start, std::string_view stop, std::stri
 
 }  // namespace
 
-std::string sweepValues(std::string_view text, const ValueReader& read, std::vector<double>& values)
+std::string sweepValues(std::string_view text, const ValueReader& read, std::vector<double>& values, std::size_t limit)
 {
     if (text.find(':') != std::string_view::npos) {
         const std::vector<std::string_view> parts = split(text, ':');
         if (parts.size() != 3)
             return "a range is start:stop:step";
-        return rangeValues(parts[0], parts[1], parts[2], read, values);
+        return rangeValues(parts[0], parts[1], parts[2], read, values, limit);
     }
     const std::vector<std::string_view> parts = split(text, ',');
-    if (parts.size() > kMaxSweepValues)
-        return overLimit(static_cast<long double>(parts.size()), kMaxSweepValues, "values");
+    if (parts.size() > limit)
+        return overLimit(static_cast<long double>(parts.size()), limit, "values");
     std::vector<double> list(parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i)
         if (std::string problem = readPart(parts[i], "value", read, list[i]); !problem.empty())

@@ -21,5 +21,7 @@ inline constexpr std::size_t kMaxSweepValues = 1'000'000;
 // of LIMIT", N in full below 10^18, else "about" it to two digits.
 std::string overLimit(long double count, std::size_t limit, std::string_view what);
 
-// Fills `values` from `text`; returns the problem, or the empty text.
-std::string sweepValues(std::string_view text, const ValueReader& read, std::vector<double>& values);
+// Fills `values` from `text`, at most `limit` of them; returns the problem,
+// or the empty text.
+std::string sweepValues(std::string_view text, const ValueReader& read, std::vector<double>& values,
+                        std::size_t limit = kMaxSweepValues);

@@ -1,16 +1,15 @@
 #include "commandline/Args.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <utility>
 
 #include "cases/CableCase.h"
 #include "cases/CaseForm.h"
 #include "cases/CaseSection.h"
 #include "cases/SweepValues.h"
-#include "cases/UnitParsers.h"
 #include "cases/Loss.h"
+#include "cases/ModelFiles.h"
+#include "cases/ModelFrequencies.h"
 #include "commandline/OptionTable.h"
 #include "output/Quoted.h"
 
@@ -136,63 +135,44 @@ std::string sweepShiftProblem(const std::vector<Input>& inputs, const std::vecto
     return {};
 }
 
-// Model mode's frequencies: one, a list, START:STOP:STEP, or START:STOP/N
-// with N points a decade; increasing, each once.
-std::string readFrequencies(Options& parsed)
+// Options that shape one of model mode's exports, and the option that asks for it.
+constexpr std::pair<std::string_view, std::string_view> kExportOptions[] = {
+    {"--ports", "--touchstone"}, {"--reference", "--touchstone"}, {"--name", "--spice"}, {"--at", "--spice"}};
+
+// What model mode needs and takes; --freq of the other modes is one frequency.
+std::string modelProblem(const std::vector<const OptionRow*>& given, Options& parsed)
 {
     ModelSettings& model = parsed.model;
-    std::vector<double> values;
-    const std::string_view text = model.frequencies;
-    if (const std::size_t slash = text.find('/'); slash != std::string_view::npos) {
-        const std::size_t colon = text.find(':');
-        double start = 0, stop = 0;
-        int perDecade = 0;
-        const auto [end, ec] = std::from_chars(text.data() + slash + 1, text.data() + text.size(), perDecade);
-        if (colon == std::string_view::npos || colon > slash || !parseFrequency(text.substr(0, colon), start).empty() ||
-            !parseFrequency(text.substr(colon + 1, slash - colon - 1), stop).empty() || ec != std::errc() ||
-            end != text.data() + text.size() || perDecade < 1 || !(stop > start))
-            return "--freq " + inQuotes(text) + ": not START:STOP/N - write it as 1MHz:20GHz/10 (N points a decade)";
-        const double decades = std::log10(stop / start);
-        if (decades * perDecade + 1 > static_cast<double>(kMaxModelFrequencies))
-            return "--freq " + inQuotes(text) + ": more than " + std::to_string(kMaxModelFrequencies) + " frequencies";
-        for (int k = 0; k <= static_cast<int>(std::floor(decades * perDecade + 1e-9)); ++k)
-            values.push_back(start * std::pow(10.0, static_cast<double>(k) / perDecade));
-        if (values.back() < stop * (1 - 1e-12))
-            values.push_back(stop);
-    } else if (!text.empty()) {
-        if (std::string problem = sweepValues(text, parseFrequency, values); !problem.empty())
-            return "--freq " + inQuotes(text) + ": " + problem;
-    } else if (parsed.input.has(Input::Frequency)) {
-        values.push_back(parsed.input[Input::Frequency]);
-    } else {
-        return "model needs the frequencies: --freq F, a list F1,F2, START:STOP:STEP or START:STOP/N";
-    }
-    std::ranges::sort(values);
-    values.erase(std::unique(values.begin(), values.end()), values.end());
-    if (values.size() > kMaxModelFrequencies)
-        return "--freq: more than " + std::to_string(kMaxModelFrequencies) + " frequencies";
-    model.frequencyValues = std::move(values);
-    return {};
-}
-
-// What model mode needs and takes.
-std::string modelProblem(Options& parsed)
-{
     if (parsed.mode != Mode::Model) {
-        if (!parsed.model.frequencies.empty())
-            return "--freq takes one frequency here; a list or a range is model mode's";
+        if (isFrequencySet(model.frequencies))
+            return "--freq " + inQuotes(model.frequencies) + ": one frequency here - a list or a range is model mode's";
+        model.frequencies.clear();
         return {};
     }
     if (parsed.batch || !parsed.sweeps.empty())
         return "model writes one cross-section: not with --batch or --sweep";
-    const ModelSettings& model = parsed.model;
     if (model.touchstone.empty() && model.spice.empty() && !model.rlgc)
         return "model needs something to write: --touchstone FILE, --spice FILE or --rlgc";
-    if (!parsed.input.has(Input::WireDiameter) && !parsed.input.has(Input::Awg))
-        return "model needs the wire's size for its resistance: give --d or --awg (or the dimensions)";
+    const auto isGiven = [&](std::string_view name) {
+        return std::ranges::find(given, name, &OptionRow::name) != given.end();
+    };
+    for (const auto& [option, exportOption] : kExportOptions)
+        if (isGiven(option) && !isGiven(exportOption))
+            return std::string(option) + " applies with " + std::string(exportOption) + " only";
+    if (!model.touchstone.empty()) {
+        const TouchstonePaths paths = touchstonePaths(model.touchstone);
+        if (model.spice == paths.fourPort || model.spice == paths.twoPort)
+            return "--spice " + inQuotes(model.spice) + ": --touchstone writes that file - name another";
+    }
     if ((parsed.json || parsed.csv) && !model.rlgc)
         return "--json and --csv format the --rlgc table";
-    return readFrequencies(parsed);
+    if (!parsed.input.has(Input::WireDiameter) && !parsed.input.has(Input::Awg))
+        return "model needs the wire's size for its resistance: give --d or --awg (or the dimensions)";
+    if (model.frequencies.empty())
+        return "model needs the frequencies: --freq F, a list F1,F2, START:STOP:STEP or START:STOP/N";
+    if (std::string problem = modelFrequencies(model.frequencies, model.frequencyValues); !problem.empty())
+        return "--freq " + inQuotes(model.frequencies) + ": " + problem;
+    return {};
 }
 
 std::string readOperands(std::vector<std::string_view> operands, const std::vector<const OptionRow*>& given,
@@ -210,7 +190,7 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
         return "--json and --csv: choose one";
     if (std::string problem = sweepProblem(parsed); !problem.empty())
         return problem;
-    if (std::string problem = modelProblem(parsed); !problem.empty())
+    if (std::string problem = modelProblem(given, parsed); !problem.empty())
         return problem;
     const bool varied = parsed.mode == Mode::Sensitivity || parsed.mode == Mode::Tolerance;
     if (varied && (parsed.batch || !parsed.sweeps.empty()))

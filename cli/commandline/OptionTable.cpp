@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <filesystem>
 #include <limits>
 #include <utility>
 
 #include "cases/CableCase.h"
+#include "cases/ModelFiles.h"
+#include "cases/ModelFrequencies.h"
 #include "cases/UnitParsers.h"
 #include "NumberText.h"
 #include "output/Quoted.h"
@@ -65,6 +68,14 @@ std::string readFileName(std::string_view text, std::string& name)
         return "needs a file name";
     name = text;
     return {};
+}
+
+// The .s2p goes beside the .s4p, so the name has room for the one extension only.
+std::string readTouchstoneName(std::string_view text, std::string& name)
+{
+    if (!text.ends_with(kFourPortExtension) && !std::filesystem::path(text).extension().empty())
+        return "must end in .s4p or have no extension - the .s2p is written beside it";
+    return readFileName(text, name);
 }
 
 std::string readMethod(std::string_view text, SolveSettings& settings)
@@ -228,7 +239,10 @@ const OptionRow kOptions[] = {
                 "alpha_d where one dielectric fills the shield), and the skin depth (um), from the field "
                 "solution's line model whatever --method says; it needs the wire's size (--d, --awg or the "
                 "dimensions). Where the loss cannot be had (a gap too narrow for the field solver, too low a "
-                "frequency, or one above the line's single-mode limit) the case fails with the reason"),
+                "frequency, or one above the line's single-mode limit) the case fails with the reason. In model "
+                "mode, the frequencies of the line: a list of values, ranges START:STOP:STEP and log sweeps "
+                "START:STOP/N of N points a decade (0,1MHz:20GHz/10: DC, then ten a decade), in any order, each "
+                "frequency taken once in increasing order"),
     inputOption("--er", Input::Er,
                 "the one dielectric's Er by name, in place of the ER operand (default 1, air); where --sweep varies "
                 "an operand, the numbers after it are given this way"),
@@ -274,7 +288,8 @@ const OptionRow kOptions[] = {
      }},
     inputOption("--length", Input::Length,
                 "the length of line whose exact network gives an asymmetric cable's mode conversion with --freq: "
-                "sdd21, scc21, scd21 and sdc21 in dB (references 100 and 25 ohm), default 1 m"),
+                "sdd21, scc21, scd21 and sdc21 in dB (references 100 and 25 ohm), default 1 m; in model mode, the "
+                "length of the line in the Touchstone and SPICE files"),
     inputOption("--sigma", Input::Conductivity,
                 "the conductors' conductivity in S/m, with --freq (default 5.8e7, copper)"),
     {"--shield", "", "KIND", kModes,
@@ -381,7 +396,7 @@ const OptionRow kOptions[] = {
      "write the line of --length as a Touchstone 4-port FILE (.s4p added where FILE has no extension) and its "
      "differential 2-port Sdd beside it (.s2p), over the frequencies of --freq, port order and references in "
      "its comments",
-     std::nullopt, [](std::string_view value, Options& options) { return readFileName(value, options.model.touchstone); }},
+     std::nullopt, [](std::string_view value, Options& options) { return readTouchstoneName(value, options.model.touchstone); }},
     {"--spice", "", "FILE", kModelOnly,
      "write an ngspice subcircuit of the line of --length to FILE: one lossy line a mode (LTRA), R and G taken "
      "at --at",
@@ -431,10 +446,11 @@ std::string applyOption(const OptionRow& option, std::string_view value, Options
     if (!option.input)
         return option.set(value, options);
     double read = 0;
-    // A list or range of frequencies is model mode's; it is read once the mode is known.
-    if (*option.input == Input::Frequency && value.find_first_of(",:") != std::string_view::npos) {
+    // Model mode reads --freq itself, a list or a range too, once the mode is known.
+    if (*option.input == Input::Frequency) {
         options.model.frequencies = value;
-        return {};
+        if (isFrequencySet(value))
+            return {};
     }
     if (std::string problem = readInput(*option.input, value, read); !problem.empty())
         return problem;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "NumberText.h"
+#include "output/Csv.h"
 #include "output/ExportLines.h"
 #include "output/ExportTexts.h"
 #include "output/Json.h"
@@ -78,6 +79,8 @@ std::string jsonLines(std::span<const RlgcRow> rows)
         JsonObject object;
         for (std::size_t j = 0; j < v.size(); ++j)
             object.number(kColumns[j].key, v[j]);
+        if (!row.warning.empty())
+            object.text("warning", row.warning);
         text += object.str();
         text += '\n';
     }
@@ -94,7 +97,7 @@ std::string csvTable(std::span<const RlgcRow> rows)
         text += '_';
         text += kColumns[j].csvUnit;
     }
-    text += '\n';
+    text += ",warning\n";
     for (const RlgcRow& row : rows) {
         const std::array<double, 13> v = values(row);
         for (std::size_t j = 0; j < v.size(); ++j) {
@@ -102,6 +105,8 @@ std::string csvTable(std::span<const RlgcRow> rows)
                 text += ',';
             appendShortest(text, v[j]);
         }
+        text += ',';
+        text += csvField(row.warning);
         text += '\n';
     }
     return text;

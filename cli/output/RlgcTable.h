@@ -10,12 +10,15 @@
 // row, then a row a frequency). Keys freq, r11, r12, r22, l11, ... c22; units
 // Hz, ohm/m, nH/m, S/m, pF/m; C and G in the Maxwell form. CSV's header puts
 // each column's unit after its key, as duvane-calc's CSV does: r11_ohm_per_m.
-// Every number is the shortest text that reads back to the same double.
+// Every number is the shortest text that reads back to the same double. A
+// row's warning is its JSON object's "warning" (where it has one) and the
+// CSV's last column; the text form leaves it to standard error.
 
 // SI per metre: ohm/m, H/m, S/m, F/m; upper triangles (11, 12, 22).
 struct RlgcRow {
     double frequency = 0;  // Hz
     std::array<double, 3> r{}, l{}, g{}, c{};
+    std::string warning;  // a caveat of this frequency, for JSON and CSV; empty: none
 };
 
 enum class TableFormat { Text, JsonLines, Csv };

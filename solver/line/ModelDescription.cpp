@@ -108,16 +108,25 @@ std::vector<std::string> lineDescription(const CrossSection& section, const Rlgc
     };
 }
 
-std::vector<std::string> networkDescription(const NetworkRequest& request, const NetworkSweep& sweep)
+std::vector<std::string> networkDescription(const NetworkRequest& request, const NetworkSweep& sweep,
+                                            NetworkView view)
 {
-    const std::string ports = request.order == PortOrder::Through
-                                  ? "ports: 1 near core 1, 2 far core 1, 3 near core 2, 4 far core 2"
-                                  : "ports: 1 near core 1, 2 near core 2, 3 far core 1, 4 far core 2";
-    const std::string references = "references: " + number(request.reference[0]) + " ohm core 1, " +
-                                   number(request.reference[1]) + " ohm core 2, single-ended; mixed-mode " +
-                                   number(request.differentialReference) + " ohm differential (Vd = V1 - V2), " +
-                                   number(request.commonReference) +
-                                   " ohm common (Vc = (V1 + V2)/2), core 1 the positive side";
+    const bool differential = view == NetworkView::Differential;
+    const std::string ports =
+        differential ? "ports: 1 the pair's near end, 2 its far end; Sdd, the differential mode (Vd = V1 - V2, core 1 "
+                       "the positive side)"
+        : request.order == PortOrder::Through ? "ports: 1 near core 1, 2 far core 1, 3 near core 2, 4 far core 2"
+                                              : "ports: 1 near core 1, 2 near core 2, 3 far core 1, 4 far core 2";
+    const bool inSeries = request.differentialReference == request.reference[0] + request.reference[1];
+    const std::string references =
+        differential ? "reference: " + number(request.differentialReference) + " ohm differential" +
+                           (inSeries ? " (the single-ended " + number(request.reference[0]) + " and " +
+                                           number(request.reference[1]) + " ohm in series)"
+                                     : "")
+                     : "references: " + number(request.reference[0]) + " ohm core 1, " + number(request.reference[1]) +
+                           " ohm core 2, single-ended; mixed-mode " + number(request.differentialReference) +
+                           " ohm differential (Vd = V1 - V2), " + number(request.commonReference) +
+                           " ohm common (Vc = (V1 + V2)/2), core 1 the positive side";
     return {
         "length " + number(request.length) + " m; every voltage against the shield",
         ports,

@@ -7,8 +7,8 @@ model predicts:
   after the mode's delay, and a matched load sends nothing back;
 - loaded by a mismatch, the near end's level after the round trip is
   1 + (Zload - Z)/(Zload + Z) times the incident step;
-- the lossy lines, the unequal one too, settle to the DC levels of their
-  series resistance, in both modes.
+- the lossy lines duvane-calc wrote, the unequal and the foil-wrapped one
+  too, settle to the DC levels of their series resistance, in both modes.
 
 Tolerances, the simulator's own: a time within two steps of the transient
 (2 ps, against delays near 4.5 ns) and a level within 1e-3 of the step,
@@ -161,6 +161,6 @@ if shutil.which(NGSPICE) is None:
 facts = json.load(open(os.path.join(folder, "facts.json")))
 for case in ("homogeneous_lossless", "insulated_lossless"):
     tdr(folder, case, facts)
-for case in ("insulated_lossy", "unequal_lossy"):
+for case in ("insulated_lossy", "unequal_lossy", "foil_lossy"):
     dc_levels(folder, case)
 sys.exit(1 if failures else 0)

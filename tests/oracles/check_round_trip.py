@@ -1,5 +1,5 @@
-"""The per-length matrices of a lossy line at one frequency, as the RLGC
-table gives them, make the line again as a cascade of N short symmetric
+"""The per-length matrices of a lossy line at one frequency, as duvane-calc's
+RLGC table gives them (--rlgc --json), make the line again as a cascade of N short symmetric
 sections (half the series impedance, the shunt admittance, the other half)
 in chain (ABCD) matrices; as N grows the cascade's S converges, as 1/N^2,
 to the .s4p's exact network at that frequency, and Richardson's
@@ -75,7 +75,7 @@ def scattering(chain):
 
 
 folder = sys.argv[1]
-for case in ("insulated_lossy", "unequal_lossy"):
+for case in ("insulated_lossy", "unequal_lossy", "homogeneous_lossy", "foil_lossy"):
     for frequency in (1e6, 1e9):
         z, y = per_length(folder, case, frequency)
         exact = touchstone(folder, case, frequency)

@@ -1,25 +1,24 @@
-// Writes the line models of a few cross-sections, through the library's own
-// functions, for the oracle checks to read with scikit-rf and ngspice:
+// Writes the lossless lines the oracle checks need and duvane-calc cannot
+// be asked for (its conductors are metals, --sigma from 1e5 S/m), through
+// model mode's own export:
 //   write_models FOLDER
-// Each case gives FOLDER/<case>.s4p (through numbering), <case>_seq.s4p
-// (sequential), <case>.s2p (Sdd, 100 ohm), <case>_cc.s2p (Scc, 25 ohm),
-// <case>.jsonl (R, L, G, C at every frequency) and <case>.cir (an ngspice
-// subcircuit of 1 m, R and G at 1 GHz); facts.json gives what the checks
-// compare against: the modes' impedances and delays of the symmetric cases.
+// Each case gives FOLDER/<case>.s4p and .s2p (through numbering),
+// <case>_seq.s4p and .s2p (sequential) and <case>.cir (1 m, named <case>);
+// facts.json gives what the checks compare against: the modes' impedances
+// and delays. The lossy lines are written by duvane-calc itself
+// (write_program_models.py).
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "cases/ModelExport.h"
 #include "field/InsulatedSolver.h"
 #include "field/PairModes.h"
-#include "line/LineSweep.h"
-#include "line/ModelDescription.h"
 #include "line/Rlgc.h"
-#include "cases/ModelFiles.h"
-#include "NumberText.h"
 #include "output/Json.h"
 #include "output/WholeFile.h"
 
@@ -30,28 +29,11 @@ constexpr double kLength = 1;  // m
 struct Case {
     std::string name;
     CrossSection section;
-    LineLosses losses;
 };
 
 Core core(double x, double y, double d, double sleeve, double er)
 {
     return {x, y, d, sleeve, 0, 0, er};
-}
-
-LineLosses lossless()
-{
-    LineLosses l;
-    l.conductivity = std::numeric_limits<double>::infinity();
-    return l;
-}
-
-LineLosses copperPtfe()
-{
-    LineLosses l;
-    l.tanDelta = {2e-4, 2e-4, 0};
-    l.conductivity = 5.8e7;
-    l.dielectric = DielectricModel::Wideband;
-    return l;
 }
 
 std::vector<Case> cases()
@@ -60,21 +42,16 @@ std::vector<Case> cases()
     homogeneous.cores = {core(0.7e-3, 0, 0.51e-3, 0.51e-3, 1), core(-0.7e-3, 0, 0.51e-3, 0.51e-3, 1)};
     homogeneous.shield = RoundShield{4.2e-3};
     homogeneous.fillerEr = 2.1;
-    CrossSection insulated;  // PTFE sleeves touching each other, in air
+    CrossSection insulated;  // PTFE sleeves touching, in air
     insulated.cores = {core(0.7e-3, 0, 0.51e-3, 1.4e-3, 2.1), core(-0.7e-3, 0, 0.51e-3, 1.4e-3, 2.1)};
     insulated.shield = RoundShield{3.6e-3};
     CrossSection unequal;
     unequal.cores = {core(0.8e-3, 0.1e-3, 0.51e-3, 1.2e-3, 2.1), core(-0.65e-3, -0.05e-3, 0.4e-3, 1.0e-3, 3.0)};
     unequal.shield = RoundShield{4.2e-3};
-    return {{"homogeneous_lossless", homogeneous, lossless()},
-            {"insulated_lossless", insulated, lossless()},
-            {"insulated_lossy", insulated, copperPtfe()},
-            {"unequal_lossless", unequal, lossless()},
-            {"unequal_lossy", unequal, copperPtfe()}};
+    return {{"homogeneous_lossless", homogeneous}, {"insulated_lossless", insulated}, {"unequal_lossless", unequal}};
 }
 
-// DC, then twenty a decade from 10 kHz to 20 GHz, 1 MHz, 1 GHz and the
-// other decades among them exactly.
+// DC, then twenty a decade from 10 kHz to 20 GHz, as --freq 0,10kHz:20GHz/20.
 std::vector<double> frequencies()
 {
     std::vector<double> f{0};
@@ -83,11 +60,10 @@ std::vector<double> frequencies()
     return f;
 }
 
-bool write(const std::string& path, const std::string& error, const std::string& text)
+bool written(const std::string& what, const std::string& problem)
 {
-    const std::string problem = error.empty() ? writeWholeFile(path, text) : error;
     if (!problem.empty())
-        std::fprintf(stderr, "%s: %s\n", path.c_str(), problem.c_str());
+        std::fprintf(stderr, "%s: %s\n", what.c_str(), problem.c_str());
     return problem.empty();
 }
 
@@ -99,49 +75,35 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: write_models FOLDER\n");
         return 2;
     }
+    std::error_code made;
+    std::filesystem::create_directories(argv[1], made);
     const std::string folder = std::string(argv[1]) + "/";
-    const std::vector<double> grid = frequencies();
     std::string facts = "{";
     bool ok = true;
     InsulatedSolver solver;
+    LineLosses lossless;
+    lossless.conductivity = std::numeric_limits<double>::infinity();
     for (const Case& c : cases()) {
         const FieldSolution solution = solver.solve(c.section);
-        const RlgcModel model(c.section, solution, c.losses);
-        if (!model.error().empty()) {
-            std::fprintf(stderr, "%s: %s\n", c.name.c_str(), model.error().c_str());
+        const RlgcModel model(c.section, solution, lossless);
+        if (!written(c.name, model.error()))
             return 1;
-        }
-        const std::vector<std::string> about = lineDescription(c.section, model);
-        const std::string base = folder + c.name;
         for (const PortOrder order : {PortOrder::Through, PortOrder::Sequential}) {
-            NetworkRequest request;
-            request.length = kLength;
-            request.order = order;
-            const NetworkSweep sweep = networkSweep(model, grid, request);
-            if (!sweep.error.empty()) {
-                std::fprintf(stderr, "%s: %s\n", c.name.c_str(), sweep.error.c_str());
-                return 1;
+            ModelSettings settings;
+            settings.frequencyValues = frequencies();
+            settings.ports = order;
+            settings.touchstone = folder + c.name + (order == PortOrder::Through ? "" : "_seq");
+            if (order == PortOrder::Through) {
+                settings.spice = folder + c.name + ".cir";
+                settings.name = c.name;
+                settings.at = 1e9;
             }
-            std::vector<std::string> comments = about;
-            for (const std::string& line : networkDescription(request, sweep))
-                comments.push_back(line);
-            const TouchstoneText single = touchstoneText(singleEndedNetwork(sweep, request, comments));
-            ok &= write(base + (order == PortOrder::Through ? ".s4p" : "_seq.s4p"), single.error, single.text);
-            if (order == PortOrder::Sequential)
-                continue;
-            const TouchstoneText dd = touchstoneText(differentialNetwork(sweep, request, comments));
-            ok &= write(base + ".s2p", dd.error, dd.text);
-            const TouchstoneText cc = touchstoneText(commonNetwork(sweep, request, comments));
-            ok &= write(base + "_cc.s2p", cc.error, cc.text);
+            const ModelExport made = modelExport(c.section, model, settings, kLength, TableFormat::Text);
+            if (!written(c.name, made.error))
+                return 1;
+            for (const auto& [path, text] : made.files)
+                ok &= written(path, writeWholeFile(path, text));
         }
-        std::vector<RlgcRow> rows;
-        for (double f : grid)
-            rows.push_back(rlgcRow(model.at(f)));
-        const TableText table = rlgcTable(rows, TableFormat::JsonLines, {});
-        ok &= write(base + ".jsonl", table.error, table.text);
-        const SpiceText spice = spiceSubcircuit(spiceLine(model.at(1e9), c.name, kLength, about));
-        ok &= write(base + ".cir", spice.error, spice.text);
-
         const PairModes modes = pairModes(solution);
         if (modes.error.empty()) {
             JsonObject o;
@@ -153,6 +115,6 @@ int main(int argc, char** argv)
             facts += (facts.size() > 1 ? ",\"" : "\"") + c.name + "\":" + o.str();
         }
     }
-    ok &= write(folder + "facts.json", "", facts + "}\n");
+    ok &= written("facts.json", writeWholeFile(folder + "facts.json", facts + "}\n"));
     return ok ? 0 : 1;
 }

@@ -282,11 +282,12 @@ Options modelCase()
     o.input.set(Input::LossTangent, 0);
     o.input.set(Input::Conductivity, 5.8e7);
     o.model.rlgc = true;
+    o.model.frequencies = "1GHz";
     o.model.frequencyValues = {1e9};
     return o;
 }
 
-Args modelCase_(const std::vector<std::string>& more)
+Args modelCaseWith(const std::vector<std::string>& more)
 {
     Args args = kModelCase;
     args.insert(args.end(), more.begin(), more.end());
@@ -295,16 +296,18 @@ Args modelCase_(const std::vector<std::string>& more)
 
 const OptionCase kOptionCases[] = {
     {"Rlgc", kModelCase, {"--rlgc"}, modelCase},
-    {"Touchstone", modelCase_({"--rlgc"}), {"--touchstone", "t.s4p"},
+    {"Touchstone", modelCaseWith({"--rlgc"}), {"--touchstone", "t.s4p"},
      [] { Options o = modelCase(); o.model.touchstone = "t.s4p"; return o; }},
-    {"Spice", modelCase_({"--rlgc"}), {"--spice", "t.cir"}, [] { Options o = modelCase(); o.model.spice = "t.cir"; return o; }},
-    {"Ports", modelCase_({"--rlgc"}), {"--ports", "sequential"},
-     [] { Options o = modelCase(); o.model.ports = PortOrder::Sequential; return o; }},
-    {"Name", modelCase_({"--rlgc"}), {"--name", "pair_1"}, [] { Options o = modelCase(); o.model.name = "pair_1"; return o; }},
-    {"At", modelCase_({"--rlgc"}), {"--at", "2GHz"}, [] { Options o = modelCase(); o.model.at = 2e9; return o; }},
-    {"Reference", modelCase_({"--rlgc"}), {"--reference", "45"},
-     [] { Options o = modelCase(); o.model.reference = 45; return o; }},
-    {"Dielectric", modelCase_({"--rlgc"}), {"--dielectric", "wideband"},
+    {"Spice", modelCaseWith({"--rlgc"}), {"--spice", "t.cir"}, [] { Options o = modelCase(); o.model.spice = "t.cir"; return o; }},
+    {"Ports", modelCaseWith({"--rlgc", "--touchstone=line"}), {"--ports", "sequential"},
+     [] { Options o = modelCase(); o.model.touchstone = "line"; o.model.ports = PortOrder::Sequential; return o; }},
+    {"Name", modelCaseWith({"--rlgc", "--spice=t.cir"}), {"--name", "pair_1"},
+     [] { Options o = modelCase(); o.model.spice = "t.cir"; o.model.name = "pair_1"; return o; }},
+    {"At", modelCaseWith({"--rlgc", "--spice=t.cir"}), {"--at", "2GHz"},
+     [] { Options o = modelCase(); o.model.spice = "t.cir"; o.model.at = 2e9; return o; }},
+    {"Reference", modelCaseWith({"--rlgc", "--touchstone=line"}), {"--reference", "45"},
+     [] { Options o = modelCase(); o.model.touchstone = "line"; o.model.reference = 45; return o; }},
+    {"Dielectric", modelCaseWith({"--rlgc"}), {"--dielectric", "wideband"},
      [] { Options o = modelCase(); o.model.dielectric = DielectricModel::Wideband; return o; }},
     {"Decimals", kShapeCase, {"--decimals", "5"}, [] { Options o = shapeCase(); o.decimals = 5; return o; }},
     {"English", kShapeCase, {"--english"},

@@ -15,6 +15,7 @@
 #include "cases/RunSettings.h"
 #include "CliRun.h"
 #include "commandline/OptionTable.h"
+#include "line/Dielectric.h"
 
 namespace {
 
@@ -186,6 +187,17 @@ TEST(HelpExamples, GiveTheOutputTheyShow)
             ++next;
         }
     }
+}
+
+// --dielectric's help names the wideband model's fit frequency and band,
+// which live in the solver: a change there must reach the help.
+TEST(HelpEntry, WidebandDielectricNamesTheModelsBand)
+{
+    const DielectricBand band;
+    EXPECT_EQ(band.fitFrequency, 1e9);
+    EXPECT_EQ(band.low, 1e3);
+    EXPECT_EQ(band.high, 1e12);
+    EXPECT_NE(std::string(findOption("--dielectric")->help).find("at 1 GHz, over 1 kHz to 1 THz"), std::string::npos);
 }
 
 struct ArgumentError {

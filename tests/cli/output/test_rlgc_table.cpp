@@ -16,9 +16,9 @@ namespace {
 
 std::vector<RlgcRow> rows()
 {
-    return {{0, {0.0844, 0, 0.0844}, {4.53e-7, 1.06e-7, 4.53e-7}, {0, 0, 0}, {4.44e-11, -1.51e-11, 4.44e-11}},
+    return {{0, {0.0844, 0, 0.0844}, {4.53e-7, 1.06e-7, 4.53e-7}, {0, 0, 0}, {4.44e-11, -1.51e-11, 4.44e-11}, {}},
             {1e9, {6.18, 0.624, 6.18}, {3.94e-7, 9.98e-8, 3.94e-7}, {2.5e-5, -1.5e-5, 2.5e-5},
-             {4.4378e-11, -1.51186e-11, 4.4378e-11}}};
+             {4.4378e-11, -1.51186e-11, 4.4378e-11}, {}}};
 }
 
 std::vector<std::string> lines(const std::string& text)
@@ -71,15 +71,32 @@ TEST(RlgcTable, CsvHeaderNamesUnits)
     const std::vector<std::string> l = lines(t.text);
     ASSERT_EQ(l.size(), 3u);
     EXPECT_EQ(l[0], "freq_Hz,r11_ohm_per_m,r12_ohm_per_m,r22_ohm_per_m,l11_nH_per_m,l12_nH_per_m,l22_nH_per_m,"
-                    "g11_S_per_m,g12_S_per_m,g22_S_per_m,c11_pF_per_m,c12_pF_per_m,c22_pF_per_m");
+                    "g11_S_per_m,g12_S_per_m,g22_S_per_m,c11_pF_per_m,c12_pF_per_m,c22_pF_per_m,warning");
     std::istringstream row(l[1]);
     std::vector<double> values;
     for (std::string field; std::getline(row, field, ',');)
         values.push_back(std::strtod(field.c_str(), nullptr));
-    ASSERT_EQ(values.size(), 13u);
+    ASSERT_EQ(values.size(), 13u) << "an empty warning last";
+    EXPECT_EQ(l[1].back(), ',');
     EXPECT_DOUBLE_EQ(values[1], 0.0844);
     EXPECT_DOUBLE_EQ(values[4], 453);
     EXPECT_DOUBLE_EQ(values[11], -15.1);
+}
+
+// A frequency's caveat where JSON and CSV readers find it: the object's
+// "warning" (and no key where there is none), the CSV's last field, quoted
+// where it holds a comma.
+TEST(RlgcTable, WarningOfARow)
+{
+    std::vector<RlgcRow> r = rows();
+    r[1].warning = "above the limit, about 60 GHz";
+    const std::vector<std::string> json = lines(rlgcTable(r, TableFormat::JsonLines, {}).text);
+    ASSERT_EQ(json.size(), 2u);
+    EXPECT_EQ(json[0].find("warning"), std::string::npos) << json[0];
+    EXPECT_TRUE(json[1].ends_with(R"(,"warning":"above the limit, about 60 GHz"})")) << json[1];
+    const std::vector<std::string> csv = lines(rlgcTable(r, TableFormat::Csv, {}).text);
+    ASSERT_EQ(csv.size(), 3u);
+    EXPECT_TRUE(csv[2].ends_with(R"(,"above the limit, about 60 GHz")")) << csv[2];
 }
 
 // Comments, a header with units, then right-aligned columns: every line of
