@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cases/CaseSection.h"
+#include "cases/DcResistance.h"
 #include "cases/Dimensions.h"
 #include "cases/Loss.h"
 #include "line/AsymmetricPair.h"
@@ -157,6 +158,7 @@ void runAsymmetric(const CaseInput& input, const SolveSettings& settings, Insula
     }
     addShape(input, cs.section, report.results);
     addFigures(outcome, report.results);
+    addDcResistance(input, nullptr, {}, report.results);
     if (outcome.conversion != nullptr) {
         // The dB of an exact zero: the conversion is at most its error.
         for (Quantity& q : report.results)
@@ -177,4 +179,5 @@ void asymmetricLayout(const CaseInput& prototype, std::vector<Quantity>& results
     addFigures({.pair = {}, .loss = prototype.has(Input::Frequency) ? &loss : nullptr,
                 .conversion = prototype.has(Input::Frequency) ? &conversion : nullptr},
                results);
+    addDcResistance(prototype, nullptr, {}, results);
 }

@@ -161,6 +161,7 @@ CableCase cableOf(const CaseInput& input, const SolveSettings& settings)
         cable.foil.thickness = input.has(Input::FoilThickness) ? input[Input::FoilThickness] * 1e-3 : kFoilThickness;
     }
     design.coreDiameter = wireDiameterMm(input) * 1e-3;
+    cable.coreOuterDiameter = wireOuterDiameterMm(input) * 1e-3;
     design.sleeveDiameter = input.has(Input::Sleeve) ? input[Input::Sleeve] * 1e-3 : 0;
     // A sleeve solved for starts beyond its core; the solve moves it.
     if (!input.has(Input::Sleeve) &&
@@ -198,7 +199,7 @@ LineLosses lineLossesOf(const CableCase& cable, const CaseInput& input)
 std::string cableValueProblem(const CableCase& cable)
 {
     const PairDesign& design = cable.design;
-    const double d = design.coreDiameter, di = design.sleeve();
+    const double d = cable.coreOuterDiameter, di = design.sleeve();
     if (design.sleeveDiameter > 0 && design.sleeveDiameter < d)
         return "the sleeve (Di " + mm(di) + ") is thinner than its core (d " + mm(d) + "): Di must be at least d";
     const double s = design.spacingOf();

@@ -28,6 +28,9 @@ struct CableCase {
     double tanSleeve = 0;
     double tanFill = 0;
     FoilWall foil;  // a foil's metal; thickness 0 for a round shield
+    // What a sleeve must clear: a stranded core's bundle, which the field
+    // sees as the thinner design.coreDiameter.
+    double coreOuterDiameter = 0;
 };
 
 // The cable of a case; the dimensions solved for are left at 0.

@@ -1,8 +1,11 @@
 #include "cases/CableRunner.h"
 
+#include <optional>
+
 #include "cases/AsymmetricResults.h"
 #include "cases/CaseSection.h"
 #include "cases/Dielectrics.h"
+#include "cases/DcResistance.h"
 #include "cases/Dimensions.h"
 #include "cases/Loss.h"
 #include "cases/PerLength.h"
@@ -124,6 +127,8 @@ void CableRunner::layout(Mode mode, const CaseInput& prototype, Report& report) 
         if (settings_.shield == ShieldKind::Round)
             byDimensions.set(Input::ShieldDiameter, 1);
         byDimensions.set(Input::Spacing, 1);
+        if (!byDimensions.has(Input::Awg))
+            byDimensions.set(Input::WireDiameter, 1);
     }
     if (isAsymmetricCase(prototype)) {
         asymmetricLayout(prototype, report.results);
@@ -147,6 +152,7 @@ void CableRunner::listSolved(const CaseInput& input, const CrossSection& section
     }
     listResults(input, pairModes(solution), input.has(Input::Frequency) && loss.error.empty() ? &loss : nullptr,
                 report.results);
+    addStrandedLossWarning(input, report);
 }
 
 void CableRunner::listResults(const CaseInput& input, const PairModes& modes, const PairLoss* loss,
@@ -171,6 +177,10 @@ void CableRunner::listResults(const CaseInput& input, const PairModes& modes, co
         results.insert(results.end(), {{"D", "D", shape.shieldMm, Unit::Millimetre, Group::Shape},
                                        {"S", "S", shape.spacingMm, Unit::Millimetre, Group::Shape}});
     addModeResults(modes, loss, results);
+    std::optional<CrossSection> foil;
+    if (design.shield == ShieldKind::Foil)
+        foil = crossSectionOf(design);
+    addDcResistance(input, foil ? &*foil : nullptr, cableOf(input, settings_).foil, results);
 }
 
 void addModeResults(const PairModes& modes, const PairLoss* loss, std::vector<Quantity>& results)

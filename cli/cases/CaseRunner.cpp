@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cases/AwgWire.h"
 #include "cases/CalculatorText.h"
 #include "cases/Caveats.h"
+#include "cases/DcResistance.h"
 #include "cases/Loss.h"
 #include "cases/PerLength.h"
 #include "cases/Targets.h"
@@ -16,17 +18,23 @@
 namespace {
 
 // The case's inputs in the order of Input; an AWG size is a whole number,
-// and the diameter it stands for is given beside it.
+// a stranded wire's strands another, and the diameter it stands for is given
+// beside it: a bundle's outer one, and the field's.
 std::vector<Quantity> inputQuantities(const CaseInput& input)
 {
     std::vector<Quantity> quantities;
     for (std::size_t i = 0; i < kInputCount; ++i) {
         const InputInfo& info = inputInfo(static_cast<Input>(i));
-        if (info.input == Input::WireDiameter && input.has(Input::Awg))
-            quantities.push_back({info.key, {}, wireDiameterMm(input), info.unit});
-        else if (info.input == Input::Awg && input.has(Input::Awg))
-            quantities.push_back({info.key, {}, std::llround(input[Input::Awg]), info.unit});
-        else if (input.has(info.input))
+        if (info.input == Input::Awg && input.has(Input::Awg)) {
+            const AwgWire wire = awgWireOf(input[Input::Awg]);
+            quantities.push_back({info.key, {}, static_cast<long long>(wire.size), info.unit});
+            if (wire.stranded())
+                quantities.push_back({"strands", {}, static_cast<long long>(wire.strands), Unit::None});
+        } else if (info.input == Input::WireDiameter && input.has(Input::Awg)) {
+            quantities.push_back({info.key, {}, wireOuterDiameterMm(input), info.unit});
+            if (awgWireOf(input[Input::Awg]).stranded())
+                quantities.push_back({"d_field", {}, wireDiameterMm(input), info.unit});
+        } else if (input.has(info.input))
             quantities.push_back({info.key, {}, input[info.input], info.unit});
     }
     return quantities;
@@ -172,6 +180,7 @@ void CaseRunner::impedance(const CaseInput& input, Report& report)
             report.warnings.push_back({"no comparison: " + shownText(found.other.error, settings_.english), true});
     }
     listImpedance(input, found, report.results);
+    addStrandedLossWarning(input, report);
     if (settings_.method == Method::FiveCharge)
         addAccuracyWarning(found.shape.sd, found.shape.dd, found.chosen, er, report);
     if (const std::string warning = erWarning(er, settings_.english); !warning.empty())
@@ -227,6 +236,7 @@ void CaseRunner::listImpedance(const CaseInput& input, const ImpedanceOutcome& f
                  fiveChargeChosen ? ModeKeys::Shared : ModeKeys::SharedAndModes, results);
     if (input.has(Input::Frequency) && found.loss.error.empty())
         addLoss(found.loss, true, results);
+    addDcResistance(input, nullptr, {}, results);
 }
 
 void CaseRunner::shape(const CaseInput& input, Report& report)
@@ -305,4 +315,5 @@ void CaseRunner::addShapeResults(const CaseInput& input, double sd, double dd, l
                                                  {"zcm_found", "Zcm", z.ze / 2, Unit::Ohm, Group::Found}});
     addPerLength(homogeneousModes(z.ze, z.zo, input[Input::Er]),
                  settings_.method == Method::FiveCharge ? ModeKeys::Shared : ModeKeys::SharedAndModes, report.results);
+    addDcResistance(input, nullptr, {}, report.results);
 }

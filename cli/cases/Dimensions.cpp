@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "cases/AwgWire.h"
 #include "cases/UnitParsers.h"
 #include "NumberText.h"
 #include "SolverTexts.h"
@@ -75,8 +76,15 @@ double wireDiameterMm(const CaseInput& input)
     if (input.has(Input::WireDiameter))
         return input[Input::WireDiameter];
     if (input.has(Input::Awg))
-        return awgDiameterMm(static_cast<int>(input[Input::Awg]));
+        return fieldDiameterMm(awgWireOf(input[Input::Awg]));
     return 0;
+}
+
+double wireOuterDiameterMm(const CaseInput& input)
+{
+    if (!input.has(Input::WireDiameter) && input.has(Input::Awg))
+        return outerDiameterMm(awgWireOf(input[Input::Awg]));
+    return wireDiameterMm(input);
 }
 
 CableShape geometryFromRatios(double sd, double dd, double wireMm)

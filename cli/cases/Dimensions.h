@@ -17,9 +17,14 @@ std::string wireProblem(const CaseInput& given);
 // dimensions mixed, or a dimension missing; empty when nothing is.
 std::string dimensionProblem(const CaseInput& given);
 
-// The wire's diameter, mm: d, or the diameter of its AWG size; 0 when the
-// case gives neither.
+// The wire's diameter as the field sees it, mm: d, or the diameter of its
+// AWG size (a stranded wire's field equivalent); 0 when the case gives
+// neither.
 double wireDiameterMm(const CaseInput& input);
+
+// The wire's outer diameter, mm: a stranded bundle's across its strands,
+// else wireDiameterMm.
+double wireOuterDiameterMm(const CaseInput& input);
 
 struct CableShape {
     double sd = 0;

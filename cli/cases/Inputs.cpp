@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "cases/AwgWire.h"
 #include "cases/Dielectrics.h"
 #include "cases/UnitParsers.h"
 #include "Materials.h"
@@ -102,12 +103,12 @@ std::string readCableLength(std::string_view text, double& value)
     return problem;
 }
 
-std::string readAwgSize(std::string_view text, double& value)
+std::string readAwgWire(std::string_view text, double& value)
 {
-    int size = 0;
-    std::string problem = parseAwgSize(text, size);
+    AwgWire wire;
+    std::string problem = parseAwgWire(text, wire);
     if (problem.empty())
-        value = size;
+        value = awgCode(wire);
     return problem;
 }
 
@@ -120,7 +121,7 @@ constexpr InputInfo kInputs[] = {
     {Input::Zdiff, "zdiff", "", "OHM", Unit::Ohm, kShapeOnly, readImpedance},
     {Input::Zcm, "zcm", "", "OHM", Unit::Ohm, kShapeOnly, readImpedance},
     {Input::ShieldDiameter, "D", "", "LENGTH", Unit::Millimetre, kModes, readLengthOrTouch},
-    {Input::Awg, "awg", "", "SIZE", Unit::None, kModes, readAwgSize},
+    {Input::Awg, "awg", "", "SIZE", Unit::None, kModes, readAwgWire},
     {Input::WireDiameter, "d", "", "LENGTH", Unit::Millimetre, kModes, parseLength},
     {Input::Sleeve, "sleeve", "", "LENGTH", Unit::Millimetre, kModes, parseLength},
     {Input::Spacing, "S", "", "LENGTH", Unit::Millimetre, kModes, readLengthOrTouch},

@@ -20,7 +20,7 @@ enum class Input {
     Zdiff,           // ... as engineers state them: 2 Zo
     Zcm,             // ... and Ze / 2
     ShieldDiameter,  // D, mm, or kTouch
-    Awg,             // the inner conductor by its AWG size (0 for size 0, -3 for 0000) ...
+    Awg,             // the inner conductor by its AWG size, solid or stranded (as awgCode gives it) ...
     WireDiameter,    // ... or by its diameter d, mm
     Sleeve,          // the insulation's outer diameter Di, mm
     Spacing,         // S, mm, or kTouch

@@ -1,5 +1,6 @@
 #include "cases/Loss.h"
 
+#include "cases/AwgWire.h"
 #include "cases/CaseSection.h"
 #include "line/QuasiTem.h"
 #include "SolverTexts.h"
@@ -14,8 +15,8 @@ std::string lossProblem(const CaseInput& given)
             return "--length applies with --freq only";
         if (given.has(Input::LossTangent))
             return "--tand applies with --freq only";
-        if (given.has(Input::Conductivity))
-            return "--sigma applies with --freq only";
+        if (given.has(Input::Conductivity) && !given.has(Input::WireDiameter) && !given.has(Input::Awg))
+            return "--sigma applies with --freq, or with the wire's size for its resistance (r_dc)";
         return {};
     }
     if (!given.has(Input::WireDiameter) && !given.has(Input::Awg))
@@ -69,4 +70,13 @@ void addLoss(const PairLoss& loss, bool oneDielectric, std::vector<Quantity>& re
                     {"alpha_d_diff", "Loss diff dielectric", loss.differential.dielectric, Unit::DecibelPerLength, kGroup},
                     {"alpha_d_cm", "Loss cm dielectric", loss.common.dielectric, Unit::DecibelPerLength, kGroup},
                     {"skin_depth", "Skin depth", loss.skinDepth * 1e6, Unit::Micrometre, kGroup}});
+}
+
+void addStrandedLossWarning(const CaseInput& input, Report& report)
+{
+    if (input.has(Input::Frequency) && report.error.empty() && !input.has(Input::WireDiameter) &&
+        input.has(Input::Awg) && awgWireOf(input[Input::Awg]).stranded())
+        report.warnings.push_back({"the conductor loss of a stranded wire is that of a solid wire of its field's "
+                                   "diameter: the current along the strands' surfaces adds to it, so it is low",
+                                   false});
 }

@@ -36,3 +36,8 @@ PairLoss lossOf(const CrossSection& section, const FieldSolution& solution, cons
 // (dB/m) and skin_depth (um). One dielectric also gives alpha_d, the
 // dielectric's part the two modes share.
 void addLoss(const PairLoss& loss, bool oneDielectric, std::vector<Quantity>& results);
+
+// A stranded core's conductor loss is that of the solid wire of its field's
+// diameter: the current along the strands' own surfaces adds to it, by an
+// amount no round-wire model gives. Says so where a loss was had.
+void addStrandedLossWarning(const CaseInput& input, Report& report);

@@ -6,6 +6,7 @@
 #include "cases/CableCase.h"
 #include "cases/CaseForm.h"
 #include "cases/CaseSection.h"
+#include "cases/Targets.h"
 #include "cases/SweepValues.h"
 #include "cases/Loss.h"
 #include "cases/ModelFiles.h"
@@ -210,9 +211,11 @@ std::string readOperands(std::vector<std::string_view> operands, const std::vect
         return completeCase(withOperandStandIns(caseModeOf(parsed.mode), byOptions), parsed);
     }
     // More operands than the options leave room for are read as the plain
-    // numbers, so that the form check can say what they are mixed with.
+    // numbers, so that the form check can say what they are mixed with;
+    // where the targets by name set both modes, they are extra numbers.
     std::vector<Input> inputs = operandInputs(caseModeOf(parsed.mode), byOptions);
-    if (operands.size() > inputs.size())
+    const bool targetsComplete = byTargets(byOptions) && targetProblem(byOptions).empty();
+    if (operands.size() > inputs.size() && !targetsComplete)
         inputs = plainOperands(caseModeOf(parsed.mode), byOptions);
     // A design takes its targets and dimensions by name only.
     if (!parsed.solve.solveFor.empty())

@@ -231,7 +231,12 @@ const OptionRow kOptions[] = {
                 "it adds D and S (mm) to the results"),
     inputOption("--awg", Input::Awg,
                 "the cores as solid wire of AWG SIZE, 0000 (or 4/0), 000 (3/0), 00 (2/0), 0 (1/0), 1 to 40, in place "
-                "of --d: d = 0.127 mm x 92^((36 - n)/39), n = 0 for size 0 and -3 for 0000"),
+                "of --d: d = 0.127 mm x 92^((36 - n)/39), n = 0 for size 0 and -3 for 0000; or stranded, SIZE/7, "
+                "SIZE/19 or SIZE/37 (24/7: seven strands of 32 AWG; strands 8, 12 or 16 sizes finer, laid up 3, 5 "
+                "or 7 across): d is the bundle's outer diameter, which a sleeve must clear, and the field's wire "
+                "d_field is 0.939, 0.970 or 0.980 of it (S/D and D/d are of d_field); the results add r_dc, the "
+                "resistance of one core at DC per length (mohm; of straight strands: the lay adds 1 to 2 %), and "
+                "with a foil r_dc_shield (foil and drain wire) and r_dc_loop (a core and the shield)"),
     inputOption("--freq", Input::Frequency,
                 "the loss at FREQ (Hz, kHz, MHz or GHz; a bare number is Hz): alpha_diff and alpha_cm, the "
                 "attenuation of the differential and the common mode (dB/m, conductors and dielectric together), "
@@ -291,7 +296,7 @@ const OptionRow kOptions[] = {
                 "sdd21, scc21, scd21 and sdc21 in dB (references 100 and 25 ohm), default 1 m; in model mode, the "
                 "length of the line in the Touchstone and SPICE files"),
     inputOption("--sigma", Input::Conductivity,
-                "the conductors' conductivity in S/m, with --freq (default 5.8e7, copper)"),
+                "the conductors' conductivity in S/m (default 5.8e7, copper), for the loss (--freq) and for r_dc"),
     {"--shield", "", "KIND", kModes,
      "a cable's shield: round (default), of inner diameter --D; or foil, drawn tight over the two sleeves (the "
      "outline of two half-circles joined by straight lines), with --clearance and --drain; a foil has no D",

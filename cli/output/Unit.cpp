@@ -27,6 +27,7 @@ double metresPer(LengthBasis basis)
 bool isPerLength(Unit unit)
 {
     switch (unit) {
+    case Unit::MilliohmPerLength:
     case Unit::PicofaradPerLength:
     case Unit::NanohenryPerLength:
     case Unit::NanosecondPerLength:
@@ -47,6 +48,7 @@ std::string unitSymbol(Unit unit, LengthBasis per)
     case Unit::CoreRadius: return "r";
     case Unit::Millimetre: return "mm";
     case Unit::Micrometre: return "um";
+    case Unit::MilliohmPerLength: return perLength.insert(0, "mohm");
     case Unit::PicofaradPerLength: return perLength.insert(0, "pF");
     case Unit::NanohenryPerLength: return perLength.insert(0, "nH");
     case Unit::NanosecondPerLength: return perLength.insert(0, "ns");

@@ -10,6 +10,7 @@
 enum class Unit {
     None,
     Ohm,
+    MilliohmPerLength,
     CoreRadius,  // a length in core radii, r
     Percent,
     RelativeError,

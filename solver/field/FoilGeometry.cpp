@@ -146,6 +146,18 @@ FoilGeometry foilGeometry(const CrossSection& s, bool vacuum)
     return g;
 }
 
+double foilPerimeter(const CrossSection& section)
+{
+    const FoilGeometry g = foilGeometry(section, true);
+    double length = 4 * g.halfLength + 2 * kPi;
+    if (!g.hull.empty()) {
+        length = 0;
+        for (const OutlinePiece& piece : g.hull)
+            length += piece.length();
+    }
+    return length * g.unit;
+}
+
 FoilGeometry roundAsStadium(const CrossSection& s, bool vacuum)
 {
     FoilGeometry g;

@@ -96,6 +96,10 @@ std::string foilRefusal(const CrossSection& section);
 // With the cross-section's dielectrics, or every Er 1.
 FoilGeometry foilGeometry(const CrossSection& section, bool vacuum);
 
+// The foil's length round the pair, metres: the outline's, with the bulge a
+// drain wire inside may give it.
+double foilPerimeter(const CrossSection& section);
+
 // A round shield as the stadium of zero straight length, the cores as they
 // are: a second route to the round-shield solver's answer.
 FoilGeometry roundAsStadium(const CrossSection& section, bool vacuum);

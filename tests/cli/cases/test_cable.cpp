@@ -77,7 +77,7 @@ TEST(Cable, ListsEachModeAndTheMatrices)
               (std::vector<std::string>{"D", "awg", "d", "sleeve", "S", "er_sleeve", "er_fill", "tand_sleeve",
                                         "tand_fill", "sd", "dd", "ze", "zo", "zdiff", "zcm", "error_bound", "c_even", "c_odd", "c0_even", "c0_odd",
                                         "l_even", "l_odd", "eps_eff_even", "eps_eff_odd", "vf_even", "vf_odd",
-                                        "delay_even", "delay_odd", "skew", "c11", "c12", "l11", "l12"}))
+                                        "delay_even", "delay_odd", "skew", "c11", "c12", "l11", "l12", "r_dc"}))
         << r.out;
 }
 

@@ -72,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
                  R"(tand_sleeve, tand_fill, sigma, foil_sigma, foil_thickness)"},
         BadSweep{"BadValue", "dd=3,x", R"(value "x": not a number)"},
         BadSweep{"UnknownUnit", "D=4cm,5cm", R"(value "4cm": unknown unit "cm" - use mm, um, m, in or mil, or touch)"},
-        BadSweep{"AwgOutOfTable", "awg=38:42:2", R"(stop "42": must be an AWG size from 0000 (or 4/0) to 40)"},
+        BadSweep{"AwgOutOfTable", "awg=38:42:2", R"(stop "42": must be an AWG size from 0000 (or 4/0) to 40, or SIZE/STRANDS (24/7, 24/19, 24/37) )"
+                                           "for a stranded wire"},
         BadSweep{"NoValues", "sd=", R"(value "": not a number)"}),
     CaseName());
 

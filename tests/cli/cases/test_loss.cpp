@@ -205,12 +205,14 @@ TEST(LossText, ReadableLabelsWithUnits)
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> lines = linesOf(r.out);
     // D and S, the impedances, the per-length quantities, then the loss.
-    ASSERT_EQ(lines.size(), 22u) << r.out;
+    ASSERT_EQ(lines.size(), 24u) << r.out;
     EXPECT_TRUE(std::regex_match(lines[14], std::regex("Loss diff            = 0\\.[0-9]{4} dB/m"))) << lines[14];
     EXPECT_TRUE(std::regex_match(lines[15], std::regex("Loss cm              = 0\\.[0-9]{4} dB/m"))) << lines[15];
     EXPECT_EQ(lines[16], "Loss dielectric      = 0.0273 dB/m");
     EXPECT_TRUE(std::regex_match(lines[17], std::regex("Loss diff conductors = 0\\.[0-9]{4} dB/m"))) << lines[17];
     EXPECT_EQ(lines[21], "Skin depth           = 2.0898 um");
+    // 1 / (5.8e7 S/m x pi/4 x (0.51056 mm)^2), 24 AWG of copper.
+    EXPECT_EQ(lines[23], "R dc = 84.2151 mohm/m");
 }
 
 }  // namespace

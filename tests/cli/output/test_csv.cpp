@@ -67,7 +67,7 @@ TEST(CsvHeader, NamesEachColumnWithItsUnit)
 // The JSON key a header column stands for.
 std::string keyOf(const std::string& column)
 {
-    for (const char* unit : {"_ohm", "_mm", "_um", "_pF_per_m", "_nH_per_m", "_ns_per_m", "_ps_per_m", "_dB_per_m", "_Hz",
+    for (const char* unit : {"_mohm_per_m", "_ohm", "_mm", "_um", "_pF_per_m", "_nH_per_m", "_ns_per_m", "_ps_per_m", "_dB_per_m", "_Hz",
                              "_S_per_m", "_ratio", "_r"})
         if (column.ends_with(unit))
             return column.substr(0, column.size() - std::string(unit).size());
