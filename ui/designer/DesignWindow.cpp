@@ -206,7 +206,10 @@ void DesignWindow::showFigures(const PairFigures& figures)
     results_->show(figures);
     results_->setCurrent(true);
     charts_->lossChart()->setCurve(figures.lossCurve, case_->frequency);
-    const QString time = tr("計算時間 %1 ms").arg(QString::fromStdString(formatSignificant(figures.seconds * 1e3, 2)));
+    // Milliseconds as long as they read well; a slow shape's in seconds.
+    const QString time = figures.seconds < 1
+                             ? tr("計算時間 %1 ms").arg(QString::fromStdString(formatSignificant(figures.seconds * 1e3, 2)))
+                             : tr("計算時間 %1 s").arg(QString::fromStdString(formatSignificant(figures.seconds, 2)));
     setStatus(designNote_.isEmpty() ? time : designNote_ + QStringLiteral("  ") + time);
     emit resultsShown();
 }
