@@ -65,6 +65,7 @@ void LossChart::setCurve(const std::vector<LossPoint>& curve, double frequency)
     diffDielectric_->replace(dielectric);
     common_->replace(common);
     y_->setRange(0, highest > 0 ? highest * 1.05 : 1);
+    y_->applyNiceNumbers();
     present_->replace({QPointF(frequency * kHzToMHz, 0), QPointF(frequency * kHzToMHz, y_->max())});
     if (diff.isEmpty())
         chart()->setTitle(tr("この範囲では損失を計算できません"));
