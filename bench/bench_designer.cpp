@@ -16,7 +16,6 @@
 #include "designer/DesignWindow.h"
 #include "designer/InputPanel.h"
 #include "designer/ResultPanel.h"
-#include "Fonts.h"
 #include "UserDialogs.h"
 
 namespace {
@@ -201,14 +200,3 @@ void BM_KeystrokeDuringSlowSolve(benchmark::State& state)
 BENCHMARK(BM_KeystrokeDuringSlowSolve)->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(5);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Duvane"));
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -13,7 +13,6 @@
 
 #include "Coaxmain.h"
 #include "fivecharge/Qol_math2.h"
-#include "Fonts.h"
 #include "Forms.h"
 #include "Setting2.h"
 #include "UserDialogs.h"
@@ -76,14 +75,3 @@ void BM_InTheWindow(benchmark::State& state)
 BENCHMARK(BM_InTheWindow)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Duvane"));
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
