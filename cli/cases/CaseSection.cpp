@@ -31,7 +31,8 @@ constexpr WayOut kWaysOut[] = {
     {kSleeveThroughShieldText, "move the cores back (--offset, --pair-offset) or give a larger --D"},
     {kCoresOverlapText, "move core 1 away from core 2 (--offset) or give a larger --S"},
     {kSleevesOverlapText, "move core 1 away from core 2 (--offset), give a larger --S or thinner sleeves"},
-    {kEccentricSleeveText, "leave out --sleeve-offset"},
+    {kConductorThroughSleeveText, "give a smaller --sleeve-offset or a wider --sleeve"},
+    {kOffsetOnBareCoreText, "give core 1 a sleeve (--sleeve) or leave out --sleeve-offset"},
     {kFoilUnlikeCoresText, "a foil is solved over alike cores only: leave out --d2, --sleeve2 and --er-sleeve2"},
 };
 

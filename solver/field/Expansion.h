@@ -17,6 +17,12 @@
 // series follow from one recurrence: exact re-expansion, so that unlike
 // samples on the circle and an FFT there is no aliasing to bound, and the
 // rows past K that the bound needs come from the same columns.
+//
+// An eccentric region (Layout.h) puts its line charge at its limit point
+// and takes f = zeta_j^-k; about an eccentric target the series run in its
+// zeta_i. Both are Moebius maps too, so they only compose with the maps
+// above: every statement here holds with zeta for w and the limit points for
+// the centres.
 
 // (a + b w) / (1 - g w)
 struct Mobius {

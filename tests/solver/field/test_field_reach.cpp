@@ -110,8 +110,28 @@ INSTANTIATE_TEST_SUITE_P(
                 "Core 2's sleeve must be at least as wide as the core"},
         Refused{"SleeveEr", changed(kBase, [](CrossSection& c) { c.cores[1].sleeveEr = -1; }),
                 "Core 2's sleeve Er must be positive"},
-        Refused{"Eccentric", changed(kBase, [](CrossSection& c) { c.cores[0].sleeveOffsetY = 0.01; }),
-                std::string(kEccentricSleeveText)},
+        Refused{"OffsetOnBareCore", changed(kBase, [](CrossSection& c) {
+                    c.cores[1].sleeveDiameter = c.cores[1].diameter;
+                    c.cores[1].sleeveOffsetX = 0.01;
+                }),
+                "Core 2 has no sleeve to be off centre in"},
+        Refused{"ConductorThroughSleeve", changed(kBase, [](CrossSection& c) { c.cores[0].sleeveOffsetY = 0.05; }),
+                "Core 1 reaches through its sleeve: the sleeve offset must stay below (Di - d) / 2"},
+        Refused{"EccentricSleeveThroughShield", changed(kBase, [](CrossSection& c) {
+                    c.cores[0].x = 0.38;
+                    c.cores[0].sleeveOffsetX = 0.04;
+                }),
+                "Core 1's sleeve reaches through the shield"},
+        Refused{"EccentricSleevesOverlap", changed(kBase, [](CrossSection& c) {
+                    c.cores[0].x = 0.04;
+                    c.cores[0].sleeveOffsetX = -0.045;
+                }),
+                std::string(kSleevesOverlapText)},
+        Refused{"EccentricUnderFoil", changed(kBase, [](CrossSection& c) {
+                    c.shield = FoilShield{0.01, 0};
+                    c.cores[0].sleeveOffsetY = 0.01;
+                }),
+                std::string(kEccentricUnderFoilText)},
         Refused{"CoreThroughShield", changed(kBase, [](CrossSection& c) { c.cores[0].x = 0.46; }),
                 "Core 1 reaches through the shield"},
         Refused{"SleeveThroughShield", changed(kBase, [](CrossSection& c) { c.cores[0].x = 0.41; }),
