@@ -49,7 +49,7 @@ std::string asymmetryFormProblem(const CaseInput& given, const SolveSettings& se
         return {};
     if (settings.shield == ShieldKind::Foil)
         return "a foil follows its sleeves and is solved over alike cores only: the asymmetric options (--d2, "
-               "--sleeve2, --er-sleeve2, --offset, --pair-offset) need a round shield";
+               "--sleeve2, --er-sleeve2, --offset, --pair-offset, --sleeve-offset) need a round shield";
     if (given.has(Input::ShieldDiameter) && given[Input::ShieldDiameter] == kTouch)
         return "a shield drawn tight over unequal or displaced cores touches only one of them: give D as a length";
     if (given.has(Input::Er) && (given.has(Input::Sleeve2) || given.has(Input::ErSleeve2)))
