@@ -36,6 +36,18 @@ CrossSection unequalTouching()
     return c;
 }
 
+// PE sleeves touching, core 1 moved towards core 2 inside its sleeve until
+// its wall is a hundredth of the wall's mean at the contact: the thin side
+// is where the field gathers, and where the series about the sleeve
+// converges slowest.
+CrossSection eccentricAtContact()
+{
+    CrossSection c = touchingPair(0.16, 0.4, 2.25);
+    c.cores[0].x -= 0.1188;
+    c.cores[0].sleeveOffsetX = 0.1188;
+    return c;
+}
+
 class FieldTouching : public testing::TestWithParam<Shape> {};
 
 // The promise where the series converges slowest, and the values against a
@@ -60,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, FieldTouching,
                                          Shape{"Er10EachOther", touchingPair(0.2, 0.3, 10)},
                                          Shape{"Er10Shield", symmetricPair(0.6, 0.2, 0.4, 10)},
                                          Shape{"Er10ThinSleeves", touchingPair(0.49, 0.5, 10)},
-                                         Shape{"UnequalGeneral", unequalTouching()}),
+                                         Shape{"UnequalGeneral", unequalTouching()},
+                                         Shape{"EccentricAtContact", eccentricAtContact()}),
                          CaseName{});
 
 // A hair of overlap from rounding the positions counts as touching.
