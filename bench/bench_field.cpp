@@ -92,8 +92,8 @@ void BM_FieldEccentricApart(benchmark::State& state)
 }
 BENCHMARK(BM_FieldEccentricApart)->Unit(benchmark::kMicrosecond);
 
-// PE sleeves touching, core 1 far off its sleeve's centre (0.9 of the
-// wall): the thin side nearly a conductor's gap.
+// PE sleeves touching, core 1 moved 0.9 of its wall towards core 2
+// inside its sleeve: the thin side at the contact.
 void BM_FieldEccentricTouching(benchmark::State& state)
 {
     CrossSection c = pair(0.4, 0.16, 0.4, 2.25);
@@ -101,6 +101,16 @@ void BM_FieldEccentricTouching(benchmark::State& state)
     solveAt(state, c);
 }
 BENCHMARK(BM_FieldEccentricTouching)->Unit(benchmark::kMicrosecond);
+
+// The same with the thin side facing the shield, away from the contact,
+// which the sleeve's frame then squeezes: the slowest eccentric case.
+void BM_FieldEccentricAwayFromContact(benchmark::State& state)
+{
+    CrossSection c = pair(0.4, 0.16, 0.4, 2.25);
+    c.cores[0] = {0.2 + 0.108, 0, 0.16, 0.4, -0.108, 0, 2.25};
+    solveAt(state, c);
+}
+BENCHMARK(BM_FieldEccentricAwayFromContact)->Unit(benchmark::kMillisecond);
 
 // Unequal sleeves, Er 10 and 2.1, touching each other and one the shield.
 void BM_FieldGeneralTouching(benchmark::State& state)
