@@ -18,9 +18,9 @@ double virtualRadius(const Layout& layout, int i)
     return self.core + std::min(room / 2, self.core);
 }
 
-// The conductor at offset (ex, ey) from the circle's centre, both in units
-// of P: beta lies on the same ray, the limit point of the two circles inside
-// the conductor, and L = acosh((1 + s^2 - e^2) / (2 s)) (the eccentric
+// The conductor's centre at `offset` from the circle's, in units of P, and
+// s = r / P: beta, the two circles' limit point inside the conductor, lies
+// on the same ray, and L = acosh((1 + s^2 - e^2) / (2 s)) (the eccentric
 // coax's), written so that a thin or nearly touching wall keeps its digits.
 void makeEccentric(Region& region, Complex offset)
 {
