@@ -82,6 +82,36 @@ void BM_FieldGeneralApart(benchmark::State& state)
 }
 BENCHMARK(BM_FieldGeneralApart)->Unit(benchmark::kMicrosecond);
 
+// The same with core 1 a fifth of its wall off its sleeve's centre.
+void BM_FieldEccentricApart(benchmark::State& state)
+{
+    CrossSection c = pair(0.4, 0.1, 0.25, 2.1);
+    c.cores[0] = {0.205, 0.01, 0.102, 0.251, 0.0149, 0, 2.1};
+    c.cores[1] = {-0.197, -0.004, 0.099, 0.248, 0, 0, 2.12};
+    solveAt(state, c);
+}
+BENCHMARK(BM_FieldEccentricApart)->Unit(benchmark::kMicrosecond);
+
+// PE sleeves touching, core 1 moved 0.9 of its wall towards core 2
+// inside its sleeve: the thin side at the contact.
+void BM_FieldEccentricTouching(benchmark::State& state)
+{
+    CrossSection c = pair(0.4, 0.16, 0.4, 2.25);
+    c.cores[0] = {0.2 - 0.108, 0, 0.16, 0.4, 0.108, 0, 2.25};
+    solveAt(state, c);
+}
+BENCHMARK(BM_FieldEccentricTouching)->Unit(benchmark::kMicrosecond);
+
+// The same with the thin side facing the shield, away from the contact,
+// which the sleeve's frame then squeezes: the slowest eccentric case.
+void BM_FieldEccentricAwayFromContact(benchmark::State& state)
+{
+    CrossSection c = pair(0.4, 0.16, 0.4, 2.25);
+    c.cores[0] = {0.2 + 0.108, 0, 0.16, 0.4, -0.108, 0, 2.25};
+    solveAt(state, c);
+}
+BENCHMARK(BM_FieldEccentricAwayFromContact)->Unit(benchmark::kMillisecond);
+
 // Unequal sleeves, Er 10 and 2.1, touching each other and one the shield.
 void BM_FieldGeneralTouching(benchmark::State& state)
 {

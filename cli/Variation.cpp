@@ -84,13 +84,14 @@ int runSensitivity(const Options& options, std::ostream& out, std::ostream& err)
     std::ranges::stable_sort(ranked, [](const InputSensitivity& a, const InputSensitivity& b) {
         return std::fabs(a.of[0].value) > std::fabs(b.of[0].value);
     });
-    out << "Input          per    dZdiff (ohm)     dZcm (ohm)       dSkew (ps/m)";
+    out << "Input            per    dZdiff (ohm)     dZcm (ohm)       dSkew (ps/m)";
     if (s.nominal.hasConversion)
         out << "     |dScd21|";
     out << '\n';
     for (const InputSensitivity& row : ranked) {
+        // The longest key, sleeve_offset_x, and a space.
         std::string line(inputInfo(row.input).key);
-        line.resize(15, ' ');
+        line.resize(17, ' ');
         std::string per(perUnit(row.input));
         per.resize(7, ' ');
         line += per;

@@ -129,7 +129,10 @@ inline constexpr std::string_view kFillerErNotPositiveText = "The filler's Er mu
 inline constexpr std::string_view kCoreDiameterNotPositiveText = "'s diameter must be positive";
 inline constexpr std::string_view kSleeveNarrowerThanCoreText = "'s sleeve must be at least as wide as the core";
 inline constexpr std::string_view kSleeveErNotPositiveText = "'s sleeve Er must be positive";
-inline constexpr std::string_view kEccentricSleeveText = "Eccentric sleeves are not yet supported";
+inline constexpr std::string_view kOffsetOnBareCoreText = " has no sleeve to be off centre in";
+inline constexpr std::string_view kConductorThroughSleeveText =
+    " reaches through its sleeve: the sleeve offset must stay below (Di - d) / 2";
+inline constexpr std::string_view kEccentricUnderFoilText = "A foil is solved over concentric sleeves only";
 inline constexpr std::string_view kSleeveThroughShieldText = "'s sleeve reaches through the shield";
 inline constexpr std::string_view kCoreThroughShieldText = " reaches through the shield";
 inline constexpr std::string_view kSleevesOverlapText = "The sleeves overlap";

@@ -31,7 +31,8 @@ constexpr WayOut kWaysOut[] = {
     {kSleeveThroughShieldText, "move the cores back (--offset, --pair-offset) or give a larger --D"},
     {kCoresOverlapText, "move core 1 away from core 2 (--offset) or give a larger --S"},
     {kSleevesOverlapText, "move core 1 away from core 2 (--offset), give a larger --S or thinner sleeves"},
-    {kEccentricSleeveText, "leave out --sleeve-offset"},
+    {kConductorThroughSleeveText, "give a smaller --sleeve-offset or a wider --sleeve"},
+    {kOffsetOnBareCoreText, "give core 1 a sleeve (--sleeve) or leave out --sleeve-offset"},
     {kFoilUnlikeCoresText, "a foil is solved over alike cores only: leave out --d2, --sleeve2 and --er-sleeve2"},
 };
 
@@ -48,7 +49,7 @@ std::string asymmetryFormProblem(const CaseInput& given, const SolveSettings& se
         return {};
     if (settings.shield == ShieldKind::Foil)
         return "a foil follows its sleeves and is solved over alike cores only: the asymmetric options (--d2, "
-               "--sleeve2, --er-sleeve2, --offset, --pair-offset) need a round shield";
+               "--sleeve2, --er-sleeve2, --offset, --pair-offset, --sleeve-offset) need a round shield";
     if (given.has(Input::ShieldDiameter) && given[Input::ShieldDiameter] == kTouch)
         return "a shield drawn tight over unequal or displaced cores touches only one of them: give D as a length";
     if (given.has(Input::Er) && (given.has(Input::Sleeve2) || given.has(Input::ErSleeve2)))

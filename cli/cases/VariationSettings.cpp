@@ -11,7 +11,12 @@ namespace {
 constexpr Input kVariable[] = {Input::Sd,          Input::Dd,        Input::ShieldDiameter, Input::WireDiameter,
                                Input::Sleeve,      Input::Spacing,   Input::Er,             Input::ErSleeve,
                                Input::ErFill,      Input::WireDiameter2, Input::Sleeve2,    Input::ErSleeve2,
-                               Input::OffsetX,     Input::OffsetY,   Input::PairOffsetX,    Input::PairOffsetY};
+                               Input::OffsetX,     Input::OffsetY,   Input::PairOffsetX,    Input::PairOffsetY,
+                               Input::SleeveOffsetX, Input::SleeveOffsetY};
+
+// Offsets default to 0: a tolerance needs no nominal for them.
+constexpr Input kOffsets[] = {Input::OffsetX,     Input::OffsetY,       Input::PairOffsetX,
+                              Input::PairOffsetY, Input::SleeveOffsetX, Input::SleeveOffsetY};
 
 constexpr std::string_view kOffsetName = "offset";
 
@@ -46,8 +51,7 @@ std::string variationProblem(bool tolerance, const CaseInput& input, const Varia
     if (settings.tolerances.empty())
         return "give at least one tolerance: --tol NAME=SIGMA (normal) or --tol NAME=+-HALF (uniform)";
     for (const InputTolerance& t : settings.tolerances) {
-        const bool offset = t.input == Input::OffsetX || t.input == Input::OffsetY || t.input == Input::PairOffsetX ||
-                            t.input == Input::PairOffsetY;
+        const bool offset = std::ranges::find(kOffsets, t.input) != std::ranges::end(kOffsets);
         const std::string name(inputInfo(t.input).key);
         if (t.input == Input::WireDiameter && input.has(Input::Awg))
             continue;

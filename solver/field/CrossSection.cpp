@@ -26,9 +26,21 @@ std::string coreError(const Core& c, int index)
         return coreName(index) + std::string(kSleeveNarrowerThanCoreText);
     if (!(c.sleeveEr > 0))
         return coreName(index) + std::string(kSleeveErNotPositiveText);
-    if (c.sleeveOffsetX != 0 || c.sleeveOffsetY != 0)
-        return std::string(kEccentricSleeveText);
+    if (isEccentric(c) && isBare(c))
+        return coreName(index) + std::string(kOffsetOnBareCoreText);
+    if (isEccentric(c) && !(std::hypot(c.sleeveOffsetX, c.sleeveOffsetY) < (c.sleeveDiameter - c.diameter) / 2))
+        return coreName(index) + std::string(kConductorThroughSleeveText);
     return {};
+}
+
+double sleeveX(const Core& c)
+{
+    return c.x + c.sleeveOffsetX;
+}
+
+double sleeveY(const Core& c)
+{
+    return c.y + c.sleeveOffsetY;
 }
 
 std::string placementError(const CrossSection& s, double shieldRadius)
@@ -36,16 +48,15 @@ std::string placementError(const CrossSection& s, double shieldRadius)
     const auto& [a, b] = s.cores;
     for (int i = 0; i < 2; ++i) {
         const Core& c = s.cores[i];
-        const double reach = std::hypot(c.x, c.y);
-        if (!(reach + c.diameter / 2 < shieldRadius))
+        if (!(std::hypot(c.x, c.y) + c.diameter / 2 < shieldRadius))
             return coreName(i) + std::string(kCoreThroughShieldText);
-        if (!(reach + c.sleeveDiameter / 2 <= shieldRadius * (1 + kTouchTolerance)))
+        if (!(std::hypot(sleeveX(c), sleeveY(c)) + c.sleeveDiameter / 2 <= shieldRadius * (1 + kTouchTolerance)))
             return coreName(i) + std::string(kSleeveThroughShieldText);
     }
-    const double distance = std::hypot(a.x - b.x, a.y - b.y);
-    if (!(distance > (a.diameter + b.diameter) / 2))
+    if (!(std::hypot(a.x - b.x, a.y - b.y) > (a.diameter + b.diameter) / 2))
         return std::string(kCoresOverlapText);
-    if (!(distance * (1 + kTouchTolerance) >= (a.sleeveDiameter + b.sleeveDiameter) / 2))
+    const double sleeves = std::hypot(sleeveX(a) - sleeveX(b), sleeveY(a) - sleeveY(b));
+    if (!(sleeves * (1 + kTouchTolerance) >= (a.sleeveDiameter + b.sleeveDiameter) / 2))
         return std::string(kSleevesOverlapText);
     return {};
 }
@@ -84,6 +95,11 @@ bool isBare(const Core& core)
     return core.sleeveDiameter == core.diameter;
 }
 
+bool isEccentric(const Core& core)
+{
+    return core.sleeveOffsetX != 0 || core.sleeveOffsetY != 0;
+}
+
 std::string crossSectionRefusal(const CrossSection& s)
 {
     const bool finiteShield = std::visit(
@@ -104,7 +120,8 @@ std::string crossSectionRefusal(const CrossSection& s)
         if (std::string error = coreError(s.cores[i], i); !error.empty())
             return error;
     if (std::holds_alternative<FoilShield>(s.shield))
-        return foilRefusal(s);
+        return isEccentric(s.cores[0]) || isEccentric(s.cores[1]) ? std::string(kEccentricUnderFoilText)
+                                                                   : foilRefusal(s);
     const double shieldDiameter = std::get<RoundShield>(s.shield).diameter;
     if (std::string error = placementError(s, shieldDiameter / 2); !error.empty())
         return error;
@@ -115,6 +132,5 @@ bool isSymmetricPair(const CrossSection& s)
 {
     const auto& [a, b] = s.cores;
     return a.x == -b.x && a.y == -b.y && a.diameter == b.diameter && a.sleeveDiameter == b.sleeveDiameter &&
-           a.sleeveEr == b.sleeveEr && a.sleeveOffsetX == 0 && a.sleeveOffsetY == 0 && b.sleeveOffsetX == 0 &&
-           b.sleeveOffsetY == 0;
+           a.sleeveEr == b.sleeveEr && !isEccentric(a) && !isEccentric(b);
 }

@@ -57,6 +57,8 @@ bool isSymmetricPair(const CrossSection& section);
 
 bool isBare(const Core& core);
 
+bool isEccentric(const Core& core);
+
 // A conductor's gap, in core radii of the smaller core, and what it lies between.
 struct ConductorGap {
     std::string what;

@@ -24,7 +24,7 @@ CircleTrace traceOf(const Region& region, const RegionSources& own, std::vector<
 {
     CircleTrace trace;
     trace.charge = own.charge;
-    trace.mean = incoming[0].real() - own.charge * std::log(region.radius);
+    trace.mean = incoming[0].real() - own.charge * std::log(frameScale(region));
     trace.incoming = std::move(incoming);
     trace.multipoles = own.multipoles;
     return trace;

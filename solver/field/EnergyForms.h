@@ -23,6 +23,9 @@
 //    pi n eps2^2 |f_n|^2 tanh(n L) / eps1; mode 0 2 pi eps2^2 q^2 L / eps1.
 // Where the series meets the interface conditions the two fields agree;
 // they part only in the modes past K that the series leaves unmatched.
+// About an eccentric sleeve the traces are in its frame zeta (Layout.h):
+// the maps keep both fields admissible and their energies, so the same sums
+// hold with L = ln(1 / rho).
 
 // A solution on one region circle: its own sources and the incoming series.
 struct CircleTrace {

@@ -17,6 +17,12 @@
 // series follow from one recurrence: exact re-expansion, so that unlike
 // samples on the circle and an FFT there is no aliasing to bound, and the
 // rows past K that the bound needs come from the same columns.
+//
+// An eccentric region (Layout.h) puts its line charge at its limit point
+// and takes f = zeta_j^-k; about an eccentric target the series run in its
+// zeta_i. Both are Moebius maps too, so they only compose with the maps
+// above: every statement here holds with zeta for w and the limit points for
+// the centres.
 
 // (a + b w) / (1 - g w)
 struct Mobius {
@@ -65,8 +71,12 @@ void powers(Scalar a, Scalar b, Scalar g, int order, int rows, std::vector<Scala
 // Calls visit(k, column) for k = 1 to order, column[n] the coefficient of w^n
 // in map(w)^k for n < rows: a column of doubles where the map is real (the
 // aligned pair's), else of Complex; std::real and std::imag read both. Every
-// map here has |map| <= 1 on the unit circle and a majorant series summing to
-// at most 1 there, so the recurrence neither grows nor cancels.
+// map here has |map| <= 1 on the unit circle, so a step of the recurrence
+// (a product with the map's series) does not grow the sum of squares of the
+// coefficients nor of their rounding errors. Concentric frames' maps also
+// have a majorant series summing to at most 1 there; an eccentric frame's
+// need not, and then single coefficients may be found as differences of
+// larger terms, which the sum of squares does not notice.
 template <typename Visit>
 void forEachPower(const Mobius& map, int order, int rows, PowerBuffers& buffers, Visit visit)
 {

@@ -18,7 +18,9 @@
 // charge and multipoles up to order K about each region circle, each with
 // its image in the shield (Expansion.h); in each sleeve, per Fourier mode,
 // the radial solution that holds the conductor's potential, eliminated
-// analytically into a reflection per mode (SeriesSystem.h). The interface
+// analytically into a reflection per mode (SeriesSystem.h); a conductor off
+// its sleeve's centre is made concentric by a map of the sleeve's disc, and
+// the series about that sleeve run in it (Layout.h). The interface
 // conditions hold for modes 0 to K.
 //
 // The bound is proved, not sampled (EnergyForms.h): the series' filler field

@@ -18,6 +18,21 @@ double virtualRadius(const Layout& layout, int i)
     return self.core + std::min(room / 2, self.core);
 }
 
+// The conductor's centre at `offset` from the circle's, in units of P, and
+// s = r / P: beta, the two circles' limit point inside the conductor, lies
+// on the same ray, and L = acosh((1 + s^2 - e^2) / (2 s)) (the eccentric
+// coax's), written so that a thin or nearly touching wall keeps its digits.
+void makeEccentric(Region& region, Complex offset)
+{
+    const double e = std::abs(offset);
+    const double s = region.core / region.radius;
+    const double b = 1 + e * e - s * s;
+    const double root = std::sqrt((1 - e - s) * (1 - e + s) * (1 + e - s) * (1 + e + s));
+    region.shift = (2 / (b + root)) * offset;
+    const double t = (1 - s - e) * (1 - s + e) / (2 * s);
+    region.logRatio = std::log1p(t + std::sqrt(t * (t + 2)));
+}
+
 Layout layoutOf(const CrossSection& s, bool vacuum)
 {
     const double R = std::get<RoundShield>(s.shield).diameter / 2;
@@ -32,6 +47,8 @@ Layout layoutOf(const CrossSection& s, bool vacuum)
         // Virtual radii need both cores' conductors first; set below.
         region.radius = region.isVirtual ? region.core : c.sleeveDiameter / 2 / R;
         region.permittivity = region.isVirtual ? layout.filler : c.sleeveEr;
+        if (!region.isVirtual && isEccentric(c))
+            region.centre += Complex(c.sleeveOffsetX / R, c.sleeveOffsetY / R);
         layout.regions.push_back(region);
     }
     std::vector<double> radii;
@@ -39,13 +56,26 @@ Layout layoutOf(const CrossSection& s, bool vacuum)
         radii.push_back(layout.regions[i].isVirtual ? virtualRadius(layout, i) : layout.regions[i].radius);
     for (int i = 0; i < 2; ++i) {
         Region& region = layout.regions[i];
+        const Core& c = s.cores[i];
         region.radius = radii[i];
         region.logRatio = std::log1p((region.radius - region.core) / region.core);
+        if (!region.isVirtual && isEccentric(c))
+            makeEccentric(region, Complex(-c.sleeveOffsetX, -c.sleeveOffsetY) / (R * region.radius));
     }
     return layout;
 }
 
 }  // namespace
+
+Complex limitPoint(const Region& region)
+{
+    return region.centre + region.radius * region.shift;
+}
+
+double frameScale(const Region& region)
+{
+    return region.radius * (1 - std::norm(region.shift));
+}
 
 double reflection(const Region& region, double filler, int n)
 {

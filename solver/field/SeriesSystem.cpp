@@ -8,7 +8,7 @@ namespace {
 // besides what the influences add.
 double ownChargeTerm(const Region& region, double filler)
 {
-    return -std::log(region.radius) + filler / region.permittivity * region.logRatio;
+    return -std::log(frameScale(region)) + filler / region.permittivity * region.logRatio;
 }
 
 // Mode by mode: the charges, then the real and imaginary parts of s_k of

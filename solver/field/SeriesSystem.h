@@ -13,7 +13,9 @@
 // and for mode 0 the conductor's potential
 //   V = mean on the circle + (eps_filler / eps_sleeve) q ln(P / r).
 // A bare core's virtual circle gives (r/P)^2n, the conductor's own.
-// Imposed for n = 1 to K, these make a dense linear system.
+// Imposed for n = 1 to K, these make a dense linear system. About an
+// eccentric sleeve all of it runs in the sleeve's own frame (Layout.h), the
+// modes being those of zeta and ln(P / r) its L, P its frame's scale.
 
 // The unknowns and equations run mode by mode (q of every circle, then s_1
 // of every circle, ...), so that the system of a lower order is the leading

@@ -41,7 +41,10 @@ std::string coreLine(const CrossSection& section, const RlgcModel& model, int i)
                        ") mm, diameter " + millimetres(c.diameter) + " mm, ";
     if (isBare(c))
         return line + "bare";
-    return line + "sleeve diameter " + millimetres(c.sleeveDiameter) + " mm, Er " + number(c.sleeveEr) +
+    const std::string off = isEccentric(c) ? " centred at (" + millimetres(c.x + c.sleeveOffsetX) + ", " +
+                                                 millimetres(c.y + c.sleeveOffsetY) + ") mm"
+                                           : "";
+    return line + "sleeve diameter " + millimetres(c.sleeveDiameter) + " mm" + off + ", Er " + number(c.sleeveEr) +
            ", tan delta " + number(model.losses().tanDelta[i]);
 }
 

@@ -162,6 +162,15 @@ INSTANTIATE_TEST_SUITE_P(
                       {"! core 1: centre (0.775, 0.15) mm, diameter 0.51 mm, sleeve diameter 1.2 mm, Er 2.1, tan delta 0",
                        "! core 2: centre (-0.725, 0) mm, diameter 0.4 mm, sleeve diameter 1 mm, Er 3, tan delta 0"}},
                      {"unequal.s2p", 2, "# Hz S RI R 100", {}}}},
+        // Core 1 off its sleeve's centre: the sleeve's own centre in the file.
+        WrittenCase{"EccentricSleeve",
+                    {"model", "--d", "0.5mm", "--sleeve", "1.4mm", "--er-sleeve", "ptfe", "--S", "1.5mm", "--D",
+                     "3.4mm", "--sleeve-offset", "0.03mm,-0.02mm", "--freq", "1GHz", "--touchstone", "@/eccentric"},
+                    1, 1e9, 1e9,
+                    {{"eccentric.s4p", 4, "# Hz S RI R 50",
+                      {"! core 1: centre (0.75, 0) mm, diameter 0.5 mm, sleeve diameter 1.4 mm centred at (0.78, "
+                       "-0.02) mm, Er 2.1, tan delta 0.0002"}},
+                     {"eccentric.s2p", 2, "# Hz S RI R 100", {}}}},
         WrittenCase{"FoilWithADrainWire",
                     {"model", "--shield", "foil", "--awg", "26", "--sleeve", "1mm", "--S", "touch", "--er-sleeve",
                      "foam-pe", "--drain", "0.32mm", "--freq", "100MHz", "--touchstone", "@/foil"},

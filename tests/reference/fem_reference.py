@@ -156,6 +156,12 @@ kCases = [
     Case("a24_unequal_touch", "round", 3.2, 1.32, kAwg24, 1.3, 2.25, di2=1.34),
     Case("a24_eccentric", "round", 3.2, 1.5, kAwg24, 1.3, 2.25,
          sleeve1=(0.03, 0.0)),
+    # Core 1 far off centre in its sleeve, and a sleeve still touching its
+    # neighbour with the conductor moved inside it.
+    Case("a24_eccentric_far", "round", 3.2, 1.5, kAwg24, 1.3, 2.25,
+         sleeve1=(0.0, -0.3)),
+    Case("a24_eccentric_touch", "round", 3.2, 1.3, kAwg24, 1.3, 2.25,
+         offset1=(-0.05, -0.05), sleeve1=(0.05, 0.05)),
 ]
 
 kEntries = ("c11", "c12", "c22", "c0_11", "c0_12", "c0_22")

@@ -62,6 +62,40 @@ TEST(Sensitivity, OffsetAlongThePairIsTheSpacing)
     }
 }
 
+// Core 1's sleeve moved about its conductor: across the pair the figures
+// are even in the move (a mirror image); a sleeve of the filler's Er is not
+// there, so moving it changes nothing at all.
+TEST(Sensitivity, SleeveOffsetFollowsTheMirrorAndTheDielectric)
+{
+    const Args pair{"sensitivity", "--D", "2.7mm", "--S", "1.15mm", "--awg", "26", "--sleeve", "1.1mm",
+                    "--sleeve-offset", "0,0", "--json", "--er-fill"};
+    const CliResult sleeved = runWith([&] {
+        Args a = pair;
+        a.insert(a.end(), {"1.3", "--er-sleeve", "foam-pe"});
+        return a;
+    }());
+    const CliResult invisible = runWith([&] {
+        Args a = pair;
+        a.insert(a.end(), {"1.3", "--er-sleeve", "1.3"});
+        return a;
+    }());
+    ASSERT_EQ(sleeved.status, 0) << sleeved.err;
+    ASSERT_EQ(invisible.status, 0) << invisible.err;
+    const auto error = [](const CliResult& r, const char* input, const char* figure) {
+        return nestedNumber(r.out, input, std::string(figure) + "_error");
+    };
+    for (const char* figure : {"zdiff", "zcm", "skew"}) {
+        EXPECT_NEAR(nestedNumber(sleeved.out, "sleeve_offset_y", figure), 0,
+                    error(sleeved, "sleeve_offset_y", figure) + 1e-9)
+            << figure;
+        for (const char* input : {"sleeve_offset_x", "sleeve_offset_y"})
+            EXPECT_NEAR(nestedNumber(invisible.out, input, figure), 0, error(invisible, input, figure) + 1e-9)
+                << input << " " << figure;
+    }
+    EXPECT_GT(std::fabs(nestedNumber(sleeved.out, "sleeve_offset_x", "zdiff")),
+              1e3 * error(sleeved, "sleeve_offset_x", "zdiff"));
+}
+
 // A symmetric pair converts nothing, and core 1 moved by h converts in
 // proportion to h: |Scd21(h)| = h |dScd21/dx| to first order.
 TEST(Sensitivity, ConversionGrowsWithTheOffsetAtItsSlope)

@@ -36,6 +36,18 @@ CrossSection unequalTouching()
     return c;
 }
 
+// PE sleeves touching, core 1 moved towards core 2 inside its sleeve until
+// its wall is a hundredth of the wall's mean at the contact: the thin side
+// is where the field gathers, and where the series about the sleeve
+// converges slowest.
+CrossSection eccentricAtContact()
+{
+    CrossSection c = touchingPair(0.16, 0.4, 2.25);
+    c.cores[0].x -= 0.1188;
+    c.cores[0].sleeveOffsetX = 0.1188;
+    return c;
+}
+
 class FieldTouching : public testing::TestWithParam<Shape> {};
 
 // The promise where the series converges slowest, and the values against a
@@ -60,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, FieldTouching,
                                          Shape{"Er10EachOther", touchingPair(0.2, 0.3, 10)},
                                          Shape{"Er10Shield", symmetricPair(0.6, 0.2, 0.4, 10)},
                                          Shape{"Er10ThinSleeves", touchingPair(0.49, 0.5, 10)},
-                                         Shape{"UnequalGeneral", unequalTouching()}),
+                                         Shape{"UnequalGeneral", unequalTouching()},
+                                         Shape{"EccentricAtContact", eccentricAtContact()}),
                          CaseName{});
 
 // A hair of overlap from rounding the positions counts as touching.
@@ -110,8 +123,28 @@ INSTANTIATE_TEST_SUITE_P(
                 "Core 2's sleeve must be at least as wide as the core"},
         Refused{"SleeveEr", changed(kBase, [](CrossSection& c) { c.cores[1].sleeveEr = -1; }),
                 "Core 2's sleeve Er must be positive"},
-        Refused{"Eccentric", changed(kBase, [](CrossSection& c) { c.cores[0].sleeveOffsetY = 0.01; }),
-                std::string(kEccentricSleeveText)},
+        Refused{"OffsetOnBareCore", changed(kBase, [](CrossSection& c) {
+                    c.cores[1].sleeveDiameter = c.cores[1].diameter;
+                    c.cores[1].sleeveOffsetX = 0.01;
+                }),
+                "Core 2 has no sleeve to be off centre in"},
+        Refused{"ConductorThroughSleeve", changed(kBase, [](CrossSection& c) { c.cores[0].sleeveOffsetY = 0.05; }),
+                "Core 1 reaches through its sleeve: the sleeve offset must stay below (Di - d) / 2"},
+        Refused{"EccentricSleeveThroughShield", changed(kBase, [](CrossSection& c) {
+                    c.cores[0].x = 0.38;
+                    c.cores[0].sleeveOffsetX = 0.04;
+                }),
+                "Core 1's sleeve reaches through the shield"},
+        Refused{"EccentricSleevesOverlap", changed(kBase, [](CrossSection& c) {
+                    c.cores[0].x = 0.04;
+                    c.cores[0].sleeveOffsetX = -0.045;
+                }),
+                std::string(kSleevesOverlapText)},
+        Refused{"EccentricUnderFoil", changed(kBase, [](CrossSection& c) {
+                    c.shield = FoilShield{0.01, 0};
+                    c.cores[0].sleeveOffsetY = 0.01;
+                }),
+                std::string(kEccentricUnderFoilText)},
         Refused{"CoreThroughShield", changed(kBase, [](CrossSection& c) { c.cores[0].x = 0.46; }),
                 "Core 1 reaches through the shield"},
         Refused{"SleeveThroughShield", changed(kBase, [](CrossSection& c) { c.cores[0].x = 0.41; }),
