@@ -25,11 +25,12 @@ std::pair<double, double> padded(double low, double high)
 
 }  // namespace
 
-ImpedanceChart::ImpedanceChart(QWidget* parent) : QChartView(parent)
+// The chart given at construction: setChart would release the view's own
+// default chart without deleting it.
+ImpedanceChart::ImpedanceChart(QWidget* parent) : QChartView(new QChart, parent)
 {
     setObjectName(QStringLiteral("impedanceChart"));
-    auto* chart = new QChart;
-    setChart(chart);
+    QChart* chart = this->chart();
     setRenderHint(QPainter::Antialiasing);
     x_ = addAxis(*chart, Qt::AlignBottom, QString());
     yDiff_ = addAxis(*chart, Qt::AlignLeft, QStringLiteral("Zdiff (Ω)"));

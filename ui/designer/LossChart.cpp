@@ -21,11 +21,12 @@ QString frequencyText(double hz)
 
 }  // namespace
 
-LossChart::LossChart(QWidget* parent) : QChartView(parent)
+// The chart given at construction: setChart would release the view's own
+// default chart without deleting it.
+LossChart::LossChart(QWidget* parent) : QChartView(new QChart, parent)
 {
     setObjectName(QStringLiteral("lossChart"));
-    auto* chart = new QChart;
-    setChart(chart);
+    QChart* chart = this->chart();
     setRenderHint(QPainter::Antialiasing);
     x_ = new QLogValueAxis;
     x_->setBase(10);
