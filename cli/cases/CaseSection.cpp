@@ -97,8 +97,14 @@ CaseSection caseSection(const CaseInput& input, const SolveSettings& settings)
         s.cores[0].x = spacing / 2;
         second.x = -spacing / 2;
     }
-    s.cores[0].sleeveOffsetX = valueOr(input, Input::SleeveOffsetX, 0) * kMetresPerMillimetre;
-    s.cores[0].sleeveOffsetY = valueOr(input, Input::SleeveOffsetY, 0) * kMetresPerMillimetre;
+    // Eccentric insulation: core 1's conductor moved inside its sleeve, which
+    // stays where S (or the contact) puts it.
+    const double inSleeveX = valueOr(input, Input::SleeveOffsetX, 0) * kMetresPerMillimetre;
+    const double inSleeveY = valueOr(input, Input::SleeveOffsetY, 0) * kMetresPerMillimetre;
+    s.cores[0].x += inSleeveX;
+    s.cores[0].y += inSleeveY;
+    s.cores[0].sleeveOffsetX = -inSleeveX;
+    s.cores[0].sleeveOffsetY = -inSleeveY;
     s.cores[0].x += valueOr(input, Input::OffsetX, 0) * kMetresPerMillimetre;
     s.cores[0].y += valueOr(input, Input::OffsetY, 0) * kMetresPerMillimetre;
     for (Core& core : s.cores) {

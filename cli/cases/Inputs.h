@@ -36,7 +36,7 @@ enum class Input {
     OffsetY,
     PairOffsetX,     // both cores moved off the shield's centre, mm
     PairOffsetY,
-    SleeveOffsetX,   // core 1's sleeve off its conductor's centre, mm
+    SleeveOffsetX,   // core 1's conductor moved inside its sleeve, mm
     SleeveOffsetY,
     Frequency,       // the loss's: Hz
     Length,          // of the line whose network gives the mode conversion, m

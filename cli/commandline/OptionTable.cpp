@@ -286,10 +286,10 @@ const OptionRow kOptions[] = {
          return readDisplacement(value, Input::PairOffsetX, Input::PairOffsetY, options);
      }},
     {"--sleeve-offset", "", "DX,DY", inputInfo(Input::SleeveOffsetX).modes,
-     "moves core 1's sleeve off its conductor's centre by DX along the line through the cores (positive away "
-     "from core 2) and DY across it, the conductor staying put: eccentric insulation, solved on the general path "
-     "to the same bound. The conductor must stay inside (the offset below (Di - d)/2); a bare core has no sleeve "
-     "to move",
+     "moves core 1's conductor inside its own sleeve by DX along the line through the cores (positive away "
+     "from core 2) and DY across it, the sleeve staying where --S (or its contact) puts it: eccentric "
+     "insulation, solved on the general path to the same bound. The conductor must stay inside (the offset below "
+     "(Di - d)/2); a bare core has no sleeve to move in",
      std::nullopt, [](std::string_view value, Options& options) {
          return readDisplacement(value, Input::SleeveOffsetX, Input::SleeveOffsetY, options);
      }},

@@ -168,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "3.4mm", "--sleeve-offset", "0.03mm,-0.02mm", "--freq", "1GHz", "--touchstone", "@/eccentric"},
                     1, 1e9, 1e9,
                     {{"eccentric.s4p", 4, "# Hz S RI R 50",
-                      {"! core 1: centre (0.75, 0) mm, diameter 0.5 mm, sleeve diameter 1.4 mm centred at (0.78, "
-                       "-0.02) mm, Er 2.1, tan delta 0.0002"}},
+                      {"! core 1: centre (0.78, -0.02) mm, diameter 0.5 mm, sleeve diameter 1.4 mm centred at (0.75, "
+                       "0) mm, Er 2.1, tan delta 0.0002"}},
                      {"eccentric.s2p", 2, "# Hz S RI R 100", {}}}},
         WrittenCase{"FoilWithADrainWire",
                     {"model", "--shield", "foil", "--awg", "26", "--sleeve", "1mm", "--S", "touch", "--er-sleeve",
