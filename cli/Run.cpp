@@ -77,7 +77,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         return writeText(runner.run(options.input), options.decimals, settings.english, out, err);
 
     // Every case of the run has these inputs, so a table has their columns.
-    const CaseInput prototype = withOperandStandIns(options.mode, withSweeps(options.input, options.sweeps));
+    const CaseInput prototype = withOperandStandIns(options.mode, sweptLayoutInput(options.input, options.sweeps));
     CaseOutput output(out, options.csv ? Format::Csv : Format::JsonLines, runner.layout(prototype), options.batch);
     if (options.batch) {
         const int status = runBatch(runner, options.input, in, output, err);

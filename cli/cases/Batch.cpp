@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "cases/AwgWire.h"
 #include "cases/CableCase.h"
 #include "cases/CaseForm.h"
 #include "cases/CaseRunner.h"
@@ -225,8 +226,9 @@ int runBatch(CaseRunner& runner, const CaseInput& fixed, std::istream& in, CaseO
                 return 2;
             }
             CaseInput prototype = fixed;
+            // Any line may give a stranded wire: the layout has its columns.
             for (const Input column : *columns)
-                prototype.set(column, 1);
+                prototype.set(column, column == Input::Awg ? awgCode({.size = 24, .strands = 7}) : 1);
             if (!isCableCase(prototype, runner.settings()) && !prototype.has(Input::Er))
                 prototype.set(Input::Er, 1);
             output.relayout(runner.layout(prototype));

@@ -1,5 +1,8 @@
 #include "cases/CaseSweep.h"
 
+#include <algorithm>
+
+#include "cases/AwgWire.h"
 #include "cases/SweepValues.h"
 #include "output/Quoted.h"
 
@@ -57,6 +60,17 @@ CaseInput withSweeps(CaseInput input, const std::vector<SweptInput>& sweeps)
 {
     for (const SweptInput& sweep : sweeps)
         input.set(sweep.input, sweep.values.front());
+    return input;
+}
+
+CaseInput sweptLayoutInput(CaseInput input, const std::vector<SweptInput>& sweeps)
+{
+    input = withSweeps(input, sweeps);
+    for (const SweptInput& sweep : sweeps) {
+        const auto stranded = std::ranges::find_if(sweep.values, [](double code) { return awgWireOf(code).stranded(); });
+        if (sweep.input == Input::Awg && stranded != sweep.values.end())
+            input.set(Input::Awg, *stranded);
+    }
     return input;
 }
 

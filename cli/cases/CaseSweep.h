@@ -34,6 +34,10 @@ long double sweepCaseCount(const std::vector<SweptInput>& sweeps);
 // check what all of them are given.
 CaseInput withSweeps(CaseInput input, const std::vector<SweptInput>& sweeps);
 
+// The same for a table's layout: a stranded AWG size where the sizes swept
+// have one, so that the table has the strands' columns.
+CaseInput sweptLayoutInput(CaseInput input, const std::vector<SweptInput>& sweeps);
+
 // Calls `each` with `fixed` completed by every combination of the sweeps'
 // values, the first sweep varying slowest, the last fastest, until `each`
 // returns false.

@@ -60,6 +60,34 @@ TEST(AwgWireCode, SolidIsItsSize)
         EXPECT_EQ(awgCode({.size = size, .strands = 1}), size);
 }
 
+// A table whose AWG sizes mix solid and stranded wire keeps each row's
+// strands under its own column, whichever row comes first.
+struct MixedTable {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+};
+
+class MixedWireTable : public testing::TestWithParam<MixedTable> {};
+
+TEST_P(MixedWireTable, KeepsTheStrandsColumn)
+{
+    const CliResult r = runWith(GetParam().args, GetParam().input);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 3u) << r.out;
+    const std::string header = lines[0];
+    ASSERT_NE(header.find(",awg,strands,d_mm,d_field_mm,"), std::string::npos) << header;
+    EXPECT_NE(lines[1].find(",24,,0.51055"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[2].find(",24,7,0.60581"), std::string::npos) << lines[2];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MixedWireTable,
+    testing::Values(MixedTable{"Sweep", {"impedance", "--D", "3mm", "--S", "1.2mm", "--sweep", "awg=24,24/7", "--csv"}, ""},
+                    MixedTable{"BatchByHeader", {"impedance", "--batch", "--csv"}, "D,S,awg\n3,1.2,24\n3,1.2,24/7\n"}),
+    CaseName{});
+
 // r_dc = 1 / (sigma A): the strands' metal for a stranded core; a foil's
 // P t + pi t^2 round the stadium of perimeter 2 S + pi (Di + 2 c), with the
 // drain wire beside it.
