@@ -37,8 +37,8 @@ const Stranding* strandingOf(int strands)
 
 std::string parseAwgWire(std::string_view text, AwgWire& wire)
 {
-    const std::size_t slash = text.find('/');
-    // "1/0" to "4/0" name the aught sizes.
+    // "1/0" to "4/0" name the aught sizes, so the strands follow the last /.
+    const std::size_t slash = text.rfind('/');
     if (slash == std::string_view::npos || text.substr(slash + 1) == "0") {
         int size = 0;
         std::string problem = parseAwgSize(text, size);

@@ -18,7 +18,8 @@ struct AwgWire {
     bool stranded() const { return strands > 1; }
 };
 
-// Reads "24", "4/0" (solid) or "24/7", "24/19", "24/37" (stranded); returns
+// Reads "24", "4/0" (solid) or "24/7", "24/19", "24/37", "4/0/19"
+// (stranded); returns
 // the problem, or the empty text when `wire` was written.
 std::string parseAwgWire(std::string_view text, AwgWire& wire);
 

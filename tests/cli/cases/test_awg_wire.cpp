@@ -49,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, AwgWires,
                                          WireCase{"SevenStrands", "24/7", 24, 7, 32, 3, 0.939},
                                          WireCase{"NineteenStrands", "24/19", 24, 19, 36, 5, 0.970},
                                          WireCase{"ThirtySevenStrands", "22/37", 22, 37, 38, 7, 0.980},
-                                         WireCase{"StrandedAught", "0000/19", -3, 19, 9, 5, 0.970}),
+                                         WireCase{"StrandedAught", "0000/19", -3, 19, 9, 5, 0.970},
+                                         WireCase{"StrandedAughtBySlash", "4/0/19", -3, 19, 9, 5, 0.970}),
                          CaseName{});
 
 // The solid sizes keep the number they always had, so that sweeps and
