@@ -60,11 +60,6 @@ std::string mm(double metres)
     return formatSignificant(metres * 1e3, 6) + " mm";
 }
 
-bool hasWire(const CaseInput& given)
-{
-    return given.has(Input::WireDiameter) || given.has(Input::Awg);
-}
-
 // The targets a design may state, in the order they are listed.
 constexpr std::array<std::pair<Input, DesignTarget>, 4> kTargets{
     {{Input::Zdiff, DesignTarget::Zdiff}, {Input::Zcm, DesignTarget::Zcm}, {Input::Ze, DesignTarget::Ze},

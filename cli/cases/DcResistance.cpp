@@ -1,8 +1,9 @@
 #include "cases/DcResistance.h"
 
 #include <numbers>
+#include <optional>
 
-#include "cases/AwgWire.h"
+#include "cases/Dimensions.h"
 #include "field/FoilGeometry.h"
 
 namespace {
@@ -11,8 +12,8 @@ constexpr double kMilli = 1e3;
 
 double wireAreaMm2(const CaseInput& input)
 {
-    if (!input.has(Input::WireDiameter) && input.has(Input::Awg))
-        return metalAreaMm2(awgWireOf(input[Input::Awg]));
+    if (const std::optional<AwgWire> wire = givenAwgWire(input))
+        return metalAreaMm2(*wire);
     const double d = input[Input::WireDiameter];
     return std::numbers::pi / 4 * d * d;
 }
@@ -22,7 +23,7 @@ double wireAreaMm2(const CaseInput& input)
 void addDcResistance(const CaseInput& input, const CrossSection* foilSection, const FoilWall& foil,
                      std::vector<Quantity>& results)
 {
-    if (!input.has(Input::WireDiameter) && !input.has(Input::Awg))
+    if (!hasWire(input))
         return;
     const double sigma = input.has(Input::Conductivity) ? input[Input::Conductivity] : LineLosses{}.conductivity;
     const double core = 1 / (sigma * wireAreaMm2(input) * 1e-6);

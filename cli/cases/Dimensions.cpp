@@ -1,9 +1,9 @@
 #include "cases/Dimensions.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
-#include "cases/AwgWire.h"
 #include "cases/UnitParsers.h"
 #include "NumberText.h"
 #include "SolverTexts.h"
@@ -37,12 +37,19 @@ constexpr DimensionNote kDimensionNotes[] = {
       " - 導体がシールドに接しています：S + d（{S} mm + {d} mm）は D（{D} mm）より小さくして下さい"}},
 };
 
+}  // namespace
+
 bool hasWire(const CaseInput& given)
 {
     return given.has(Input::WireDiameter) || given.has(Input::Awg);
 }
 
-}  // namespace
+std::optional<AwgWire> givenAwgWire(const CaseInput& input)
+{
+    if (input.has(Input::WireDiameter) || !input.has(Input::Awg))
+        return std::nullopt;
+    return awgWireOf(input[Input::Awg]);
+}
 
 bool byDimensions(const CaseInput& given)
 {
@@ -73,17 +80,15 @@ std::string dimensionProblem(const CaseInput& given)
 
 double wireDiameterMm(const CaseInput& input)
 {
-    if (input.has(Input::WireDiameter))
-        return input[Input::WireDiameter];
-    if (input.has(Input::Awg))
-        return fieldDiameterMm(awgWireOf(input[Input::Awg]));
-    return 0;
+    if (const std::optional<AwgWire> wire = givenAwgWire(input))
+        return fieldDiameterMm(*wire);
+    return input.has(Input::WireDiameter) ? input[Input::WireDiameter] : 0;
 }
 
 double wireOuterDiameterMm(const CaseInput& input)
 {
-    if (!input.has(Input::WireDiameter) && input.has(Input::Awg))
-        return outerDiameterMm(awgWireOf(input[Input::Awg]));
+    if (const std::optional<AwgWire> wire = givenAwgWire(input))
+        return outerDiameterMm(*wire);
     return wireDiameterMm(input);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "cases/AwgWire.h"
 #include "cases/Inputs.h"
 
 // The shape of a case by its ratios S/D and D/d, or by its dimensions D, S
@@ -16,6 +18,12 @@ std::string wireProblem(const CaseInput& given);
 // What is wrong with the way an impedance case gives its shape: ratios and
 // dimensions mixed, or a dimension missing; empty when nothing is.
 std::string dimensionProblem(const CaseInput& given);
+
+// Whether the case gives the wire's size: d, or an AWG size.
+bool hasWire(const CaseInput& given);
+
+// The wire by its AWG size, where the case gives it so (and not by d).
+std::optional<AwgWire> givenAwgWire(const CaseInput& input);
 
 // The wire's diameter as the field sees it, mm: d, or the diameter of its
 // AWG size (a stranded wire's field equivalent); 0 when the case gives

@@ -1,7 +1,9 @@
 #include "cases/Loss.h"
 
-#include "cases/AwgWire.h"
+#include <optional>
+
 #include "cases/CaseSection.h"
+#include "cases/Dimensions.h"
 #include "line/QuasiTem.h"
 #include "SolverTexts.h"
 
@@ -15,11 +17,11 @@ std::string lossProblem(const CaseInput& given)
             return "--length applies with --freq only";
         if (given.has(Input::LossTangent))
             return "--tand applies with --freq only";
-        if (given.has(Input::Conductivity) && !given.has(Input::WireDiameter) && !given.has(Input::Awg))
+        if (given.has(Input::Conductivity) && !hasWire(given))
             return "--sigma applies with --freq, or with the wire's size for its resistance (r_dc)";
         return {};
     }
-    if (!given.has(Input::WireDiameter) && !given.has(Input::Awg))
+    if (!hasWire(given))
         return "the loss (--freq) needs the wire's size: give --d or --awg, or the dimensions --D, --S and --d";
     return {};
 }
@@ -74,8 +76,8 @@ void addLoss(const PairLoss& loss, bool oneDielectric, std::vector<Quantity>& re
 
 void addStrandedLossWarning(const CaseInput& input, Report& report)
 {
-    if (input.has(Input::Frequency) && report.error.empty() && !input.has(Input::WireDiameter) &&
-        input.has(Input::Awg) && awgWireOf(input[Input::Awg]).stranded())
+    const std::optional<AwgWire> wire = givenAwgWire(input);
+    if (input.has(Input::Frequency) && report.error.empty() && wire && wire->stranded())
         report.warnings.push_back({"the conductor loss of a stranded wire is that of a solid wire of its field's "
                                    "diameter: the current along the strands' surfaces adds to it, so it is low",
                                    false});

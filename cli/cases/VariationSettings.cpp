@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cases/Dimensions.h"
 #include "cases/UnitParsers.h"
 #include "NumberText.h"
 #include "output/Quoted.h"
@@ -42,8 +43,7 @@ std::string variableNames()
 
 std::string variationProblem(bool tolerance, const CaseInput& input, const VariationSettings& settings)
 {
-    const bool sized = input.has(Input::WireDiameter) || input.has(Input::Awg);
-    if (!sized)
+    if (!hasWire(input))
         return "the field solver needs the cross-section's size: give --D, --S and --d (or --awg), or S/D and D/d "
                "with --d";
     if (!tolerance)

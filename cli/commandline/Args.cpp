@@ -6,6 +6,7 @@
 #include "cases/CableCase.h"
 #include "cases/CaseForm.h"
 #include "cases/CaseSection.h"
+#include "cases/Dimensions.h"
 #include "cases/Targets.h"
 #include "cases/SweepValues.h"
 #include "cases/Loss.h"
@@ -167,7 +168,7 @@ std::string modelProblem(const std::vector<const OptionRow*>& given, Options& pa
     }
     if ((parsed.json || parsed.csv) && !model.rlgc)
         return "--json and --csv format the --rlgc table";
-    if (!parsed.input.has(Input::WireDiameter) && !parsed.input.has(Input::Awg))
+    if (!hasWire(parsed.input))
         return "model needs the wire's size for its resistance: give --d or --awg (or the dimensions)";
     if (model.frequencies.empty())
         return "model needs the frequencies: --freq F, a list F1,F2, START:STOP:STEP or START:STOP/N";
