@@ -158,7 +158,8 @@ void CableRunner::listSolved(const CaseInput& input, const CrossSection& section
 void CableRunner::listResults(const CaseInput& input, const PairModes& modes, const PairLoss* loss,
                               std::vector<Quantity>& results) const
 {
-    const PairDesign design = cableOf(input, settings_).design;
+    const CableCase cable = cableOf(input, settings_);
+    const PairDesign& design = cable.design;
     const double wireMm = design.coreDiameter * kMillimetresPerMetre;
     const CableShape shape = geometryFromRatios(design.spacingOf() / design.shieldOf(),
                                                 design.shieldOf() / design.coreDiameter, wireMm);
@@ -180,7 +181,7 @@ void CableRunner::listResults(const CaseInput& input, const PairModes& modes, co
     std::optional<CrossSection> foil;
     if (design.shield == ShieldKind::Foil)
         foil = crossSectionOf(design);
-    addDcResistance(input, foil ? &*foil : nullptr, cableOf(input, settings_).foil, results);
+    addDcResistance(input, foil ? &*foil : nullptr, cable.foil, results);
 }
 
 void addModeResults(const PairModes& modes, const PairLoss* loss, std::vector<Quantity>& results)
