@@ -72,13 +72,7 @@ std::string readLengthOrTouch(std::string_view text, double& value)
 // A length that may be nothing at all: a foil drawn tight.
 std::string readLengthOrZero(std::string_view text, double& value)
 {
-    double number = 0;
-    if (parseNumberText(text, number) == NumberParse::Ok && number == 0) {
-        value = 0;
-        return {};
-    }
-    std::string problem = parseLength(text, value);
-    return problem.empty() || problem == "out of range" ? problem : problem + ", or 0";
+    return parseZeroOr(parseLength, text, value, "");
 }
 
 std::string readDielectric(std::string_view text, double& value)

@@ -6,7 +6,6 @@
 
 #include "cases/SweepValues.h"
 #include "cases/UnitParsers.h"
-#include "NumberText.h"
 #include "output/Quoted.h"
 
 namespace {
@@ -16,13 +15,7 @@ constexpr std::string_view kLogHint = " - write a log sweep as START:STOP/N, 1MH
 // A frequency, or DC.
 std::string readFrequencyOrDc(std::string_view text, double& hz)
 {
-    double number = 0;
-    if (parseNumberText(text, number) == NumberParse::Ok && number == 0) {
-        hz = 0;
-        return {};
-    }
-    std::string problem = parseFrequency(text, hz);
-    return problem.empty() || problem == "out of range" ? problem : problem + ", or 0 for DC";
+    return parseZeroOr(parseFrequency, text, hz, " for DC");
 }
 
 std::string logSweep(std::string_view text, std::vector<double>& hz)

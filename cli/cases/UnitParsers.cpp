@@ -113,6 +113,20 @@ double awgDiameterMm(int n)
     return 0.127 * std::pow(92.0, (36.0 - n) / 39.0);
 }
 
+std::string parseZeroOr(std::string (*parse)(std::string_view text, double& value), std::string_view text,
+                        double& value, std::string_view zeroMeans)
+{
+    double number = 0;
+    if (parseNumberText(text, number) == NumberParse::Ok && number == 0) {
+        value = 0;
+        return {};
+    }
+    std::string problem = parse(text, value);
+    if (problem.empty() || problem == "out of range")
+        return problem;
+    return problem.append(", or 0").append(zeroMeans);
+}
+
 std::string parseAwgSize(std::string_view text, int& size)
 {
     constexpr std::string_view kProblem = "must be an AWG size from 0000 (or 4/0) to 40";

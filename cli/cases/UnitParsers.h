@@ -18,6 +18,12 @@ std::string parseSignedLength(std::string_view text, double& mm);
 // the problem, or the empty text when `hz` was written.
 std::string parseFrequency(std::string_view text, double& hz);
 
+// Reads an exact 0 as itself (a foil drawn tight, DC), anything else with
+// `parse`; a text neither takes is told that 0 was possible, and what it
+// means (`zeroMeans`: "" or " for DC").
+std::string parseZeroOr(std::string (*parse)(std::string_view text, double& value), std::string_view text,
+                        double& value, std::string_view zeroMeans);
+
 // The AWG sizes read, as the numbers the diameter formula takes.
 inline constexpr int kThickestAwg = -3;  // 0000
 inline constexpr int kThinnestAwg = 40;
